@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace common {
+
+// Modal dialogs of the table. The GUI shows real boxes; tests and tools script the answers.
+// While a dialog is open no timer tick reaches the table.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with an OK button.
+    virtual void Message(const std::string& text, const std::string& title = "Fivra") = 0;
+    // A Yes/No question with a stop icon; true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // An input box; a cancelled box gives the empty text.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+    // The game-log chooser, opened on the given folder. Empty when nothing was chosen
+    // (OK without a selection); std::nullopt when cancelled.
+    virtual std::optional<std::string> ChooseLogFile(const std::string& folder) = 0;
+};
+
+}  // namespace common

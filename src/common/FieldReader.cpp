@@ -1,0 +1,156 @@
+#include "common/FieldReader.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace common {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Trimmed(std::string_view s) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && IsBlank(s[b])) {
+        ++b;
+    }
+    while (e > b && (IsBlank(s[e - 1]) || s[e - 1] == '\r')) {
+        --e;
+    }
+    return std::string(s.substr(b, e - b));
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) {
+        text.erase(0, 3);
+    }
+    return text;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+FieldReader::FieldReader(std::string text) : text_(std::move(text)) {}
+
+void FieldReader::SkipBlankLinesAndSpaces() {
+    while (pos_ < text_.size()) {
+        const char c = text_[pos_];
+        if (IsBlank(c) || c == '\r') {
+            ++pos_;
+        } else if (c == '\n') {
+            ++pos_;
+            ++line_;
+        } else {
+            break;
+        }
+    }
+}
+
+bool FieldReader::HasMore() const {
+    for (std::size_t i = pos_; i < text_.size(); ++i) {
+        const char c = text_[i];
+        if (!IsBlank(c) && c != '\r' && c != '\n') {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string FieldReader::Next() {
+    SkipBlankLinesAndSpaces();
+    line_of_last_ = line_;
+    last_ended_line_ = false;
+    if (pos_ >= text_.size()) {
+        last_ended_line_ = true;
+        return {};
+    }
+    std::string field;
+    if (text_[pos_] == '"') {
+        const std::size_t close = text_.find('"', pos_ + 1);
+        const std::size_t end = close == std::string::npos ? text_.size() : close;
+        field = text_.substr(pos_ + 1, end - pos_ - 1);
+        pos_ = close == std::string::npos ? text_.size() : close + 1;
+        // Whatever stands between the closing quote and the delimiter is dropped.
+        while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\n') {
+            ++pos_;
+        }
+    } else {
+        const std::size_t end = text_.find_first_of(",\n", pos_);
+        const std::size_t stop = end == std::string::npos ? text_.size() : end;
+        field = Trimmed(std::string_view(text_).substr(pos_, stop - pos_));
+        pos_ = stop;
+    }
+    if (pos_ >= text_.size()) {
+        last_ended_line_ = true;
+    } else if (text_[pos_] == '\n') {
+        last_ended_line_ = true;
+        ++pos_;
+        ++line_;
+    } else {
+        ++pos_;  // the comma
+        // A comma at the end of a line still ends the line's last field.
+        std::size_t i = pos_;
+        while (i < text_.size() && (IsBlank(text_[i]) || text_[i] == '\r')) {
+            ++i;
+        }
+        if (i >= text_.size() || text_[i] == '\n') {
+            last_ended_line_ = true;
+            pos_ = i < text_.size() ? i + 1 : i;
+            if (i < text_.size()) {
+                ++line_;
+            }
+        }
+    }
+    return field;
+}
+
+bool FieldReader::SkipTo(std::string_view terminator) {
+    while (HasMore()) {
+        if (Next() == terminator) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void FieldReader::SkipRestOfLine() {
+    if (last_ended_line_) {
+        return;
+    }
+    const std::size_t end = text_.find('\n', pos_);
+    if (end == std::string::npos) {
+        pos_ = text_.size();
+    } else {
+        pos_ = end + 1;
+        ++line_;
+    }
+    last_ended_line_ = true;
+}
+
+}  // namespace common
