@@ -1,0 +1,44 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace common {
+
+// The few values kept between runs (games won, the debug counter), addressed by scope
+// ("user", "local"; "local64" is read only), section and key. Values are text.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // An empty value is stored as a single blank.
+    virtual void RegWriteSetting(const std::string& scope, const std::string& section,
+                                 const std::string& key, const std::string& value) = 0;
+    // The stored text, or `default_value` when the value is missing or cannot be read.
+    virtual std::string RegReadSetting(const std::string& scope, const std::string& section,
+                                       const std::string& key,
+                                       const std::string& default_value) = 0;
+};
+
+// Settings kept in memory, for tests and headless tools.
+class MemorySettingsStore : public SettingsStore {
+public:
+    void RegWriteSetting(const std::string& scope, const std::string& section,
+                         const std::string& key, const std::string& value) override {
+        if (scope == "local64") {
+            return;
+        }
+        values_[{scope == "local" ? "local" : "user", section, key}] = value.empty() ? " " : value;
+    }
+    std::string RegReadSetting(const std::string& scope, const std::string& section,
+                               const std::string& key, const std::string& default_value) override {
+        const std::string where = scope == "local" || scope == "local64" ? "local" : "user";
+        const auto it = values_.find({where, section, key});
+        return it == values_.end() ? default_value : it->second;
+    }
+
+private:
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+};
+
+}  // namespace common

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/Control.h"
+
+namespace table {
+
+// Looks of a bid button.
+enum class BidLook { Active, Inactive, Pressed, Suggested };
+
+// A place on the table in twips (15 to a pixel of the logical canvas).
+struct TwipsRect {
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The table window's controls as data. The table sets them as the game goes; the view draws
+// them after every event and names its widgets after them.
+struct Controls {
+    std::string WindowTitle;
+
+    std::array<common::Control, 4> Label;         // seat name labels
+    std::array<common::Control, 4> LabelBud;      // seat bids
+    std::array<common::Control, 4> PakkoImageXP;  // forced-bid markers; only the dealer's shows
+    std::array<TwipsRect, 4> PakkoPlace{};
+
+    common::Control LblClickVidare;
+    common::Control LblKilledCards;
+    common::Control LblNotInPlay;
+    common::Control LblSuggest;
+    common::Control LblLogFileName;
+    common::Control LblScore;
+    common::Control LblGameOver;
+    common::Control LblReplay;
+    common::Control LlbDisabled;
+    common::Control LlbAnimate;
+    common::Control LblStatisticVi;
+    common::Control LblStatisticDe;
+    common::Control LblTicker;
+
+    // Buttons are pairs of pictures, the up and the pressed (down) look.
+    common::Control ImgContUp, ImgContDn;
+    common::Control ImgReplayUp, ImgReplayDn;
+    common::Control ImgReloadUp, ImgReloadDn;
+    common::Control ImgTraceUp, ImgTraceDn;
+    common::Control ImgAboutUp, ImgAboutDn;
+    common::Control ImgExitUp, ImgExitDn;
+    common::Control ImgSuggestUp, ImgSuggestDn;
+    common::Control BtnDebugMsg;
+    common::Control BtnPlaylog;
+    common::Control BtnLoadlog;
+
+    // The bid panel: button i stands for bid i + 5, button 0 for a pass.
+    common::Control PBButtonsBackground;
+    std::array<common::Control, 10> PBBid;
+    std::array<common::Control, 10> PBBidDN;
+    std::array<BidLook, 10> PBBidLook{};
+
+    // Colour buttons, their pressed looks and the mark of the chosen trump, by colour index
+    // (ImgKlUp, ImgRuUp, ImgHjUp, ImgSpUp and so on).
+    std::array<common::Control, 4> ImgFargUp;
+    std::array<common::Control, 4> ImgFargDn;
+    std::array<common::Control, 4> ImgFargChosen;
+
+    common::Control LBTraceBox;  // visibility of the trace list
+    std::vector<std::string> LBTrace;
+};
+
+// Widget names of the colour controls, by colour index.
+inline constexpr std::array<const char*, 4> kFargUpNames = {"ImgKlUp", "ImgRuUp", "ImgHjUp",
+                                                            "ImgSpUp"};
+inline constexpr std::array<const char*, 4> kFargDnNames = {"ImgKlDn", "ImgRuDn", "ImgHjDn",
+                                                            "ImgSpDn"};
+inline constexpr std::array<const char*, 4> kFargChosenNames = {"ImgKlChosen", "ImgRuChosen",
+                                                                "ImgHjChosen", "ImgSpChosen"};
+
+}  // namespace table

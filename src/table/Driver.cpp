@@ -1,0 +1,404 @@
+#include <algorithm>
+
+#include "presentation/Localisation.h"
+#include "table/Table.h"
+
+namespace table {
+
+namespace {
+
+common::Random MakeRandom(const std::optional<std::uint64_t>& seed) {
+    return seed ? common::Random(*seed) : common::Random();
+}
+
+}  // namespace
+
+Table::Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore& settings)
+    : config_(std::move(config)),
+      dialogs_(dialogs),
+      settings_(settings),
+      random_(MakeRandom(config_.seed)),
+      log_(config_.folder, dialogs) {}
+
+void Table::Start() {
+    ctl_.WindowTitle = std::string(presentation::kProductLabel) + " --- " +
+                       presentation::kWebAddress;
+    round_.myGameStatus = 0;
+    round_.GamePlaying = false;
+    Run();
+    ticker_.StopTicker(ctl_.LblTicker, timer_ad_);
+    ImgSuggestDn_MouseDown();  // suggestions start switched off
+    round_.myGameStatus = 1;
+    Run();
+}
+
+void Table::Close() { log_.LogClose(); }
+
+std::optional<long long> Table::NextDue() const {
+    std::optional<long long> due;
+    for (const common::Timer* t : {&timer1_, &timer2_, &timer3_, &timer_ad_}) {
+        if (t->Enabled() && (!due || t->Due() < *due)) {
+            due = t->Due();
+        }
+    }
+    return due;
+}
+
+bool Table::StepClock(long long limit) {
+    const auto due = NextDue();
+    if (!due || *due > limit) {
+        return false;
+    }
+    now_ = std::max(now_, *due);
+    // Each timer due now fires once, in the fixed order; a timer restarted by an earlier
+    // one's tick waits for its new due time.
+    if (timer1_.Enabled() && timer1_.Due() <= now_) {
+        timer1_.Fired();
+        Timer1_Timer();
+    }
+    if (timer2_.Enabled() && timer2_.Due() <= now_) {
+        timer2_.Fired();
+        Timer2_Timer();
+    }
+    if (timer3_.Enabled() && timer3_.Due() <= now_) {
+        timer3_.Fired();
+        Timer3_Timer();
+    }
+    if (timer_ad_.Enabled() && timer_ad_.Due() <= now_) {
+        timer_ad_.Fired();
+        TimerAD_Timer();
+    }
+    AutoContinue();
+    return true;
+}
+
+void Table::AdvanceTo(long long time) {
+    while (StepClock(time)) {
+    }
+    now_ = std::max(now_, time);
+}
+
+void Table::Run() {
+    switch (round_.myGameStatus) {
+        case 0:
+            OneTimeSetUp();
+            break;
+        case 1:
+            NewRound();
+            break;
+        case 2:
+            AuctionState();
+            break;
+        case 3:
+            FindHighestBidState();
+            break;
+        case 4:
+            BjudarenValjer();
+            break;
+        case 5:
+            TrumpChosenState();
+            break;
+        case 6:
+            BuyingState();
+            break;
+        case 7:
+            PlayState();
+            break;
+        default:
+            dialogs_.Message("No GameStatus Defined");
+            break;
+    }
+}
+
+void Table::OneTimeSetUp() {
+    round_.gbDEBUGCapture = false;
+    texts_ = presentation::LoadTexts(presentation::BuildLanguage());
+    ctl_.LblClickVidare.Caption = texts_.click_to_proceed;
+    ctl_.LblReplay.Caption = texts_.replay;
+    ctl_.LlbDisabled.Caption = texts_.disabled;
+    scoreboard_.ScoreboardClear();
+    ctl_.ImgTraceUp.Visible = false;
+    ctl_.ImgTraceDn.Visible = false;
+    ctl_.ImgAboutUp.Visible = true;
+    ctl_.ImgExitUp.Visible = true;
+    ctl_.BtnDebugMsg.Visible = true;
+    ctl_.BtnPlaylog.Visible = true;
+    ctl_.BtnLoadlog.Visible = true;
+    ConfigureHands();
+    round_.attSaka = common::kSyd;
+    round_.myGameStatus = 1;
+}
+
+void Table::ConfigureHands() {
+    const auto language = presentation::BuildLanguage();
+    for (int s = 0; s < common::kSeats; ++s) {
+        cards::KortHand& hand = round_.Hand[s];
+        hand.HandKod = std::string(common::SeatName(s));
+        hand.LayoutStyle = s % 2;
+        hand.SetHandSpelarTyp(s == common::kSyd && !config_.computer_plays_syd ? 1 : 0);
+        hand.HandAktivitat = 0;
+        hand.BordHand = s;
+        hand.HandNamn = presentation::SeatDisplayName(s, language);
+        if (s == common::kSyd) {
+            hand.VisaHanden = 0;  // the human's cards are face up even when a computer plays them
+        }
+        round_.Bord[s].HandKod = hand.HandKod;
+        round_.Bord[s].LayoutStyle = s % 2;
+        round_.Bord[s].CardsToShow = 9;
+        ctl_.Label[s].Caption = hand.HandNamn;
+        ctl_.Label[s].Visible = true;
+    }
+    round_.KortKilled.HandKod = "KILLED";
+    round_.KortKilled.CardsToShow = 3;
+}
+
+void Table::NewRound() {
+    timer1_.Tag.clear();
+    timer3_.Tag.clear();
+    animation_.Start();
+    ctl_.LblClickVidare.Visible = false;
+    HideEndOfRoundDisplay();
+    ShowStatistics();
+    TomAllaBord();
+    TomAllaHander();
+    for (int s = 0; s < common::kSeats; ++s) {
+        if (round_.Hand[s].HandSpelarTyp() == 0 && s != common::kSyd) {
+            round_.Hand[s].VisaHanden = 1;
+        }
+        round_.Hand[s].OutOfPlay = false;
+    }
+    ResetRoundTables();
+    ctl_.ImgReplayUp.Visible = ctl_.ImgReplayDn.Visible = false;
+    ctl_.LblNotInPlay.Visible = false;
+    ctl_.LblSuggest.Visible = false;
+    ctl_.LblKilledCards.Caption.clear();
+    round_.KortKilled.ClearHand();
+    round_.KortKilled.refresh();
+    PakkoBort();
+    round_.GamePlaying = true;
+    log_.LogClose();
+    if (round_.gbDEBUGCapture) {
+        ArchiveDebugReport();
+    }
+    round_.attBjuda = round_.attSaka;
+    round_.harPacko = round_.attSaka;
+    PakkoStor();
+    ctl_.PakkoImageXP[round_.attSaka].Visible = true;
+    round_.gbHogstaBudet = 0;
+    DealStart();
+    round_.myGameStatus = 2;
+}
+
+void Table::ResetRoundTables() {
+    round_.TrickCards.fill(0);
+    round_.TrickPoints.fill(0);
+    round_.TrickTyp.fill("");
+    round_.ColdFlag.fill(0);
+    round_.PlayedCount.fill(0);
+    round_.BeforeBuying.fill(0);
+    round_.PlayedTrump.fill(0);
+    round_.RankTrick.fill(-1);
+    round_.TrickPointsVi.fill(0);
+    round_.TrickPointsDe.fill(0);
+    for (auto& trick : round_.TrickHistory) {
+        trick.fill(0);
+    }
+    play_ai_.Memory() = playai::PlayMemory{};
+    min_farg_.fill(-1);
+}
+
+void Table::ShowStatistics() {
+    ctl_.LblStatisticVi.Caption = settings_.RegReadSetting("user", "Statistic", "TotalVi", "0");
+    ctl_.LblStatisticDe.Caption = settings_.RegReadSetting("user", "Statistic", "TotalDe", "0");
+    ctl_.LblStatisticVi.Visible = ctl_.LblStatisticDe.Visible = true;
+}
+
+void Table::AuctionState() {
+    if (round_.attBjuda != round_.attSaka) {
+        BjudNext();
+        return;
+    }
+    round_.myGameStatus = 3;
+    Run();
+}
+
+void Table::FindHighestBidState() {
+    timer1_.SetEnabled(false);
+    timer1_.SetInterval(300);
+    timer1_.SetEnabled(true);
+    if (timer1_.Tag.empty()) {
+        timer1_.Tag = "HITTAHOGBUD";
+        return;
+    }
+    timer1_.Tag.clear();
+    HittaHogBud();
+    round_.myGameStatus = 4;
+    Run();
+}
+
+void Table::TrumpChosenState() {
+    timer1_.SetInterval(1200 + static_cast<int>(random_.Uniform() * 300));
+    if (timer1_.Tag.empty()) {
+        timer1_.Tag = "FARGVALD";
+        return;
+    }
+    timer1_.Tag.clear();
+    gamelog::LogForeKop(log_, round_);
+    FargVald();
+    ctl_.LblClickVidare.Visible = true;
+    round_.myGameStatus = 6;
+    timer1_.SetInterval(800);
+    timer1_.SetEnabled(true);
+    timer1_.Tag = "WAIT_KOR";
+}
+
+void Table::BuyingState() {
+    Kopa();
+    round_.myGameStatus = 7;
+    timer1_.Tag = "OK";
+}
+
+void Table::PlayState() {
+    KopSlut();
+    TomAllaBord();
+    round_.HighestUnplayed = 14;
+    round_.attSaka = common::NextSeat(round_.attSaka);
+    PlayInit();
+}
+
+void Table::Timer1_Timer() {
+    std::string& tag = timer1_.Tag;
+    if (tag.empty()) {
+        return;
+    }
+    if (tag == "Bjudnext") {
+        BjudNext();
+    }
+    if (tag == "FARGVALD") {
+        Run();
+    }
+    if (tag == "HogBud1") {
+        Run();
+    }
+    if (tag == "HITTAHOGBUD") {
+        tag = "HogBud1";
+    }
+    if (tag == "Play") {
+        Play();
+    }
+    if (tag == "OK1") {
+        tag.clear();
+        Run();
+    }
+    if (tag == "OK") {
+        tag = "OK1";
+    }
+    if (tag == "A_OK1") {
+        Aftermath();
+    }
+    if (tag == "A_OK") {
+        tag = "A_OK1";
+    }
+    if (tag == "SuggestOK") {
+        tag.clear();
+        SuggestSYD();
+    }
+    if (tag == "Suggest1") {
+        tag = "SuggestOK";
+    }
+    if (tag == "Suggest") {
+        tag = "Suggest1";
+    }
+    if (tag == "WAIT_KOR") {
+        ctl_.LblClickVidare.Visible = !ctl_.LblClickVidare.Visible;
+    }
+}
+
+void Table::Timer2_Timer() {
+    if (timer2_.Tag == "DELUT") {
+        DealNext();
+    }
+}
+
+void Table::Timer3_Timer() {
+    if (timer3_.Tag == "ANIMATE") {
+        animation_.ScoreAnimationStep(round_, TrickCardLetters(), ctl_.LblScore,
+                                      dialogs_);
+    }
+}
+
+void Table::TimerAD_Timer() { ticker_.TimerAD_Timer(ctl_.LblTicker, timer_ad_); }
+
+bool Table::WaitsForClick() const {
+    return timer3_.Tag == "ANIMATE" || timer1_.Tag == "WAIT_KOR" || timer1_.Tag == "STOP_RUNDA";
+}
+
+void Table::AutoContinue() {
+    if (config_.auto_continue_ms <= 0 || !WaitsForClick()) {
+        waiting_since_ = -1;
+        return;
+    }
+    if (waiting_since_ < 0) {
+        waiting_since_ = now_;
+    } else if (now_ - waiting_since_ >= config_.auto_continue_ms) {
+        waiting_since_ = -1;
+        AdvanceMe();
+    }
+}
+
+void Table::AdvanceMe() {
+    if (timer3_.Tag == "ANIMATE") {
+        timer3_.Tag.clear();
+        ContinueAfterRound();
+        Run();
+    } else if (timer1_.Tag == "WAIT_KOR" || timer1_.Tag == "STOP_RUNDA") {
+        timer1_.Tag.clear();
+        ctl_.LblClickVidare.Visible = false;
+        Run();
+    }
+}
+
+void Table::ContinueAfterRound() {
+    if (round_.gbVi > 61 || round_.gbDe > 61) {
+        round_.GamePlaying = false;
+        round_.gbVi = 0;
+        round_.gbDe = 0;
+        scoreboard_.ScoreboardClear();
+        round_.myGameStatus = 1;
+    }
+    round_.bReplay = false;
+    HideEndOfRoundDisplay();
+}
+
+void Table::HideEndOfRoundDisplay() {
+    ctl_.LlbDisabled.Visible = false;
+    ctl_.LblReplay.Visible = false;
+    for (common::Control* c : {&ctl_.ImgContUp, &ctl_.ImgContDn, &ctl_.ImgReplayUp,
+                               &ctl_.ImgReplayDn, &ctl_.ImgReloadUp, &ctl_.ImgReloadDn}) {
+        c->Visible = false;
+    }
+    ctl_.LblGameOver.Caption.clear();
+    ctl_.LblGameOver.Visible = false;
+    ctl_.LblSuggest.Visible = false;
+    ctl_.LblLogFileName.Visible = false;
+    ctl_.LBTraceBox.Visible = false;
+    ctl_.LblScore.Visible = false;
+}
+
+void Table::TomAllaBord() {
+    for (auto& spot : round_.Bord) {
+        spot.ClearHand();
+        spot.refresh();
+    }
+}
+
+void Table::TomAllaHander() {
+    for (auto& hand : round_.Hand) {
+        hand.ClearHand();
+        hand.refresh();
+    }
+}
+
+void Table::Trace(const std::string& line) { ctl_.LBTrace.push_back(line); }
+
+}  // namespace table

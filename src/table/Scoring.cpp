@@ -1,0 +1,63 @@
+#include "presentation/Statistics.h"
+#include "table/Table.h"
+
+namespace table {
+
+void Table::Aftermath() {
+    timer1_.SetInterval(1000);
+    timer1_.SetEnabled(true);
+    if (timer1_.Tag.empty()) {
+        timer1_.Tag = "A_OK";
+        return;
+    }
+    timer1_.Tag.clear();
+    ctl_.LblClickVidare.Visible = true;
+    ScoreRound();
+    ctl_.LblScore.Caption = std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
+    ctl_.LblScore.Visible = true;
+    round_.myGameStatus = 1;
+    timer1_.Tag = "STOP_RUNDA";
+    animation_.Start();
+    timer3_.Tag = "ANIMATE";
+    ctl_.ImgReplayUp.Visible = true;
+    ctl_.ImgReplayUp.Enabled = ctl_.ImgReplayDn.Enabled = true;
+}
+
+void Table::ScoreRound() {
+    const int bid = round_.gbHogstaBudet;
+    const bool vi_bid = common::IsVi(round_.gbBjuditHogst);
+    int& bidders = vi_bid ? round_.PointsVi : round_.PointsDe;
+    const bool made = bidders >= bid;
+    if (!made) {
+        bidders = -bid;  // the defenders always keep what they took
+    }
+    if (round_.bReplay) {
+        return;  // a replayed round changes no totals, statistics or scoreboard
+    }
+    round_.gbVi += round_.PointsVi;
+    round_.gbDe += round_.PointsDe;
+    presentation::RoundResult result;
+    result.vi_total = round_.gbVi;
+    result.de_total = round_.gbDe;
+    result.bidder = round_.gbBjuditHogst;
+    result.bid_result = made ? bid : -bid;
+    const bool vi_over = round_.gbVi > 61;
+    const bool de_over = round_.gbDe > 61;
+    if (vi_over || de_over) {
+        // Both past 61 in the same round: the bidding side wins.
+        const bool vi_won = vi_over && de_over ? vi_bid : vi_over;
+        (vi_won ? result.vi_won : result.de_won) = true;
+        ctl_.LblGameOver.Visible = true;
+        ticker_.StartTicker(texts_.news_line, ctl_.LblTicker, timer_ad_);
+        CountGameWon(vi_won);
+    }
+    scoreboard_.ScoreboardAddRound(result);
+}
+
+void Table::CountGameWon(bool vi_won) {
+    const int count = presentation::CountGameWon(
+        settings_, vi_won ? presentation::Team::Vi : presentation::Team::De);
+    (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
+}
+
+}  // namespace table

@@ -1,0 +1,238 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "bidai/BidEngine.h"
+#include "cards/Packe.h"
+#include "common/Dialogs.h"
+#include "common/LogSink.h"
+#include "common/Random.h"
+#include "common/SettingsStore.h"
+#include "common/Timer.h"
+#include "gamelog/GameLog.h"
+#include "gamelog/LogReader.h"
+#include "playai/PlayEngine.h"
+#include "presentation/Localisation.h"
+#include "presentation/ScoreAnimation.h"
+#include "presentation/Scoreboard.h"
+#include "presentation/Ticker.h"
+#include "round/RoundState.h"
+#include "table/Controls.h"
+
+namespace table {
+
+inline constexpr const char* kBidBaseFile = "FivraBidBase.txt";
+inline constexpr const char* kBidRulesFile = "FivraBidRulesAI.txt";
+inline constexpr const char* kPlayRulesFile = "FivraPlayRulesAI.TXT";
+inline constexpr const char* kSuggestionFile = "Suggestion.txt";
+
+struct TableConfig {
+    std::string folder;                 // program folder: data files and the game log; ends with '/'
+    std::optional<std::uint64_t> seed;  // a fixed seed replays a whole game
+    bool computer_plays_syd = false;    // self-play and demo: SYD decides as a computer seat does
+    int auto_continue_ms = 0;           // > 0: a wait for the human's click ends by itself
+};
+
+// The table window's logic without its pixels: owns the deck, the hands, the round state, the
+// controls, the timers and one instance of each AI engine, and drives the round from one
+// state variable and the timers' tags. Clicks of the view and ticks of the clock come in
+// through the public operations; the view draws State() and Ctl() after each of them.
+class Table : private common::TraceSink {
+public:
+    Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore& settings);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // Window load (start-up and the first round) and window close.
+    void Start();
+    void Close();
+
+    // The clock: time in milliseconds since start-up. Ticks due at the same instant fire in
+    // the order Timer1, Timer2, Timer3, TimerAD.
+    long long Now() const { return now_; }
+    std::optional<long long> NextDue() const;
+    // Delivers the next due tick if it is due by `limit`; false when there is none.
+    bool StepClock(long long limit);
+    void AdvanceTo(long long time);
+
+    // The round driver.
+    void Run();
+    void BjudNext();
+    void PlayInit();
+    void Play();
+    void PlayNext();
+    void Aftermath();
+    void AdvanceMe();
+    void ContinueAfterRound();
+    void TomAllaBord();
+    void TomAllaHander();
+    // True while the game waits for the human's click to go on.
+    bool WaitsForClick() const;
+
+    // The phases' operations.
+    void DealStart();
+    void DealNext();
+    void HittaHogBud();
+    void BjudarenValjer();
+    void FargVald();
+    void KastaKort(int seat, int target);
+    void Kopa();
+    void KopFranPacke(int seat);
+    void KopSlut();
+    // A seat plays the card at a position of its hand.
+    void PlayIt(int seat, int position);
+
+    // The human's input.
+    void HandMouseDown(int seat, int x, int y);
+    void TableClick();  // every control whose click only continues the game
+    void PBBid_MouseDown(int index);
+    void PBBid_MouseUp(int index);
+    void ImgFargUp_MouseDown(int colour_index);
+    void ImgFargUp_MouseUp(int colour_index);
+    void ImgContUp_MouseDown();
+    void ImgContUp_MouseUp();
+    void ImgTraceUp_Click();
+    void ImgTraceDn_Click();
+    void ImgAboutUp_MouseDown();
+    void ImgAboutUp_MouseUp();
+    void ImgExitUp_MouseDown();
+    // True when the window is to close.
+    bool ImgExitUp_MouseUp();
+    void BtnDebugMsg_Click();
+    void ImgSuggestUp_MouseDown();
+    void ImgSuggestDn_MouseDown();
+    void LblSuggest_Click() { TableClick(); }
+    void ImgReplayUp_MouseDown();
+    void ImgReplayUp_MouseUp();
+    void ImgReloadUp_MouseDown();
+    void ImgReloadUp_MouseUp();
+    void BtnPlaylog_Click();
+    void BtnLoadlog_Click();
+    void ReplayFromLog();
+    void ReloadFromLog();
+
+    const state::RoundState& State() const { return round_; }
+    // Direct access for tests and tools that set up a round by hand.
+    state::RoundState& MutableState() { return round_; }
+    const Controls& Ctl() const { return ctl_; }
+    const cards::Packe& Deck() const { return deck_; }
+    cards::Packe& MutableDeck() { return deck_; }
+    const presentation::ViDeScoreboard& Scoreboard() const { return scoreboard_; }
+    const presentation::Texts& Texts() const { return texts_; }
+    const common::Timer& Timer1() const { return timer1_; }
+    const common::Timer& Timer2() const { return timer2_; }
+    const common::Timer& Timer3() const { return timer3_; }
+    const common::Timer& TimerAD() const { return timer_ad_; }
+    const std::string& Folder() const { return config_.folder; }
+    const std::string& LogFileName() const { return log_file_name_; }
+    int MinFarg(int seat) const { return min_farg_.at(seat); }
+    int SuggestPosition() const { return suggest_position_; }
+    const playai::PlayEngine& PlayAi() const { return play_ai_; }
+    common::LogSink& Log() { return log_; }
+
+    // Set by the view: the About box, and the picture of the window for a debug report
+    // (taken when the debug button is pressed, saved when the report is archived).
+    std::function<void()> open_about;
+    std::function<void()> capture_debug_image;
+    std::function<bool(const std::string& path)> save_debug_image;
+
+private:
+    void Trace(const std::string& line) override;
+
+    void OneTimeSetUp();
+    void ConfigureHands();
+    void NewRound();
+    void ResetRoundTables();
+    void ShowStatistics();
+    void AuctionState();
+    void FindHighestBidState();
+    void TrumpChosenState();
+    void BuyingState();
+    void PlayState();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void TimerAD_Timer();
+    void AutoContinue();
+    void HideEndOfRoundDisplay();
+
+    // Deal and auction.
+    void DealPacket();
+    void DealPause();
+    void SeatBids(int seat);
+    void ComputerBid(int seat, const bidai::BidDecision& decision);
+    void LoadBjudform(int suggested);
+    void ShowBjudSuggestButton();
+    void UnloadBjudform();
+    void HideBidPanel();
+    void PutBud(int seat, int bid);
+    void PakkoStor();
+    void PakkoLiten();
+    void PakkoBort();
+
+    // Trump and buying.
+    void ValdFarg(int seat);
+    void LoadFargForm();
+    void UnloadFargForm();
+    void ShowChosenColour();
+    void KillSurplusTrumps(int seat);
+    void BuyCard(int seat);
+    void RitaOmAlla();
+
+    // Play.
+    void SeatPlays(int seat);
+    void PlayChosenCard(int seat, int rank_code);
+    void LogPlay(int seat, const cards::Kort& card);
+    void CloseTrick();
+    void SuggestSYD();
+    void ScoreRound();
+    void CountGameWon(bool vi_won);
+
+    // Replay and the debug report.
+    void ArchiveDebugReport();
+    std::array<std::string, state::kTricks> TrickCardLetters() const;
+    void ReplayJustPlayed();
+    void ShowReplayLook();
+    void ClearPlayedTables();
+    bool ChooseLogFile();
+    void ClearTableForReplay();
+    void RebuildHandsFromLog(const gamelog::ReplayLog& logged);
+    void SetSeenCountsFromLog(const gamelog::ReplayLog& logged);
+
+    bidai::BidContext MakeBidContext(int seat);
+    playai::PlayContext MakePlayContext(int seat);
+
+    TableConfig config_;
+    common::Dialogs& dialogs_;
+    common::SettingsStore& settings_;
+    common::Random random_;
+    long long now_ = 0;
+    common::Timer timer1_{now_, 1000, true};
+    common::Timer timer2_{now_, 180, true};
+    common::Timer timer3_{now_, 1200, true};
+    common::Timer timer_ad_{now_, 20, false};
+    cards::Packe deck_{random_};
+    state::RoundState round_;
+    Controls ctl_;
+    presentation::Texts texts_;
+    gamelog::GameLog log_;
+    bidai::BidEngine bid_ai_;
+    playai::PlayEngine play_ai_;
+    presentation::ViDeScoreboard scoreboard_;
+    presentation::ScoreAnimation animation_;
+    presentation::Ticker ticker_;
+
+    std::array<int, common::kSeats> min_farg_{-1, -1, -1, -1};
+    int suggest_position_ = 0;
+    std::string suggest_code_;
+    playai::PlayDecision last_play_;
+    std::string debug_attribute_;
+    std::string log_file_name_;
+    long long waiting_since_ = -1;
+};
+
+}  // namespace table

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "cards/HandGeometry.h"
+#include "cards/KortHand.h"
+#include "cards/Packe.h"
+#include "common/FivraError.h"
+
+namespace {
+
+using cards::Kort;
+using cards::KortHand;
+using cards::Packe;
+
+// Nr of a card by rank index (0 ace .. 12 king) and suit (0 klöver .. 3 spader).
+int Nr(int rank_index, int suit) { return rank_index * 4 + suit; }
+
+class HandTest : public ::testing::Test {
+protected:
+    Kort* Card(int rank_index, int suit) { return &deck.Card(Nr(rank_index, suit)); }
+    // Trump cards of a suit by face: "A", "K", ..., "2"; "5" is the five of that suit.
+    Kort* Trump(const std::string& face, int suit) {
+        static const char* faces[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+        for (int r = 0; r < 13; ++r) {
+            if (face == faces[r]) {
+                return Card(r, suit);
+            }
+        }
+        return nullptr;
+    }
+    std::vector<std::string> Faces(const std::vector<Kort*>& cards) {
+        std::vector<std::string> faces;
+        for (const Kort* k : cards) {
+            faces.push_back(k->Typ + "/" + std::to_string(k->Nr % 4));
+        }
+        return faces;
+    }
+
+    common::Random random{1};
+    Packe deck{random};
+    KortHand hand;
+};
+
+TEST_F(HandTest, SortedInsertKeepsColourPairsTogether) {
+    hand.AddACard(Trump("5", 2));  // 5 of hjärter
+    hand.AddACard(Trump("A", 3));  // spader A
+    hand.AddACard(Trump("5", 3));  // 5 of spader
+    hand.AddACard(Trump("3", 0));  // klöver 3
+    EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"3/0", "5/3", "A/3", "5/2"}));
+}
+
+TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {
+    hand.AddACardOSort(Trump("5", 1));  // 5 of ruter
+    hand.AddACardOSort(Trump("K", 2));
+    EXPECT_EQ(hand.AntalKortIFarg(4), 2) << "the 5 of ruter counts for hjärter";
+    EXPECT_EQ(hand.AntalKortIFarg(1), 0);
+    Kort none;
+    EXPECT_FALSE(hand.AddACard(&none));
+    EXPECT_EQ(hand.AntalKort(), 2);
+    try {
+        hand.AddACard(Trump("K", 2));
+        FAIL() << "a card held twice must raise";
+    } catch (const common::FivraError& e) {
+        EXPECT_EQ(e.Number(), 1001);
+        EXPECT_EQ(e.Source(), "KortHand");
+    }
+    try {
+        hand.SetCardState("51", 2);
+        FAIL() << "a card not held must raise";
+    } catch (const common::FivraError& e) {
+        EXPECT_EQ(e.Number(), 1002);
+        EXPECT_STREQ(e.what(), "Card not available ");
+    }
+    EXPECT_TRUE(hand.SetCardState(Trump("K", 2)->Key(), 2));
+    EXPECT_EQ(hand.GetCardList(), (std::vector<std::string>{"2", "17", "50"}));
+    hand.ClearHand();
+    EXPECT_EQ(hand.GetCardList(), (std::vector<std::string>{"No Cards", "No Cards"}));
+}
+
+struct SurplusCase {
+    std::vector<std::string> held;  // hjärter faces; "5" the 5 of hjärter, "5r" of ruter
+    std::vector<std::string> thrown;
+};
+
+TEST_F(HandTest, SurplusTrumpsGoHighestThrowOrderFirstAndNeverPointCards) {
+    const std::vector<SurplusCase> cases = {
+        {{"A", "K", "Q", "9", "8", "6", "5", "3", "2"}, {"3", "6", "8"}},
+        {{"A", "J", "10", "2", "5", "5r", "K", "Q"}, {"Q", "K"}},
+        {{"A", "J", "10", "2", "5", "5r", "4"}, {"4"}},
+    };
+    deck.ValjFarg(4);
+    for (const auto& c : cases) {
+        KortHand h;
+        for (const auto& face : c.held) {
+            h.AddACardOSort(face == "5r" ? Trump("5", 1) : Trump(face, 2));
+        }
+        std::vector<std::string> thrown;
+        for (const Kort* k : h.TaBortMeraKortAn6(4)) {
+            thrown.push_back(k->Typ);
+        }
+        EXPECT_EQ(thrown, c.thrown);
+        EXPECT_EQ(h.AntalKort(), 6);
+    }
+}
+
+TEST_F(HandTest, MarksAndMoves) {
+    for (const char* face : {"A", "K", "Q"}) {
+        hand.AddACardOSort(Trump(face, 0));
+    }
+    hand.StickOutAllCardsOfRang(13);
+    EXPECT_TRUE(hand.CardAt(2)->Kop);
+    hand.SattInKortIHanden();
+    EXPECT_FALSE(hand.CardAt(2)->Kop);
+    hand.MoveCard(3, 1);
+    EXPECT_EQ(hand.CardAt(1)->Typ, "Q");
+    EXPECT_EQ(hand.FindCardIDXofRang(14, 1), 2);
+    EXPECT_EQ(hand.FindCardIDXofRang(14, 2), -1);
+    EXPECT_EQ(hand.TakeACard(4), nullptr);
+}
+
+TEST(HandGeometry, HitTestAtTheEdges) {
+    const cards::HandSize row = cards::ControlSize(9, 0);
+    EXPECT_EQ(row.width, 11 * 71 / 2);
+    // Left of the first card: position 1. Beyond the last card but within the margin: the
+    // last card. Far beyond: nothing.
+    EXPECT_EQ(cards::CardAtPoint(0, 10, row, 9, 0, 6), 1);
+    const int slot = row.width / 11;
+    EXPECT_EQ(cards::CardAtPoint(2 * slot + 1, 10, row, 9, 0, 6), 3);
+    EXPECT_EQ(cards::CardAtPoint(7 * slot + 1, 10, row, 9, 0, 6), 6);
+    EXPECT_EQ(cards::CardAtPoint(9 * slot + 1, 10, row, 9, 0, 6), 0);
+    const cards::HandSize column = cards::ControlSize(9, 1);
+    EXPECT_EQ(column.height, 8 * 96 / 3 + 96);
+    EXPECT_EQ(cards::CardAtPoint(5, 0, column, 9, 1, 9), 1);
+}
+
+TEST(HandGeometry, RaisedCardsStandOutTowardsTheCentre) {
+    EXPECT_EQ(cards::CardPosition(2, true, "VAST", 1).x, 71 / 9);
+    EXPECT_EQ(cards::CardPosition(2, false, "VAST", 1).x, 0);
+    EXPECT_EQ(cards::CardPosition(1, true, "NORD", 0).y, 96 / 10);
+    EXPECT_EQ(cards::CardPosition(1, true, "SYD", 0).y, 0);
+    EXPECT_EQ(cards::CardPosition(1, false, "SYD", 0).y, 96 / 10);
+    EXPECT_EQ(cards::CardPosition(3, false, "OST", 1).x, 71 / 9);
+    EXPECT_EQ(cards::CardPosition(3, false, "OST", 1).y, 96);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "common/FieldReader.h"
+#include "common/NumberText.h"
+#include "common/Random.h"
+
+#include <array>
+
+namespace {
+
+TEST(FieldReader, SplitsOnCommasAndLineEndsAndTrimsBlanks) {
+    common::FieldReader in("Set, RISKY , 60\r\n\r\n  RULE,\"a, b\",END\nlast");
+    std::vector<std::string> fields;
+    while (in.HasMore()) {
+        fields.push_back(in.Next());
+    }
+    EXPECT_EQ(fields, (std::vector<std::string>{"Set", "RISKY", "60", "RULE", "a, b", "END", "last"}));
+    EXPECT_EQ(in.Next(), "");
+}
+
+TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
+    common::FieldReader in("OR, Last, YES, x, y\nnext, line\nthird");
+    EXPECT_EQ(in.Next(), "OR");
+    EXPECT_EQ(in.Next(), "Last");
+    in.SkipRestOfLine();
+    EXPECT_EQ(in.Next(), "next");
+    EXPECT_EQ(in.Next(), "line");
+    in.SkipRestOfLine();  // "line" ended its line: nothing more is dropped
+    EXPECT_EQ(in.Next(), "third");
+    EXPECT_EQ(in.Line(), 3);
+}
+
+TEST(FieldReader, SkipToStopsAfterTheTerminatorOrAtTheEnd) {
+    common::FieldReader in("a,b,END,c");
+    EXPECT_TRUE(in.SkipTo("END"));
+    EXPECT_EQ(in.Next(), "c");
+    EXPECT_FALSE(in.SkipTo("END"));
+    EXPECT_FALSE(in.HasMore());
+}
+
+TEST(SplitLines, AcceptsLfAndCrlf) {
+    EXPECT_EQ(common::SplitLines("a\r\nb\n\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
+    EXPECT_TRUE(common::SplitLines("").empty());
+}
+
+TEST(NumberText, LeadingNumbersAndShortestText) {
+    EXPECT_DOUBLE_EQ(common::LeadingNumber("12abc"), 12.0);
+    EXPECT_DOUBLE_EQ(common::LeadingNumber("-3.5"), -3.5);
+    EXPECT_DOUBLE_EQ(common::LeadingNumber(" .5"), 0.5);
+    EXPECT_DOUBLE_EQ(common::LeadingNumber("x1"), 0.0);
+    EXPECT_DOUBLE_EQ(common::LeadingNumber("-"), 0.0);
+    EXPECT_FALSE(common::StartsWithNumber("RISKY"));
+    EXPECT_TRUE(common::StartsWithNumber("0"));
+    EXPECT_EQ(common::NumberText(6), "6");
+    EXPECT_EQ(common::NumberText(-28), "-28");
+    EXPECT_EQ(common::NumberText(10.0 / 3.0), "3.333333");
+    EXPECT_EQ(common::NumberText(0.25), "0.25");
+    EXPECT_EQ(common::RoundToInt(2.5), 3);
+    EXPECT_EQ(common::RoundToInt(-2.5), -3);
+}
+
+TEST(Random, DrawsCoverOneToNEvenly) {
+    common::Random random(11);
+    std::array<int, 5> counts{};
+    for (int i = 0; i < 50000; ++i) {
+        const int k = random.Draw(4);
+        ASSERT_GE(k, 1);
+        ASSERT_LE(k, 4);
+        ++counts[k];
+    }
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_NEAR(counts[k], 12500, 600) << k;
+    }
+}
+
+}  // namespace
