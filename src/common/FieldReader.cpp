@@ -1,5 +1,6 @@
 #include "common/FieldReader.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -24,11 +25,20 @@ std::string Trimmed(std::string_view s) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;  // missing, or a folder or device under the file's name
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
     if (in.bad()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "gamelog/LogBlocks.h"
 #include "presentation/Localisation.h"
 #include "table/Table.h"
 
@@ -22,7 +23,7 @@ Table::Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore
 
 void Table::Start() {
     ctl_.WindowTitle = std::string(presentation::kProductLabel) + " --- " +
-                       presentation::kWebAddress;
+                       std::string(presentation::kWebAddress);
     round_.myGameStatus = 0;
     round_.GamePlaying = false;
     Run();
@@ -399,6 +400,13 @@ void Table::TomAllaHander() {
     }
 }
 
-void Table::Trace(const std::string& line) { ctl_.LBTrace.push_back(line); }
+void Table::Trace(const std::string& line) {
+    // The list keeps the latest lines; a long session must not grow it without end.
+    constexpr std::size_t kTraceLines = 2000;
+    if (ctl_.LBTrace.size() >= kTraceLines) {
+        ctl_.LBTrace.erase(ctl_.LBTrace.begin(), ctl_.LBTrace.begin() + kTraceLines / 2);
+    }
+    ctl_.LBTrace.push_back(line);
+}
 
 }  // namespace table

@@ -25,10 +25,12 @@
 
 namespace table {
 
-inline constexpr const char* kBidBaseFile = "FivraBidBase.txt";
-inline constexpr const char* kBidRulesFile = "FivraBidRulesAI.txt";
-inline constexpr const char* kPlayRulesFile = "FivraPlayRulesAI.TXT";
-inline constexpr const char* kSuggestionFile = "Suggestion.txt";
+// How the computer seats' play went: cards chosen by the rules, and how many of them fell to
+// the default play because no rule decided.
+struct PlayStats {
+    long long plays = 0;
+    long long default_plays = 0;
+};
 
 struct TableConfig {
     std::string folder;                 // program folder: data files and the game log; ends with '/'
@@ -119,6 +121,8 @@ public:
     // Direct access for tests and tools that set up a round by hand.
     state::RoundState& MutableState() { return round_; }
     const Controls& Ctl() const { return ctl_; }
+    // For the About box, whose reset writes the statistics labels.
+    Controls& MutableCtl() { return ctl_; }
     const cards::Packe& Deck() const { return deck_; }
     cards::Packe& MutableDeck() { return deck_; }
     const presentation::ViDeScoreboard& Scoreboard() const { return scoreboard_; }
@@ -132,6 +136,7 @@ public:
     int MinFarg(int seat) const { return min_farg_.at(seat); }
     int SuggestPosition() const { return suggest_position_; }
     const playai::PlayEngine& PlayAi() const { return play_ai_; }
+    const PlayStats& Stats() const { return stats_; }
     common::LogSink& Log() { return log_; }
 
     // Set by the view: the About box, and the picture of the window for a debug report
@@ -233,6 +238,7 @@ private:
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
+    PlayStats stats_;
 };
 
 }  // namespace table

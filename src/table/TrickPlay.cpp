@@ -2,6 +2,7 @@
 
 #include "cards/HandGeometry.h"
 #include "gamelog/LogBlocks.h"
+#include "playai/Suggestion.h"
 #include "table/Table.h"
 
 namespace table {
@@ -67,6 +68,8 @@ void Table::Play() {
 void Table::SeatPlays(int seat) {
     last_play_ = play_ai_.ChoosePlayCard(MakePlayContext(seat));
     suggest_code_ = last_play_.SuggestCode;
+    ++stats_.plays;
+    stats_.default_plays += last_play_.RuleTrace == "[DEFAULT]" ? 1 : 0;
     PlayChosenCard(seat, last_play_.rank_code);
     cards::KortHand& hand = round_.Hand[seat];
     if (hand.HandSpelarTyp() == 1) {
@@ -252,7 +255,7 @@ void Table::SuggestSYD() {
     if (suggest_position_ > 0) {
         round_.Hand[common::kSyd].StickOut(suggest_position_);
     }
-    ctl_.LblSuggest.Caption = playai::GetSuggestionText(config_.folder + kSuggestionFile,
+    ctl_.LblSuggest.Caption = playai::GetSuggestionText(config_.folder + playai::kSuggestionFile,
                                                         "<INPLAY>", suggest_code_, "<SVENSKA>");
     ctl_.LblSuggest.Visible = round_.bSuggest;
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "bidai/BidBaseFormat.h"
+#include "bidai/BidTables.h"
+
+namespace bidai {
+
+// The 25 numbers of one key of the bid base.
+struct BidRecord {
+    std::array<float, kEaFields> ea{};      // bids 5..14
+    std::array<float, kLevels> p{};         // by bid - 5; entries 1..9 are read
+    std::array<float, kEaUHFields> eauh{};  // relative seats 0..3
+};
+
+struct BidLookup {
+    enum class Status { kFound, kNotFound, kBadField };
+    Status status = Status::kNotFound;
+    BidRecord record;
+    int line = 0;         // where a bad field stands
+    std::string problem;  // what is wrong with it
+};
+
+// True when the text's first field is the plain-form marker.
+bool HasPlainMarker(const std::string& text);
+
+// Searches a bid base held in memory the way the game reads it: skip to the count tag, then
+// read on (past later tags) to the first field equal to the key, and read its 25 numbers.
+// A number field that holds no number, or a record cut short by the end of the file, is a
+// bad field.
+BidLookup FindBidRecord(const std::string& text, std::string_view tag, std::string_view key);
+
+}  // namespace bidai

@@ -1,0 +1,199 @@
+#include "bidai/BidRuleRun.h"
+
+#include <cctype>
+
+#include "bidai/NumberField.h"
+
+namespace bidai {
+
+namespace {
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+}  // namespace
+
+BidRuleRun::BidRuleRun(std::string text, std::string file, const AuctionView& auction,
+                       const BidTables& tables, common::Random& random)
+    : reader_(std::move(text)),
+      file_(std::move(file)),
+      auction_(auction),
+      tables_(tables),
+      random_(random),
+      variables_(auction) {}
+
+RuleOutcome BidRuleRun::Run() {
+    while (!Failed()) {
+        const std::optional<std::string> field = Next();
+        if (!field || *field == "STOP") {
+            break;
+        }
+        if (*field == "Version") {
+            NextOperand();
+        } else if (*field == "Set") {
+            std::string name = NextOperand();
+            std::string value = NextOperand();
+            if (!variables_.Add(name, std::move(value))) {
+                Fail("\"Set " + name + "\" goes beyond row 20 of the variable table");
+            }
+        } else if (Upper(*field) == "RULE" && RunRule()) {
+            break;
+        }
+    }
+    if (Failed()) {
+        result_.outcome = "ERROR";
+    }
+    return result_;
+}
+
+// True when the run ends with this rule.
+bool BidRuleRun::RunRule() {
+    d_.fill(0.0f);
+    const bool holds = Conditions();
+    if (Failed()) {
+        return true;
+    }
+    if (!holds) {
+        reader_.SkipTo("END");
+        return false;
+    }
+    if (!Alternatives()) {
+        result_.outcome = "PASS";
+        return true;
+    }
+    if (result_.outcome != "BID" || BidIsValid()) {
+        return true;
+    }
+    current_rule_.clear();
+    reader_.SkipTo("END");
+    return false;
+}
+
+bool BidRuleRun::Conditions() {
+    bool flag = true;
+    std::optional<std::string> field = Next();
+    while (field && flag && *field != "EXECUTES" && !Failed()) {
+        PerformItem(*field, flag);
+        if (flag) {
+            field = Next();
+        }
+    }
+    return flag;
+}
+
+// True when an alternative with a known action was taken.
+bool BidRuleRun::Alternatives() {
+    while (!Failed()) {
+        const std::optional<std::string> field = Next();
+        if (!field || *field == "END" || *field == "IF") {
+            return false;
+        }
+        if (!ChanceTaken(*field)) {
+            SkipAction();
+            continue;
+        }
+        result_.fired_rule = current_rule_;
+        if (TakeAction()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool BidRuleRun::ChanceTaken(const std::string& field) {
+    const double number = common::LeadingNumber(field);
+    const int chance = number > 0 ? common::RoundToInt(number) : VariableInt(field);
+    return chance >= kSureChance || chance >= random_.Draw(kSureChance);
+}
+
+bool BidRuleRun::TakeAction() {
+    const std::string keyword = Upper(NextOperand());
+    if (keyword == "EA") {
+        result_.threshold = Value(NextOperand());
+    } else if (keyword == "RANDOM") {
+        const float low = Number(NextOperand());
+        const float high = Number(NextOperand());
+        result_.threshold = low + static_cast<float>(random_.Uniform()) * (high - low);
+    } else if (keyword == "BID") {
+        const std::string x = NextOperand();
+        if (Upper(x) == "PASS") {
+            result_.outcome = "PASS";
+            result_.Bid = 0;
+            return true;
+        }
+        result_.outcome = "BID";
+        result_.Bid = common::RoundToInt(Value(x));
+        return true;
+    } else {
+        return false;
+    }
+    result_.outcome = "EA";
+    return true;
+}
+
+// A missed alternative's action is skipped by its keyword as written.
+void BidRuleRun::SkipAction() {
+    const std::string keyword = NextOperand();
+    const int operands = keyword == "Random" ? 2 : (keyword == "EA" || keyword == "BID" ? 1 : 0);
+    for (int i = 0; i < operands; ++i) {
+        NextOperand();
+    }
+}
+
+// Bids run from 6 to 14; a rule must bid above the auction, or 14 even over 14.
+bool BidRuleRun::BidIsValid() const {
+    const int bid = result_.Bid;
+    return bid >= kLowestBid && bid <= kHighestBid &&
+           (bid > auction_.highest || bid == kHighestBid);
+}
+
+std::optional<std::string> BidRuleRun::Next() {
+    if (!reader_.HasMore()) {
+        return std::nullopt;
+    }
+    return reader_.Next();
+}
+
+float BidRuleRun::Value(const std::string& field) {
+    if (!field.empty() && field.front() == 'd') {
+        return d_[RegisterIndex(field)];
+    }
+    if (common::StartsWithNumber(field)) {
+        return SingleField(field);
+    }
+    Fail("\"" + field + "\" is neither a register nor a number");
+    return 0.0f;
+}
+
+float BidRuleRun::Number(const std::string& field) {
+    if (common::StartsWithNumber(field)) {
+        return SingleField(field);
+    }
+    Fail("\"" + field + "\" is not a number");
+    return 0.0f;
+}
+
+int BidRuleRun::RegisterIndex(const std::string& field) {
+    if (field.empty() || !std::isdigit(static_cast<unsigned char>(field.back()))) {
+        Fail("\"" + field + "\" names no register d0 to d9");
+        return 0;
+    }
+    return field.back() - '0';
+}
+
+int BidRuleRun::VariableInt(const std::string& name) const {
+    const std::string* value = variables_.Last(name);
+    return value == nullptr ? 0 : common::RoundToInt(common::LeadingNumber(*value));
+}
+
+void BidRuleRun::Fail(const std::string& problem) {
+    if (!Failed()) {
+        result_.error = BidFileError{file_, reader_.Line(), problem};
+    }
+}
+
+}  // namespace bidai

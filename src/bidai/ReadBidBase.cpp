@@ -1,0 +1,116 @@
+#include "bidai/BidBaseRecord.h"
+#include "bidai/BidEngine.h"
+#include "bidai/HoldingKey.h"
+#include "common/FieldReader.h"
+#include "common/NumberText.h"
+
+// The valuation of a hand, colour by colour, from the bid base.
+namespace bidai {
+
+namespace {
+
+inline constexpr std::array<std::string_view, kColours> kColourLogNames = {"KLOVER ", "RUTER ",
+                                                                           "HJARTER ", "SPADER "};
+
+std::vector<int> RanksOfColour(const cards::KortHand& hand, int code) {
+    std::vector<int> ranks;
+    for (const cards::Kort* card : hand.Cards()) {
+        if (card->IsOfColour(code)) {
+            ranks.push_back(card->Rang);
+        }
+    }
+    return ranks;
+}
+
+template <std::size_t N>
+std::string Numbers(const std::array<float, N>& values, std::size_t from, std::size_t to) {
+    std::string text;
+    for (std::size_t i = from; i <= to; ++i) {
+        text += common::NumberText(values[i]) + " ";
+    }
+    return text;
+}
+
+}  // namespace
+
+void BidEngine::ClearTables() {
+    for (int c = 0; c < kColours; ++c) {
+        tables_.EA[c].fill(kUnvalued);
+        tables_.P[c].fill(0.0f);
+        tables_.EaUH[c].fill(0.0f);
+    }
+}
+
+bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) {
+    for (auto& ea : tables_.EA) {
+        ea.fill(kUnvalued);
+    }
+    const std::string path = ctx.folder + fileName;
+    const std::optional<std::string> text = common::ReadWholeFile(path);
+    std::optional<BidFileError> error;
+    if (!text) {
+        error = BidFileError{path, 0, "the bid base cannot be read"};
+    } else if (!HasPlainMarker(*text)) {
+        error = BidFileError{path, 1,
+                             "the bid base does not begin with " + std::string(kBidBaseMarker)};
+    }
+    if (error) {
+        ClearTables();
+        ctx.log.Log(error->Text());
+        ctx.dialogs.Message(error->Text());
+        return false;
+    }
+    bool complete = true;
+    for (int c = 0; c < kColours; ++c) {
+        const ColourValuation valuation = ValueColour(ctx, *text, fileName, c);
+        if (valuation == ColourValuation::kBroken) {
+            return false;
+        }
+        complete = complete && valuation == ColourValuation::kValued;
+    }
+    return complete;
+}
+
+BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const std::string& text,
+                                                  const std::string& fileName, int colour_index) {
+    // Under this colour as trump the fivra of the other suit reports this colour and Rang 4.
+    ctx.deck.ValjFarg(common::ColourCode(colour_index));
+    const HoldingKey holding =
+        MakeHoldingKey(RanksOfColour(ctx.hand, common::ColourCode(colour_index)));
+    for (const int rank : holding.unknown_ranks) {
+        ctx.dialogs.Message("Unknown card " + std::to_string(rank));
+    }
+    const BidLookup lookup = FindBidRecord(text, holding.tag, holding.key);
+    if (lookup.status == BidLookup::Status::kBadField) {
+        ClearTables();
+        const BidFileError error{ctx.folder + fileName, lookup.line, lookup.problem};
+        ctx.log.Log(error.Text());
+        ctx.dialogs.Message(error.Text());
+        return ColourValuation::kBroken;
+    }
+    const bool found = lookup.status == BidLookup::Status::kFound;
+    if (found) {
+        std::copy(lookup.record.ea.begin(), lookup.record.ea.end(),
+                  tables_.EA[colour_index].begin());
+        tables_.P[colour_index] = lookup.record.p;
+        tables_.EaUH[colour_index] = lookup.record.eauh;
+    } else {
+        tables_.P[colour_index].fill(0.0f);
+        tables_.EaUH[colour_index].fill(0.0f);
+        ctx.dialogs.Message("Please check log - Didn't find key: " + holding.key +
+                            " in the file: " + fileName);
+        ctx.dialogs.Message("Rollto: " + holding.tag);
+    }
+    LogColour(ctx, colour_index, holding.log_key);
+    return found ? ColourValuation::kValued : ColourValuation::kMissing;
+}
+
+void BidEngine::LogColour(const BidContext& ctx, int colour_index, const std::string& log_key) {
+    const std::string name(kColourLogNames[colour_index]);
+    const std::string key = "\t" + log_key + "\t";
+    ctx.log.Log(name + " EA   " + key + Numbers(tables_.EA[colour_index], 0, kEaFields - 1));
+    ctx.log.Log(name + " P(x) " + key + Numbers(tables_.P[colour_index], 1, kPFields));
+    ctx.log.Log(name + " EaUH " + key + Numbers(tables_.EaUH[colour_index], 0, kEaUHFields - 1));
+}
+
+}  // namespace bidai

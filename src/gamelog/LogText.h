@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "gamelog/LogReader.h"
+
+// Helpers shared by the two log readers.
+namespace gamelog::detail {
+
+// The file's text, or an error when it is missing, unreadable or no plain file.
+std::variant<std::string, LogError> LoadLogText(const std::string& path);
+// The lines of a log's text, or an error when it is empty.
+std::variant<std::vector<std::string>, LogError> LogLines(std::string_view text,
+                                                          const std::string& path);
+
+// A problem of the file as a whole, or of one line (1-based).
+LogError FileError(const std::string& path, const std::string& problem);
+LogError LineError(const std::string& path, int line, const std::string& problem);
+// The 1-based line number of a line index.
+inline int LineNo(std::size_t index) {
+    return static_cast<int>(index) + 1;
+}
+
+std::string_view TrimBlanks(std::string_view text);
+// A line of the file quoted for a message: at most 40 characters, control characters shown
+// as '?', so that a corrupted file cannot garble the message box.
+std::string Quoted(std::string_view text);
+// A whole number with an optional sign and nothing else around it but blanks.
+std::optional<int> WholeNumber(std::string_view text);
+
+// The value line that follows a tag, with its line number for messages.
+struct TagValue {
+    std::string text;
+    int line = 0;
+};
+
+// Reads a game total; nullopt with `error` set when it is no number or out of range.
+std::optional<int> ReadTotal(const std::string& path, std::string_view tag,
+                             const std::optional<TagValue>& value, LogError& error);
+
+}  // namespace gamelog::detail

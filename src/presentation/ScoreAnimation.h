@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "common/Control.h"
+#include "common/Dialogs.h"
+#include "round/RoundState.h"
+
+namespace presentation {
+
+// Steps through the round's tricks after the round, raising each trick's point cards in the
+// hands and counting the round's points up trick by trick on the round score label; then
+// shows the final score and starts over, until the table stops it.
+class ScoreAnimation {
+  public:
+    static constexpr int kShowTrick = 0;
+    static constexpr int kAdvance = 5;
+    static constexpr int kFinal = 6;
+    static constexpr int kRestart = 7;
+
+    // From the first trick, with nothing counted yet.
+    void Start();
+
+    // One tick of the animation. trick_card_letter[t] names the card ("A".."2", "V", "v")
+    // whose owner's cards are raised first when trick t is shown.
+    void ScoreAnimationStep(state::RoundState& round,
+                            const std::array<std::string, state::kTricks>& trick_card_letter,
+                            common::Control& LblScore, common::Dialogs& dialogs);
+
+    // Puts every seat's raised cards back into the hand.
+    static void ResetHandsAfterAnimation(state::RoundState& round);
+
+    int Status() const { return status_; }
+    int Trick() const { return trick_; }
+    int RunningVi() const { return running_vi_; }
+    int RunningDe() const { return running_de_; }
+
+  private:
+    void ShowTrick(state::RoundState& round, const std::string& card_letter,
+                   common::Control& LblScore);
+    void AdvanceToNextPointTrick(const state::RoundState& round);
+
+    int status_ = kShowTrick;
+    int trick_ = 1;
+    int running_vi_ = 0;
+    int running_de_ = 0;
+};
+
+}  // namespace presentation

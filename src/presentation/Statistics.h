@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "common/SettingsStore.h"
+
+// The number of games each partnership has won, kept in the user's settings.
+namespace presentation {
+
+enum class Team { Vi, De };
+
+inline constexpr const char* kStatisticScope = "user";
+inline constexpr const char* kStatisticSection = "Statistic";
+
+// "TotalVi" or "TotalDe".
+std::string GamesWonKey(Team team);
+
+// The stored count; a missing value is 0, and so is a value that is no count (a blank, text,
+// a negative number), so a damaged setting never shows or adds up to nonsense.
+int ReadGamesWon(common::SettingsStore& store, Team team);
+
+// Counts one more game won by the team, stores it and returns the new count.
+int CountGameWon(common::SettingsStore& store, Team team);
+
+// Stores "0" for both partnerships.
+void ResetGamesWon(common::SettingsStore& store);
+
+}  // namespace presentation

@@ -1,0 +1,162 @@
+#include "BidTestSupport.h"
+
+namespace {
+
+using bidai_test::BidFixture;
+
+constexpr int kSyd = 0;
+constexpr int kVast = 1;
+
+class BidRulesTest : public BidFixture {
+  protected:
+    // Runs a rule file for `seat` (dealer SYD unless changed) with the highest bid `highest`.
+    std::string Run(const std::string& rules, int seat = kVast, int highest = 0) {
+        WriteRules(rules);
+        return engine.RunBidRules(Context(seat, highest), folder + "FivraBidRulesAI.txt");
+    }
+    // The value a rule loads into d1, read back through the EA threshold.
+    float Loaded(const std::string& item, int seat = kVast, int highest = 0) {
+        const std::string outcome =
+            Run("RULE\n" + item + "\nEXECUTES\n100,EA,d1\nEND\n", seat, highest);
+        EXPECT_EQ(outcome, "EA") << item;
+        return engine.LastRun().threshold;
+    }
+};
+
+TEST_F(BidRulesTest, NoRuleOrNoChanceTakenEndsInAPass) {
+    EXPECT_EQ(Run("Version,2\nRULE,d1,:=,BidNext,d1,>,6,EXECUTES,100,BID,9,END\n"), "PASS");
+    EXPECT_EQ(engine.LastRun().Bid, 0);
+    EXPECT_FLOAT_EQ(engine.LastRun().threshold, 1.0f);
+    EXPECT_EQ(engine.LastRun().fired_rule, "");
+
+    EXPECT_EQ(Run("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
+                  "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
+              "PASS")
+        << "a rule whose alternatives all miss ends the run";
+    EXPECT_EQ(engine.LastRun().Bid, 0);
+}
+
+TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
+    const std::string rules =
+        "RULE,Name,Eight,EXECUTES,100,BID,8,END\n"
+        "RULE,Name,Fifteen,EXECUTES,100,BID,15,END\n"
+        "RULE,EXECUTES,100,BID,d3,END\n"  // d3 is 0: no bid
+        "RULE,Name,Nine,EXECUTES,100,bid,9,END\n";
+    EXPECT_EQ(Run(rules, kVast, 8), "BID");
+    EXPECT_EQ(engine.LastRun().Bid, 9);
+    EXPECT_EQ(engine.LastRun().fired_rule, "[Nine]");
+
+    EXPECT_EQ(Run("RULE,EXECUTES,100,BID,14,END\n", kVast, 14), "BID") << "14 may be bid over 14";
+    EXPECT_EQ(engine.LastRun().Bid, 14);
+    EXPECT_EQ(
+        Run("RULE,Name,High,EXECUTES,100,BID,14,END\nRULE,EXECUTES,100,BID,PASS,END\n", kVast, 5),
+        "BID");
+}
+
+TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
+    EXPECT_EQ(Run("RULE,Name,Zero,d1,:=,0,EXECUTES,100,BID,9,END\n"
+                  "RULE,Name,Other,d1,:=,BidPartner,EXECUTES,100,BID,7,END\n"),
+              "BID");
+    EXPECT_EQ(engine.LastRun().Bid, 7) << "a variable whose value is 0 loads fine";
+    EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
+}
+
+TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {
+    round.attSaka = kSyd;
+    const std::string rules = "RULE,RoleInRound,LEAD,A_BLOCK,!,EXECUTES,100,BID,7,END\n";
+    EXPECT_EQ(Run(rules, 1), "BID") << "VAST bids first";
+    EXPECT_EQ(Run(rules, 2), "BID") << "NORD bids second";
+    EXPECT_EQ(Run(rules, 3), "PASS") << "OST is RESPONSE";
+    EXPECT_EQ(Run(rules, 0), "PASS") << "the dealer is B_BLOCK";
+    EXPECT_EQ(Run("RULE,RoleInRound,B_BLOCK,!,EXECUTES,100,BID,7,END\n", 0), "BID");
+}
+
+TEST_F(BidRulesTest, VariablesDescribeTheAuctionFromTheSeat) {
+    round.gbVi = 30;
+    round.gbDe = 42;
+    round.Hand[1].PutBud(8);  // NORD's right-hand seat, who bids just before it
+    round.Hand[0].PutBud(0);  // NORD's partner passed
+    round.Hand[3].PutBud(7);
+    const int nord = 2;
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,Ledning", nord, 8), -12.0f);
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,BidRight", nord, 8), 8.0f);
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,BidNext", nord, 8), 9.0f);
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,BidNext", nord, 14), 14.0f);
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,BidNext", nord, 0), 6.0f);
+    EXPECT_FLOAT_EQ(Loaded("d2,:=,DE\nd1,:=,-d2", kVast), -30.0f) << "VAST's side is De";
+    EXPECT_FLOAT_EQ(Loaded("d2,:=,VI\nd1,:-,d2,+,2.5"), 44.5f);
+    // ":=" reads the first row of a name, a chance the last.
+    EXPECT_FLOAT_EQ(Loaded("d1,:=,BidPartner", nord, 8), 0.0f);
+    EXPECT_EQ(Run("RULE,d1,:=,Twice,EXECUTES,100,BID,9,END\n"), "PASS")
+        << "a name that is no variable fails the rule";
+    EXPECT_EQ(Run("Set,Twice,3\nSet,Twice,0\nRULE,d1,:=,Twice,d1,=,3,EXECUTES,Twice,BID,9,"
+                  "100,BID,10,END\n"),
+              "BID");
+    EXPECT_EQ(engine.LastRun().Bid, 10);
+}
+
+TEST_F(BidRulesTest, ValueFunctionsReadTheValuation) {
+    bidai::BidTables& t = engine.Tables();
+    for (int c = 0; c < 4; ++c) {
+        t.EA[c].fill(-28.0f);
+        t.P[c].fill(0.0f);
+        t.EaUH[c] = {10.0f + c, 20.0f + c, 30.0f - c, 300.0f};
+    }
+    t.EA[1][1] = 2.5f;
+    t.EA[3][1] = -300.0f;
+    t.EA[2][4] = 6.0f;
+    t.P[3][4] = 0.75f;
+    EXPECT_FLOAT_EQ(Loaded("d1,EABestColor,4"), 2.5f) << "levels below 6 are raised to 6";
+    EXPECT_FLOAT_EQ(Loaded("d2,:=,8.6\nd1,EABestColor,d2"), -28.0f) << "a register's integer part";
+    EXPECT_FLOAT_EQ(Loaded("d1,EABestColor,8.6"), 6.0f) << "a number is rounded";
+    EXPECT_FLOAT_EQ(Loaded("d1,PLevel,9"), 0.75f);
+    EXPECT_FLOAT_EQ(Loaded("d1,PLevel,15"), 0.0f);
+    EXPECT_FLOAT_EQ(Loaded("d1,EAuHWorstColor"), 27.0f)
+        << "nobody above 5: the partner's column, smallest value";
+    round.Hand[0].PutBud(9);
+    round.Hand[2].PutBud(9);
+    EXPECT_FLOAT_EQ(Loaded("d1,EAuHWorstColor", kVast, 9), 20.0f)
+        << "the last seat with the highest bid (NORD) leads: VAST's left-hand column";
+    round.Hand[2].PutBud(0);
+    EXPECT_FLOAT_EQ(Loaded("d1,EAuHWorstColor", kVast, 9), -28.0f)
+        << "SYD leads: the right-hand column holds nothing below 200";
+}
+
+TEST_F(BidRulesTest, ProblemsInTheFileEndTheRunWithOneError) {
+    struct Case {
+        const char* what;
+        std::string rules;
+        const char* problem;
+    };
+    std::string many_sets;
+    for (int i = 0; i < 14; ++i) {
+        many_sets += "Set,V" + std::to_string(i) + ",1\n";
+    }
+    const std::vector<Case> cases = {
+        {"unknown operator", "RULE\nd1,>=,5\nEXECUTES\n100,BID,9\nEND\n",
+         "line 2: unknown operator \">=\" after d1"},
+        {":- operator", "RULE\nd1,:-,d2,*,2\nEXECUTES\n100,BID,9\nEND\n",
+         "This operator: * is not supported by :-"},
+        {"Set beyond row 20", many_sets + "RULE,EXECUTES,100,BID,9,END\n",
+         "\"Set V13\" goes beyond row 20"},
+        {"EABestColor above 15", "RULE\nd1,EABestColor,16\nEXECUTES\n100,BID,9\nEND\n",
+         "bid level 16 is beyond the bounds of EABestColor"},
+        {"PLevel below 5", "RULE\nd1,PLevel,4\nEXECUTES\n100,BID,9\nEND\n",
+         "bid level 4 is beyond the bounds of PLevel"},
+        {"no number", "RULE\nd1,>,many\nEXECUTES\n100,BID,9\nEND\n",
+         "\"many\" is neither a register nor a number"},
+        {"no register", "RULE\ndx,>,1\nEXECUTES\n100,BID,9\nEND\n", "\"dx\" names no register"},
+        {"open role list", "RULE\nRoleInRound,LEAD\n", "has no closing \"!\""},
+    };
+    for (const Case& c : cases) {
+        dialogs.messages.clear();
+        EXPECT_EQ(Run(c.rules), "ERROR") << c.what;
+        ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
+        EXPECT_NE(dialogs.messages[0].find(folder + "FivraBidRulesAI.txt"), std::string::npos)
+            << c.what;
+        EXPECT_NE(dialogs.messages[0].find(c.problem), std::string::npos)
+            << c.what << ": " << dialogs.messages[0];
+    }
+}
+
+}  // namespace

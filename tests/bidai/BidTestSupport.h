@@ -1,0 +1,130 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bidai/BidEngine.h"
+#include "cards/Packe.h"
+#include "common/LogSink.h"
+#include "common/Names.h"
+#include "common/Random.h"
+#include "common/ScriptedDialogs.h"
+#include "round/RoundState.h"
+
+namespace bidai_test {
+
+class RecordingSink : public common::LogSink, public common::TraceSink {
+  public:
+    void Log(const std::string& line) override { logs.push_back(line); }
+    void Trace(const std::string& line) override { traces.push_back(line); }
+    bool Logged(std::string_view line) const {
+        return std::find(logs.begin(), logs.end(), line) != logs.end();
+    }
+
+    std::vector<std::string> logs;
+    std::vector<std::string> traces;
+};
+
+struct CardName {
+    std::string_view face;  // "A", "2".."10", "J", "Q", "K"
+    int colour;             // 1, 2, 4, 8
+};
+
+// A record line of a bid base: EA for bids 5..14 is `value` up to bid `top` and -10 above it;
+// P for bid b is b / 100 (written in the file's own order of the P fields); EaUH k is
+// `value` + k.
+inline std::string RecordLine(std::string_view key, int top, float value) {
+    constexpr std::array<int, 9> kPOrder = {2, 8, 7, 5, 1, 4, 9, 3, 6};
+    std::string line(key);
+    for (int bid = 5; bid <= 14; ++bid) {
+        line += "," + std::to_string(bid <= top ? value : -10.0f);
+    }
+    line += ",x";
+    for (const int j : kPOrder) {
+        line += "," + std::to_string((j + 5) / 100.0);
+    }
+    line += ",y";
+    for (int k = 0; k < 4; ++k) {
+        line += "," + std::to_string(value + k);
+    }
+    return line + "\n";
+}
+
+class BidFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("fivra_bidai_" + std::string(info->test_suite_name()) + "_" + info->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        folder = dir_.string() + "/";
+        round.attSaka = 0;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    void WriteFile(const std::string& name, const std::string& text) const {
+        std::ofstream(folder + name, std::ios::binary) << text;
+    }
+    void WriteRules(const std::string& text) const { WriteFile("FivraBidRulesAI.txt", text); }
+
+    void Give(int seat, const std::vector<CardName>& cards) {
+        for (const CardName& card : cards) {
+            round.Hand[seat].AddACardOSort(&deck.Card(CardNr(card)));
+        }
+    }
+
+    // VAST's usual hand: klöver A K Q, ruter J 10, hjärter 9 8, spader 7 6.
+    void GiveUsualHand(int seat) {
+        Give(seat, {{"A", 1},
+                    {"K", 1},
+                    {"Q", 1},
+                    {"J", 2},
+                    {"10", 2},
+                    {"9", 4},
+                    {"8", 4},
+                    {"7", 8},
+                    {"6", 8}});
+    }
+    // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`.
+    void WriteUsualBase(std::array<int, 4> top, std::array<float, 4> value) const {
+        WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + RecordLine("[_J_10_]", top[1], value[1]) +
+                                          RecordLine("[_9_8_]", top[2], value[2]) +
+                                          RecordLine("[_7_6_]", top[3], value[3]) + "<3>\n" +
+                                          RecordLine("[_A_K_Q_]", top[0], value[0]));
+    }
+
+    bidai::BidContext Context(int seat, int biggest) {
+        round.gbHogstaBudet = biggest;
+        return bidai::BidContext{round, round.Hand[seat], deck,  seat, biggest, folder, sink,
+                                 sink,  dialogs,          random};
+    }
+
+    static int CardNr(const CardName& card) {
+        constexpr std::array<std::string_view, 13> kFaces = {"A", "2", "3",  "4", "5", "6", "7",
+                                                             "8", "9", "10", "J", "Q", "K"};
+        const int rank =
+            static_cast<int>(std::find(kFaces.begin(), kFaces.end(), card.face) - kFaces.begin());
+        return rank * 4 + common::ColourIndex(card.colour);
+    }
+
+    common::Random random{20240611};
+    cards::Packe deck{random};
+    state::RoundState round;
+    common::ScriptedDialogs dialogs;
+    RecordingSink sink;
+    bidai::BidEngine engine;
+    std::string folder;
+
+  private:
+    std::filesystem::path dir_;
+};
+
+}  // namespace bidai_test

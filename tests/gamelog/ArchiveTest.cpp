@@ -1,0 +1,104 @@
+#include "gamelog/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+
+namespace gamelog {
+namespace {
+
+using gamelog_test::FileText;
+using gamelog_test::TempFolder;
+using gamelog_test::WriteText;
+
+TEST(SafeAttribute, KeepsNamesInsideTheProgramFolder) {
+    EXPECT_EQ(SafeAttribute("../x"), "x");
+    EXPECT_EQ(SafeAttribute("a/b\\c"), "abc");
+    EXPECT_EQ(SafeAttribute("..\\..\\Windows:system32"), "Windowssystem32");
+    EXPECT_EQ(SafeAttribute("tab\there\nline\r\x01\x7f"), "tabhereline") << "control characters";
+    EXPECT_EQ(SafeAttribute(std::string("a\0b", 3)), "ab") << "a NUL character";
+    EXPECT_EQ(SafeAttribute("  lead blank  "), "lead blank");
+    EXPECT_EQ(SafeAttribute("Hjärter-öppning_2"), "Hjärter-öppning_2") << "letters beyond ASCII";
+    EXPECT_EQ(SafeAttribute("a\xC3"), "a") << "a cut UTF-8 sequence";
+    EXPECT_EQ(SafeAttribute("a\xC0\xAF"), "a") << "an overlong slash";
+    EXPECT_EQ(SafeAttribute("a\xE2\x80\xAE"
+                            "b"),
+              "ab")
+        << "a right-to-left override";
+    EXPECT_EQ(SafeAttribute("a\xC2\x85"
+                            "b"),
+              "ab")
+        << "a C1 line break";
+    EXPECT_EQ(SafeAttribute("*?<>|\"'."), "");
+    EXPECT_LE(SafeAttribute(std::string(500, 'z')).size(), 64u);
+    EXPECT_LE(SafeAttribute(std::string(200, 'x') + "\xC3\xA5").size(), 64u);
+}
+
+struct ArchiveFixture : testing::Test {
+    TempFolder folder;
+    common::MemorySettingsStore settings;
+    common::ScriptedDialogs dialogs;
+    std::vector<std::string> saved;  // pictures saved, by path
+    bool picture_existed_at_save = false;
+
+    std::function<bool(const std::string&)> SavePicture(bool succeed = true) {
+        return [this, succeed](const std::string& path) {
+            picture_existed_at_save = std::filesystem::exists(path);
+            saved.push_back(path);
+            if (succeed) {
+                WriteText(path, "BM");
+            }
+            return succeed;
+        };
+    }
+    std::string Counter() { return settings.RegReadSetting("local", "Statistic", "Debug", "0"); }
+};
+
+TEST_F(ArchiveFixture, CopiesTheLogAndThePictureUnderARisingNumber) {
+    WriteText(folder.File("Fivralog.txt"), "round one\n");
+    WriteText(folder.File("FivraDEBUG_0_odd lead.bmp"), "old picture");
+    ArchiveLog(folder.Folder(), "odd lead", settings, SavePicture(), dialogs);
+    EXPECT_EQ(FileText(folder.File("FivraLOG_0_odd lead.txt")), "round one\n");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0], folder.File("FivraDEBUG_0_odd lead.bmp"));
+    EXPECT_FALSE(picture_existed_at_save) << "an old picture is deleted before saving";
+    EXPECT_EQ(Counter(), "1");
+
+    WriteText(folder.File("Fivralog.txt"), "round two\n");
+    ArchiveLog(folder.Folder(), "../../escape", settings, SavePicture(), dialogs);
+    EXPECT_EQ(FileText(folder.File("FivraLOG_1_escape.txt")), "round two\n");
+    EXPECT_EQ(saved.back(), folder.File("FivraDEBUG_1_escape.bmp"));
+    EXPECT_EQ(Counter(), "2");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ArchiveFixture, FailuresAreReportedByFileNameAndTheCounterStillMoves) {
+    ArchiveLog(folder.Folder(), "x", settings, SavePicture(false), dialogs);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const std::string& message = dialogs.messages[0];
+    EXPECT_NE(message.find(folder.File("Fivralog.txt")), std::string::npos) << message;
+    EXPECT_NE(message.find(folder.File("FivraDEBUG_0_x.bmp")), std::string::npos) << message;
+    EXPECT_EQ(Counter(), "1");
+}
+
+TEST_F(ArchiveFixture, ABrokenOrResetCounterNeverOverwritesAnEarlierReport) {
+    WriteText(folder.File("Fivralog.txt"), "new\n");
+    WriteText(folder.File("FivraLOG_0_x.txt"), "earlier report\n");
+    settings.RegWriteSetting("local", "Statistic", "Debug", "zwei");
+    ArchiveLog(folder.Folder(), "x", settings, SavePicture(), dialogs);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("\"zwei\""), std::string::npos) << dialogs.messages[0];
+    EXPECT_EQ(FileText(folder.File("FivraLOG_0_x.txt")), "earlier report\n");
+    EXPECT_EQ(FileText(folder.File("FivraLOG_1_x.txt")), "new\n");
+    EXPECT_EQ(Counter(), "2");
+}
+
+}  // namespace
+}  // namespace gamelog

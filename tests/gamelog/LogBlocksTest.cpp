@@ -1,0 +1,102 @@
+#include "gamelog/LogBlocks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cards/Packe.h"
+#include "common/Random.h"
+
+namespace gamelog {
+namespace {
+
+struct LinesSink : common::LogSink {
+    void Log(const std::string& line) override { lines.push_back(line); }
+    std::vector<std::string> lines;
+};
+
+TEST(LogBlocks, FivesAreNamedByTheTrumpSuitInCardLines) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    // Nr 16..19 are the fives of klöver, ruter, hjärter, spader.
+    const cards::Kort& five_klover = deck.Card(16);
+    const cards::Kort& five_ruter = deck.Card(17);
+    const cards::Kort& five_hjarter = deck.Card(18);
+    const cards::Kort& five_spader = deck.Card(19);
+    EXPECT_EQ(CardLine(five_ruter, common::kRuter), "V");
+    EXPECT_EQ(CardLine(five_hjarter, common::kRuter), "v") << "the other red five";
+    EXPECT_EQ(CardLine(five_hjarter, common::kHjarter), "V");
+    EXPECT_EQ(CardLine(five_spader, common::kKlover), "v") << "the other black five";
+    EXPECT_EQ(CardLine(five_klover, common::kKlover), "V");
+    EXPECT_EQ(CardLine(deck.Card(36), common::kKlover), "10");
+    EXPECT_EQ(CardLine(deck.Card(0), common::kKlover), "A");
+}
+
+TEST(LogBlocks, RoundStartListsTheDeckWithOwnSuitColoursAndSignedTotals) {
+    common::Random random(7);
+    cards::Packe deck(random);
+    deck.Saka();
+    LinesSink log;
+    LogRoundStart(log, -28, 47, deck);
+
+    ASSERT_EQ(log.lines.size(), 6u + 52u + 2u);
+    EXPECT_EQ(log.lines[0], "<VI>");
+    EXPECT_EQ(log.lines[1], "-28");
+    EXPECT_EQ(log.lines[2], "<DE>");
+    EXPECT_EQ(log.lines[3], "47");
+    EXPECT_EQ(log.lines[4], "1-klover,2-ruter,4-hjarter,8-spader");
+    EXPECT_EQ(log.lines[5], "<PACKE_KOMPLETT>");
+    EXPECT_EQ(log.lines[58], "<END>");
+    EXPECT_EQ(log.lines[59], "");
+    for (int i = 1; i <= 52; ++i) {
+        const cards::Kort& card = deck.Card(std::stoi(deck.OrderRecord()[i]));
+        EXPECT_EQ(log.lines[5 + i], DeckLine(card)) << "deck position " << i;
+    }
+    const std::vector<std::string> fives = {"16 , 5 , 1", "17 , 5 , 2", "18 , 5 , 4", "19 , 5 , 8"};
+    for (const std::string& five : fives) {
+        EXPECT_NE(std::find(log.lines.begin(), log.lines.end(), five), log.lines.end()) << five;
+    }
+}
+
+TEST(LogBlocks, ForeKopListsOnlyTrumpCardsOfEverySeatInHandOrder) {
+    common::Random random(3);
+    cards::Packe deck(random);
+    state::RoundState round;
+    round.gbFarg = common::kHjarter;
+    // SYD: ace of hjärter, five of ruter (v), a spader; VAST: nothing of the trump;
+    // NORD: five of hjärter (V), two of hjärter; OST: king of klöver.
+    round.Hand[0].AddACardOSort(&deck.Card(2));
+    round.Hand[0].AddACardOSort(&deck.Card(17));
+    round.Hand[0].AddACardOSort(&deck.Card(3));
+    round.Hand[1].AddACardOSort(&deck.Card(16));
+    round.Hand[2].AddACardOSort(&deck.Card(18));
+    round.Hand[2].AddACardOSort(&deck.Card(6));
+    round.Hand[3].AddACardOSort(&deck.Card(48));
+    LinesSink log;
+    LogForeKop(log, round);
+
+    const std::vector<std::string> expected = {"===================================",
+                                               "<SYD_FORE_KOP>",
+                                               "A",
+                                               "v",
+                                               "<END>",
+                                               "",
+                                               "<VAST_FORE_KOP>",
+                                               "<END>",
+                                               "",
+                                               "<NORD_FORE_KOP>",
+                                               "V",
+                                               "2",
+                                               "<END>",
+                                               "",
+                                               "<OST_FORE_KOP>",
+                                               "<END>",
+                                               "",
+                                               "==================================="};
+    EXPECT_EQ(log.lines, expected);
+}
+
+}  // namespace
+}  // namespace gamelog

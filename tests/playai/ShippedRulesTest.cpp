@@ -1,0 +1,121 @@
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+#include <string>
+
+#include "PlayTable.h"
+#include "playai/Suggestion.h"
+
+namespace playai::test {
+namespace {
+
+std::string DataFolder() {
+    const char* dir = std::getenv("FIVRA_DATA_DIR");
+    return std::string(dir != nullptr ? dir : "data") + "/";
+}
+
+PlayDecision DecideWithShippedRules(PlayTable& t, int seat) {
+    const PlayContext ctx{t.round, t.round.Hand[seat], seat,         DataFolder(),
+                          t.log,   t.dialogs,          t.rule_random};
+    return t.engine.ChoosePlayCard(ctx);
+}
+
+void ExpectSoundDecision(PlayTable& t, int seat, const PlayDecision& d) {
+    EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.messages.front();
+    EXPECT_GT(t.round.Hand[seat].FindCardIDXofRang(d.rank_code, PlayTable::kTrump), 0)
+        << "seat " << seat << " chose a card it does not hold: " << d.rank_code;
+    EXPECT_NE(
+        GetSuggestionText(DataFolder() + kSuggestionFile, "<INPLAY>", d.SuggestCode, "<SVENSKA>"),
+        kNoSuggestion)
+        << "no hint for " << d.SuggestCode;
+}
+
+TEST(ShippedRules, SetUpTricks) {
+    {
+        PlayTable t;
+        t.Give(0, {"3", "V", "K", "A"});
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "A") << "the leader draws with the best card";
+    }
+    {
+        PlayTable t;
+        t.round.TrickLeader = 1;
+        t.Give(0, {"V", "8", "3"});
+        t.Play(1, "4");
+        t.Play(2, "A");
+        t.Play(3, "6");
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "V") << "the fivra goes onto the partner's ace";
+    }
+    {
+        PlayTable t;
+        t.round.TrickLeader = 3;
+        t.Give(0, {"K", "8", "3", "v"});
+        t.Play(3, "A");
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "3") << "a trick that cannot be won gets a low card";
+    }
+    {
+        PlayTable t;
+        t.round.TrickLeader = 1;
+        t.Give(0, {"2", "J", "10"});
+        t.Play(1, "9");
+        t.Play(2, "4");
+        t.Play(3, "7");
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "10") << "the last seat wins with the cheapest card that wins";
+    }
+}
+
+// Six tricks with random hands, every seat deciding by the shipped rules and the round's
+// tables kept as the table keeps them.
+TEST(ShippedRules, WholeRoundsChooseHeldCardsWithoutMessages) {
+    for (int seed = 1; seed <= 25; ++seed) {
+        PlayTable t;
+        t.rule_random.Reseed(seed);
+        std::vector<std::string> names = {"A", "K", "Q", "J", "10", "9", "8",
+                                          "7", "6", "V", "v", "4",  "3", "2"};
+        std::shuffle(names.begin(), names.end(), std::mt19937(seed));
+        for (std::size_t i = 0; i < 12; ++i) {
+            t.round.Hand[i % 4].AddACardOSort(&t.CardNamed(names[i]));
+        }
+        for (int s = 0; s < 4; ++s) {
+            t.round.BeforeBuying[s] = 3;
+            t.engine.Memory().JagSer[s] = t.engine.Memory().AndraSer[s] = 3;
+        }
+        t.round.gbBjuditHogst = seed % 4;
+        t.round.TrickLeader = seed % 4;
+        for (int trick = 1; trick <= 3; ++trick) {
+            t.round.Round = trick;
+            for (int k = 0; k < 4; ++k) {
+                const int seat = (t.round.TrickLeader + k) % 4;
+                const PlayDecision d = DecideWithShippedRules(t, seat);
+                ExpectSoundDecision(t, seat, d);
+                const std::string card(*common::TrumpCardName(d.rank_code));
+                t.Play(seat, card);
+                t.engine.UpdateNoFivraFlag(t.round, seat, d.rank_code);
+            }
+            t.engine.RecordTrickHighs(t.round);
+            const auto& trick_cards = t.round.TrickCards;
+            t.round.TrickLeader = static_cast<int>(
+                std::max_element(trick_cards.begin(), trick_cards.end()) - trick_cards.begin());
+            t.round.TrickCards = {};
+            for (int c = 14; c >= 0; --c) {
+                if (t.round.PlayedTrump[c] == 0) {
+                    t.round.HighestUnplayed = c;
+                    break;
+                }
+            }
+        }
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_EQ(t.round.Hand[s].AntalKort(), 0) << "seed " << seed << " seat " << s;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace playai::test

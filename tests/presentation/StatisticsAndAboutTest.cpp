@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "common/ScriptedDialogs.h"
+#include "presentation/About.h"
+#include "presentation/Statistics.h"
+
+namespace presentation {
+namespace {
+
+TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
+    common::MemorySettingsStore store;
+    EXPECT_EQ(ReadGamesWon(store, Team::Vi), 0);
+    EXPECT_EQ(ReadGamesWon(store, Team::De), 0);
+    EXPECT_EQ(CountGameWon(store, Team::Vi), 1);
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "?"), "1");
+    EXPECT_EQ(CountGameWon(store, Team::Vi), 2);
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "?")
+        << "a win for Vi leaves De's count alone";
+}
+
+TEST(Statistics, DamagedCountsStartAgainFromZero) {
+    common::MemorySettingsStore store;
+    for (const std::string stored : {"", "abc", "-4"}) {
+        store.RegWriteSetting("user", "Statistic", "TotalDe", stored);
+        EXPECT_EQ(ReadGamesWon(store, Team::De), 0) << "stored '" << stored << "'";
+        EXPECT_EQ(CountGameWon(store, Team::De), 1) << "stored '" << stored << "'";
+    }
+    store.RegWriteSetting("user", "Statistic", "TotalDe", "99999999999");
+    EXPECT_GT(CountGameWon(store, Team::De), 0) << "a huge count never wraps round";
+}
+
+TEST(MemorySettingsStore, EmptyIsABlankAndLocal64IsReadOnly) {
+    common::MemorySettingsStore store;
+    store.RegWriteSetting("user", "Statistic", "Note", "");
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Note", "x"), " ");
+    store.RegWriteSetting("local", "Statistic", "Debug", "3");
+    EXPECT_EQ(store.RegReadSetting("local64", "Statistic", "Debug", "0"), "3");
+    store.RegWriteSetting("local64", "Statistic", "Debug", "9");
+    EXPECT_EQ(store.RegReadSetting("local", "Statistic", "Debug", "0"), "3");
+}
+
+TEST(AboutBox, ResetAskedAndAnsweredNoChangesNothing) {
+    common::MemorySettingsStore store;
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "4");
+    store.RegWriteSetting("user", "Statistic", "TotalDe", "7");
+    common::Control vi;
+    common::Control de;
+    vi.Caption = "4";
+    de.Caption = "7";
+    common::ScriptedDialogs dialogs;
+    dialogs.yes_no_answers = {false};
+    EXPECT_FALSE(ResetStatistics(store, dialogs, Language::Svenska, vi, de));
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Är du saker?");
+    EXPECT_EQ(ReadGamesWon(store, Team::Vi), 4);
+    EXPECT_EQ(ReadGamesWon(store, Team::De), 7);
+    EXPECT_EQ(vi.Caption, "4");
+    EXPECT_EQ(de.Caption, "7");
+
+    dialogs.yes_no_answers = {true};
+    EXPECT_TRUE(ResetStatistics(store, dialogs, Language::English, vi, de));
+    EXPECT_EQ(dialogs.questions[1], "Are you sure?");
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "?"), "0");
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "0");
+    EXPECT_EQ(vi.Caption, "0");
+    EXPECT_EQ(de.Caption, "0");
+}
+
+TEST(AboutBox, LinksAreUrlsADesktopHandlerOpens) {
+    EXPECT_EQ(MailtoLink(),
+              "mailto:support@fivrastar.example.com?subject=Fivrastar%202.5"
+              "&body=RE%3A%20Fivrastar%202.5");
+
+    const auto folder =
+        std::filesystem::temp_directory_path() /
+        ("fivra-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(folder);
+    const std::string folder_text = folder.string() + "/";
+    EXPECT_EQ(WebLink(folder_text), "https://fivrastar.example.com/?p=230&u=1&t=1")
+        << "no referral file: the fixed query";
+
+    std::ofstream(folder / "Referal.txt") << "club nord\r\nspring&summer\r\n";
+    EXPECT_EQ(WebLink(folder_text),
+              "https://fivrastar.example.com/?p=230&u=club%20nord&t=spring%26summer");
+    std::ofstream(folder / "Referal.txt") << "only one line\n";
+    EXPECT_EQ(WebLink(folder.string()), "https://fivrastar.example.com/?p=230&u=1&t=1");
+    std::filesystem::remove_all(folder);
+
+    if (const char* data = std::getenv("FIVRA_DATA_DIR")) {
+        EXPECT_EQ(WebLink(data), "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
+    }
+}
+
+}  // namespace
+}  // namespace presentation

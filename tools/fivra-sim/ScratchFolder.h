@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace sim {
+
+// A program folder of its own for a headless run: the data files are copied in, the game
+// log is written there, and the folder goes away with the object. The data folder itself is
+// never written to.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::filesystem::path& data_dir);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // The folder with a trailing separator, as the table wants it.
+    std::string Path() const { return path_.string() + "/"; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace sim

@@ -1,0 +1,218 @@
+#include "SelfPlay.h"
+
+#include <chrono>
+#include <filesystem>
+#include <iomanip>
+#include <sstream>
+
+#include "RoundChecks.h"
+#include "ScratchFolder.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+#include "table/Table.h"
+
+namespace sim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A round that has not reached its end after this much game time has stalled.
+constexpr long long kStallMs = 60LL * 60 * 1000;
+constexpr std::size_t kFailuresKept = 20;
+
+class SelfPlay {
+public:
+    SelfPlay(const SimOptions& options, std::ostream& progress)
+        : options_(options),
+          progress_(progress),
+          scratch_(options.data_dir),
+          table_(table::TableConfig{scratch_.Path(), options.seed, true, 0}, dialogs_,
+                 settings_) {}
+
+    SimSummary Run();
+
+private:
+    bool Finished() const;
+    bool RunUntilWaiting();
+    void StartFromLog();
+    void FinishRound();
+    void CountRound();
+    void CountGameEnd();
+    void KeepLog();
+    void Fail(const std::string& what);
+
+    const SimOptions& options_;
+    std::ostream& progress_;
+    ScratchFolder scratch_;
+    common::ScriptedDialogs dialogs_;
+    common::MemorySettingsStore settings_;
+    table::Table table_;
+    SimSummary summary_;
+    GameTrack track_;
+    bool replayed_ = false;
+    bool stopped_ = false;
+};
+
+bool SelfPlay::Finished() const {
+    if (stopped_ || (replayed_ && summary_.rounds > 0)) {
+        return true;
+    }
+    if (options_.rounds > 0 && summary_.rounds >= options_.rounds) {
+        return true;
+    }
+    return options_.games > 0 && summary_.games >= options_.games;
+}
+
+bool SelfPlay::RunUntilWaiting() {
+    const long long start = table_.Now();
+    while (!table_.WaitsForClick()) {
+        if (!table_.StepClock(start + kStallMs)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SelfPlay::StartFromLog() {
+    const bool reload = !options_.reload_file.empty();
+    dialogs_.file_answers.push_back(reload ? options_.reload_file : options_.replay_file);
+    if (reload) {
+        table_.BtnLoadlog_Click();
+    } else {
+        table_.BtnPlaylog_Click();
+    }
+    replayed_ = table_.State().bReplay;
+    if (!replayed_) {
+        stopped_ = true;
+        Fail("the log could not be played: " +
+             (dialogs_.messages.empty() ? std::string("no message") : dialogs_.messages.back()));
+    }
+    track_.vi_before = table_.State().gbVi;
+    track_.de_before = table_.State().gbDe;
+}
+
+SimSummary SelfPlay::Run() {
+    const auto started = std::chrono::steady_clock::now();
+    table_.Start();
+    if (!options_.reload_file.empty() || !options_.replay_file.empty()) {
+        StartFromLog();
+    }
+    while (!Finished()) {
+        if (!RunUntilWaiting()) {
+            Fail("the round stalled in state " + std::to_string(table_.State().myGameStatus) +
+                 " with Timer1 tag '" + table_.Timer1().Tag + "'");
+            break;
+        }
+        if (table_.Timer1().Tag == "WAIT_KOR") {
+            table_.AdvanceMe();
+            continue;
+        }
+        FinishRound();
+    }
+    summary_.messages = static_cast<int>(dialogs_.messages.size());
+    summary_.plays = table_.Stats().plays;
+    summary_.default_plays = table_.Stats().default_plays;
+    summary_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return summary_;
+}
+
+void SelfPlay::FinishRound() {
+    ++summary_.rounds;
+    for (const std::string& problem : CheckFinishedRound(table_, track_, replayed_)) {
+        Fail(problem);
+    }
+    if (!replayed_) {
+        CountRound();
+        CountGameEnd();
+    }
+    KeepLog();
+    if (options_.progress && summary_.rounds % 1000 == 0) {
+        progress_ << "fivra-sim: " << summary_.rounds << " rounds, " << summary_.games
+                  << " games" << std::endl;
+    }
+    track_.previous_dealer = table_.State().harPacko;
+    if (Finished()) {
+        return;
+    }
+    table_.AdvanceMe();
+    track_.vi_before = table_.State().gbVi;
+    track_.de_before = table_.State().gbDe;
+}
+
+void SelfPlay::CountRound() {
+    const state::RoundState& round = table_.State();
+    const bool vi_bid = common::IsVi(round.gbBjuditHogst);
+    const int taken = vi_bid ? TrickPointsVi(round) : TrickPointsDe(round);
+    (taken >= round.gbHogstaBudet ? summary_.bids_made : summary_.bids_failed) += 1;
+    bool forced = true;
+    for (int s = 0; s < common::kSeats; ++s) {
+        forced = forced && (s == round.harPacko || round.Hand[s].GeBud() == 0);
+    }
+    summary_.forced_bids += forced ? 1 : 0;
+    summary_.points_vi += round.gbVi - track_.vi_before;
+    summary_.points_de += round.gbDe - track_.de_before;
+}
+
+void SelfPlay::CountGameEnd() {
+    const state::RoundState& round = table_.State();
+    if (round.gbVi <= 61 && round.gbDe <= 61) {
+        return;
+    }
+    ++summary_.games;
+    const bool both = round.gbVi > 61 && round.gbDe > 61;
+    const bool vi_won = both ? common::IsVi(round.gbBjuditHogst) : round.gbVi > 61;
+    (vi_won ? summary_.games_won_vi : summary_.games_won_de) += 1;
+    const int stored_vi = std::stoi(settings_.RegReadSetting("user", "Statistic", "TotalVi", "0"));
+    const int stored_de = std::stoi(settings_.RegReadSetting("user", "Statistic", "TotalDe", "0"));
+    if (stored_vi != summary_.games_won_vi || stored_de != summary_.games_won_de) {
+        Fail("the games-won statistics say " + std::to_string(stored_vi) + " : " +
+             std::to_string(stored_de) + " after " + std::to_string(summary_.games_won_vi) +
+             " : " + std::to_string(summary_.games_won_de) + " games won");
+    }
+}
+
+void SelfPlay::KeepLog() {
+    if (options_.logs_dir.empty()) {
+        return;
+    }
+    table_.Close();
+    std::ostringstream name;
+    name << "round-" << std::setw(6) << std::setfill('0') << summary_.rounds << ".txt";
+    std::error_code error;
+    fs::create_directories(options_.logs_dir, error);
+    fs::copy_file(scratch_.Path() + "Fivralog.txt", fs::path(options_.logs_dir) / name.str(),
+                  fs::copy_options::overwrite_existing, error);
+}
+
+void SelfPlay::Fail(const std::string& what) {
+    ++summary_.invariant_failures;
+    if (summary_.failures.size() < kFailuresKept) {
+        summary_.failures.push_back("round " + std::to_string(summary_.rounds) + " (seed " +
+                                    std::to_string(options_.seed) + "): " + what);
+    }
+}
+
+}  // namespace
+
+std::string SimSummary::ToJson() const {
+    std::ostringstream out;
+    const double default_share = plays > 0 ? static_cast<double>(default_plays) / plays : 0.0;
+    out << "{\"rounds\": " << rounds << ", \"games\": " << games
+        << ", \"games_won_vi\": " << games_won_vi << ", \"games_won_de\": " << games_won_de
+        << ", \"bids_made\": " << bids_made << ", \"bids_failed\": " << bids_failed
+        << ", \"forced_bids\": " << forced_bids << ", \"points_vi\": " << points_vi
+        << ", \"points_de\": " << points_de << ", \"plays\": " << plays
+        << ", \"default_plays\": " << default_plays << ", \"default_share\": " << std::fixed
+        << std::setprecision(4) << default_share << ", \"messages\": " << messages
+        << ", \"invariant_failures\": " << invariant_failures << ", \"seconds\": "
+        << std::setprecision(3) << seconds << "}";
+    return out.str();
+}
+
+SimSummary RunSelfPlay(const SimOptions& options, std::ostream& progress) {
+    SelfPlay play(options, progress);
+    return play.Run();
+}
+
+}  // namespace sim

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct SimOptions {
+    int rounds = 0;           // stop after this many rounds (0: no limit by rounds)
+    int games = 0;            // stop after this many finished games (0: no limit by games)
+    std::uint64_t seed = 1;
+    std::string data_dir = ".";
+    std::string logs_dir;     // keep every round's game log here when set
+    std::string reload_file;  // play the logged deal of this log again
+    std::string replay_file;  // play the logged trump hands of this log from the first trick
+    bool progress = false;    // a progress line on the error stream now and then
+};
+
+struct SimSummary {
+    int rounds = 0;
+    int games = 0;
+    int games_won_vi = 0;
+    int games_won_de = 0;
+    int bids_made = 0;
+    int bids_failed = 0;
+    int forced_bids = 0;
+    long long points_vi = 0;  // round scores after the bid check, summed
+    long long points_de = 0;
+    int invariant_failures = 0;
+    long long plays = 0;          // cards chosen by the play rules
+    long long default_plays = 0;  // of which no rule decided
+    int messages = 0;             // message boxes the table showed
+    double seconds = 0;
+    std::vector<std::string> failures;  // the first failures, with round and seed
+
+    // One JSON object on one line.
+    std::string ToJson() const;
+};
+
+// Plays rounds with four computer seats on the virtual clock and checks every round.
+SimSummary RunSelfPlay(const SimOptions& options, std::ostream& progress);
+
+}  // namespace sim
