@@ -1,0 +1,45 @@
+#include "gui/HandItem.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "gui/CardPainter.h"
+
+namespace gui {
+
+HandItem::HandItem(const QString& name, QPointF top_left, const cards::KortHand& hand)
+    : ControlItem(name, QRectF()), hand_(hand), top_left_(top_left) {
+    Sync();
+}
+
+cards::CardSize HandItem::CardSizeOfHand() const {
+    return IsKilledPile() ? cards::kKilledCardSize : cards::kCardSize;
+}
+
+cards::HandSize HandItem::ControlSize() const {
+    return cards::ControlSize(hand_.CardsToShow, hand_.LayoutStyle, CardSizeOfHand());
+}
+
+void HandItem::Sync() {
+    const cards::HandSize size = ControlSize();
+    SetRect(QRectF(top_left_, QSizeF(size.width, size.height)));
+    update();
+}
+
+void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    const cards::CardSize card = CardSizeOfHand();
+    const auto& cards = hand_.Cards();
+    const int shown = std::min(static_cast<int>(cards.size()), std::max(0, hand_.CardsToShow));
+    for (int i = 0; i < shown; ++i) {
+        const cards::Kort& kort = *cards[static_cast<std::size_t>(i)];
+        const cards::CardPlace place =
+            cards::CardPosition(i, kort.Kop, hand_.HandKod, hand_.LayoutStyle, card);
+        const int mode = IsKilledPile() ? 0 : cards::DrawMode(kort, hand_.VisaHanden);
+        CardPainter::Draw(
+            *painter,
+            QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height)), kort.Nr,
+            CardPainter::LookOfDrawMode(mode));
+    }
+}
+
+}  // namespace gui

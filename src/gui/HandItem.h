@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cards/HandGeometry.h"
+#include "cards/KortHand.h"
+#include "gui/ControlItem.h"
+
+namespace gui {
+
+// A hand control: a seat's hand, a seat's spot on the table or the killed pile, drawn from
+// the hand's own state (cards, layout, raised marks, draw styles) with the hand geometry.
+// The killed pile shows its cards face up at the reduced size.
+class HandItem : public ControlItem {
+  public:
+    HandItem(const QString& name, QPointF top_left, const cards::KortHand& hand);
+
+    // Follows the hand's layout and redraws; call after every event.
+    void Sync();
+    cards::HandSize ControlSize() const;
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+  private:
+    bool IsKilledPile() const { return hand_.HandKod == "KILLED"; }
+    cards::CardSize CardSizeOfHand() const;
+
+    const cards::KortHand& hand_;
+    QPointF top_left_;
+};
+
+}  // namespace gui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <functional>
+
+#include "table/Table.h"
+
+namespace gui {
+
+class QtDialogs;
+
+// Drives the table's clock in real time: one single-shot timer set to the table's next due
+// tick. Table time runs `speed` times faster than real time. While a modal dialog is open
+// the clock holds, and table time goes on from where it stood when the dialog closes.
+class QtClock {
+  public:
+    QtClock(table::Table& table, double speed, std::function<void()> after_tick);
+
+    // The source of the hold; its closing resumes the clock.
+    void HoldWhileBusy(QtDialogs& dialogs);
+    // Re-reads the table's next due tick; call after every input that may have changed a
+    // timer.
+    void Reschedule();
+    // Table time that corresponds to real time now.
+    long long TableTimeNow() const;
+
+    bool Holding() const;
+
+  private:
+    void OnTimeout();
+    void Rebase();
+
+    table::Table& table_;
+    double speed_;
+    std::function<void()> after_tick_;
+    QtDialogs* dialogs_ = nullptr;
+    QTimer timer_;
+    QElapsedTimer real_;
+    qint64 base_real_ms_ = 0;
+    long long base_table_ms_ = 0;
+    bool stepping_ = false;
+};
+
+}  // namespace gui

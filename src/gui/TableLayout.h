@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <array>
+
+#include "table/Controls.h"
+
+// Where each control stands on the table, in logical pixels (a twip is 1/15 of one). The
+// playing area is 780 pixels wide, so that the forced-bid markers' places fall inside it; a
+// side panel to its right holds the scoreboard, the statistics and the buttons.
+namespace gui::layout {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr QRectF kScene(0, 0, 1040, 720);
+inline constexpr QRectF kPlayingArea(0, 0, 780, 720);
+inline constexpr QRectF kSidePanel(780, 0, 260, 720);
+
+// Seat hands and table spots, by seat (SYD, VAST, NORD, OST).
+inline constexpr std::array<QPointF, 4> kHand = {QPointF(210, 590), QPointF(12, 180),
+                                                 QPointF(210, 26), QPointF(690, 180)};
+inline constexpr std::array<QPointF, 4> kBord = {QPointF(210, 455), QPointF(100, 180),
+                                                 QPointF(210, 140), QPointF(602, 180)};
+inline constexpr std::array<QRectF, 4> kLabel = {QRectF(210, 565, 200, 22),
+                                                 QRectF(48, 155, 150, 22), QRectF(210, 2, 200, 22),
+                                                 QRectF(480, 155, 170, 22)};
+inline constexpr std::array<QRectF, 4> kLabelBud = {QRectF(420, 565, 90, 22),
+                                                    QRectF(8, 535, 90, 22), QRectF(420, 2, 90, 22),
+                                                    QRectF(686, 535, 90, 22)};
+
+inline constexpr QPointF kKilledPile(240, 318);
+inline constexpr QRectF kLblNotInPlay(200, 295, 250, 20);
+inline constexpr QRectF kLblKilledCards(378, 318, 220, 80);
+inline constexpr QRectF kLblScore(290, 250, 200, 36);
+inline constexpr QRectF kLblGameOver(190, 395, 400, 28);
+inline constexpr QRectF kLblClickVidare(190, 424, 400, 24);
+inline constexpr QRectF kChosenMark(196, 252, 34, 34);
+inline constexpr QRectF kLblTicker(200, 699, 420, 19);
+
+// The bid panel: two rows of five buttons on a background.
+inline constexpr QRectF kBidBackground(214, 300, 352, 86);
+inline QRectF BidButton(int index) {
+    const int column = index % 5;
+    const int row = index / 5;
+    return QRectF(229 + column * 66, 310 + row * 36, 58, 30);
+}
+
+// The colour buttons in a row.
+inline QRectF ColourButton(int colour_index) {
+    return QRectF(238 + colour_index * 80, 310, 64, 64);
+}
+
+// Side panel.
+inline constexpr QRectF kLabelVi(792, 8, 30, 22);
+inline constexpr QRectF kLblStatisticVi(820, 8, 70, 22);
+inline constexpr QRectF kLabelDe(900, 8, 30, 22);
+inline constexpr QRectF kLblStatisticDe(928, 8, 70, 22);
+inline constexpr QPointF kScoreboard(792, 36);
+inline constexpr QRectF kLblReplay(792, 312, 236, 20);
+inline constexpr QRectF kLlbDisabled(792, 332, 236, 20);
+inline constexpr QRectF kLblSuggest(792, 354, 236, 64);
+inline QRectF IconButton(int row, int column) {
+    return QRectF(796 + column * 60, 424 + row * 58, 48, 48);
+}
+inline constexpr QRectF kBtnDebugMsg(792, 544, 60, 28);
+inline constexpr QRectF kBtnPlaylog(856, 544, 84, 28);
+inline constexpr QRectF kBtnLoadlog(944, 544, 84, 28);
+inline constexpr QRectF kLblLogFileName(792, 578, 236, 34);
+inline constexpr QRectF kLBTrace(784, 614, 252, 102);
+
+// A forced-bid marker's place on the table.
+inline QRectF PakkoRect(const table::TwipsRect& place) {
+    return QRectF(place.left / kTwipsPerPixel, place.top / kTwipsPerPixel,
+                  place.width / kTwipsPerPixel, place.height / kTwipsPerPixel);
+}
+
+}  // namespace gui::layout

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QGraphicsScene>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "table/Table.h"
+
+namespace gui {
+
+class ButtonItem;
+class ControlItem;
+class HandItem;
+class LabelItem;
+
+// The table as a scene of fixed logical size: one named item per control of the table. It
+// draws the table's state after every event (Sync) and turns presses on its items into the
+// table's operations.
+class TableScene : public QGraphicsScene {
+  public:
+    explicit TableScene(table::Table& table);
+
+    // Redraws every item from the table's state and controls.
+    void Sync();
+
+    // The item that carries a control's name, nullptr if none.
+    ControlItem* Item(const QString& name) const;
+
+    // Called after every input has reached the table (the clock reschedules on it).
+    std::function<void()> after_input;
+    // Called when the exit button decides the window is to close.
+    std::function<void()> close_window;
+
+  private:
+    template <class T, class... Args>
+    T* Add(Args&&... args);
+
+    void BuildFelt();
+    void BuildHands();
+    void BuildSeatLabels();
+    void BuildCentre();
+    void BuildBidPanel();
+    void BuildColourControls();
+    void BuildSidePanel();
+    void BuildButtons();
+    ButtonItem* AddIconButton(const char* name, const char* down_name, int row, int column,
+                              const char* picture);
+
+    // Wires an item so that its press only continues the game.
+    void ContinuesGame(ControlItem& item);
+    // Runs a table operation and redraws.
+    void Input(const std::function<void()>& operation);
+
+    void SyncBidPanel();
+    void SyncColourControls();
+
+    // A label drawn from a control; `fallback` is shown when a visible control has no caption.
+    struct LabelBinding {
+        LabelItem* item;
+        const common::Control* control;
+        QString fallback;
+    };
+    // A button pair drawn as one item.
+    struct ButtonBinding {
+        ButtonItem* item;
+        const common::Control* up;
+        const common::Control* down;
+    };
+    LabelItem* AddLabel(const QString& name, const QRectF& rect, const common::Control& control,
+                        int pixel_size, bool bold, Qt::Alignment align, bool chip);
+
+    table::Table& table_;
+    std::vector<HandItem*> hands_;
+    std::vector<LabelBinding> labels_;
+    std::vector<ButtonBinding> buttons_;
+    std::array<ControlItem*, 4> pakko_{};
+    std::array<ButtonItem*, 10> bid_buttons_{};
+    std::array<ButtonItem*, 4> colour_buttons_{};
+    std::array<ControlItem*, 4> chosen_marks_{};
+    ControlItem* bid_background_ = nullptr;
+    ControlItem* trace_ = nullptr;
+    ControlItem* scoreboard_ = nullptr;
+};
+
+}  // namespace gui

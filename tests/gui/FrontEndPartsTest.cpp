@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <QTest>
+#include <map>
+
+#include "common/SettingsStore.h"
+#include "gui/CardPainter.h"
+#include "gui/LaunchOptions.h"
+#include "gui/QtClock.h"
+#include "gui/QtDialogs.h"
+#include "table/Table.h"
+
+namespace gui {
+namespace {
+
+QImage CardImage(int nr, CardLook look) {
+    QImage image(71, 96, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look);
+    return image;
+}
+
+// Counts pixels that are clearly red and clearly dark ink.
+std::pair<int, int> RedAndBlackInk(const QImage& image) {
+    int red = 0;
+    int black = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 80 && c.blue() < 90;
+            black += c.alpha() > 200 && c.red() < 50 && c.green() < 50 && c.blue() < 50;
+        }
+    }
+    return {red, black};
+}
+
+TEST(CardPainter, EveryNumberHasItsOwnFaceInItsSuitsColour) {
+    QSet<QByteArray> faces;
+    const QImage back = CardImage(0, CardLook::Back);
+    for (int nr = 0; nr < 52; ++nr) {
+        const QImage face = CardImage(nr, CardLook::Face);
+        const QByteArray bytes(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
+        EXPECT_FALSE(faces.contains(bytes)) << "card " << nr << " looks like another card";
+        faces.insert(bytes);
+        EXPECT_NE(face, back) << "card " << nr << " face up looks like the back";
+        EXPECT_NE(face, CardImage(nr, CardLook::Highlighted)) << "card " << nr;
+        const auto [red, black] = RedAndBlackInk(face);
+        const int suit = nr % 4;
+        if (suit == 1 || suit == 2) {
+            EXPECT_GT(red, 20) << "card " << nr << " of ruter or hjärter is printed red";
+        } else {
+            EXPECT_EQ(red, 0) << "card " << nr << " of klöver or spader has red ink";
+            EXPECT_GT(black, 20) << "card " << nr;
+        }
+    }
+    EXPECT_EQ(CardImage(-1, CardLook::Face), back) << "no card draws as a back";
+    EXPECT_STREQ(CardPainter::RankText(9), "10");
+    EXPECT_STREQ(CardPainter::RankText(13), "");
+}
+
+std::function<std::optional<std::string>(const char*)> Env(
+    std::map<std::string, std::string> values) {
+    return [values](const char* name) -> std::optional<std::string> {
+        const auto it = values.find(name);
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
+    };
+}
+
+TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
+    const LaunchOptions none = ReadLaunchOptions(Env({}));
+    EXPECT_FALSE(none.seed);
+    EXPECT_EQ(none.speed, 1.0);
+    EXPECT_EQ(none.screenshot_after_ms, 2000);
+    EXPECT_FALSE(none.demo);
+    EXPECT_TRUE(none.problems.empty());
+
+    const LaunchOptions good = ReadLaunchOptions(Env({{"FIVRA_SEED", "42"},
+                                                      {"FIVRA_SPEED", "20"},
+                                                      {"FIVRA_SCREENSHOT", "a.png"},
+                                                      {"FIVRA_SCREENSHOT_AFTER_MS", "500"},
+                                                      {"FIVRA_DEMO", "1"}}));
+    EXPECT_EQ(good.seed, 42u);
+    EXPECT_EQ(good.speed, 20.0);
+    EXPECT_EQ(good.screenshot, QStringLiteral("a.png"));
+    EXPECT_EQ(good.screenshot_after_ms, 500);
+    EXPECT_TRUE(good.demo);
+
+    const LaunchOptions bad = ReadLaunchOptions(Env({{"FIVRA_SEED", "seven"},
+                                                     {"FIVRA_SPEED", "0"},
+                                                     {"FIVRA_SCREENSHOT_AFTER_MS", "-5"},
+                                                     {"FIVRA_DEMO", "0"}}));
+    EXPECT_FALSE(bad.seed);
+    EXPECT_EQ(bad.speed, 1.0) << "a speed of 0 would stop the game";
+    EXPECT_EQ(bad.screenshot_after_ms, 2000);
+    EXPECT_FALSE(bad.demo);
+    EXPECT_EQ(bad.problems.size(), 3u);
+    EXPECT_EQ(ReadLaunchOptions(Env({{"FIVRA_SPEED", "1e9"}})).speed, 1.0)
+        << "an absurd speed is refused";
+}
+
+TEST(QtClock, TableTimeRunsFasterAndHoldsWhileADialogIsOpen) {
+    QtDialogs dialogs;
+    common::MemorySettingsStore settings;
+    table::TableConfig config;
+    config.folder = "/nonexistent-fivra-folder/";
+    config.seed = 1;
+    table::Table table(config, dialogs, settings);
+    int ticks = 0;
+    QtClock clock(table, 20, [&ticks] { ++ticks; });
+    clock.HoldWhileBusy(dialogs);
+    clock.Reschedule();
+    {
+        const QtDialogs::ModalScope open(dialogs);
+        clock.Reschedule();
+        QTest::qWait(150);
+        EXPECT_EQ(table.Now(), 0) << "no tick reaches the table behind a dialog";
+        EXPECT_EQ(ticks, 0);
+    }
+    QTest::qWait(150);
+    EXPECT_GT(ticks, 0) << "the clock goes on when the dialog closes";
+    EXPECT_GE(table.Now(), 1000) << "table time runs 20 times faster";
+    EXPECT_LE(table.Now(), 3000 + 1000) << "the time behind the dialog was not made up";
+}
+
+}  // namespace
+}  // namespace gui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+#include "gui/ControlItem.h"
+#include "gui/GameWindow.h"
+#include "table/Table.h"
+
+namespace gui::testing {
+
+// A table with scripted dialogs in a folder of its own (a copy of the data files), shown in
+// a real window on the offscreen platform. The tests drive the table's clock directly.
+class GuiFixture : public ::testing::Test {
+  protected:
+    // The seed of the game under test.
+    virtual std::uint64_t Seed() const { return 7; }
+
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        const char* data = std::getenv("FIVRA_DATA_DIR");
+        ASSERT_NE(data, nullptr) << "FIVRA_DATA_DIR names the data folder";
+        const QDir source(QString::fromLocal8Bit(data));
+        for (const QString& name : source.entryList(QDir::Files)) {
+            QFile::copy(source.filePath(name), QDir(folder_.path()).filePath(name));
+        }
+        table::TableConfig config;
+        config.folder = folder_.path().toStdString() + "/";
+        config.seed = Seed();
+        table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
+        window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        table_->Start();
+        window_->Refresh();
+    }
+
+    // Delivers the next tick of the table's clock and redraws; false when none is due.
+    bool Tick() {
+        const auto due = table_->NextDue();
+        if (!due) {
+            return false;
+        }
+        table_->StepClock(*due);
+        window_->Refresh();
+        return true;
+    }
+
+    ControlItem* Item(const QString& name) const { return window_->Scene().Item(name); }
+
+    // A click at a point of the table, through the view as the mouse would give it.
+    void ClickAt(QPointF scene_point) {
+        TableView& view = window_->View();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(scene_point));
+    }
+    void ClickItem(const QString& name) {
+        ControlItem* item = Item(name);
+        ASSERT_NE(item, nullptr) << name.toStdString();
+        ASSERT_TRUE(item->isVisible()) << name.toStdString() << " is hidden";
+        ClickAt(item->Rect().center());
+    }
+
+    QTemporaryDir folder_;
+    common::ScriptedDialogs dialogs_;
+    common::MemorySettingsStore settings_;
+    std::unique_ptr<table::Table> table_;
+    std::unique_ptr<GameWindow> window_;
+};
+
+}  // namespace gui::testing
