@@ -1,0 +1,92 @@
+// How long one computer seat takes to decide, with the shipped rule and table files read
+// anew as the game reads them; and how long a whole round of self-play takes.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "bidai/BidEngine.h"
+#include "cards/Packe.h"
+#include "common/LogSink.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+#include "playai/PlayEngine.h"
+#include "round/RoundState.h"
+#include "table/Table.h"
+
+namespace {
+
+std::string DataFolder() {
+    const char* data = std::getenv("FIVRA_DATA_DIR");
+    return std::filesystem::absolute(data != nullptr ? data : "data").string() + "/";
+}
+
+// Deals nine cards to each seat from a seeded shuffle.
+void Deal(cards::Packe& deck, state::RoundState& round) {
+    deck.Saka();
+    for (int i = 0; i < 36; ++i) {
+        round.Hand[i % 4].AddACardOSort(deck.GeKort());
+    }
+}
+
+void BM_BidDecision(benchmark::State& bench) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    state::RoundState round;
+    Deal(deck, round);
+    common::NullSink sink;
+    common::ScriptedDialogs dialogs;
+    bidai::BidEngine engine;
+    const bidai::BidContext ctx{round, round.Hand[1], deck, 1, 0, DataFolder(), sink, sink,
+                                dialogs, random};
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(engine.bjud(ctx));
+    }
+}
+BENCHMARK(BM_BidDecision);
+
+void BM_PlayDecision(benchmark::State& bench) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    state::RoundState round;
+    deck.Saka();
+    round.gbFarg = common::kHjarter;
+    round.gbHogstaBudet = 7;
+    deck.ValjFarg(round.gbFarg);
+    for (int nr : {0, 38, 42, 50, 18, 6}) {  // A, 10, J, K, the five of hjärter, 2
+        round.Hand[0].AddACardOSort(&deck.Card(nr));
+    }
+    common::NullSink sink;
+    common::ScriptedDialogs dialogs;
+    playai::PlayEngine engine;
+    const playai::PlayContext ctx{round, round.Hand[0], 0, DataFolder(), sink, dialogs, random};
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(engine.ChoosePlayCard(ctx));
+    }
+}
+BENCHMARK(BM_PlayDecision);
+
+void BM_SelfPlayRound(benchmark::State& bench) {
+    common::ScriptedDialogs dialogs;
+    common::MemorySettingsStore settings;
+    const std::string scratch = std::filesystem::temp_directory_path() / "fivra-bench/";
+    std::filesystem::create_directories(scratch);
+    for (const auto& entry : std::filesystem::directory_iterator(DataFolder())) {
+        std::filesystem::copy_file(entry.path(), scratch + entry.path().filename().string(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    table::Table table(table::TableConfig{scratch, 1, true, 1}, dialogs, settings);
+    table.Start();
+    for (auto _ : bench) {
+        // One round: from the deal until the table waits after the round's end.
+        const int status_round = table.State().harPacko;
+        while (table.State().harPacko == status_round || table.WaitsForClick()) {
+            table.StepClock(table.Now() + 3600 * 1000);
+        }
+    }
+    std::filesystem::remove_all(scratch);
+}
+BENCHMARK(BM_SelfPlayRound)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The auction: who wins it, the dealer's forced bid, and the human's bid panel.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+constexpr const char* kFirstTwoBid14 =
+    "RULE, RoleInRound, LEAD, A_BLOCK, !, EXECUTES, 100, BID, 14, END\n";
+constexpr const char* kLeadBids9 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n";
+constexpr const char* kLeadBids14 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 14, END\n";
+
+std::vector<std::string> AuctionBlock(int bidder, int bid, int dealer) {
+    return {"<BJUDIT_HOGST>", std::string(common::SeatName(bidder)), "<BUD>", std::to_string(bid),
+            "<PACKE>",        std::string(common::SeatName(dealer))};
+}
+
+bool HasSequence(const std::vector<std::string>& log, const std::vector<std::string>& lines) {
+    return std::search(log.begin(), log.end(), lines.begin(), lines.end()) != log.end();
+}
+
+bool PanelOpen(const table::Table& table) {
+    return table.Ctl().PBButtonsBackground.Visible;
+}
+
+// The buttons shown and the ones drawn inactive, as index lists.
+std::pair<std::vector<int>, std::vector<int>> PanelButtons(const table::Table& table) {
+    std::vector<int> shown;
+    std::vector<int> inactive;
+    for (int i = 0; i < 10; ++i) {
+        if (table.Ctl().PBBid[i].Visible) {
+            shown.push_back(i);
+            if (table.Ctl().PBBidLook[i] == table::BidLook::Inactive) {
+                inactive.push_back(i);
+            }
+        }
+    }
+    return {shown, inactive};
+}
+
+TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
+    TableRig rig(RigOptions().BidRules(kFirstTwoBid14));
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.Hand[common::kVast].GeBud(), 14);
+    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14);
+    EXPECT_EQ(round.gbBjuditHogst, common::kNord) << "VAST and NORD bid 14; NORD spoke later";
+    EXPECT_EQ(round.gbHogstaBudet, 14);
+    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kVast].Caption, "")
+        << "only the winner's bid stays on show";
+    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kNord].Caption, "14");
+    EXPECT_TRUE(HasSequence(rig.CloseAndReadLog(), AuctionBlock(common::kNord, 14, common::kSyd)));
+}
+
+TEST(Auction, ComputerDealerIsForcedToSix) {
+    TableRig rig(RigOptions().BidRules(kNobodyBids));
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    const state::RoundState& round = rig.table.State();
+    for (int s = common::kVast; s <= common::kOst; ++s) {
+        EXPECT_EQ(round.Hand[s].GeBud(), 0) << "seat " << s << " passes";
+    }
+    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
+    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
+    EXPECT_EQ(round.gbHogstaBudet, 6);
+    EXPECT_NE(common::ColourIndex(round.gbFarg), -1) << "the forced dealer names a trump";
+    const auto log = rig.CloseAndReadLog();
+    EXPECT_TRUE(Contains(log, "Pakkobud"));
+    EXPECT_TRUE(HasSequence(log, AuctionBlock(common::kSyd, 6, common::kSyd)));
+}
+
+TEST(Auction, HumanDealerIsGivenSixWithoutBeingAsked) {
+    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
+    rig.table.Start();
+    bool asked = false;
+    ASSERT_TRUE(rig.RunUntil([&] {
+        asked = asked || PanelOpen(rig.table);
+        return rig.table.Ctl().ImgFargUp[0].Visible;
+    })) << "the human, forced to 6, names the trump";
+    EXPECT_FALSE(asked) << "the bid panel never opened";
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
+    EXPECT_EQ(round.gbHogstaBudet, 6);
+    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
+    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kSyd].Caption, "6");
+    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
+}
+
+TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
+    TableRig rig(RigOptions().Human().BidRules(kLeadBids9));
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+    const auto [shown, inactive] = PanelButtons(rig.table);
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4}));
+
+    const state::RoundState& round = rig.table.State();
+    const int suggested = round.Hand[common::kSyd].GeBud();
+    for (int refused : {3, 7}) {
+        rig.table.PBBid_MouseDown(refused);
+        rig.table.PBBid_MouseUp(refused);
+        EXPECT_FALSE(rig.table.Ctl().PBBidDN[refused].Visible) << "button " << refused;
+        EXPECT_TRUE(PanelOpen(rig.table)) << "button " << refused << " does nothing";
+        EXPECT_EQ(round.gbHogstaBudet, 9);
+        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), suggested);
+        EXPECT_EQ(round.myGameStatus, 2);
+    }
+
+    rig.table.PBBid_MouseDown(5);
+    EXPECT_TRUE(rig.table.Ctl().PBBidDN[5].Visible);
+    rig.table.PBBid_MouseUp(5);
+    EXPECT_FALSE(PanelOpen(rig.table));
+    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 10);
+    EXPECT_EQ(round.gbHogstaBudet, 10);
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
+    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
+    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));
+}
+
+TEST(Auction, HumanDealerAfterFourteenMayPassOrBidFourteen) {
+    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+    const auto [shown, inactive] = PanelButtons(rig.table);
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    rig.table.PBBid_MouseUp(9);
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 14);
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
+    EXPECT_EQ(round.gbBjuditHogst, common::kSyd) << "the dealer's 14 ties VAST's and wins";
+}
+
+TEST(Auction, HumanNotDealerAfterFourteenMayPassOrBidFourteen) {
+    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
+    rig.table.Start();
+    rig.RestartRoundDealtBy(common::kVast);
+    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14) << "NORD leads the auction";
+    const auto [shown, inactive] = PanelButtons(rig.table);
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    rig.table.PBBid_MouseUp(0);
+    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 0);
+    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    EXPECT_EQ(round.gbBjuditHogst, common::kNord);
+    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: PASS"));
+}
+
+}  // namespace
+}  // namespace table_test

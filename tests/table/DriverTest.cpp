@@ -1,0 +1,187 @@
+// The round driver: start-up, the deal on the virtual clock, the pending steps of Timer1, the
+// dealer's rotation and the waits for the human's click.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+bool Sorted(const cards::KortHand& hand) {
+    const auto& held = hand.Cards();
+    for (std::size_t i = 1; i < held.size(); ++i) {
+        if (held[i - 1]->Sortering < held[i]->Sortering) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Deck positions (1-based) of the three packets that a seat receives, counted from the seat
+// after the dealer.
+std::vector<int> PacketPositions(int seat, int dealer) {
+    const int place = common::RelativeSeat(common::NextSeat(dealer), seat);
+    std::vector<int> positions;
+    for (int packet = 0; packet < 3; ++packet) {
+        for (int card = 1; card <= 3; ++card) {
+            positions.push_back(packet * 12 + place * 3 + card);
+        }
+    }
+    return positions;
+}
+
+TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
+    TableRig rig(RigOptions().Human());
+    rig.table.Start();
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.myGameStatus, 2);
+    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT");
+    EXPECT_TRUE(round.GamePlaying);
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    EXPECT_EQ(rig.table.Timer2().Tag, "") << "the deal is over when the auction begins";
+    EXPECT_EQ(rig.table.Deck().KortIPacken(), 16);
+    EXPECT_EQ(round.attBjuda, common::kSyd) << "nobody has spoken yet";
+
+    const auto& order = rig.table.Deck().OrderRecord();
+    for (int s = 0; s < common::kSeats; ++s) {
+        const cards::KortHand& hand = round.Hand[s];
+        ASSERT_EQ(hand.AntalKort(), 9) << "seat " << s;
+        EXPECT_EQ(hand.GeBud(), -1) << "seat " << s;
+        std::set<std::string> dealt;
+        for (int position : PacketPositions(s, common::kSyd)) {
+            dealt.insert(order[position]);
+        }
+        std::set<std::string> held;
+        for (const cards::Kort* card : hand.Cards()) {
+            held.insert(card->Key());
+            EXPECT_FALSE(card->Kop) << "the raised packets are lowered by the pause after the deal";
+        }
+        EXPECT_EQ(held, dealt) << "seat " << s << " receives packets of three from the top";
+        EXPECT_EQ(hand.VisaHanden, s == common::kSyd ? 0 : 1) << "seat " << s;
+        EXPECT_EQ(rig.table.Ctl().PakkoImageXP[s].Visible, s == common::kSyd) << "seat " << s;
+    }
+    EXPECT_TRUE(Sorted(round.Hand[common::kSyd])) << "the human's hand is sorted";
+    std::vector<std::string> vast_in_deal_order;
+    for (int position : PacketPositions(common::kVast, common::kSyd)) {
+        vast_in_deal_order.push_back(order[position]);
+    }
+    std::vector<std::string> vast_held;
+    for (const cards::Kort* card : round.Hand[common::kVast].Cards()) {
+        vast_held.push_back(card->Key());
+    }
+    EXPECT_EQ(vast_held, vast_in_deal_order) << "a computer hand keeps the order of the deal";
+}
+
+TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Timer1().Tag != "FARGVALD"; }));
+    EXPECT_EQ(rig.table.Timer1().Tag, "WAIT_KOR");
+    EXPECT_EQ(rig.table.State().myGameStatus, 6);
+    EXPECT_EQ(rig.table.Timer1().Interval(), 800);
+    EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible)
+        << "the label shown by the discard is toggled off by the same tick";
+    rig.table.AdvanceTo(rig.table.Timer1().Due());
+    EXPECT_TRUE(rig.table.Ctl().LblClickVidare.Visible) << "the next tick shows it";
+    rig.table.AdvanceTo(rig.table.Timer1().Due());
+    EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible) << "and the one after hides it";
+    EXPECT_EQ(rig.table.Timer1().Tag, "WAIT_KOR") << "the blinking waits for the click";
+}
+
+TEST(Driver, DealerMovesOnWhenPlayBegins) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    EXPECT_EQ(rig.table.State().attSaka, common::kSyd);
+    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.RunUntil([&] {
+        const std::string& tag = rig.table.Timer1().Tag;
+        return rig.table.State().myGameStatus == 7 && tag != "OK" && tag != "OK1";
+    }));
+    EXPECT_EQ(rig.table.State().attSaka, common::kVast)
+        << "the next dealer, as soon as play begins";
+    EXPECT_EQ(rig.table.State().harPacko, common::kSyd) << "this round's dealer is kept";
+
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.harPacko, common::kVast);
+    EXPECT_TRUE(rig.table.Ctl().PakkoImageXP[common::kVast].Visible);
+    EXPECT_FALSE(rig.table.Ctl().PakkoImageXP[common::kSyd].Visible);
+    const auto& order = rig.table.Deck().OrderRecord();
+    EXPECT_EQ(round.Hand[common::kNord].Cards().front()->Key(), order[1])
+        << "the seat after VAST gets the first packet";
+}
+
+TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    auto probe = [&] {
+        const state::RoundState& round = rig.table.State();
+        return std::make_tuple(round.myGameStatus, rig.table.Timer1().Tag, rig.table.Timer2().Tag,
+                               round.DealStep, round.attBjuda, Numbers(round.Hand[0]),
+                               round.Hand[1].GeBud());
+    };
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().DealStep == 1; }));
+    auto before = probe();
+    rig.table.AdvanceMe();
+    rig.table.TableClick();
+    rig.table.HandMouseDown(common::kSyd, 10, 10);
+    EXPECT_EQ(probe(), before) << "during the deal";
+
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().attBjuda == common::kNord; }));
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    before = probe();
+    rig.table.AdvanceMe();
+    rig.table.TableClick();
+    EXPECT_EQ(probe(), before) << "during the auction";
+}
+
+TEST(Driver, RoundEndWaitsForTheClick) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    const TableSnapshot at_end = Snapshot(rig.table);
+    rig.table.AdvanceTo(rig.table.Now() + 3LL * 60 * 60 * 1000);
+    EXPECT_EQ(Snapshot(rig.table), at_end) << "three hours later the round still waits";
+    EXPECT_TRUE(rig.table.WaitsForClick());
+    EXPECT_EQ(rig.table.Timer2().Tag, "") << "no deal started by itself";
+}
+
+TEST(Driver, ClickDuringTheAnimationStartsTheNextRoundInOneStep) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    ASSERT_EQ(rig.table.Timer3().Tag, "ANIMATE");
+    EXPECT_TRUE(rig.table.Ctl().ImgReplayUp.Visible);
+    rig.table.TableClick();
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(rig.table.Timer3().Tag, "");
+    EXPECT_EQ(rig.table.Timer1().Tag, "");
+    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT") << "the next deal has begun";
+    EXPECT_EQ(round.myGameStatus, 2);
+    EXPECT_EQ(round.harPacko, common::kVast);
+    EXPECT_FALSE(rig.table.Ctl().ImgReplayUp.Visible);
+    EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible);
+    const int deal_step = round.DealStep;
+    rig.table.TableClick();
+    EXPECT_EQ(round.DealStep, deal_step) << "a second click finds nothing to continue";
+    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT");
+}
+
+TEST(Driver, UnknownGameStatusIsReportedAndKept) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    rig.table.MutableState().myGameStatus = 9;
+    rig.table.Run();
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+    EXPECT_EQ(rig.dialogs.messages.front(), "No GameStatus Defined");
+    EXPECT_EQ(rig.table.State().myGameStatus, 9);
+}
+
+}  // namespace
+}  // namespace table_test

@@ -1,0 +1,273 @@
+// Playing a round again: the round just played, a round rebuilt from a game log's trump
+// hands, and a deal reloaded from a game log's deck; and logs that cannot be played.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+constexpr int kH = common::kHjarter;
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::set<int> TrumpsHeld(const cards::KortHand& hand, int trump) {
+    std::set<int> trumps;
+    for (const cards::Kort* card : hand.Cards()) {
+        if (card->IsOfColour(trump)) {
+            trumps.insert(card->Nr);
+        }
+    }
+    return trumps;
+}
+
+// Runs to the moment play begins: the buying is over and no card has been played.
+bool RunToPlayStart(TableRig& rig) {
+    return rig.RunUntil([&] {
+        if (rig.table.Timer1().Tag == "WAIT_KOR") {
+            rig.table.AdvanceMe();
+        }
+        const state::RoundState& round = rig.table.State();
+        return round.myGameStatus == 7 && round.attSaka != round.harPacko;
+    });
+}
+
+// Plays one seeded round and keeps its game log as "round.txt" in the program folder.
+std::vector<std::string> PlayAndKeepLog(TableRig& rig) {
+    rig.table.Start();
+    EXPECT_TRUE(rig.RunToRoundEnd());
+    std::vector<std::string> log = rig.CloseAndReadLog();
+    rig.folder.Write("round.txt", JoinLines(log));
+    return log;
+}
+
+TEST(Reload, DealsTheLoggedDeckToTheSameSeats) {
+    TableRig rig(RigOptions().Seed(11));
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    std::array<std::vector<int>, common::kSeats> dealt;
+    for (int s = 0; s < common::kSeats; ++s) {
+        dealt[s] = Numbers(rig.table.State().Hand[s]);
+    }
+    const std::vector<int> left = Numbers(rig.table.Deck().DeckCards());
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    rig.folder.Write("round.txt", JoinLines(rig.CloseAndReadLog()));
+    rig.table.TableClick();
+    ASSERT_TRUE(rig.RunToTag("Bjudnext")) << "a second round with another deal and dealer";
+
+    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
+    rig.table.BtnLoadlog_Click();
+    const state::RoundState& round = rig.table.State();
+    EXPECT_TRUE(round.bReplay);
+    EXPECT_EQ(round.harPacko, common::kSyd) << "the logged dealer deals again";
+    EXPECT_EQ(round.gbVi, 0) << "the totals before the logged round";
+    EXPECT_EQ(round.gbDe, 0);
+    EXPECT_EQ(rig.table.Ctl().LblLogFileName.Caption, "Playing: " + rig.folder.File("round.txt"));
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    for (int s = 0; s < common::kSeats; ++s) {
+        EXPECT_EQ(Numbers(round.Hand[s]), dealt[s]) << "seat " << s;
+    }
+    EXPECT_EQ(Numbers(rig.table.Deck().DeckCards()), left);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST(ReplayFromLog, RebuildsTheTrumpHandsOfAPlayedRound) {
+    TableRig rig(RigOptions().Seed(23));
+    rig.table.Start();
+    ASSERT_TRUE(RunToPlayStart(rig));
+    const state::RoundState& round = rig.table.State();
+    const int trump = round.gbFarg;
+    const int bidder = round.gbBjuditHogst;
+    const int bid = round.gbHogstaBudet;
+    std::array<std::set<int>, common::kSeats> trumps;
+    for (int s = 0; s < common::kSeats; ++s) {
+        trumps[s] = TrumpsHeld(round.Hand[s], trump);
+    }
+    const std::vector<int> killed = Numbers(round.KortKilled);
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    rig.folder.Write("round.txt", JoinLines(rig.CloseAndReadLog()));
+    rig.table.TableClick();
+
+    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
+    rig.table.BtnPlaylog_Click();
+    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
+    EXPECT_EQ(round.myGameStatus, 7);
+    EXPECT_EQ(round.CardsPlayed, 0);
+    EXPECT_EQ(round.gbFarg, trump);
+    EXPECT_EQ(round.gbBjuditHogst, bidder);
+    EXPECT_EQ(round.gbHogstaBudet, bid);
+    EXPECT_EQ(round.harPacko, common::kSyd);
+    for (int s = 0; s < common::kSeats; ++s) {
+        EXPECT_EQ(NumberSet(round.Hand[s]), trumps[s]) << "seat " << s;
+    }
+    EXPECT_EQ(Numbers(round.KortKilled), killed);
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    EXPECT_EQ(round.gbVi, 0) << "the logged totals stay";
+    EXPECT_EQ(round.gbDe, 0);
+}
+
+TEST(ReplayFromLog, KillsSurplusTrumpsAgain) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    rig.folder.Write("eight.txt",
+                     "<VI>\n5\n<DE>\n-6\n<BJUDIT_HOGST>\nNORD\n<BUD>\n8\n<PACKE>\nOST\n<FARG>\n"
+                     "HJARTER\n<SYD_FORE_KOP>\nK\n<END>\n<VAST_FORE_KOP>\nQ\n<END>\n"
+                     "<NORD_FORE_KOP>\nA\nJ\n10\nV\nv\n4\n3\n2\n<END>\n<OST_FORE_KOP>\n9\n<END>\n"
+                     "<VAST_KOPER>\n8\n<END>\n");
+    rig.dialogs.file_answers.push_back(rig.folder.File("eight.txt"));
+    rig.table.BtnPlaylog_Click();
+    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(Numbers(round.Hand[common::kNord]),
+              (std::vector<int>{Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH),
+                                Nr("5", common::kRuter), Nr("2", kH)}));
+    EXPECT_EQ(Numbers(round.Hand[common::kVast]), (std::vector<int>{Nr("Q", kH), Nr("8", kH)}));
+    EXPECT_EQ(Numbers(round.KortKilled), (std::vector<int>{Nr("3", kH), Nr("4", kH)}));
+    EXPECT_EQ(round.PlayedTrump[2], -1);
+    EXPECT_EQ(round.PlayedTrump[3], -1);
+    EXPECT_EQ(round.harPacko, common::kOst);
+    EXPECT_EQ(round.BeforeBuying[common::kOst], -1) << "the dealer's holding is unknown";
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    EXPECT_EQ(round.gbVi, 5);
+    EXPECT_EQ(round.gbDe, -6);
+    for (int s = 0; s < common::kSeats; ++s) {
+        for (int nr : Numbers(round.Bord[s])) {
+            EXPECT_NE(nr, Nr("3", kH)) << "a killed trump was played by seat " << s;
+            EXPECT_NE(nr, Nr("4", kH)) << "a killed trump was played by seat " << s;
+        }
+    }
+}
+
+// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
+ScriptedRound KillingRound() {
+    ScriptedRound script;
+    script.vi = 55;
+    script.de = 20;
+    script.hands[common::kVast] = {Nr("K", kH), Nr("Q", kH), Nr("9", kH)};
+    script.hands[common::kNord] = {
+        Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH), Nr("5", common::kRuter),
+        Nr("4", kH), Nr("3", kH), Nr("2", kH)};
+    script.hands[common::kOst] = {Nr("8", kH), Nr("7", kH)};
+    script.hands[common::kSyd] = {Nr("6", kH), Nr("2", common::kKlover), Nr("3", common::kKlover)};
+    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
+        script.deck.push_back(Nr(face, common::kSpader));
+    }
+    for (const char* face : {"4", "6", "7", "8"}) {
+        script.deck.push_back(Nr(face, common::kKlover));
+    }
+    return script;
+}
+
+TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
+    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+    rig.table.Start();
+    ASSERT_TRUE(SetUpAfterDiscard(rig, KillingRound()));
+    ASSERT_TRUE(RunToPlayStart(rig));
+    const state::RoundState& round = rig.table.State();
+    std::array<std::set<int>, common::kSeats> at_play_start;
+    for (int s = 0; s < common::kSeats; ++s) {
+        at_play_start[s] = TrumpsHeld(round.Hand[s], kH);
+    }
+    const std::vector<int> killed{Nr("3", kH), Nr("4", kH)};
+    ASSERT_EQ(Numbers(round.KortKilled), killed);
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    ASSERT_GT(round.gbVi, 61) << "the scripted round wins the game for Vi";
+    const TableSnapshot after_round = Snapshot(rig.table);
+    const std::string games_vi = rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0");
+    ASSERT_EQ(games_vi, "1");
+
+    rig.table.ImgReplayUp_MouseDown();
+    rig.table.ImgReplayUp_MouseUp();
+    EXPECT_TRUE(round.bReplay);
+    EXPECT_TRUE(rig.table.Ctl().LblReplay.Visible);
+    EXPECT_EQ(round.CardsPlayed, 0);
+    for (int s = 0; s < common::kSeats; ++s) {
+        // Dead cards went with the hand laid down; the table spots give back the trumps.
+        EXPECT_EQ(NumberSet(round.Hand[s]), at_play_start[s]) << "seat " << s;
+        EXPECT_EQ(round.Hand[s].VisaHanden, 0) << "seat " << s << " is shown face up";
+    }
+    EXPECT_EQ(Numbers(round.KortKilled), killed);
+    for (int rang = 0; rang < state::kRanks; ++rang) {
+        EXPECT_EQ(round.PlayedTrump[rang], rang == 2 || rang == 3 ? -1 : 0) << "rank " << rang;
+    }
+
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    EXPECT_EQ(round.gbVi, after_round.vi);
+    EXPECT_EQ(round.gbDe, after_round.de);
+    EXPECT_EQ(rig.table.Scoreboard().RowCount(), after_round.scoreboard_rows);
+    EXPECT_EQ(Snapshot(rig.table).scoreboard_vi, after_round.scoreboard_vi);
+    EXPECT_EQ(rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"), games_vi);
+    EXPECT_EQ(Numbers(round.KortKilled), killed);
+    int played = 0;
+    for (int s = 0; s < common::kSeats; ++s) {
+        played += round.Bord[s].AntalKortIFarg(kH);
+    }
+    EXPECT_EQ(played, 12) << "every trump but the two killed ones is played again";
+}
+
+struct BadLog {
+    const char* what;
+    bool replay_fails_too;
+    std::function<std::vector<std::string>(std::vector<std::string>)> spoil;
+};
+
+std::vector<std::string> DropTag(std::vector<std::string> log, const std::string& tag) {
+    const auto it = std::find(log.begin(), log.end(), tag);
+    if (it != log.end()) {
+        log.erase(it, it + 2);
+    }
+    return log;
+}
+
+TEST(BadLogs, LeaveTheTableAsItWasWithOneMessageNamingTheFile) {
+    const BadLog cases[] = {
+        {"no <PACKE> tag", true, [](auto log) { return DropTag(log, "<PACKE>"); }},
+        {"a total that is no number", true,
+         [](auto log) {
+             const auto it = std::find(log.begin(), log.end(), "<VI>");
+             *(it + 1) = "abc";
+             return log;
+         }},
+        {"a deck block of 51 lines", false,
+         [](auto log) {
+             const auto it = std::find(log.begin(), log.end(), "<PACKE_KOMPLETT>");
+             log.erase(it + 1);
+             return log;
+         }},
+    };
+    TableRig rig(RigOptions().Seed(5));
+    const std::vector<std::string> good = PlayAndKeepLog(rig);
+    const TableSnapshot before = Snapshot(rig.table);
+
+    auto expect_refused = [&](const std::string& path, bool replay, const std::string& what) {
+        SCOPED_TRACE(what + (replay ? " (replay)" : " (reload)"));
+        const std::size_t shown = rig.dialogs.messages.size();
+        rig.dialogs.file_answers.push_back(path);
+        replay ? rig.table.BtnPlaylog_Click() : rig.table.BtnLoadlog_Click();
+        ASSERT_EQ(rig.dialogs.messages.size(), shown + 1);
+        EXPECT_NE(rig.dialogs.messages.back().find(path), std::string::npos)
+            << rig.dialogs.messages.back();
+        EXPECT_EQ(Snapshot(rig.table), before);
+    };
+    expect_refused(rig.folder.File("nowhere.txt"), true, "a missing file");
+    expect_refused(rig.folder.File("nowhere.txt"), false, "a missing file");
+    for (const BadLog& bad : cases) {
+        const std::string path = rig.folder.File("bad.txt");
+        rig.folder.Write("bad.txt", JoinLines(bad.spoil(good)));
+        expect_refused(path, false, bad.what);
+        if (bad.replay_fails_too) {
+            expect_refused(path, true, bad.what);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace table_test

@@ -1,0 +1,152 @@
+// Tricks and the round's score: who takes which points, the bid check, the end of a game.
+// Every seat plays the first trump card of its hand, so the scripts below decide each trick.
+#include <gtest/gtest.h>
+
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+constexpr int kH = common::kHjarter;
+
+// NORD bids and leads the ace; OST, a defender, plays the two; then nobody has trump left.
+ScriptedRound TwoIntoTheBiddersTrick() {
+    ScriptedRound script;
+    script.bidder = common::kNord;
+    script.hands[common::kNord] = {Nr("A", kH)};
+    script.hands[common::kOst] = {Nr("2", kH)};
+    script.hands[common::kSyd] = {Nr("K", kH)};
+    script.hands[common::kVast] = {Nr("10", kH)};
+    return script;
+}
+
+// VAST bids and takes the first trick (ace and the five of trump: 6 points); NORD takes the
+// second with the jack over SYD's ten (2 points).
+ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
+    ScriptedRound script;
+    script.bidder = common::kVast;
+    script.bid = bid;
+    script.vi = vi;
+    script.de = de;
+    script.hands[common::kVast] = {Nr("A", kH), Nr("7", kH)};
+    script.hands[common::kNord] = {Nr("4", kH), Nr("J", kH)};
+    script.hands[common::kOst] = {Nr("5", kH), Nr("6", kH)};
+    script.hands[common::kSyd] = {Nr("3", kH), Nr("10", kH)};
+    return script;
+}
+
+class Scoring : public ::testing::Test {
+  protected:
+    void PlayRound(const ScriptedRound& script) {
+        rig_.table.Start();
+        ASSERT_TRUE(StartPlayFrom(rig_, script));
+        ASSERT_TRUE(rig_.RunToTag("STOP_RUNDA"));
+    }
+    const state::RoundState& Round() const { return rig_.table.State(); }
+
+    TableRig rig_{RigOptions().PlayRules(kPlayFirstTrump)};
+};
+
+TEST_F(Scoring, TwoOfTrumpScoresForTheSideThatPlayedIt) {
+    PlayRound(TwoIntoTheBiddersTrick());
+    EXPECT_EQ(Round().TrickPointsVi[1], 2) << "NORD's ace takes the ace and VAST's ten";
+    EXPECT_EQ(Round().TrickPointsDe[1], 1) << "OST's two scores for De in NORD's trick";
+    EXPECT_EQ(Round().PointsLeft, 11);
+    EXPECT_EQ(Round().PointsDe, 1) << "the defenders keep their point";
+}
+
+TEST_F(Scoring, TrickWithTheAceGivesItsPointBackToPointsLeftNoAceTwo) {
+    PlayRound(TwoIntoTheBiddersTrick());
+    EXPECT_EQ(Round().PointsLeftNoAceTwo, 11) << "12 - 2 points taken + 1 for the ace";
+}
+
+TEST_F(Scoring, RoundEndsAtOnceWhenNobodyHoldsTrump) {
+    ScriptedRound script;
+    script.hands[common::kNord] = {Nr("A", common::kKlover)};
+    script.hands[common::kSyd] = {Nr("K", common::kSpader)};
+    PlayRound(script);
+    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(Round().Round, 1);
+    EXPECT_EQ(Round().PointsLeft, 14);
+    for (int s = 0; s < common::kSeats; ++s) {
+        EXPECT_EQ(Round().ColdFlag[s], -1) << "seat " << s << " laid its hand down";
+        EXPECT_EQ(Round().Hand[s].AntalKort(), 0) << "seat " << s;
+    }
+    EXPECT_EQ(Round().PointsVi, -6) << "NORD's bid of 6 failed";
+    EXPECT_EQ(Round().PointsDe, 0);
+}
+
+TEST_F(Scoring, BidMadeExactlyKeepsThePoints) {
+    PlayRound(DeTakesSixViTwo(6, 0, 0));
+    EXPECT_EQ(Round().PointsDe, 6);
+    EXPECT_EQ(Round().PointsVi, 2);
+    EXPECT_EQ(Round().gbDe, 6);
+    EXPECT_EQ(Round().gbVi, 2);
+    EXPECT_EQ(rig_.table.Ctl().LblScore.Caption, "2 : 6");
+}
+
+TEST_F(Scoring, BidMissedByOneScoresMinusTheBid) {
+    PlayRound(DeTakesSixViTwo(7, 10, 3));
+    EXPECT_EQ(Round().PointsDe, -7);
+    EXPECT_EQ(Round().PointsVi, 2) << "the defenders keep what they took";
+    EXPECT_EQ(Round().gbDe, -4);
+    EXPECT_EQ(Round().gbVi, 12);
+}
+
+struct GameEndCase {
+    int vi = 0;
+    int de = 0;
+    bool vi_won = false;
+    bool de_won = false;
+    const char* what = "";
+};
+
+TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
+    const GameEndCase cases[] = {
+        {61, 56, false, true, "63 : 62, both beyond: VAST's side wins with the smaller total"},
+        {40, 55, false, false, "42 : 61, exactly 61 has not won"},
+        {60, 10, true, false, "62 : 16, Vi wins without the bid"},
+    };
+    for (const GameEndCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+        rig.table.Start();
+        ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, c.vi, c.de)));
+        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
+        EXPECT_EQ(rig.table.State().gbDe, c.de + 6);
+        EXPECT_EQ(rig.table.Ctl().LblGameOver.Visible, c.vi_won || c.de_won);
+        EXPECT_EQ(rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"),
+                  c.vi_won ? "1" : "0");
+        EXPECT_EQ(rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
+                  c.de_won ? "1" : "0");
+        EXPECT_EQ(rig.table.Ctl().LblStatisticDe.Caption, c.de_won ? "1" : "0");
+        EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
+        if (!c.vi_won && !c.de_won) {
+            rig.table.TableClick();
+            EXPECT_EQ(rig.table.State().gbDe, 61) << "the game goes on with its totals";
+        }
+    }
+}
+
+TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
+    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+    rig.table.Start();
+    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 61, 56)));
+    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    rig.table.TableClick();
+    const state::RoundState& round = rig.table.State();
+    EXPECT_EQ(round.gbVi, 0);
+    EXPECT_EQ(round.gbDe, 0);
+    EXPECT_TRUE(round.GamePlaying) << "the new game's first round is being dealt";
+    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
+    EXPECT_EQ(rig.table.Scoreboard().Rows()[0].vi_label.Caption, "");
+    EXPECT_FALSE(rig.table.Ctl().LblGameOver.Visible);
+    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    const auto log = rig.CloseAndReadLog();
+    EXPECT_EQ(Block(log, "<VI>").front(), "0");
+    EXPECT_EQ(Block(log, "<DE>").front(), "0");
+}
+
+}  // namespace
+}  // namespace table_test

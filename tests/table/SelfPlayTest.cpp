@@ -1,0 +1,71 @@
+// Whole rounds with four computer seats, checked round by round by the self-play harness.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "SelfPlay.h"
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+#ifdef NDEBUG
+constexpr int kManyRounds = 2000;
+#else
+constexpr int kManyRounds = 300;
+#endif
+
+sim::SimOptions Options(int rounds, std::uint64_t seed) {
+    sim::SimOptions options;
+    options.rounds = rounds;
+    options.seed = seed;
+    options.data_dir = DataDir();
+    return options;
+}
+
+std::string Failures(const sim::SimSummary& summary) {
+    std::string text;
+    for (const std::string& failure : summary.failures) {
+        text += failure + "\n";
+    }
+    return text;
+}
+
+TEST(SelfPlay, ManyRoundsKeepEveryRule) {
+    std::ostringstream progress;
+    const sim::SimSummary summary = sim::RunSelfPlay(Options(kManyRounds, 20240611), progress);
+    EXPECT_EQ(summary.rounds, kManyRounds);
+    EXPECT_EQ(summary.invariant_failures, 0) << Failures(summary);
+    EXPECT_EQ(summary.messages, 0);
+    EXPECT_GT(summary.games, 0);
+    EXPECT_EQ(summary.bids_made + summary.bids_failed, kManyRounds);
+}
+
+TEST(SelfPlay, SameSeedPlaysTheSameGames) {
+    std::ostringstream progress;
+    sim::SimSummary first = sim::RunSelfPlay(Options(50, 99), progress);
+    sim::SimSummary second = sim::RunSelfPlay(Options(50, 99), progress);
+    first.seconds = second.seconds = 0;
+    EXPECT_EQ(first.ToJson(), second.ToJson());
+    sim::SimSummary other = sim::RunSelfPlay(Options(50, 100), progress);
+    other.seconds = 0;
+    EXPECT_NE(first.ToJson(), other.ToJson()) << "another seed, other games";
+}
+
+TEST(SelfPlay, ReloadOfALoggedRoundKeepsEveryRule) {
+    ProgramFolder logs;
+    std::ostringstream progress;
+    sim::SimOptions write = Options(1, 4242);
+    write.logs_dir = logs.Path();
+    ASSERT_EQ(sim::RunSelfPlay(write, progress).invariant_failures, 0);
+
+    sim::SimOptions reload = Options(0, 4242);
+    reload.reload_file = logs.File("round-000001.txt");
+    const sim::SimSummary summary = sim::RunSelfPlay(reload, progress);
+    EXPECT_EQ(summary.rounds, 1);
+    EXPECT_EQ(summary.invariant_failures, 0) << Failures(summary);
+    EXPECT_EQ(summary.messages, 0);
+}
+
+}  // namespace
+}  // namespace table_test

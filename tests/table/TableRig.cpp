@@ -1,0 +1,208 @@
+#include "TableRig.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include <unistd.h>
+
+#include "common/FieldReader.h"
+
+namespace table_test {
+
+namespace fs = std::filesystem;
+
+std::string DataDir() {
+    const char* dir = std::getenv("FIVRA_DATA_DIR");
+    return dir != nullptr ? dir : "data";
+}
+
+ProgramFolder::ProgramFolder() {
+    static std::atomic<int> counter{0};
+    const fs::path path = fs::temp_directory_path() / ("fivra_table_" + std::to_string(::getpid()) +
+                                                       "_" + std::to_string(counter++));
+    fs::remove_all(path);
+    fs::create_directories(path);
+    for (const auto& entry : fs::directory_iterator(DataDir())) {
+        if (entry.is_regular_file()) {
+            fs::copy_file(entry.path(), path / entry.path().filename());
+        }
+    }
+    path_ = path.string() + "/";
+}
+
+ProgramFolder::~ProgramFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+}
+
+void ProgramFolder::Write(const std::string& name, const std::string& text) const {
+    std::ofstream(File(name), std::ios::binary | std::ios::trunc) << text;
+}
+
+namespace {
+
+table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& options) {
+    if (!options.bid_rules.empty()) {
+        folder.Write("FivraBidRulesAI.txt", options.bid_rules);
+    }
+    if (!options.play_rules.empty()) {
+        folder.Write("FivraPlayRulesAI.TXT", options.play_rules);
+    }
+    return table::TableConfig{folder.Path(), options.seed, options.computer_plays_syd, 0};
+}
+
+}  // namespace
+
+TableRig::TableRig(const RigOptions& options)
+    : table(ConfigFor(folder, options), dialogs, settings) {}
+
+bool TableRig::RunUntil(const std::function<bool()>& done) {
+    const long long limit = table.Now() + kPatienceMs;
+    while (!done()) {
+        if (!table.StepClock(limit)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TableRig::RunToTag(const std::string& tag) {
+    return RunUntil([&] { return table.Timer1().Tag == tag; });
+}
+
+bool TableRig::RunToRoundEnd() {
+    return RunUntil([&] {
+        if (table.Timer1().Tag == "WAIT_KOR") {
+            table.AdvanceMe();
+        }
+        return table.Timer1().Tag == "STOP_RUNDA";
+    });
+}
+
+void TableRig::RestartRoundDealtBy(int dealer) {
+    table.MutableState().attSaka = dealer;
+    table.MutableState().myGameStatus = 1;
+    table.Run();
+}
+
+std::vector<std::string> TableRig::CloseAndReadLog() {
+    table.Close();
+    const auto text = common::ReadWholeFile(folder.File("Fivralog.txt"));
+    return text ? common::SplitLines(*text) : std::vector<std::string>{};
+}
+
+int Nr(const std::string& face, int colour) {
+    static const std::array<std::string, 13> kFaces = {"A", "2", "3",  "4", "5", "6", "7",
+                                                       "8", "9", "10", "J", "Q", "K"};
+    const auto it = std::find(kFaces.begin(), kFaces.end(), face);
+    if (it == kFaces.end() || common::ColourIndex(colour) < 0) {
+        throw std::invalid_argument("no such card: " + face);
+    }
+    return static_cast<int>(it - kFaces.begin()) * 4 + common::ColourIndex(colour);
+}
+
+namespace {
+
+void PlaceCards(table::Table& table, const ScriptedRound& script) {
+    state::RoundState& round = table.MutableState();
+    cards::Packe& deck = table.MutableDeck();
+    table.TomAllaHander();
+    table.TomAllaBord();
+    round.KortKilled.ClearHand();
+    deck.TomPacke();
+    deck.ValjFarg(script.trump);
+    for (int s = 0; s < common::kSeats; ++s) {
+        for (int nr : script.hands[s]) {
+            round.Hand[s].AddACardOSort(&deck.Card(nr));
+        }
+    }
+    for (int nr : script.deck) {
+        deck.PutbackLastTakenCard(&deck.Card(nr));
+    }
+}
+
+}  // namespace
+
+bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
+    if (!rig.RunToTag("WAIT_KOR")) {
+        return false;
+    }
+    PlaceCards(rig.table, script);
+    state::RoundState& round = rig.table.MutableState();
+    round.gbFarg = script.trump;
+    round.attSaka = round.harPacko = round.attBjuda = script.dealer;
+    round.gbBjuditHogst = script.bidder;
+    round.gbHogstaBudet = script.bid;
+    round.gbVi = script.vi;
+    round.gbDe = script.de;
+    round.PlayedTrump.fill(0);
+    round.RankTrick.fill(-1);
+    return true;
+}
+
+bool StartPlayFrom(TableRig& rig, const ScriptedRound& script) {
+    if (!SetUpAfterDiscard(rig, script)) {
+        return false;
+    }
+    rig.table.MutableState().myGameStatus = 7;
+    rig.table.Run();
+    return true;
+}
+
+std::vector<int> Numbers(const std::vector<cards::Kort*>& cards) {
+    std::vector<int> numbers;
+    for (const cards::Kort* card : cards) {
+        numbers.push_back(card->Nr);
+    }
+    return numbers;
+}
+
+std::vector<int> Numbers(const cards::KortHand& hand) {
+    return Numbers(hand.Cards());
+}
+
+std::set<int> NumberSet(const cards::KortHand& hand) {
+    const std::vector<int> numbers = Numbers(hand);
+    return {numbers.begin(), numbers.end()};
+}
+
+std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag) {
+    auto it = std::find(log.begin(), log.end(), tag);
+    if (it == log.end()) {
+        return {};
+    }
+    const auto end = std::find(it, log.end(), "<END>");
+    return {it + 1, end == log.end() ? end : end + 1};
+}
+
+bool Contains(const std::vector<std::string>& log, const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+TableSnapshot Snapshot(const table::Table& table) {
+    const state::RoundState& round = table.State();
+    TableSnapshot snap;
+    snap.vi = round.gbVi;
+    snap.de = round.gbDe;
+    snap.dealer = round.attSaka;
+    snap.packo = round.harPacko;
+    snap.status = round.myGameStatus;
+    snap.replay = round.bReplay;
+    snap.timer1_tag = table.Timer1().Tag;
+    for (int s = 0; s < common::kSeats; ++s) {
+        snap.hands[s] = Numbers(round.Hand[s]);
+        snap.spots[s] = Numbers(round.Bord[s]);
+    }
+    snap.killed = Numbers(round.KortKilled);
+    snap.scoreboard_rows = table.Scoreboard().RowCount();
+    for (int row = 0; row < presentation::kScoreboardRows; ++row) {
+        snap.scoreboard_vi[row] = table.Scoreboard().Rows()[row].vi_label.Caption;
+    }
+    return snap;
+}
+
+}  // namespace table_test

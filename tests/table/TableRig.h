@@ -1,0 +1,148 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+#include "table/Table.h"
+
+// A table on the virtual clock in a program folder of its own, and the few moves that the
+// table tests make over and over: run the clock until something holds, script a round from
+// chosen cards, read the game log.
+namespace table_test {
+
+// Every computer seat plays the first trump card in its hand's order.
+inline constexpr const char* kPlayFirstTrump = "RULE, EXECUTES, 100, Play, Default, END\n";
+// Nobody bids: every seat passes and the dealer is forced to 6.
+inline constexpr const char* kNobodyBids = "Version,1.0\n";
+
+// Game time a test may let pass before it gives up waiting: far more than any round takes.
+inline constexpr long long kPatienceMs = 4LL * 60 * 60 * 1000;
+
+// The folder of the shipped data files.
+std::string DataDir();
+
+// A fresh folder holding copies of the data files; removed with everything in it at the end.
+class ProgramFolder {
+  public:
+    ProgramFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    // With a trailing '/', as the table wants its folder.
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + name; }
+    void Write(const std::string& name, const std::string& text) const;
+
+  private:
+    std::string path_;
+};
+
+struct RigOptions {
+    std::uint64_t seed = 7;
+    bool computer_plays_syd = true;
+    std::string bid_rules;   // replaces the shipped bid rule file when not empty
+    std::string play_rules;  // replaces the shipped play rule file when not empty
+
+    RigOptions Seed(std::uint64_t s) const {
+        RigOptions o = *this;
+        o.seed = s;
+        return o;
+    }
+    RigOptions Human() const {
+        RigOptions o = *this;
+        o.computer_plays_syd = false;
+        return o;
+    }
+    RigOptions BidRules(std::string text) const {
+        RigOptions o = *this;
+        o.bid_rules = std::move(text);
+        return o;
+    }
+    RigOptions PlayRules(std::string text) const {
+        RigOptions o = *this;
+        o.play_rules = std::move(text);
+        return o;
+    }
+};
+
+// The table with everything it needs. Construction does not start the table.
+struct TableRig {
+    explicit TableRig(const RigOptions& options);
+
+    // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
+    bool RunUntil(const std::function<bool()>& done);
+    bool RunToTag(const std::string& tag);
+    // Plays on (clicking after the discard) until the round's end waits for the click.
+    bool RunToRoundEnd();
+    // Starts the round again with another dealer, as if the earlier rounds had been played.
+    void RestartRoundDealtBy(int dealer);
+
+    // The game log of the round so far; closes the log, so call it when the test is done
+    // playing.
+    std::vector<std::string> CloseAndReadLog();
+
+    ProgramFolder folder;
+    common::ScriptedDialogs dialogs;
+    common::MemorySettingsStore settings;
+    table::Table table;
+};
+
+// Card number of a face ("A", "2" .. "10", "J", "Q", "K") of a colour code.
+int Nr(const std::string& face, int colour);
+
+// A round set up from chosen cards. Hands are given in the order the cards are added (the
+// order the seats play them with kPlayFirstTrump); the deck lists the cards to buy, top first.
+struct ScriptedRound {
+    int trump = common::kHjarter;
+    int dealer = common::kSyd;
+    int bidder = common::kNord;
+    int bid = 6;
+    int vi = 0;
+    int de = 0;
+    std::array<std::vector<int>, common::kSeats> hands;
+    std::vector<int> deck;
+};
+
+// Run to the wait after the discard, then replace the round's cards and variables by the
+// script. The table then waits for the click that starts the buying.
+bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script);
+// The same, and play starts at once from the first trick, without any buying.
+bool StartPlayFrom(TableRig& rig, const ScriptedRound& script);
+
+// Card numbers held by a hand, in its order.
+std::vector<int> Numbers(const cards::KortHand& hand);
+std::set<int> NumberSet(const cards::KortHand& hand);
+std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
+
+// Lines of the log that follow `tag` up to and including the next "<END>"; empty when the tag
+// is not there.
+std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag);
+bool Contains(const std::vector<std::string>& log, const std::string& line);
+
+// What a failed log must leave untouched.
+struct TableSnapshot {
+    int vi = 0;
+    int de = 0;
+    int dealer = 0;
+    int packo = 0;
+    int status = 0;
+    bool replay = false;
+    std::string timer1_tag;
+    std::array<std::vector<int>, common::kSeats> hands;
+    std::array<std::vector<int>, common::kSeats> spots;
+    std::vector<int> killed;
+    int scoreboard_rows = 0;
+    std::array<std::string, presentation::kScoreboardRows> scoreboard_vi;
+
+    bool operator==(const TableSnapshot&) const = default;
+};
+TableSnapshot Snapshot(const table::Table& table);
+
+}  // namespace table_test
