@@ -38,8 +38,8 @@ void BM_BidDecision(benchmark::State& bench) {
     common::NullSink sink;
     common::ScriptedDialogs dialogs;
     bidai::BidEngine engine;
-    const bidai::BidContext ctx{round, round.Hand[1], deck, 1, 0, DataFolder(), sink, sink,
-                                dialogs, random};
+    const bidai::BidContext ctx{round,        round.Hand[1], deck, 1,       0,
+                                DataFolder(), sink,          sink, dialogs, random};
     for (auto _ : bench) {
         benchmark::DoNotOptimize(engine.bjud(ctx));
     }

@@ -43,6 +43,8 @@ CardPlace CardPosition(int index, bool raised, std::string_view hand_kod, int la
     return place;
 }
 
-int DrawMode(const Kort& card, int visa_handen) { return visa_handen == 1 ? 1 : card.DrawStyle; }
+int DrawMode(const Kort& card, int visa_handen) {
+    return visa_handen == 1 ? 1 : card.DrawStyle;
+}
 
 }  // namespace cards

@@ -32,9 +32,13 @@ bool KortHand::Insert(Kort* card, bool sorted) {
     return true;
 }
 
-bool KortHand::AddACard(Kort* card) { return Insert(card, true); }
+bool KortHand::AddACard(Kort* card) {
+    return Insert(card, true);
+}
 
-bool KortHand::AddACardOSort(Kort* card) { return Insert(card, false); }
+bool KortHand::AddACardOSort(Kort* card) {
+    return Insert(card, false);
+}
 
 Kort* KortHand::TakeACard(int position) {
     if (position < 1 || position > AntalKort()) {
@@ -69,8 +73,8 @@ void KortHand::SortHand() {
 }
 
 int KortHand::AntalKortIFarg(int colour) const {
-    return static_cast<int>(
-        std::count_if(cards_.begin(), cards_.end(), [&](const Kort* k) { return k->IsOfColour(colour); }));
+    return static_cast<int>(std::count_if(cards_.begin(), cards_.end(),
+                                          [&](const Kort* k) { return k->IsOfColour(colour); }));
 }
 
 bool KortHand::TomHand(int colour) {

@@ -11,7 +11,7 @@ namespace cards {
 // It holds cards the deck owns; position 1 is the leftmost (or topmost) card. What a seat
 // decides and what a played card does to the round belong to the table, not to the hand.
 class KortHand {
-public:
+  public:
     // Inserts before the first card with a lower Sortering. Refuses the no-card object
     // (returns false); a card already held raises error 1001.
     bool AddACard(Kort* card);
@@ -72,14 +72,14 @@ public:
 
     std::string HandNamn = "Spelare";
     std::string HandKod;
-    int VisaHanden = 0;      // 1: every card drawn as a back and clicks do not play
-    int HandAktivitat = 0;   // 0 idle; 1 the human chooses a card; other: a click advances
+    int VisaHanden = 0;     // 1: every card drawn as a back and clicks do not play
+    int HandAktivitat = 0;  // 0 idle; 1 the human chooses a card; other: a click advances
     int CardsToShow = 9;
     int LayoutStyle = 0;     // 0 a row, 1 a column
     int BordHand = -1;       // the seat whose table spot belongs to this hand
     bool OutOfPlay = false;  // emptied by TomHand
 
-private:
+  private:
     bool Insert(Kort* card, bool sorted);
 
     std::vector<Kort*> cards_;

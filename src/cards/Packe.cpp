@@ -9,7 +9,7 @@ namespace cards {
 
 namespace {
 
-constexpr std::array<const char*, 13> kFaces = {"A", "2", "3", "4", "5", "6", "7",
+constexpr std::array<const char*, 13> kFaces = {"A", "2", "3",  "4", "5", "6", "7",
                                                 "8", "9", "10", "J", "Q", "K"};
 // By rank index (ace first): the created Rang, Poang and SlangOrder.
 constexpr std::array<int, 13> kRang = {14, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13};
@@ -18,10 +18,14 @@ constexpr std::array<int, 13> kSlangOrder = {0, 0, 8, 7, 0, 6, 5, 4, 3, 0, 0, 2,
 
 int SorteringOf(int suit, int rang) {
     switch (suit) {
-        case 0: return 100 + rang;
-        case 1: return 30 - rang;
-        case 2: return 60 + rang;
-        default: return 90 - rang;
+        case 0:
+            return 100 + rang;
+        case 1:
+            return 30 - rang;
+        case 2:
+            return 60 + rang;
+        default:
+            return 90 - rang;
     }
 }
 
@@ -35,7 +39,9 @@ auto FindByKey(std::vector<Kort*>& cards, const std::string& key) {
 
 }  // namespace
 
-Packe::Packe(common::Random& random) : random_(random) { CreateCards(); }
+Packe::Packe(common::Random& random) : random_(random) {
+    CreateCards();
+}
 
 void Packe::CreateCards() {
     for (int s = 0; s < 4; ++s) {
@@ -112,7 +118,8 @@ bool Packe::SakaRestore() {
     restored.reserve(kDeckSize);
     for (int i = 1; i <= kDeckSize; ++i) {
         auto it = FindByKey(pool_, order_[i]);
-        if (it == pool_.end() || std::find(restored.begin(), restored.end(), *it) != restored.end()) {
+        if (it == pool_.end() ||
+            std::find(restored.begin(), restored.end(), *it) != restored.end()) {
             return false;
         }
         restored.push_back(*it);

@@ -15,7 +15,7 @@ namespace cards {
 // The order record keeps the deck order of the last shuffle so a round can be logged and
 // rebuilt.
 class Packe {
-public:
+  public:
     explicit Packe(common::Random& random);
     Packe(const Packe&) = delete;
     Packe& operator=(const Packe&) = delete;
@@ -48,7 +48,7 @@ public:
     Kort& Card(int nr) { return cards_.at(nr); }
     const Kort& Card(int nr) const { return cards_.at(nr); }
 
-private:
+  private:
     void CreateCards();
 
     common::Random& random_;

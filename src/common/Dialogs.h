@@ -8,7 +8,7 @@ namespace common {
 // Modal dialogs of the table. The GUI shows real boxes; tests and tools script the answers.
 // While a dialog is open no timer tick reaches the table.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A message box with an OK button.

@@ -8,7 +8,9 @@ namespace common {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string Trimmed(std::string_view s) {
     std::size_t b = 0;

@@ -21,7 +21,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 // a field in double quotes may hold commas, and blank lines hold no field. The reader works on
 // text in memory and never looks back: each Next() consumes one field.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string text);
 
     // True while another field can be read.
@@ -35,7 +35,7 @@ public:
     // 1-based line number of the field read last (0 before the first).
     int Line() const { return line_of_last_; }
 
-private:
+  private:
     void SkipBlankLinesAndSpaces();
 
     std::string text_;

@@ -14,13 +14,21 @@ inline constexpr int kNord = 2;
 inline constexpr int kOst = 3;
 
 // The seat after s in dealing, bidding and play.
-constexpr int NextSeat(int seat) { return (seat + 1) & 3; }
+constexpr int NextSeat(int seat) {
+    return (seat + 1) & 3;
+}
 // Seat k places after s (k = 1 left, 2 partner, 3 right).
-constexpr int SeatAfter(int seat, int k) { return (seat + k) & 3; }
+constexpr int SeatAfter(int seat, int k) {
+    return (seat + k) & 3;
+}
 // How many places after `from` the seat `other` sits (0..3).
-constexpr int RelativeSeat(int from, int other) { return (other - from) & 3; }
+constexpr int RelativeSeat(int from, int other) {
+    return (other - from) & 3;
+}
 // Seats 0 and 2 are Vi, seats 1 and 3 De.
-constexpr bool IsVi(int seat) { return (seat & 1) == 0; }
+constexpr bool IsVi(int seat) {
+    return (seat & 1) == 0;
+}
 
 // "SYD", "VAST", "NORD", "OST"; empty for any other number.
 std::string_view SeatName(int seat);
@@ -31,7 +39,9 @@ inline constexpr int kKlover = 1;
 inline constexpr int kRuter = 2;
 inline constexpr int kHjarter = 4;
 inline constexpr int kSpader = 8;
-constexpr int ColourCode(int index) { return 1 << index; }
+constexpr int ColourCode(int index) {
+    return 1 << index;
+}
 // Index 0..3 of a single colour code, -1 for anything else.
 int ColourIndex(int code);
 // "KLOVER", "RUTER", "HJARTER", "SPADER": the words of the game log's tagged blocks.

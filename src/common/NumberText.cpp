@@ -63,7 +63,9 @@ double LeadingNumber(std::string_view field) {
     return value;
 }
 
-bool StartsWithNumber(std::string_view field) { return NumberPrefix(SkipBlanks(field)) > 0; }
+bool StartsWithNumber(std::string_view field) {
+    return NumberPrefix(SkipBlanks(field)) > 0;
+}
 
 std::string NumberText(double value) {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {

@@ -8,7 +8,9 @@ Random::Random() : engine_(FreshSeed()) {}
 
 Random::Random(std::uint64_t seed) : engine_(seed) {}
 
-void Random::Reseed(std::uint64_t seed) { engine_.seed(seed); }
+void Random::Reseed(std::uint64_t seed) {
+    engine_.seed(seed);
+}
 
 std::uint64_t Random::FreshSeed() {
     std::random_device device;

@@ -8,7 +8,7 @@ namespace common {
 // The one source of randomness of a table: the shuffle, the timer jitter and the chances of
 // the rule files all draw from it. Seeded once; a fixed seed replays a whole game.
 class Random {
-public:
+  public:
     // Seeds from a high-resolution, non-repeating source.
     Random();
     explicit Random(std::uint64_t seed);
@@ -22,7 +22,7 @@ public:
     // Uniform whole number from 1 to n (the integer part of Uniform() * n, plus 1); 1 when n < 1.
     int Draw(int n);
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

@@ -12,7 +12,7 @@ namespace common {
 // Dialogs for tests and headless tools: records every message and answers from queues.
 // An empty queue answers No, the empty text and "cancelled".
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     void Message(const std::string& text, const std::string& title = "Fivra") override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;

@@ -9,7 +9,7 @@ namespace common {
 // The few values kept between runs (games won, the debug counter), addressed by scope
 // ("user", "local"; "local64" is read only), section and key. Values are text.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // An empty value is stored as a single blank.
     virtual void RegWriteSetting(const std::string& scope, const std::string& section,
@@ -22,7 +22,7 @@ public:
 
 // Settings kept in memory, for tests and headless tools.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     void RegWriteSetting(const std::string& scope, const std::string& section,
                          const std::string& key, const std::string& value) override {
         if (scope == "local64") {
@@ -37,7 +37,7 @@ public:
         return it == values_.end() ? default_value : it->second;
     }
 
-private:
+  private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
 };
 

@@ -8,7 +8,7 @@ namespace common {
 // the step it waits to perform. Setting the interval or enabling restarts its count, as
 // such timers do. Time comes from the clock that owns `now`.
 class Timer {
-public:
+  public:
     Timer(const long long& now, int interval_ms, bool enabled)
         : now_(now), interval_(interval_ms), enabled_(enabled), due_(now + interval_ms) {}
 
@@ -31,7 +31,7 @@ public:
 
     std::string Tag;
 
-private:
+  private:
     void Restart() { due_ = now_ + interval_; }
 
     const long long& now_;

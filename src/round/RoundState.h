@@ -22,13 +22,13 @@ struct RoundState {
 
     int myGameStatus = 0;
     bool GamePlaying = false;
-    int attSaka = 0;         // dealer
-    int attBjuda = 0;        // seat whose turn it is to bid
-    int harPacko = 0;        // the round's dealer, who holds the forced bid
-    int gbHogstaBudet = 0;   // highest bid so far; 5 marks the dealer's forced bid
-    int gbBjuditHogst = 0;   // seat of the highest bidder
-    int gbFarg = 0;          // trump colour code
-    int gbVi = 0;            // game totals
+    int attSaka = 0;        // dealer
+    int attBjuda = 0;       // seat whose turn it is to bid
+    int harPacko = 0;       // the round's dealer, who holds the forced bid
+    int gbHogstaBudet = 0;  // highest bid so far; 5 marks the dealer's forced bid
+    int gbBjuditHogst = 0;  // seat of the highest bidder
+    int gbFarg = 0;         // trump colour code
+    int gbVi = 0;           // game totals
     int gbDe = 0;
     bool bReplay = false;
     bool bSuggest = false;
@@ -53,18 +53,18 @@ struct RoundState {
     int HighestUnplayed = 14;
     int PointsVi = 0;  // points taken this round
     int PointsDe = 0;
-    int CardsPlayed = 0;  // cards played this round
-    std::array<int, common::kSeats> TrickCards{};   // Rang each seat played to this trick
+    int CardsPlayed = 0;                           // cards played this round
+    std::array<int, common::kSeats> TrickCards{};  // Rang each seat played to this trick
     std::array<int, common::kSeats> TrickPoints{};
     std::array<std::string, common::kSeats> TrickTyp{};
-    std::array<int, kRanks> PlayedTrump{};   // -1 once the rank has been played or killed
-    std::array<int, kRanks> RankTrick{};     // trick in which each rank fell; -1 before
+    std::array<int, kRanks> PlayedTrump{};          // -1 once the rank has been played or killed
+    std::array<int, kRanks> RankTrick{};            // trick in which each rank fell; -1 before
     std::array<int, common::kSeats> PlayedCount{};  // trump cards each seat has played
     std::array<std::array<int, common::kSeats>, kTricks> TrickHistory{};  // Rang per trick, seat
     std::array<int, kTricks> TrickPointsVi{};
     std::array<int, kTricks> TrickPointsDe{};
-    std::array<int, common::kSeats> ColdFlag{};     // -1 once a seat laid its hand down
-    std::array<int, common::kSeats> BeforeBuying{}; // trumps held before buying
+    std::array<int, common::kSeats> ColdFlag{};      // -1 once a seat laid its hand down
+    std::array<int, common::kSeats> BeforeBuying{};  // trumps held before buying
 
     // Points each side took this round, seen from `seat`.
     int PointsUs(int seat) const { return common::IsVi(seat) ? PointsVi : PointsDe; }
@@ -79,10 +79,14 @@ namespace state {
 // after it), "BIDRESPONSE" (its partner), "A_DEFENCE" (the seat before it).
 inline std::string RoleBid(int seat, int bidder) {
     switch (common::RelativeSeat(bidder, seat)) {
-        case 0: return "BIDDER";
-        case 1: return "B_DEFENCE";
-        case 2: return "BIDRESPONSE";
-        default: return "A_DEFENCE";
+        case 0:
+            return "BIDDER";
+        case 1:
+            return "B_DEFENCE";
+        case 2:
+            return "BIDRESPONSE";
+        default:
+            return "A_DEFENCE";
     }
 }
 

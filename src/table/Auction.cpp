@@ -47,16 +47,9 @@ void Table::ComputerBid(int seat, const bidai::BidDecision& decision) {
 }
 
 bidai::BidContext Table::MakeBidContext(int seat) {
-    return bidai::BidContext{round_,
-                             round_.Hand[seat],
-                             deck_,
-                             seat,
-                             round_.gbHogstaBudet,
-                             config_.folder,
-                             log_,
-                             *this,
-                             dialogs_,
-                             random_};
+    return bidai::BidContext{
+        round_, round_.Hand[seat], deck_,  seat, round_.gbHogstaBudet, config_.folder, log_,
+        *this,  dialogs_,          random_};
 }
 
 void Table::HittaHogBud() {

@@ -4,7 +4,9 @@
 
 namespace table {
 
-void Table::TableClick() { AdvanceMe(); }
+void Table::TableClick() {
+    AdvanceMe();
+}
 
 void Table::ImgContUp_MouseDown() {
     ctl_.ImgContUp.Visible = false;
@@ -66,8 +68,8 @@ bool Table::ImgExitUp_MouseUp() {
 }
 
 void Table::BtnDebugMsg_Click() {
-    debug_attribute_ = gamelog::SafeAttribute(
-        dialogs_.InputBox("GE EXTRA ATTRIBUT FÖR FILNAMN:", "DEBUG"));
+    debug_attribute_ =
+        gamelog::SafeAttribute(dialogs_.InputBox("GE EXTRA ATTRIBUT FÖR FILNAMN:", "DEBUG"));
     const std::string comment = dialogs_.InputBox(
         "Ge kommentar för log-filen. Denna text skrivs in som kommentar i filen:", "DEBUG");
     gamelog::LogDebugComment(log_, comment);

@@ -9,11 +9,16 @@ namespace {
 // colour pair, get none.
 const char* DealPrefix(int farg) {
     switch (farg) {
-        case common::kHjarter: return "Hj ";
-        case common::kRuter: return "Ru ";
-        case common::kKlover: return "Kl ";
-        case common::kSpader: return "Sp ";
-        default: return "";
+        case common::kHjarter:
+            return "Hj ";
+        case common::kRuter:
+            return "Ru ";
+        case common::kKlover:
+            return "Kl ";
+        case common::kSpader:
+            return "Sp ";
+        default:
+            return "";
     }
 }
 

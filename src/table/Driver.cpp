@@ -22,8 +22,8 @@ Table::Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore
       log_(config_.folder, dialogs) {}
 
 void Table::Start() {
-    ctl_.WindowTitle = std::string(presentation::kProductLabel) + " --- " +
-                       std::string(presentation::kWebAddress);
+    ctl_.WindowTitle =
+        std::string(presentation::kProductLabel) + " --- " + std::string(presentation::kWebAddress);
     round_.myGameStatus = 0;
     round_.GamePlaying = false;
     Run();
@@ -33,7 +33,9 @@ void Table::Start() {
     Run();
 }
 
-void Table::Close() { log_.LogClose(); }
+void Table::Close() {
+    log_.LogClose();
+}
 
 std::optional<long long> Table::NextDue() const {
     std::optional<long long> due;
@@ -323,12 +325,13 @@ void Table::Timer2_Timer() {
 
 void Table::Timer3_Timer() {
     if (timer3_.Tag == "ANIMATE") {
-        animation_.ScoreAnimationStep(round_, TrickCardLetters(), ctl_.LblScore,
-                                      dialogs_);
+        animation_.ScoreAnimationStep(round_, TrickCardLetters(), ctl_.LblScore, dialogs_);
     }
 }
 
-void Table::TimerAD_Timer() { ticker_.TimerAD_Timer(ctl_.LblTicker, timer_ad_); }
+void Table::TimerAD_Timer() {
+    ticker_.TimerAD_Timer(ctl_.LblTicker, timer_ad_);
+}
 
 bool Table::WaitsForClick() const {
     return timer3_.Tag == "ANIMATE" || timer1_.Tag == "WAIT_KOR" || timer1_.Tag == "STOP_RUNDA";

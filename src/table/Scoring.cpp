@@ -13,7 +13,8 @@ void Table::Aftermath() {
     timer1_.Tag.clear();
     ctl_.LblClickVidare.Visible = true;
     ScoreRound();
-    ctl_.LblScore.Caption = std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
+    ctl_.LblScore.Caption =
+        std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.myGameStatus = 1;
     timer1_.Tag = "STOP_RUNDA";

@@ -33,7 +33,7 @@ struct PlayStats {
 };
 
 struct TableConfig {
-    std::string folder;                 // program folder: data files and the game log; ends with '/'
+    std::string folder;  // program folder: data files and the game log; ends with '/'
     std::optional<std::uint64_t> seed;  // a fixed seed replays a whole game
     bool computer_plays_syd = false;    // self-play and demo: SYD decides as a computer seat does
     int auto_continue_ms = 0;           // > 0: a wait for the human's click ends by itself
@@ -44,7 +44,7 @@ struct TableConfig {
 // state variable and the timers' tags. Clicks of the view and ticks of the clock come in
 // through the public operations; the view draws State() and Ctl() after each of them.
 class Table : private common::TraceSink {
-public:
+  public:
     Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore& settings);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
@@ -145,7 +145,7 @@ public:
     std::function<void()> capture_debug_image;
     std::function<bool(const std::string& path)> save_debug_image;
 
-private:
+  private:
     void Trace(const std::string& line) override;
 
     void OneTimeSetUp();

@@ -79,8 +79,8 @@ void Table::SeatPlays(int seat) {
 }
 
 playai::PlayContext Table::MakePlayContext(int seat) {
-    return playai::PlayContext{round_,   round_.Hand[seat], seat, config_.folder,
-                               log_,     dialogs_,          random_};
+    return playai::PlayContext{round_, round_.Hand[seat], seat,   config_.folder,
+                               log_,   dialogs_,          random_};
 }
 
 void Table::PlayChosenCard(int seat, int rank_code) {
@@ -208,7 +208,8 @@ void Table::CloseTrick() {
         round_.TrickPointsVi[round_.Round] = vi;
         round_.TrickPointsDe[round_.Round] = de;
     }
-    ctl_.LblScore.Caption = std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
+    ctl_.LblScore.Caption =
+        std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.PlaySeat = round_.TrickLeader = winner;
     round_.TrickCards.fill(0);

@@ -16,10 +16,10 @@ TEST(CardModel, EncodingsFollowRankAndSuit) {
     Packe deck(random);
     EXPECT_EQ(deck.Card(38).Typ, "10");  // 10 of hjärter
     EXPECT_EQ(deck.Card(38).farg, 4);
-    EXPECT_EQ(deck.Card(51).Typ, "K");   // king of spader
-    EXPECT_EQ(deck.Card(0).Typ, "A");    // ace of klöver
-    EXPECT_EQ(deck.Card(16).farg, 9);    // 5 of klöver: the black pair
-    EXPECT_EQ(deck.Card(17).farg, 6);    // 5 of ruter: the red pair
+    EXPECT_EQ(deck.Card(51).Typ, "K");  // king of spader
+    EXPECT_EQ(deck.Card(0).Typ, "A");   // ace of klöver
+    EXPECT_EQ(deck.Card(16).farg, 9);   // 5 of klöver: the black pair
+    EXPECT_EQ(deck.Card(17).farg, 6);   // 5 of ruter: the red pair
     EXPECT_EQ(deck.Card(18).farg, 6);
     EXPECT_EQ(deck.Card(19).farg, 9);
     int points = 0;

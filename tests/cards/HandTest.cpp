@@ -12,14 +12,17 @@ using cards::KortHand;
 using cards::Packe;
 
 // Nr of a card by rank index (0 ace .. 12 king) and suit (0 klöver .. 3 spader).
-int Nr(int rank_index, int suit) { return rank_index * 4 + suit; }
+int Nr(int rank_index, int suit) {
+    return rank_index * 4 + suit;
+}
 
 class HandTest : public ::testing::Test {
-protected:
+  protected:
     Kort* Card(int rank_index, int suit) { return &deck.Card(Nr(rank_index, suit)); }
     // Trump cards of a suit by face: "A", "K", ..., "2"; "5" is the five of that suit.
     Kort* Trump(const std::string& face, int suit) {
-        static const char* faces[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+        static const char* faces[] = {"A", "2", "3",  "4", "5", "6", "7",
+                                      "8", "9", "10", "J", "Q", "K"};
         for (int r = 0; r < 13; ++r) {
             if (face == faces[r]) {
                 return Card(r, suit);

@@ -14,7 +14,8 @@ TEST(FieldReader, SplitsOnCommasAndLineEndsAndTrimsBlanks) {
     while (in.HasMore()) {
         fields.push_back(in.Next());
     }
-    EXPECT_EQ(fields, (std::vector<std::string>{"Set", "RISKY", "60", "RULE", "a, b", "END", "last"}));
+    EXPECT_EQ(fields,
+              (std::vector<std::string>{"Set", "RISKY", "60", "RULE", "a, b", "END", "last"}));
     EXPECT_EQ(in.Next(), "");
 }
 

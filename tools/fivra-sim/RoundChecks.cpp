@@ -38,7 +38,8 @@ void CheckTrumpsAccountedFor(const state::RoundState& round, Problems& problems)
     int trumps = 0;
     for (int s = 0; s < common::kSeats; ++s) {
         if (!round.Hand[s].HandEmpty(round.gbFarg)) {
-            problems.push_back(std::string(common::SeatName(s)) + " ends play holding a trump card");
+            problems.push_back(std::string(common::SeatName(s)) +
+                               " ends play holding a trump card");
         }
         trumps += round.Bord[s].AntalKortIFarg(round.gbFarg);
     }

@@ -9,7 +9,7 @@ namespace sim {
 // log is written there, and the folder goes away with the object. The data folder itself is
 // never written to.
 class ScratchFolder {
-public:
+  public:
     explicit ScratchFolder(const std::filesystem::path& data_dir);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -18,7 +18,7 @@ public:
     // The folder with a trailing separator, as the table wants it.
     std::string Path() const { return path_.string() + "/"; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

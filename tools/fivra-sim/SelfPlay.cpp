@@ -22,17 +22,16 @@ constexpr long long kStallMs = 60LL * 60 * 1000;
 constexpr std::size_t kFailuresKept = 20;
 
 class SelfPlay {
-public:
+  public:
     SelfPlay(const SimOptions& options, std::ostream& progress)
         : options_(options),
           progress_(progress),
           scratch_(options.data_dir),
-          table_(table::TableConfig{scratch_.Path(), options.seed, true, 0}, dialogs_,
-                 settings_) {}
+          table_(table::TableConfig{scratch_.Path(), options.seed, true, 0}, dialogs_, settings_) {}
 
     SimSummary Run();
 
-private:
+  private:
     bool Finished() const;
     bool RunUntilWaiting();
     void StartFromLog();
@@ -113,7 +112,8 @@ SimSummary SelfPlay::Run() {
     summary_.messages = static_cast<int>(dialogs_.messages.size());
     summary_.plays = table_.Stats().plays;
     summary_.default_plays = table_.Stats().default_plays;
-    summary_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    summary_.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return summary_;
 }
 
@@ -128,8 +128,8 @@ void SelfPlay::FinishRound() {
     }
     KeepLog();
     if (options_.progress && summary_.rounds % 1000 == 0) {
-        progress_ << "fivra-sim: " << summary_.rounds << " rounds, " << summary_.games
-                  << " games" << std::endl;
+        progress_ << "fivra-sim: " << summary_.rounds << " rounds, " << summary_.games << " games"
+                  << std::endl;
     }
     track_.previous_dealer = table_.State().harPacko;
     if (Finished()) {
@@ -167,8 +167,8 @@ void SelfPlay::CountGameEnd() {
     const int stored_de = std::stoi(settings_.RegReadSetting("user", "Statistic", "TotalDe", "0"));
     if (stored_vi != summary_.games_won_vi || stored_de != summary_.games_won_de) {
         Fail("the games-won statistics say " + std::to_string(stored_vi) + " : " +
-             std::to_string(stored_de) + " after " + std::to_string(summary_.games_won_vi) +
-             " : " + std::to_string(summary_.games_won_de) + " games won");
+             std::to_string(stored_de) + " after " + std::to_string(summary_.games_won_vi) + " : " +
+             std::to_string(summary_.games_won_de) + " games won");
     }
 }
 
@@ -205,8 +205,8 @@ std::string SimSummary::ToJson() const {
         << ", \"points_de\": " << points_de << ", \"plays\": " << plays
         << ", \"default_plays\": " << default_plays << ", \"default_share\": " << std::fixed
         << std::setprecision(4) << default_share << ", \"messages\": " << messages
-        << ", \"invariant_failures\": " << invariant_failures << ", \"seconds\": "
-        << std::setprecision(3) << seconds << "}";
+        << ", \"invariant_failures\": " << invariant_failures
+        << ", \"seconds\": " << std::setprecision(3) << seconds << "}";
     return out.str();
 }
 

@@ -8,8 +8,8 @@
 namespace sim {
 
 struct SimOptions {
-    int rounds = 0;           // stop after this many rounds (0: no limit by rounds)
-    int games = 0;            // stop after this many finished games (0: no limit by games)
+    int rounds = 0;  // stop after this many rounds (0: no limit by rounds)
+    int games = 0;   // stop after this many finished games (0: no limit by games)
     std::uint64_t seed = 1;
     std::string data_dir = ".";
     std::string logs_dir;     // keep every round's game log here when set
