@@ -1,6 +1,7 @@
 #include "gui/ControlItem.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
@@ -53,30 +54,46 @@ void LabelItem::SetText(const QString& text, const QColor& color) {
     }
 }
 
+QFont LabelItem::Font() const {
+    QFont font(style_.monospace ? QStringLiteral("DejaVu Sans Mono")
+                                : QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(style_.pixel_size);
+    font.setBold(style_.bold);
+    return font;
+}
+
+int LabelItem::TextFlags() const {
+    return int(style_.align) | (style_.wrap ? int(Qt::TextWordWrap) : 0);
+}
+
+QRectF LabelItem::TextRect() const {
+    if (text_.isEmpty()) {
+        return QRectF();
+    }
+    const QFontMetricsF metrics(Font());
+    const QRectF used = metrics.boundingRect(TextArea(), TextFlags(), text_);
+    return style_.chip ? used.adjusted(-6, -2, 6, 2) : used;
+}
+
 void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     if (text_.isEmpty()) {
         return;
     }
     painter->setRenderHint(QPainter::Antialiasing);
-    QFont font(style_.monospace ? QStringLiteral("DejaVu Sans Mono")
-                                : QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(style_.pixel_size);
-    font.setBold(style_.bold);
-    painter->setFont(font);
+    painter->setFont(Font());
     if (!style_.background.isEmpty()) {
         DrawPicture(*painter, style_.background, Rect());
     }
-    QRectF text_rect = Rect().adjusted(4, 0, -4, 0);
     if (style_.chip) {
-        const QRectF used =
-            painter->boundingRect(text_rect, int(style_.align) | Qt::TextWordWrap, text_);
-        const QRectF chip = used.adjusted(-6, -2, 6, 2);
         painter->setPen(Qt::NoPen);
         painter->setBrush(QColor(0, 0, 0, 110));
-        painter->drawRoundedRect(chip, 6, 6);
+        painter->drawRoundedRect(TextRect(), 6, 6);
     }
     painter->setPen(color_);
-    painter->drawText(text_rect, int(style_.align) | Qt::TextWordWrap, text_);
+    painter->save();
+    painter->setClipRect(Rect());
+    painter->drawText(TextArea(), TextFlags(), text_);
+    painter->restore();
 }
 
 PictureItem::PictureItem(const QString& name, const QRectF& rect, QString picture)

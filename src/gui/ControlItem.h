@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QGraphicsObject>
 #include <QString>
 #include <functional>
@@ -44,6 +45,7 @@ class LabelItem : public ControlItem {
         bool chip = false;  // a dark rounded backing that keeps the text readable
         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
         bool monospace = false;
+        bool wrap = true;    // long text breaks into lines; otherwise it runs on, clipped
         QString background;  // a picture drawn behind the text
     };
 
@@ -51,9 +53,15 @@ class LabelItem : public ControlItem {
 
     void SetText(const QString& text, const QColor& color);
     const QString& Text() const { return text_; }
+    // Where the text is drawn, in scene pixels (with its backing, if any); empty without text.
+    QRectF TextRect() const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   private:
+    QFont Font() const;
+    QRectF TextArea() const { return Rect().adjusted(4, 0, -4, 0); }
+    int TextFlags() const;
+
     Style style_;
     QString text_;
     QColor color_;

@@ -17,6 +17,7 @@ TableView::TableView(QGraphicsScene& scene, QWidget* parent) : QGraphicsView(&sc
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);  // the table's keys (F2) reach the scene
     setBackgroundBrush(QColor(10, 36, 22));
     setMinimumSize(static_cast<int>(layout::kScene.width() / 2),
                    static_cast<int>(layout::kScene.height() / 2));
@@ -40,6 +41,7 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(&view_);
     resize(StartSize());
+    view_.setFocus();
     scene_.close_window = [this] {
         table_closed_ = true;  // the exit button has closed the game log already
         close();

@@ -31,6 +31,9 @@ Pair TextsOf(GuiTextId id) {
             return {"Alla filer", "All files"};
         case GuiTextId::Close:
             return {"OK", "OK"};
+        case GuiTextId::TraceHint:
+            return {"F2 visar och döljer listan, hjulet bläddrar",
+                    "F2 shows and hides this list, the wheel scrolls it"};
     }
     return {"", ""};
 }

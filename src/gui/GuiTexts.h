@@ -15,6 +15,7 @@ enum class GuiTextId {
     TextFileFilter,
     AllFilesFilter,
     Close,
+    TraceHint,
 };
 
 // The caption in the language the program was built with.

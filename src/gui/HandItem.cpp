@@ -26,6 +26,19 @@ void HandItem::Sync() {
     update();
 }
 
+QRectF HandItem::CardsRect() const {
+    const cards::CardSize card = CardSizeOfHand();
+    const auto& cards = hand_.Cards();
+    const int shown = std::min(static_cast<int>(cards.size()), std::max(0, hand_.CardsToShow));
+    QRectF used;
+    for (int i = 0; i < shown; ++i) {
+        const cards::CardPlace place = cards::CardPosition(
+            i, cards[static_cast<std::size_t>(i)]->Kop, hand_.HandKod, hand_.LayoutStyle, card);
+        used |= QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height));
+    }
+    return used;
+}
+
 void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const cards::CardSize card = CardSizeOfHand();
     const auto& cards = hand_.Cards();

@@ -16,6 +16,9 @@ class HandItem : public ControlItem {
     // Follows the hand's layout and redraws; call after every event.
     void Sync();
     cards::HandSize ControlSize() const;
+    int CardCount() const { return hand_.AntalKort(); }
+    // Where cards are drawn, in scene pixels; the control itself may reach further.
+    QRectF CardsRect() const;
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QPointF>
 #include <QRectF>
 #include <array>
@@ -24,21 +25,28 @@ inline constexpr std::array<QPointF, 4> kBord = {QPointF(210, 455), QPointF(100,
 inline constexpr std::array<QRectF, 4> kLabel = {QRectF(210, 565, 200, 22),
                                                  QRectF(48, 155, 150, 22), QRectF(210, 2, 200, 22),
                                                  QRectF(480, 155, 170, 22)};
-inline constexpr std::array<QRectF, 4> kLabelBud = {QRectF(420, 565, 90, 22),
-                                                    QRectF(8, 535, 90, 22), QRectF(420, 2, 90, 22),
-                                                    QRectF(686, 535, 90, 22)};
+// A seat's bid stands on the line of the seat's name: after it, or before it for OST, whose
+// name is aligned to the right. `name_text` is where the name is drawn.
+inline QRectF BidBesideName(const QRectF& name_text, const QRectF& name_rect, bool before) {
+    constexpr double kGap = 10;
+    constexpr double kWidth = 90;
+    const QRectF text = name_text.isEmpty() ? QRectF(name_rect.topLeft(), QSizeF()) : name_text;
+    const double left = before ? text.left() - kGap - kWidth : text.right() + kGap;
+    return QRectF(left, name_rect.top(), kWidth, name_rect.height());
+}
 
 inline constexpr QPointF kKilledPile(240, 318);
-inline constexpr QRectF kLblNotInPlay(200, 295, 250, 20);
+inline constexpr QRectF kLblNotInPlay(236, 294, 250, 20);  // over the pile, from its left
 inline constexpr QRectF kLblKilledCards(378, 318, 220, 80);
 inline constexpr QRectF kLblScore(290, 250, 200, 36);
 inline constexpr QRectF kLblGameOver(190, 395, 400, 28);
 inline constexpr QRectF kLblClickVidare(190, 424, 400, 24);
 inline constexpr QRectF kChosenMark(196, 252, 34, 34);
-inline constexpr QRectF kLblTicker(200, 699, 420, 19);
+inline constexpr QRectF kLblTicker(96, 699, 456, 19);
 
-// The bid panel: two rows of five buttons on a background.
-inline constexpr QRectF kBidBackground(214, 300, 352, 86);
+// The bid panel: up to two rows of five buttons on a background that holds just the buttons
+// shown (a dealer sees only the pass and the bids up to one above the highest).
+inline constexpr QMarginsF kBidBackgroundMargins(15, 10, 15, 10);
 inline QRectF BidButton(int index) {
     const int column = index % 5;
     const int row = index / 5;
@@ -66,7 +74,8 @@ inline constexpr QRectF kBtnDebugMsg(792, 544, 60, 28);
 inline constexpr QRectF kBtnPlaylog(856, 544, 84, 28);
 inline constexpr QRectF kBtnLoadlog(944, 544, 84, 28);
 inline constexpr QRectF kLblLogFileName(792, 578, 236, 34);
-inline constexpr QRectF kLBTrace(784, 614, 252, 102);
+// The trace list reaches into the playing area's free corner below OST, for longer lines.
+inline constexpr QRectF kLBTrace(556, 612, 480, 104);
 
 // A forced-bid marker's place on the table.
 inline QRectF PakkoRect(const table::TwipsRect& place) {

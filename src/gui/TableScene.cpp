@@ -1,5 +1,6 @@
 #include "gui/TableScene.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -16,10 +17,17 @@ namespace gui {
 
 namespace {
 
+// Trailing line ends and blanks are dropped; leading blanks stay, since the news ticker
+// scrolls its text in with them.
 QString Caption(const std::string& text) {
     QString caption = QString::fromStdString(text);
     caption.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return caption.trimmed();
+    qsizetype end = caption.size();
+    while (end > 0 && caption.at(end - 1).isSpace()) {
+        --end;
+    }
+    caption.truncate(end);
+    return caption;
 }
 
 // The felt and the side panel; a press on either is a press on the table window itself.
@@ -90,6 +98,18 @@ void TableScene::Input(const std::function<void()>& operation) {
     }
 }
 
+void TableScene::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F2) {
+        QGraphicsScene::keyPressEvent(event);
+        return;
+    }
+    // The table keeps its trace button hidden; F2 works the same pair of pictures.
+    event->accept();
+    Input([this] {
+        table_.Ctl().LBTraceBox.Visible ? table_.ImgTraceDn_Click() : table_.ImgTraceUp_Click();
+    });
+}
+
 void TableScene::ContinuesGame(ControlItem& item) {
     item.on_press = [this](QPointF) { Input([this] { table_.TableClick(); }); };
 }
@@ -139,10 +159,10 @@ void TableScene::BuildSeatLabels() {
     for (int seat = 0; seat < common::kSeats; ++seat) {
         const Qt::Alignment align = seat == common::kOst ? Qt::AlignRight | Qt::AlignVCenter
                                                          : Qt::AlignLeft | Qt::AlignVCenter;
-        AddLabel(QStringLiteral("Label%1").arg(seat), layout::kLabel[seat], ctl.Label[seat], 14,
-                 true, align, true);
-        AddLabel(QStringLiteral("LabelBud%1").arg(seat), layout::kLabelBud[seat],
-                 ctl.LabelBud[seat], 14, true, align, true);
+        seat_names_[seat] = AddLabel(QStringLiteral("Label%1").arg(seat), layout::kLabel[seat],
+                                     ctl.Label[seat], 14, true, align, true);
+        seat_bids_[seat] = AddLabel(QStringLiteral("LabelBud%1").arg(seat), layout::kLabel[seat],
+                                    ctl.LabelBud[seat], 14, true, align, true);
         auto* marker = Add<PictureItem>(QStringLiteral("PakkoImageXP%1").arg(seat), QRectF(),
                                         QStringLiteral("pakko"));
         ContinuesGame(*marker);
@@ -154,9 +174,9 @@ void TableScene::BuildCentre() {
     const table::Controls& ctl = table_.Ctl();
     const Qt::Alignment centre = Qt::AlignCenter;
     AddLabel(QStringLiteral("LblNotInPlay"), layout::kLblNotInPlay, ctl.LblNotInPlay, 12, true,
-             centre, false);
-    AddLabel(QStringLiteral("LblKilledCards"), layout::kLblKilledCards, ctl.LblKilledCards, 11,
-             false, Qt::AlignLeft | Qt::AlignTop, false);
+             Qt::AlignLeft | Qt::AlignVCenter, true);
+    AddLabel(QStringLiteral("LblKilledCards"), layout::kLblKilledCards, ctl.LblKilledCards, 12,
+             false, Qt::AlignLeft | Qt::AlignTop, true);
     AddLabel(QStringLiteral("LblScore"), layout::kLblScore, ctl.LblScore, 26, true, centre, true);
     AddLabel(QStringLiteral("LblGameOver"), layout::kLblGameOver, ctl.LblGameOver, 20, true, centre,
              true);
@@ -167,13 +187,16 @@ void TableScene::BuildCentre() {
     ticker_style.pixel_size = 11;
     ticker_style.monospace = true;
     ticker_style.background = QStringLiteral("ticker");
+    ticker_style.wrap = false;
     auto* ticker = Add<LabelItem>(QStringLiteral("LblTicker"), layout::kLblTicker, ticker_style);
     ContinuesGame(*ticker);
     labels_.push_back({ticker, &ctl.LblTicker, QString()});
 }
 
 void TableScene::BuildBidPanel() {
-    bid_background_ = Add<PanelItem>(QStringLiteral("PBButtonsBackground"), layout::kBidBackground);
+    bid_background_ = Add<PanelItem>(
+        QStringLiteral("PBButtonsBackground"),
+        (layout::BidButton(0) | layout::BidButton(9)).marginsAdded(layout::kBidBackgroundMargins));
     ContinuesGame(*bid_background_);
     for (int i = 0; i < 10; ++i) {
         const QString caption = i == 0 ? QStringLiteral("Pass") : QString::number(i + 5);
@@ -233,6 +256,7 @@ void TableScene::BuildSidePanel() {
              false, Qt::AlignLeft | Qt::AlignTop, false);
     trace_ = Add<TraceItem>(QStringLiteral("LBTrace"), layout::kLBTrace, ctl.LBTrace);
     trace_->setZValue(5);
+    trace_->setToolTip(GuiText(GuiTextId::TraceHint));
     ContinuesGame(*trace_);
 }
 
@@ -326,6 +350,7 @@ void TableScene::Sync() {
         pakko_[seat]->SetRect(layout::PakkoRect(ctl.PakkoPlace[seat]));
         pakko_[seat]->setVisible(ctl.PakkoImageXP[seat].Visible);
     }
+    PlaceBids();
     SyncBidPanel();
     SyncColourControls();
     trace_->setVisible(ctl.LBTraceBox.Visible);
@@ -333,8 +358,24 @@ void TableScene::Sync() {
     scoreboard_->update();
 }
 
+void TableScene::PlaceBids() {
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        seat_bids_[seat]->SetRect(layout::BidBesideName(
+            seat_names_[seat]->TextRect(), seat_names_[seat]->Rect(), seat == common::kOst));
+    }
+}
+
 void TableScene::SyncBidPanel() {
     const table::Controls& ctl = table_.Ctl();
+    QRectF shown;
+    for (int i = 0; i < 10; ++i) {
+        if (ctl.PBBid[i].Visible) {
+            shown |= layout::BidButton(i);
+        }
+    }
+    if (!shown.isEmpty()) {
+        bid_background_->SetRect(shown.marginsAdded(layout::kBidBackgroundMargins));
+    }
     bid_background_->setVisible(ctl.PBButtonsBackground.Visible);
     for (int i = 0; i < 10; ++i) {
         ButtonItem::Look look = ButtonItem::Look::Up;

@@ -33,6 +33,10 @@ class TableScene : public QGraphicsScene {
     // Called when the exit button decides the window is to close.
     std::function<void()> close_window;
 
+  protected:
+    // F2 opens and closes the trace list.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     template <class T, class... Args>
     T* Add(Args&&... args);
@@ -53,6 +57,7 @@ class TableScene : public QGraphicsScene {
     // Runs a table operation and redraws.
     void Input(const std::function<void()>& operation);
 
+    void PlaceBids();
     void SyncBidPanel();
     void SyncColourControls();
 
@@ -75,6 +80,8 @@ class TableScene : public QGraphicsScene {
     std::vector<HandItem*> hands_;
     std::vector<LabelBinding> labels_;
     std::vector<ButtonBinding> buttons_;
+    std::array<LabelItem*, 4> seat_names_{};
+    std::array<LabelItem*, 4> seat_bids_{};
     std::array<ControlItem*, 4> pakko_{};
     std::array<ButtonItem*, 10> bid_buttons_{};
     std::array<ButtonItem*, 4> colour_buttons_{};

@@ -1,30 +1,78 @@
 #include "gui/TraceItem.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsSceneWheelEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace gui {
+
+namespace {
+
+constexpr double kLine = 14;
+constexpr double kPadding = 4;
+
+QFont TraceFont() {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(11);
+    return font;
+}
+
+}  // namespace
 
 TraceItem::TraceItem(const QString& name, const QRectF& rect, const std::vector<std::string>& lines)
     : ControlItem(name, rect), lines_(lines) {}
 
+int TraceItem::LinesThatFit() const {
+    return std::max(1, static_cast<int>((Rect().height() - 2 * kPadding) / kLine));
+}
+
+void TraceItem::FollowNewLines() const {
+    if (lines_.size() != seen_lines_) {
+        seen_lines_ = lines_.size();
+        back_ = 0;
+    }
+}
+
+int TraceItem::LastShownLine() const {
+    FollowNewLines();
+    return static_cast<int>(lines_.size()) - 1 - back_;
+}
+
+void TraceItem::wheelEvent(QGraphicsSceneWheelEvent* event) {
+    FollowNewLines();
+    const int most = std::max(0, static_cast<int>(lines_.size()) - LinesThatFit());
+    const int step = event->delta() > 0 ? 3 : -3;
+    back_ = std::clamp(back_ + step, 0, most);
+    event->accept();
+    update();
+}
+
 void TraceItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(QPen(QColor(210, 178, 90), 1));
-    painter->setBrush(QColor(10, 20, 14, 225));
-    painter->drawRect(Rect());
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPixelSize(10);
+    painter->setBrush(QColor(10, 20, 14, 235));
+    painter->drawRoundedRect(Rect(), 6, 6);
+    const QFont font = TraceFont();
     painter->setFont(font);
-    painter->setPen(QColor(230, 230, 210));
-    constexpr double kLine = 13;
-    const int fits = static_cast<int>((Rect().height() - 6) / kLine);
-    const int first = std::max(0, static_cast<int>(lines_.size()) - fits);
-    double y = Rect().top() + 3;
-    for (std::size_t i = static_cast<std::size_t>(first); i < lines_.size(); ++i, y += kLine) {
-        QString line = QString::fromStdString(lines_[i]);
+    const QFontMetricsF metrics(font);
+    const double width = Rect().width() - 2 * kPadding - 4;
+    const int last = LastShownLine();
+    const int first = std::max(0, last + 1 - LinesThatFit());
+    double y = Rect().top() + kPadding;
+    for (int i = first; i <= last; ++i, y += kLine) {
+        QString line = QString::fromStdString(lines_[static_cast<std::size_t>(i)]);
+        // One list entry is one row: tabs and line ends inside it become blanks.
         line.replace(QLatin1Char('\t'), QLatin1String("  "));
-        painter->drawText(QRectF(Rect().left() + 4, y, Rect().width() - 8, kLine),
-                          Qt::AlignLeft | Qt::AlignVCenter, line);
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        // The newest line is the brightest; older ones step back.
+        painter->setPen(i == static_cast<int>(lines_.size()) - 1 ? QColor(255, 236, 170)
+                                                                 : QColor(220, 222, 206));
+        painter->drawText(QRectF(Rect().left() + kPadding + 2, y, width, kLine),
+                          Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(line, Qt::ElideRight, width));
     }
 }
 

@@ -7,15 +7,28 @@
 
 namespace gui {
 
-// The trace list: the latest lines of the seats' decisions, newest at the bottom.
+// The trace list: the seats' explanations of their decisions in a fixed-width font. It stands
+// at the newest line; the mouse wheel scrolls back, and a new line brings it to the end again.
 class TraceItem : public ControlItem {
   public:
     TraceItem(const QString& name, const QRectF& rect, const std::vector<std::string>& lines);
 
+    // Index of the last line shown, -1 when the list is empty.
+    int LastShownLine() const;
+
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+  protected:
+    void wheelEvent(QGraphicsSceneWheelEvent* event) override;
+
   private:
+    int LinesThatFit() const;
+    // Follows the list: lines added since the last look end any scrolling back.
+    void FollowNewLines() const;
+
     const std::vector<std::string>& lines_;
+    mutable std::size_t seen_lines_ = 0;
+    mutable int back_ = 0;  // lines scrolled back from the newest
 };
 
 }  // namespace gui

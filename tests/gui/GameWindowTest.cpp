@@ -48,21 +48,6 @@ TEST_F(GuiFixture, AnExitAnsweredYesClosesTheWindowAndAnsweredNoKeepsIt) {
     EXPECT_EQ(dialogs_.questions.size(), 2u);
 }
 
-// Clicks the first trump card of SYD's hand, where the hand draws it.
-void PlayFirstTrump(const table::Table& table, const std::function<void(QPointF)>& click) {
-    const cards::KortHand& syd = table.State().Hand[0];
-    const auto& held = syd.Cards();
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        if (held[i]->IsOfColour(table.State().gbFarg)) {
-            const cards::CardPlace place =
-                cards::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
-            click(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
-            return;
-        }
-    }
-    FAIL() << "SYD is to play but holds no trump card";
-}
-
 // A game whose first auction does not pass out, so that SYD, the dealer, gets the bid panel.
 class RoundThroughTheScene : public GuiFixture {
   protected:
@@ -95,7 +80,7 @@ TEST_F(RoundThroughTheScene, OneRoundIsPlayedThroughTheScene) {
             ++colours;
         } else if (table.State().Hand[0].HandAktivitat == 1) {
             const int before = table.State().Hand[0].AntalKort();
-            PlayFirstTrump(table, [this](QPointF at) { ClickAt(at); });
+            PlayFirstTrump();
             ASSERT_EQ(table.State().Hand[0].AntalKort(), before - 1)
                 << "a press on a trump card plays it";
             ++cards_played;

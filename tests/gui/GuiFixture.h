@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/ControlItem.h"
 #include "gui/GameWindow.h"
+#include "gui/TableLayout.h"
 #include "table/Table.h"
 
 namespace gui::testing {
@@ -23,6 +25,8 @@ class GuiFixture : public ::testing::Test {
   protected:
     // The seed of the game under test.
     virtual std::uint64_t Seed() const { return 7; }
+    // True: SYD decides as a computer seat does, so whole games run without input.
+    virtual bool ComputerPlaysSyd() const { return false; }
 
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
@@ -35,6 +39,7 @@ class GuiFixture : public ::testing::Test {
         table::TableConfig config;
         config.folder = folder_.path().toStdString() + "/";
         config.seed = Seed();
+        config.computer_plays_syd = ComputerPlaysSyd();
         table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
         window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
         window_->show();
@@ -66,6 +71,35 @@ class GuiFixture : public ::testing::Test {
         ASSERT_NE(item, nullptr) << name.toStdString();
         ASSERT_TRUE(item->isVisible()) << name.toStdString() << " is hidden";
         ClickAt(item->Rect().center());
+    }
+
+    // Clicks the first trump card of SYD's hand, where the hand draws it.
+    void PlayFirstTrump() {
+        const cards::KortHand& syd = table_->State().Hand[0];
+        const auto& held = syd.Cards();
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            if (held[i]->IsOfColour(table_->State().gbFarg)) {
+                const cards::CardPlace place =
+                    cards::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
+                ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
+                return;
+            }
+        }
+        FAIL() << "SYD is to play but holds no trump card";
+    }
+
+    // Saves the window as a PNG into the folder named by FIVRA_GUI_SHOTS, when it is set: a
+    // way to look at the screens the tests reach.
+    void Shoot(const char* name) {
+        window_->Refresh();
+        ShootPixmap(name, window_->grab());
+    }
+    static void ShootPixmap(const char* name, const QPixmap& picture) {
+        const char* folder = std::getenv("FIVRA_GUI_SHOTS");
+        if (folder != nullptr && *folder != '\0') {
+            picture.save(QDir(QString::fromLocal8Bit(folder))
+                             .filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+        }
     }
 
     QTemporaryDir folder_;

@@ -1,0 +1,240 @@
+#include <QGraphicsScene>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/AboutDialog.h"
+
+#include "gui/GuiFixture.h"
+#include "gui/HandItem.h"
+#include "gui/TableLayout.h"
+#include "gui/TraceItem.h"
+
+// The screens a player meets in a game, reached by driving the table, each checked for the
+// faults a player would see: captions that cover each other or the cards, a bid far from the
+// seat it belongs to, a panel larger than what it holds. FIVRA_GUI_SHOTS=folder saves them.
+namespace gui::testing {
+namespace {
+
+constexpr int kTickLimit = 200000;
+
+// Fails for every pair of visible captions, or a caption and a hand, that cover each other.
+void ExpectNothingOverlaps(const TableScene& scene, const char* screen) {
+    std::vector<std::pair<QString, QRectF>> things;
+    for (QGraphicsItem* item : scene.items()) {
+        if (!item->isVisible()) {
+            continue;
+        }
+        if (const auto* label = dynamic_cast<const LabelItem*>(item)) {
+            if (!label->Text().isEmpty()) {
+                things.emplace_back(label->objectName(), label->TextRect());
+            }
+        } else if (const auto* hand = dynamic_cast<const HandItem*>(item)) {
+            if (hand->CardCount() > 0) {
+                things.emplace_back(hand->objectName(), hand->CardsRect());
+            }
+        }
+    }
+    const auto is_hand = [](const QString& name) {
+        return name.startsWith(QLatin1String("Hand")) || name.startsWith(QLatin1String("Bord"));
+    };
+    for (std::size_t i = 0; i < things.size(); ++i) {
+        for (std::size_t j = i + 1; j < things.size(); ++j) {
+            const bool two_hands = is_hand(things[i].first) && is_hand(things[j].first);
+            EXPECT_TRUE(two_hands || !things[i].second.intersects(things[j].second))
+                << screen << ": " << things[i].first.toStdString() << " covers "
+                << things[j].first.toStdString();
+        }
+    }
+}
+
+// Each seat's bid stands beside the seat's name, on the same line.
+void ExpectBidsBesideNames(const TableScene& scene) {
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        const auto* name = static_cast<LabelItem*>(scene.Item(QStringLiteral("Label%1").arg(seat)));
+        const auto* bid =
+            static_cast<LabelItem*>(scene.Item(QStringLiteral("LabelBud%1").arg(seat)));
+        if (!bid->isVisible() || !name->isVisible()) {
+            continue;
+        }
+        const QRectF a = name->TextRect();
+        const QRectF b = bid->TextRect();
+        EXPECT_NEAR(a.center().y(), b.center().y(), 1) << "seat " << seat;
+        const double gap = std::max(b.left() - a.right(), a.left() - b.right());
+        EXPECT_GE(gap, 4) << "seat " << seat << ": the bid touches the name";
+        EXPECT_LE(gap, 24) << "seat " << seat << ": the bid stands far from the name";
+    }
+}
+
+class ScreenTour : public GuiFixture {
+  protected:
+    bool ComputerPlaysSyd() const override { return true; }
+
+    // Ticks until `reached` holds; a wait for a click after a round's count is answered.
+    void RunUntil(const std::function<bool()>& reached, const char* what) {
+        for (int i = 0; i < kTickLimit && !reached(); ++i) {
+            if (table_->WaitsForClick()) {
+                ClickItem("Main");
+            } else {
+                ASSERT_TRUE(Tick()) << "the game stalled before " << what;
+            }
+        }
+        ASSERT_TRUE(reached()) << what << " was not reached";
+    }
+};
+
+TEST_F(ScreenTour, EndOfRoundAndEndOfGameKeepTheirCaptionsApart) {
+    const table::Controls& ctl = table_->Ctl();
+    RunUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of a round");
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_TRUE(Tick());
+    }
+    Shoot("round_end");
+    EXPECT_TRUE(Item("LblScore")->isVisible()) << "the running score is shown";
+    ExpectNothingOverlaps(window_->Scene(), "end of round");
+    ExpectBidsBesideNames(window_->Scene());
+
+    RunUntil([&ctl] { return ctl.LblGameOver.Visible; }, "the end of the game");
+    Shoot("game_over");
+    EXPECT_TRUE(Item("LblGameOver")->isVisible());
+    EXPECT_GE(table_->Scoreboard().RowCount(), 2);
+    ExpectNothingOverlaps(window_->Scene(), "end of game");
+    for (int i = 0; i < 40; ++i) {
+        ASSERT_TRUE(Tick());
+    }
+    Shoot("ticker");
+    const ControlItem* ticker = Item("LblTicker");
+    ASSERT_TRUE(ticker->isVisible()) << "the news scrolls after a won game";
+    EXPECT_TRUE(layout::kPlayingArea.contains(ticker->sceneBoundingRect()));
+}
+
+TEST_F(ScreenTour, TheTraceListOpensWithF2AndStandsAtTheNewestLine) {
+    const table::Controls& ctl = table_->Ctl();
+    ASSERT_FALSE(Item("LBTrace")->isVisible());
+    RunUntil([&ctl] { return ctl.LBTrace.size() >= 20; }, "twenty trace lines");
+    QTest::keyClick(&window_->View(), Qt::Key_F2);
+    EXPECT_TRUE(ctl.LBTraceBox.Visible) << "F2 opens the trace list";
+    EXPECT_TRUE(Item("LBTrace")->isVisible());
+    Shoot("trace");
+    const auto* trace = static_cast<TraceItem*>(Item("LBTrace"));
+    EXPECT_EQ(trace->LastShownLine(), static_cast<int>(ctl.LBTrace.size()) - 1)
+        << "the list stands at its newest line";
+    QTest::keyClick(&window_->View(), Qt::Key_F2);
+    EXPECT_FALSE(ctl.LBTraceBox.Visible) << "F2 again closes it";
+    EXPECT_FALSE(Item("LBTrace")->isVisible());
+}
+
+TEST_F(ScreenTour, TheKilledPileAndItsCaptionsStandApart) {
+    const table::Controls& ctl = table_->Ctl();
+    RunUntil([&ctl] { return ctl.LblNotInPlay.Visible; }, "a seat with more than six trumps");
+    Shoot("killed");
+    EXPECT_TRUE(Item("LblKilledCards")->isVisible()) << "the pile says whose cards they are";
+    ExpectNothingOverlaps(window_->Scene(), "the killed pile");
+}
+
+TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
+    table::Controls& ctl = table_->MutableCtl();
+    AboutDialog about(
+        {table_->Folder(), settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
+        window_.get());
+    about.adjustSize();
+    const QPixmap picture = about.grab();
+    ShootPixmap("about", picture);
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString();
+        EXPECT_GE(label->width(), label->minimumSizeHint().width())
+            << label->text().toStdString() << " is cut";
+    }
+    auto* reset = about.findChild<QPushButton*>(QStringLiteral("ResetStatistics"));
+    ASSERT_NE(reset, nullptr);
+    ctl.LblStatisticVi.Caption = "3";
+    dialogs_.yes_no_answers = {true};
+    reset->click();
+    EXPECT_EQ(ctl.LblStatisticVi.Caption, "0") << "Yes resets the label the table shows";
+}
+
+// A game in which SYD, the first dealer, bids last and wins the auction.
+class HumanTour : public GuiFixture {
+  protected:
+    std::uint64_t Seed() const override { return 2; }
+
+    // Plays as the human until `reached` holds: passes every bid, plays the first trump.
+    void PlayUntil(const std::function<bool()>& reached, const char* what) {
+        const table::Controls& ctl = table_->Ctl();
+        for (int i = 0; i < kTickLimit && !reached(); ++i) {
+            if (ctl.PBButtonsBackground.Visible) {
+                ClickItem("PBBid0");
+            } else if (table_->State().Hand[0].HandAktivitat == 1) {
+                PlayFirstTrump();
+            } else if (table_->WaitsForClick()) {
+                ClickItem("Main");
+            } else {
+                ASSERT_TRUE(Tick()) << "the game stalled before " << what;
+            }
+        }
+        ASSERT_TRUE(reached()) << what << " was not reached";
+    }
+
+    // The bid panel's background holds every visible bid button and no empty row.
+    void ExpectPanelFitsItsButtons(const char* which) {
+        const QRectF panel = Item("PBButtonsBackground")->sceneBoundingRect();
+        QRectF buttons;
+        for (int i = 0; i < 10; ++i) {
+            const ControlItem* button = Item(QStringLiteral("PBBid%1").arg(i));
+            if (button->isVisible()) {
+                EXPECT_TRUE(panel.contains(button->sceneBoundingRect()))
+                    << which << ": button " << i << " lies outside the panel";
+                buttons |= button->sceneBoundingRect();
+            }
+        }
+        EXPECT_LE(panel.height() - buttons.height(), 30) << which << ": the panel has an empty row";
+        EXPECT_LE(panel.width() - buttons.width(), 40)
+            << which << ": the panel has an empty column";
+    }
+};
+
+TEST_F(HumanTour, TheHumansPanelsHintsAndReplayAreLaidOutCleanly) {
+    const table::Controls& ctl = table_->Ctl();
+    const TableScene& scene = window_->Scene();
+    ClickItem("ImgSuggestUp");
+    ASSERT_TRUE(table_->State().bSuggest) << "the lamp switches suggestions on";
+    PlayUntil([&ctl] { return ctl.PBButtonsBackground.Visible; }, "SYD's bid as dealer");
+    Shoot("bid_dealer");
+    ExpectPanelFitsItsButtons("dealer");
+    ExpectNothingOverlaps(scene, "the dealer's bid");
+    int highest = 0;
+    for (int b = 0; b < 10; ++b) {
+        highest = ctl.PBBid[b].Visible ? b : highest;
+    }
+    ClickItem(QStringLiteral("PBBid%1").arg(highest));
+    PlayUntil([&ctl] { return ctl.ImgFargUp[2].Visible; }, "SYD's choice of trump");
+    Shoot("colours");
+    ExpectNothingOverlaps(scene, "the colour choice");
+    ClickItem("ImgHjUp");
+
+    PlayUntil([this] { return table_->State().Hand[0].HandAktivitat == 1; }, "SYD's first card");
+    // The hint follows a moment after SYD's turn begins.
+    for (int i = 0; i < 60 && !ctl.LblSuggest.Visible; ++i) {
+        ASSERT_TRUE(Tick());
+    }
+    Shoot("suggestion");
+    EXPECT_TRUE(Item("LblSuggest")->isVisible()) << "a hint is shown with suggestions on";
+    ExpectNothingOverlaps(scene, "a suggestion");
+
+    PlayUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of the round");
+    ClickItem("ImgReplayUp");
+    ASSERT_TRUE(table_->State().bReplay);
+    Shoot("replay");
+    EXPECT_TRUE(Item("LblReplay")->isVisible());
+    EXPECT_TRUE(Item("LlbDisabled")->isVisible());
+    ExpectNothingOverlaps(scene, "a replay");
+
+    PlayUntil([this] { return !table_->State().bReplay; }, "the end of the replay");
+    PlayUntil([&ctl] { return ctl.PBButtonsBackground.Visible; }, "SYD's bid in the next round");
+    Shoot("bid_not_dealer");
+    ExpectPanelFitsItsButtons("not the dealer");
+    ExpectNothingOverlaps(scene, "a bid before the dealer's");
+    ExpectBidsBesideNames(scene);
+}
+
+}  // namespace
+}  // namespace gui::testing
