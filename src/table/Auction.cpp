@@ -46,9 +46,16 @@ void Table::ComputerBid(int seat, const bidai::BidDecision& decision) {
     Run();
 }
 
+const std::string& Table::RulesFolder(int seat) const {
+    if (!config_.team_folders) {
+        return config_.folder;
+    }
+    return config_.team_folders->at(common::IsVi(seat) ? 0 : 1);
+}
+
 bidai::BidContext Table::MakeBidContext(int seat) {
     return bidai::BidContext{
-        round_, round_.Hand[seat], deck_,  seat, round_.gbHogstaBudet, config_.folder, log_,
+        round_, round_.Hand[seat], deck_,  seat, round_.gbHogstaBudet, RulesFolder(seat), log_,
         *this,  dialogs_,          random_};
 }
 

@@ -37,6 +37,10 @@ struct TableConfig {
     std::optional<std::uint64_t> seed;  // a fixed seed replays a whole game
     bool computer_plays_syd = false;    // self-play and demo: SYD decides as a computer seat does
     int auto_continue_ms = 0;           // > 0: a wait for the human's click ends by itself
+    // Two rule sets at one table: index 0 for team Vi (seats 0, 2), 1 for De (seats 1, 3). Each
+    // folder ends with '/' and holds the bid base, bid rules and play rules of its team; the
+    // game log and every other file stay in `folder`.
+    std::optional<std::array<std::string, 2>> team_folders{};
 };
 
 // The table window's logic without its pixels: owns the deck, the hands, the round state, the
@@ -208,6 +212,8 @@ class Table : private common::TraceSink {
     void RebuildHandsFromLog(const gamelog::ReplayLog& logged);
     void SetSeenCountsFromLog(const gamelog::ReplayLog& logged);
 
+    // Where the seat's bid base and rule files lie: its team's folder, else the program folder.
+    const std::string& RulesFolder(int seat) const;
     bidai::BidContext MakeBidContext(int seat);
     playai::PlayContext MakePlayContext(int seat);
 

@@ -79,7 +79,7 @@ void Table::SeatPlays(int seat) {
 }
 
 playai::PlayContext Table::MakePlayContext(int seat) {
-    return playai::PlayContext{round_, round_.Hand[seat], seat,   config_.folder,
+    return playai::PlayContext{round_, round_.Hand[seat], seat,   RulesFolder(seat),
                                log_,   dialogs_,          random_};
 }
 
@@ -249,6 +249,16 @@ void Table::HandMouseDown(int seat, int x, int y) {
     }
 }
 
+namespace {
+
+// The hint file holds each hint in both languages; the player reads the build's language.
+const char* HintLanguageTag() {
+    return presentation::BuildLanguage() == presentation::Language::English ? "<ENGLISH>"
+                                                                            : "<SVENSKA>";
+}
+
+}  // namespace
+
 void Table::SuggestSYD() {
     if (!round_.bSuggest) {
         return;
@@ -256,8 +266,8 @@ void Table::SuggestSYD() {
     if (suggest_position_ > 0) {
         round_.Hand[common::kSyd].StickOut(suggest_position_);
     }
-    ctl_.LblSuggest.Caption = playai::GetSuggestionText(config_.folder + playai::kSuggestionFile,
-                                                        "<INPLAY>", suggest_code_, "<SVENSKA>");
+    ctl_.LblSuggest.Caption = playai::GetSuggestionText(
+        config_.folder + playai::kSuggestionFile, "<INPLAY>", suggest_code_, HintLanguageTag());
     ctl_.LblSuggest.Visible = round_.bSuggest;
 }
 

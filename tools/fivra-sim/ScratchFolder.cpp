@@ -14,8 +14,12 @@ ScratchFolder::ScratchFolder(const fs::path& data_dir) {
     path_ = fs::temp_directory_path() /
             ("fivra-sim-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     fs::create_directories(path_);
+    AddFiles(data_dir);
+}
+
+void ScratchFolder::AddFiles(const fs::path& dir) {
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(data_dir, error)) {
+    for (const auto& entry : fs::directory_iterator(dir, error)) {
         if (entry.is_regular_file()) {
             fs::copy_file(entry.path(), path_ / entry.path().filename(),
                           fs::copy_options::overwrite_existing, error);

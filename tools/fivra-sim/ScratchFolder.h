@@ -11,6 +11,8 @@ namespace sim {
 class ScratchFolder {
   public:
     explicit ScratchFolder(const std::filesystem::path& data_dir);
+    // Lays the files of another folder over the copies: a file of the same name is replaced.
+    void AddFiles(const std::filesystem::path& dir);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

@@ -1,8 +1,12 @@
 #include "SelfPlay.h"
 
+#include <algorithm>
+#include <array>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <iomanip>
+#include <memory>
 #include <sstream>
 
 #include "RoundChecks.h"
@@ -21,13 +25,38 @@ namespace fs = std::filesystem;
 constexpr long long kStallMs = 60LL * 60 * 1000;
 constexpr std::size_t kFailuresKept = 20;
 
+// A team's rule folder: the program's data files with the team's own files laid over them, so
+// that a rule set may hold only the files it changes. None when no team has a folder.
+std::unique_ptr<ScratchFolder> TeamFolder(const SimOptions& options, const std::string& own) {
+    if (options.data_vi.empty() && options.data_de.empty()) {
+        return nullptr;
+    }
+    auto folder = std::make_unique<ScratchFolder>(options.data_dir);
+    if (!own.empty()) {
+        folder->AddFiles(own);
+    }
+    return folder;
+}
+
+table::TableConfig ConfigFor(const std::string& folder, const SimOptions& options,
+                             const ScratchFolder* vi, const ScratchFolder* de) {
+    table::TableConfig config{folder, options.seed, true, 0};
+    if (vi != nullptr && de != nullptr) {
+        config.team_folders = std::array<std::string, 2>{vi->Path(), de->Path()};
+    }
+    return config;
+}
+
 class SelfPlay {
   public:
     SelfPlay(const SimOptions& options, std::ostream& progress)
         : options_(options),
           progress_(progress),
           scratch_(options.data_dir),
-          table_(table::TableConfig{scratch_.Path(), options.seed, true, 0}, dialogs_, settings_) {}
+          vi_folder_(TeamFolder(options, options.data_vi)),
+          de_folder_(TeamFolder(options, options.data_de)),
+          table_(ConfigFor(scratch_.Path(), options, vi_folder_.get(), de_folder_.get()), dialogs_,
+                 settings_) {}
 
     SimSummary Run();
 
@@ -44,6 +73,8 @@ class SelfPlay {
     const SimOptions& options_;
     std::ostream& progress_;
     ScratchFolder scratch_;
+    std::unique_ptr<ScratchFolder> vi_folder_;
+    std::unique_ptr<ScratchFolder> de_folder_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
     table::Table table_;
@@ -144,14 +175,20 @@ void SelfPlay::CountRound() {
     const state::RoundState& round = table_.State();
     const bool vi_bid = common::IsVi(round.gbBjuditHogst);
     const int taken = vi_bid ? TrickPointsVi(round) : TrickPointsDe(round);
-    (taken >= round.gbHogstaBudet ? summary_.bids_made : summary_.bids_failed) += 1;
+    const bool made = taken >= round.gbHogstaBudet;
+    (made ? summary_.bids_made : summary_.bids_failed) += 1;
+    (vi_bid ? summary_.bids_vi : summary_.bids_de) += 1;
+    (vi_bid ? summary_.bids_made_vi : summary_.bids_made_de) += made ? 1 : 0;
     bool forced = true;
     for (int s = 0; s < common::kSeats; ++s) {
         forced = forced && (s == round.harPacko || round.Hand[s].GeBud() == 0);
     }
     summary_.forced_bids += forced ? 1 : 0;
-    summary_.points_vi += round.gbVi - track_.vi_before;
-    summary_.points_de += round.gbDe - track_.de_before;
+    const int vi = round.gbVi - track_.vi_before;
+    const int de = round.gbDe - track_.de_before;
+    summary_.points_vi += vi;
+    summary_.points_de += de;
+    summary_.points_diff_squares += static_cast<double>(vi - de) * (vi - de);
 }
 
 void SelfPlay::CountGameEnd() {
@@ -195,6 +232,24 @@ void SelfPlay::Fail(const std::string& what) {
 
 }  // namespace
 
+namespace {
+
+// Mean and standard error of Vi's lead per round: a difference of two rule sets is worth
+// believing when it is several standard errors from zero.
+void TeamComparisonJson(const SimSummary& summary, std::ostream& out) {
+    const double n = summary.rounds > 0 ? summary.rounds : 1;
+    const double diff = static_cast<double>(summary.points_vi - summary.points_de) / n;
+    const double variance = std::max(0.0, summary.points_diff_squares / n - diff * diff);
+    const double error = summary.rounds > 1 ? std::sqrt(variance / (n - 1)) : 0.0;
+    out << ", \"points_per_round_vi\": " << summary.points_vi / n
+        << ", \"points_per_round_de\": " << summary.points_de / n
+        << ", \"points_diff_per_round\": " << diff << ", \"points_diff_stderr\": " << error
+        << ", \"bids_vi\": " << summary.bids_vi << ", \"bids_made_vi\": " << summary.bids_made_vi
+        << ", \"bids_de\": " << summary.bids_de << ", \"bids_made_de\": " << summary.bids_made_de;
+}
+
+}  // namespace
+
 std::string SimSummary::ToJson() const {
     std::ostringstream out;
     const double default_share = plays > 0 ? static_cast<double>(default_plays) / plays : 0.0;
@@ -202,9 +257,10 @@ std::string SimSummary::ToJson() const {
         << ", \"games_won_vi\": " << games_won_vi << ", \"games_won_de\": " << games_won_de
         << ", \"bids_made\": " << bids_made << ", \"bids_failed\": " << bids_failed
         << ", \"forced_bids\": " << forced_bids << ", \"points_vi\": " << points_vi
-        << ", \"points_de\": " << points_de << ", \"plays\": " << plays
-        << ", \"default_plays\": " << default_plays << ", \"default_share\": " << std::fixed
-        << std::setprecision(4) << default_share << ", \"messages\": " << messages
+        << ", \"points_de\": " << points_de << std::fixed << std::setprecision(4);
+    TeamComparisonJson(*this, out);
+    out << ", \"plays\": " << plays << ", \"default_plays\": " << default_plays
+        << ", \"default_share\": " << default_share << ", \"messages\": " << messages
         << ", \"invariant_failures\": " << invariant_failures
         << ", \"seconds\": " << std::setprecision(3) << seconds << "}";
     return out.str();

@@ -12,6 +12,10 @@ struct SimOptions {
     int games = 0;   // stop after this many finished games (0: no limit by games)
     std::uint64_t seed = 1;
     std::string data_dir = ".";
+    // Rule folders of the two teams (bid base, bid rules, play rules): each team reads the files
+    // of `data_dir` with those of its own folder laid over them. Empty: `data_dir` alone.
+    std::string data_vi;
+    std::string data_de;
     std::string logs_dir;     // keep every round's game log here when set
     std::string reload_file;  // play the logged deal of this log again
     std::string replay_file;  // play the logged trump hands of this log from the first trick
@@ -28,6 +32,11 @@ struct SimSummary {
     int forced_bids = 0;
     long long points_vi = 0;  // round scores after the bid check, summed
     long long points_de = 0;
+    double points_diff_squares = 0;  // per round (Vi's score - De's score) squared, summed
+    int bids_vi = 0;                 // rounds in which Vi won the auction
+    int bids_made_vi = 0;
+    int bids_de = 0;
+    int bids_made_de = 0;
     int invariant_failures = 0;
     long long plays = 0;          // cards chosen by the play rules
     long long default_plays = 0;  // of which no rule decided
@@ -35,7 +44,9 @@ struct SimSummary {
     double seconds = 0;
     std::vector<std::string> failures;  // the first failures, with round and seed
 
-    // One JSON object on one line.
+    // One JSON object on one line. Besides the counts it gives the mean round score of each team,
+    // and the mean and standard error of Vi's lead per round, which a comparison of two rule
+    // sets reads.
     std::string ToJson() const;
 };
 

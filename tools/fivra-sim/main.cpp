@@ -1,6 +1,7 @@
 // fivra-sim: plays Fivra headless with four computer seats on the virtual clock and checks the
 // rules of every round. The last line of standard output is a JSON summary.
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -10,7 +11,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
-    "                 [--data DIR] [--logs DIR]\n";
+    "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
+    "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n";
 
 bool ParseNumber(const char* text, long long& value) {
     char* end = nullptr;
@@ -39,6 +41,10 @@ bool ParseArguments(int argc, char** argv, sim::SimOptions& options) {
             }
         } else if (flag == "--data") {
             options.data_dir = value;
+        } else if (flag == "--data-vi") {
+            options.data_vi = value;
+        } else if (flag == "--data-de") {
+            options.data_de = value;
         } else if (flag == "--logs") {
             options.logs_dir = value;
         } else if (flag == "--reload") {
@@ -53,12 +59,27 @@ bool ParseArguments(int argc, char** argv, sim::SimOptions& options) {
            !options.replay_file.empty();
 }
 
+// A data folder that is not there would quietly leave a team with the default files.
+bool FoldersExist(const sim::SimOptions& options) {
+    for (const std::string& dir : {options.data_dir, options.data_vi, options.data_de}) {
+        std::error_code error;
+        if (!dir.empty() && !std::filesystem::is_directory(dir, error)) {
+            std::cerr << "fivra-sim: no data folder " << dir << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     sim::SimOptions options;
     if (!ParseArguments(argc, argv, options)) {
         std::cerr << kUsage;
+        return 2;
+    }
+    if (!FoldersExist(options)) {
         return 2;
     }
     options.progress = true;
