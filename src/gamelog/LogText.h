@@ -17,6 +17,28 @@ std::variant<std::string, LogError> LoadLogText(const std::string& path);
 std::variant<std::vector<std::string>, LogError> LogLines(std::string_view text,
                                                           const std::string& path);
 
+// Runs a reader over the lines of a log's text.
+template <class Log, class Reader>
+std::variant<Log, LogError> ParseLines(std::string_view text, const std::string& path) {
+    auto lines = LogLines(text, path);
+    if (auto* error = std::get_if<LogError>(&lines)) {
+        return *error;
+    }
+    return Reader(path, std::move(std::get<std::vector<std::string>>(lines))).Read();
+}
+
+// Loads a log file and parses it with `parse`.
+template <class Log>
+std::variant<Log, LogError> ReadLogFile(const std::string& path,
+                                        std::variant<Log, LogError> (*parse)(std::string_view,
+                                                                             const std::string&)) {
+    const auto text = LoadLogText(path);
+    if (const auto* error = std::get_if<LogError>(&text)) {
+        return *error;
+    }
+    return parse(std::get<std::string>(text), path);
+}
+
 // A problem of the file as a whole, or of one line (1-based).
 LogError FileError(const std::string& path, const std::string& problem);
 LogError LineError(const std::string& path, int line, const std::string& problem);

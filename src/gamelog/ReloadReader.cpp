@@ -117,19 +117,11 @@ class ReloadReader {
 }  // namespace
 
 std::variant<ReloadLog, LogError> ParseReloadLog(std::string_view text, const std::string& path) {
-    auto lines = detail::LogLines(text, path);
-    if (auto* error = std::get_if<LogError>(&lines)) {
-        return *error;
-    }
-    return ReloadReader(path, std::move(std::get<std::vector<std::string>>(lines))).Read();
+    return detail::ParseLines<ReloadLog, ReloadReader>(text, path);
 }
 
 std::variant<ReloadLog, LogError> ReadReloadLog(const std::string& path) {
-    const auto text = detail::LoadLogText(path);
-    if (const auto* error = std::get_if<LogError>(&text)) {
-        return *error;
-    }
-    return ParseReloadLog(std::get<std::string>(text), path);
+    return detail::ReadLogFile<ReloadLog>(path, &ParseReloadLog);
 }
 
 }  // namespace gamelog

@@ -226,19 +226,11 @@ class ReplayReader {
 }  // namespace
 
 std::variant<ReplayLog, LogError> ParseReplayLog(std::string_view text, const std::string& path) {
-    auto lines = detail::LogLines(text, path);
-    if (auto* error = std::get_if<LogError>(&lines)) {
-        return *error;
-    }
-    return ReplayReader(path, std::move(std::get<std::vector<std::string>>(lines))).Read();
+    return detail::ParseLines<ReplayLog, ReplayReader>(text, path);
 }
 
 std::variant<ReplayLog, LogError> ReadReplayLog(const std::string& path) {
-    const auto text = detail::LoadLogText(path);
-    if (const auto* error = std::get_if<LogError>(&text)) {
-        return *error;
-    }
-    return ParseReplayLog(std::get<std::string>(text), path);
+    return detail::ReadLogFile<ReplayLog>(path, &ParseReplayLog);
 }
 
 }  // namespace gamelog
