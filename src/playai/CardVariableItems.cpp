@@ -8,6 +8,18 @@ namespace playai::items {
 
 namespace {
 
+// The first card of the list whose code passes the test; empty entries never match.
+template <class Test>
+const std::string* FirstEntry(RuleRun& run, const CardList& list, Test test) {
+    for (int i = 0; i < list.size; ++i) {
+        const std::string& entry = list.entries[i];
+        if (!entry.empty() && test(run.CardCode(entry))) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 // x, in, L: the first card of L still in the working hand, which it leaves.
 bool TakeFromList(RuleRun& run, std::string& x, int index) {
     run.Read();
@@ -19,14 +31,12 @@ bool TakeFromList(RuleRun& run, std::string& x, int index) {
     if (list == nullptr) {
         return false;
     }
-    for (int i = 0; i < list->size; ++i) {
-        const std::string& entry = list->entries[i];
-        if (!entry.empty() && run.TakeFromWorkHand(run.CardCode(entry))) {
-            x = entry;
-            return true;
-        }
+    const std::string* card =
+        FirstEntry(run, *list, [&](int code) { return run.TakeFromWorkHand(code); });
+    if (card != nullptr) {
+        x = *card;
     }
-    return false;
+    return card != nullptr;
 }
 
 // x, inunplayed, L: the first card of L that is neither played nor held nor already picked.
@@ -36,16 +46,13 @@ bool PickUnplayedFromList(RuleRun& run, std::string& x) {
     if (list == nullptr) {
         return false;
     }
-    for (int i = 0; i < list->size; ++i) {
-        const std::string& entry = list->entries[i];
-        const int code = entry.empty() ? 0 : run.CardCode(entry);
-        if (run.Unplayed(code)) {
-            run.work.UsedMarks[code] = -1;
-            x = entry;
-            return true;
-        }
+    const std::string* card = FirstEntry(run, *list, [&](int code) { return run.Unplayed(code); });
+    if (card == nullptr) {
+        return false;
     }
-    return false;
+    run.work.UsedMarks[run.CardCode(*card)] = -1;
+    x = *card;
+    return true;
 }
 
 // x, of, c1, ..., !  and  x, ofunplayed, c1, ..., !
@@ -81,12 +88,11 @@ bool Assign(RuleRun& run, std::string& x) {
         return true;
     }
     if (const CardList* list = run.lists.Find(w)) {
-        for (int i = 0; i < list->size; ++i) {
-            const std::string& entry = list->entries[i];
-            if (!entry.empty() && run.trumps.Holds(run.CardCode(entry))) {
-                x = entry;
-                return true;
-            }
+        const std::string* card =
+            FirstEntry(run, *list, [&](int code) { return run.trumps.Holds(code); });
+        if (card != nullptr) {
+            x = *card;
+            return true;
         }
     }
     return false;
@@ -101,15 +107,13 @@ bool AssignBeyond(RuleRun& run, std::string& x, bool above) {
     if (list == nullptr) {
         return false;
     }
-    for (int i = 0; i < list->size; ++i) {
-        const std::string& entry = list->entries[i];
-        const int code = entry.empty() ? 0 : run.CardCode(entry);
-        if (run.trumps.Holds(code) && (above ? code > reference : code < reference)) {
-            x = entry;
-            return true;
-        }
+    const std::string* card = FirstEntry(run, *list, [&](int code) {
+        return run.trumps.Holds(code) && (above ? code > reference : code < reference);
+    });
+    if (card != nullptr) {
+        x = *card;
     }
-    return false;
+    return card != nullptr;
 }
 
 // x, :-, xM, op, n: the card n ranks above or below xM.
