@@ -21,7 +21,7 @@ void Table::BjudNext() {
 
 void Table::SeatBids(int seat) {
     const int biggest_bid = round_.gbHogstaBudet;
-    const bidai::BidDecision decision = bid_ai_.bjud(MakeBidContext(seat));
+    const bidai::BidDecision decision = DecideBid(seat);
     min_farg_[seat] = decision.MinFarg;
     cards::KortHand& hand = round_.Hand[seat];
     hand.PutBud(decision.bid);

@@ -17,7 +17,7 @@ void Table::ValdFarg(int seat) {
     }
     // A computer seat names the colour its bidding chose; a seat that never chose one (its
     // rule files failed) names the colour it holds most of.
-    int colour = min_farg_[seat];
+    int colour = DecideTrump(seat);
     if (common::ColourIndex(colour) < 0) {
         colour = common::kKlover;
         for (int i = 1; i < 4; ++i) {

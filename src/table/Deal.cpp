@@ -35,7 +35,9 @@ void Table::DealStart() {
     TomAllaHander();
     if (!round_.bReplay) {
         deck_.TomPacke();
-        deck_.Saka();
+        if (!stack_deck || !stack_deck(deck_)) {
+            deck_.Saka();
+        }
     }
     gamelog::LogRoundStart(log_, round_.gbVi, round_.gbDe, deck_);
     UnloadFargForm();

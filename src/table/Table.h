@@ -21,6 +21,7 @@
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
 #include "round/RoundState.h"
+#include "round/SeatPlayer.h"
 #include "table/Controls.h"
 
 namespace table {
@@ -149,6 +150,15 @@ class Table : private common::TraceSink {
     std::function<void()> capture_debug_image;
     std::function<bool(const std::string& path)> save_debug_image;
 
+    // Tools only. Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule
+    // files); the player must outlive the table.
+    void SetTeamPlayer(int team, state::SeatPlayer* player) { players_.at(team) = player; }
+    // Sees every card a computer seat chose, before it is played.
+    std::function<void(int seat, const playai::PlayDecision& decision)> card_chosen;
+    // Lays the deck for the next deal instead of the shuffle (duplicate matches deal the same
+    // cards in both seatings); false: shuffle as usual.
+    std::function<bool(cards::Packe& deck)> stack_deck;
+
   private:
     void Trace(const std::string& line) override;
 
@@ -194,6 +204,11 @@ class Table : private common::TraceSink {
 
     // Play.
     void SeatPlays(int seat);
+    // The seam to the team's player: its decision, or the rule files' when it leaves it.
+    bidai::BidDecision DecideBid(int seat);
+    int DecideTrump(int seat);
+    playai::PlayDecision DecideCard(int seat);
+    state::SeatPlayer* PlayerAt(int seat) const;
     void PlayChosenCard(int seat, int rank_code);
     void LogPlay(int seat, const cards::Kort& card);
     void CloseTrick();
@@ -245,6 +260,7 @@ class Table : private common::TraceSink {
     std::string log_file_name_;
     long long waiting_since_ = -1;
     PlayStats stats_;
+    std::array<state::SeatPlayer*, 2> players_{};
 };
 
 }  // namespace table

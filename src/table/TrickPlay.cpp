@@ -66,7 +66,7 @@ void Table::Play() {
 }
 
 void Table::SeatPlays(int seat) {
-    last_play_ = play_ai_.ChoosePlayCard(MakePlayContext(seat));
+    last_play_ = DecideCard(seat);
     suggest_code_ = last_play_.SuggestCode;
     ++stats_.plays;
     stats_.default_plays += last_play_.RuleTrace == "[DEFAULT]" ? 1 : 0;

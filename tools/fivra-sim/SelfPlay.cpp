@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <iomanip>
 #include <memory>
+#include <random>
 #include <sstream>
 
+#include "CardAudit.h"
 #include "RoundChecks.h"
 #include "ScratchFolder.h"
 #include "common/ScriptedDialogs.h"
@@ -47,6 +49,35 @@ table::TableConfig ConfigFor(const std::string& folder, const SimOptions& option
     return config;
 }
 
+// A seed of its own for each use of the run's seed.
+std::uint64_t Mix(std::uint64_t seed, std::uint64_t salt) {
+    std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL * (salt + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+// Lays deal n from the seed and n: the same cards whoever sits where.
+bool StackDeal(cards::Packe& deck, std::uint64_t seed, int deal) {
+    std::array<int, cards::kDeckSize> order{};
+    for (int i = 0; i < cards::kDeckSize; ++i) {
+        order[i] = i;
+        deck.Card(i).Kop = false;
+    }
+    std::mt19937_64 random(Mix(seed, 1000 + static_cast<std::uint64_t>(deal)));
+    std::shuffle(order.begin(), order.end(), random);
+    for (int i = 0; i < cards::kDeckSize; ++i) {
+        deck.TweakPacke(i + 1, std::to_string(order[i]));
+    }
+    return deck.SakaRestore();
+}
+
+std::unique_ptr<state::SeatPlayer> TeamPlayer(const SimOptions& options, int team) {
+    bool known = false;
+    const std::string& policy = team == 0 ? options.policy_vi : options.policy_de;
+    return MakePlayer(policy, options.players, Mix(options.seed, team), known);
+}
+
 class SelfPlay {
   public:
     SelfPlay(const SimOptions& options, std::ostream& progress)
@@ -56,7 +87,21 @@ class SelfPlay {
           vi_folder_(TeamFolder(options, options.data_vi)),
           de_folder_(TeamFolder(options, options.data_de)),
           table_(ConfigFor(scratch_.Path(), options, vi_folder_.get(), de_folder_.get()), dialogs_,
-                 settings_) {}
+                 settings_),
+          players_{TeamPlayer(options, 0), TeamPlayer(options, 1)} {
+        table_.SetTeamPlayer(0, players_[0].get());
+        table_.SetTeamPlayer(1, players_[1].get());
+        if (options.stacked_deals) {
+            table_.stack_deck = [this](cards::Packe& deck) {
+                return StackDeal(deck, options_.seed, deals_++);
+            };
+        }
+        if (options.audit != nullptr) {
+            table_.card_chosen = [this](int seat, const playai::PlayDecision& decision) {
+                options_.audit->Judge(table_.State(), seat, decision, summary_.rounds + 1);
+            };
+        }
+    }
 
     SimSummary Run();
 
@@ -78,6 +123,8 @@ class SelfPlay {
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
     table::Table table_;
+    std::array<std::unique_ptr<state::SeatPlayer>, 2> players_;
+    int deals_ = 0;
     SimSummary summary_;
     GameTrack track_;
     bool replayed_ = false;
@@ -189,6 +236,7 @@ void SelfPlay::CountRound() {
     summary_.points_vi += vi;
     summary_.points_de += de;
     summary_.points_diff_squares += static_cast<double>(vi - de) * (vi - de);
+    summary_.round_leads.push_back(vi - de);
 }
 
 void SelfPlay::CountGameEnd() {

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "ReferencePlayers.h"
+
 namespace sim {
+
+class CardAudit;
 
 struct SimOptions {
     int rounds = 0;  // stop after this many rounds (0: no limit by rounds)
@@ -20,6 +24,14 @@ struct SimOptions {
     std::string reload_file;  // play the logged deal of this log again
     std::string replay_file;  // play the logged trump hands of this log from the first trick
     bool progress = false;    // a progress line on the error stream now and then
+    // Who decides for each team: "rules" (its rule files), "random", "greedy" or "search".
+    std::string policy_vi = "rules";
+    std::string policy_de = "rules";
+    PlayerOptions players;
+    // Deal n is laid from the seed and n alone, so that a second run with the teams swapped
+    // gets the same cards in every round.
+    bool stacked_deals = false;
+    CardAudit* audit = nullptr;  // judges every computer card when set
 };
 
 struct SimSummary {
@@ -43,6 +55,7 @@ struct SimSummary {
     int messages = 0;             // message boxes the table showed
     double seconds = 0;
     std::vector<std::string> failures;  // the first failures, with round and seed
+    std::vector<int> round_leads;       // per round, Vi's score minus De's
 
     // One JSON object on one line. Besides the counts it gives the mean round score of each team,
     // and the mean and standard error of Vi's lead per round, which a comparison of two rule

@@ -2,9 +2,13 @@
 // rules of every round. The last line of standard output is a JSON summary.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 
+#include "CardAudit.h"
+#include "Duplicate.h"
 #include "SelfPlay.h"
 
 namespace {
@@ -12,7 +16,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
     "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
-    "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n";
+    "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
+    "                 [--duplicate] [--audit FILE] [--audit-summary]\n"
+    "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
+    "P is rules (the team's rule files), random, greedy or search. --duplicate plays the\n"
+    "rounds again on the same deals with the teams swapped. --audit judges every computer card\n"
+    "against the best card by sampled deals and writes one line a decision.\n";
 
 bool ParseNumber(const char* text, long long& value) {
     char* end = nullptr;
@@ -20,40 +29,77 @@ bool ParseNumber(const char* text, long long& value) {
     return end != text && *end == '\0' && value >= 0;
 }
 
-bool ParseArguments(int argc, char** argv, sim::SimOptions& options) {
+struct Arguments {
+    sim::SimOptions options;
+    bool duplicate = false;
+    std::string audit_file;
+    bool audit_summary = false;
+};
+
+bool KnownPolicy(const std::string& policy) {
+    return policy == "rules" || policy == "random" || policy == "greedy" || policy == "search";
+}
+
+bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions& options) {
+    long long number = 0;
+    if (!ParseNumber(value, number)) {
+        return false;
+    }
+    if (flag == "--rounds") {
+        options.rounds = static_cast<int>(number);
+    } else if (flag == "--games") {
+        options.games = static_cast<int>(number);
+    } else if (flag == "--search-samples") {
+        options.players.search_samples = static_cast<int>(std::max(1LL, number));
+    } else {
+        options.seed = static_cast<std::uint64_t>(number);
+    }
+    return true;
+}
+
+bool ParseValueFlag(const std::string& flag, const char* value, Arguments& arguments) {
+    sim::SimOptions& options = arguments.options;
+    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples") {
+        return ParseNumberFlag(flag, value, options);
+    }
+    if (flag == "--policy-vi" || flag == "--policy-de") {
+        (flag == "--policy-vi" ? options.policy_vi : options.policy_de) = value;
+        return KnownPolicy(value);
+    }
+    if (flag == "--audit") {
+        arguments.audit_file = value;
+        return true;
+    }
+    std::string* target = flag == "--data"      ? &options.data_dir
+                          : flag == "--data-vi" ? &options.data_vi
+                          : flag == "--data-de" ? &options.data_de
+                          : flag == "--logs"    ? &options.logs_dir
+                          : flag == "--reload"  ? &options.reload_file
+                          : flag == "--replay"  ? &options.replay_file
+                                                : nullptr;
+    if (target == nullptr) {
+        return false;
+    }
+    *target = value;
+    return true;
+}
+
+bool ParseArguments(int argc, char** argv, Arguments& arguments) {
+    sim::SimOptions& options = arguments.options;
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
-        if (i + 1 >= argc) {
+        if (flag == "--duplicate" || flag == "--search-bids" || flag == "--audit-summary") {
+            (flag == "--duplicate"     ? arguments.duplicate
+             : flag == "--search-bids" ? options.players.search_bids
+                                       : arguments.audit_summary) = true;
+            continue;
+        }
+        if (i + 1 >= argc || !ParseValueFlag(flag, argv[++i], arguments)) {
             return false;
         }
-        const char* value = argv[++i];
-        long long number = 0;
-        if (flag == "--rounds" || flag == "--games" || flag == "--seed") {
-            if (!ParseNumber(value, number)) {
-                return false;
-            }
-            if (flag == "--rounds") {
-                options.rounds = static_cast<int>(number);
-            } else if (flag == "--games") {
-                options.games = static_cast<int>(number);
-            } else {
-                options.seed = static_cast<std::uint64_t>(number);
-            }
-        } else if (flag == "--data") {
-            options.data_dir = value;
-        } else if (flag == "--data-vi") {
-            options.data_vi = value;
-        } else if (flag == "--data-de") {
-            options.data_de = value;
-        } else if (flag == "--logs") {
-            options.logs_dir = value;
-        } else if (flag == "--reload") {
-            options.reload_file = value;
-        } else if (flag == "--replay") {
-            options.replay_file = value;
-        } else {
-            return false;
-        }
+    }
+    if (arguments.duplicate && options.rounds <= 0) {
+        return false;  // a duplicate match pairs rounds, so it is counted in rounds
     }
     return options.rounds > 0 || options.games > 0 || !options.reload_file.empty() ||
            !options.replay_file.empty();
@@ -71,22 +117,60 @@ bool FoldersExist(const sim::SimOptions& options) {
     return true;
 }
 
+void PrintFailures(const sim::SimSummary& summary) {
+    for (const std::string& failure : summary.failures) {
+        std::cerr << "FAILED " << failure << "\n";
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    sim::SimOptions options;
-    if (!ParseArguments(argc, argv, options)) {
+    Arguments arguments;
+    if (!ParseArguments(argc, argv, arguments)) {
         std::cerr << kUsage;
         return 2;
     }
+    sim::SimOptions& options = arguments.options;
     if (!FoldersExist(options)) {
         return 2;
     }
     options.progress = true;
-    const sim::SimSummary summary = sim::RunSelfPlay(options, std::cerr);
-    for (const std::string& failure : summary.failures) {
-        std::cerr << "FAILED " << failure << "\n";
+    std::ofstream audit_out;
+    std::unique_ptr<sim::CardAudit> audit;
+    if (!arguments.audit_file.empty() || arguments.audit_summary) {
+        if (!arguments.audit_file.empty()) {
+            audit_out.open(arguments.audit_file);
+            if (!audit_out) {
+                std::cerr << "fivra-sim: cannot write the audit file " << arguments.audit_file
+                          << "\n";
+                return 2;
+            }
+        }
+        audit = std::make_unique<sim::CardAudit>(audit_out.is_open() ? &audit_out : nullptr,
+                                                 options.seed);
+        options.audit = audit.get();
     }
-    std::cout << summary.ToJson() << std::endl;
-    return summary.invariant_failures == 0 ? 0 : 1;
+    int failures = 0;
+    int rounds = 0;
+    std::string json;
+    if (arguments.duplicate) {
+        const sim::DuplicateSummary summary = sim::RunDuplicate(options, std::cerr);
+        PrintFailures(summary.first);
+        PrintFailures(summary.second);
+        failures = summary.first.invariant_failures + summary.second.invariant_failures;
+        rounds = summary.first.rounds + summary.second.rounds;
+        json = summary.ToJson(options);
+    } else {
+        const sim::SimSummary summary = sim::RunSelfPlay(options, std::cerr);
+        PrintFailures(summary);
+        failures = summary.invariant_failures;
+        rounds = summary.rounds;
+        json = summary.ToJson();
+    }
+    if (audit && arguments.audit_summary) {
+        audit->Summary(std::cout, rounds);
+    }
+    std::cout << json << std::endl;
+    return failures == 0 ? 0 : 1;
 }

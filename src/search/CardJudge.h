@@ -1,0 +1,30 @@
+#pragma once
+
+#include <random>
+#include <vector>
+
+#include "search/SeatKnowledge.h"
+
+namespace search {
+
+// What a card is worth to the seat's side at the end of the round.
+enum class Measure {
+    kPointsTaken,      // the points its side takes in the round
+    kScoreDifference,  // its side's round score minus the other's, the bid checked
+};
+
+struct CardValue {
+    int rank = 0;
+    double mean = 0;  // mean over the sampled deals, each played out best by both sides
+};
+
+// Judges each trump card the seat may play: samples `samples` deals of the unseen trumps,
+// plays the card in each and solves the rest of the round. Equal cards (nothing unseen
+// between them, the same points) are judged once and get the same value. Highest card first.
+std::vector<CardValue> JudgeCards(const SeatKnowledge& knowledge, int samples, Measure measure,
+                                  std::mt19937_64& random);
+
+// The card with the best mean; of cards judged alike, the lowest.
+CardValue BestCard(const std::vector<CardValue>& values);
+
+}  // namespace search

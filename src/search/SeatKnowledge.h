@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "cards/KortHand.h"
+#include "round/RoundState.h"
+#include "search/TrumpSet.h"
+
+namespace search {
+
+// What one other seat has shown of its trumps. It took `forced` trumps for certain (the trumps
+// among its nine cards, known from its discards, or six after giving up a surplus) and `free`
+// cards unseen from the deck, each a trump or not; it has played `played` trumps.
+struct SeatShown {
+    int forced = 0;
+    int free = 0;
+    int most = 6;  // trumps it can have held in play: more would have been given up
+    int played = 0;
+    int cards_held = 0;  // cards in its hand now, trumps and dead cards alike
+    bool out = false;    // laid its hand down: no trump left
+};
+
+// Everything a seat can see of the trumps at its turn in trick play, and nothing else: its own
+// trumps, the trumps played and put out of play, each seat's discards (as trump counts), the
+// cards each seat bought and holds, and which seats are out of trumps.
+struct SeatKnowledge {
+    int seat = 0;
+    TrumpSet own = 0;                  // the seat's trumps
+    TrumpSet unseen = 0;               // trumps held by the other three seats
+    std::array<SeatShown, 4> shown{};  // the seat's own entry is unused
+    int leader = 0;
+    std::array<int, 4> trick{};  // cards already in the current trick
+    // For judging a round's end: points taken in finished tricks, the bid and its seat.
+    int points_vi = 0;
+    int points_de = 0;
+    int bid = 0;
+    int bidder = 0;
+};
+
+SeatKnowledge KnowledgeOf(const state::RoundState& round, const cards::KortHand& hand, int seat);
+
+}  // namespace search
