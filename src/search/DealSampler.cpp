@@ -90,6 +90,11 @@ void DealSampler::Enumerate(const std::array<int, 4>& low, const std::array<int,
     }
 }
 
+bool DealSampler::Allows(const std::array<int, 4>& counts) const {
+    return std::any_of(splits_.begin(), splits_.end(),
+                       [&](const Split& split) { return split.counts == counts; });
+}
+
 std::array<TrumpSet, 4> DealSampler::Draw(std::mt19937_64& random) const {
     std::array<TrumpSet, 4> hands{};
     hands[knowledge_.seat] = knowledge_.own;

@@ -18,6 +18,8 @@ class DealSampler {
 
     // The four hands of one deal: the seat's own trumps and a draw for the others.
     std::array<TrumpSet, 4> Draw(std::mt19937_64& random) const;
+    // Whether a deal in which each seat holds `counts` trumps now can be drawn.
+    bool Allows(const std::array<int, 4>& counts) const;
 
   private:
     struct Split {

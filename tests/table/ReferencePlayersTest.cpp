@@ -1,0 +1,126 @@
+// The reference players, duplicate matches and the card audit of fivra-sim.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "CardAudit.h"
+#include "Duplicate.h"
+#include "SelfPlay.h"
+#include "TableRig.h"
+
+namespace table_test {
+namespace {
+
+sim::SimOptions Match(const std::string& vi, const std::string& de, int rounds,
+                      std::uint64_t seed) {
+    sim::SimOptions options;
+    options.rounds = rounds;
+    options.seed = seed;
+    options.data_dir = DataDir();
+    options.policy_vi = vi;
+    options.policy_de = de;
+    options.players.search_samples = 8;
+    return options;
+}
+
+// The deck order and the dealer of a logged round.
+std::string DealOf(const std::string& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::string deal;
+    bool deck = false;
+    bool dealer_next = false;
+    while (std::getline(in, line)) {
+        if (line == "<PACKE_KOMPLETT>" || line == "<END>") {
+            deck = line == "<PACKE_KOMPLETT>";
+        } else if (deck || dealer_next) {
+            deal += line + "\n";
+        }
+        dealer_next = line == "<PACKE>";
+    }
+    return deal;
+}
+
+TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRound) {
+    std::ostringstream progress;
+    for (const char* policy : {"random", "greedy", "search"}) {
+        sim::SimOptions options = Match(policy, "rules", 60, 5);
+        options.players.search_bids = true;
+        const sim::SimSummary summary = sim::RunSelfPlay(options, progress);
+        EXPECT_EQ(summary.rounds, 60) << policy;
+        EXPECT_EQ(summary.invariant_failures, 0) << policy;
+        EXPECT_EQ(summary.messages, 0) << policy << ": the table refused a decision";
+    }
+}
+
+TEST(ReferencePlayers, DuplicateSeatingsGetTheSameDeals) {
+    std::ostringstream progress;
+    ProgramFolder first_logs;
+    ProgramFolder second_logs;
+    sim::SimOptions first = Match("greedy", "rules", 6, 77);
+    first.stacked_deals = true;
+    first.logs_dir = first_logs.Path();
+    sim::SimOptions second = Match("rules", "random", 6, 77);
+    second.stacked_deals = true;
+    second.logs_dir = second_logs.Path();
+    ASSERT_EQ(sim::RunSelfPlay(first, progress).invariant_failures, 0);
+    ASSERT_EQ(sim::RunSelfPlay(second, progress).invariant_failures, 0);
+    for (int round = 1; round <= 6; ++round) {
+        const std::string name = "round-00000" + std::to_string(round) + ".txt";
+        const std::string deal = DealOf(first_logs.File(name));
+        EXPECT_GT(deal.size(), 52u * 2);
+        EXPECT_EQ(deal, DealOf(second_logs.File(name))) << "round " << round;
+    }
+}
+
+TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
+    std::ostringstream progress;
+    const sim::SimOptions options = Match("search", "greedy", 12, 31);
+    const std::string first = sim::RunDuplicate(options, progress).ToJson(options);
+    const std::string again = sim::RunDuplicate(options, progress).ToJson(options);
+    auto without_time = [](const std::string& json) {
+        return json.substr(0, json.find("seconds"));
+    };
+    EXPECT_EQ(without_time(first), without_time(again));
+    const sim::SimOptions other = Match("search", "greedy", 12, 32);
+    EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
+}
+
+TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
+    TableRig rig(RigOptions{}.Seed(21));
+    std::ostringstream lines;
+    sim::CardAudit audit(&lines, 21, 12);
+    int single = 0;
+    int judged = 0;
+    rig.table.card_chosen = [&](int seat, const playai::PlayDecision& decision) {
+        const state::RoundState& round = rig.table.State();
+        const int trumps = round.Hand[seat].AntalKortIFarg(round.gbFarg);
+        const std::size_t before = lines.str().size();
+        const double loss = audit.Judge(round, seat, decision, 1);
+        EXPECT_GE(loss, 0.0);
+        if (trumps == 1) {
+            ++single;
+            EXPECT_EQ(loss, 0.0);
+            EXPECT_EQ(lines.str().size(), before) << "no line without a choice";
+        } else {
+            ++judged;
+        }
+    };
+    rig.table.Start();
+    for (int round = 0; round < 8; ++round) {
+        ASSERT_TRUE(rig.RunToRoundEnd());
+        rig.table.AdvanceMe();
+    }
+    EXPECT_GT(single, 0);
+    EXPECT_GT(judged, 0);
+    int decisions = 0;
+    for (const auto& [rule, loss] : audit.ByRule()) {
+        EXPECT_FALSE(rule.empty());
+        decisions += loss.decisions;
+    }
+    EXPECT_EQ(decisions, judged);
+}
+
+}  // namespace
+}  // namespace table_test
