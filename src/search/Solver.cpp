@@ -1,6 +1,8 @@
 #include "search/Solver.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace search {
 
@@ -62,6 +64,77 @@ int DistinctCards(const OpenPosition& p, int seat, std::array<int, 14>& cards) {
     return n;
 }
 
+// What is known of the points Vi takes from the start of a trick: they depend on the hands
+// and the leader alone, so one table serves every search.
+class TrickStartTable {
+  public:
+    struct Bounds {
+        int low = 0;
+        int high = 14;
+    };
+
+    static std::uint64_t Key(const OpenPosition& p) {
+        std::uint64_t key = static_cast<std::uint64_t>(p.leader) + 1;
+        for (TrumpSet hand : p.hands) {
+            key = (key << 14) | (hand >> 1);
+        }
+        return key;
+    }
+    Bounds Find(std::uint64_t key) const {
+        const Entry& e = entries_[Slot(key)];
+        return e.key == key ? Bounds{e.low, e.high} : Bounds{};
+    }
+    void Store(std::uint64_t key, Bounds bounds) {
+        Entry& e = entries_[Slot(key)];
+        e = Entry{key, static_cast<std::int8_t>(bounds.low), static_cast<std::int8_t>(bounds.high)};
+    }
+
+  private:
+    static constexpr std::size_t kSlots = std::size_t{1} << 18;
+    struct Entry {
+        std::uint64_t key = 0;
+        std::int8_t low = 0;
+        std::int8_t high = 14;
+    };
+    static std::size_t Slot(std::uint64_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 46) & (kSlots - 1);
+    }
+    std::vector<Entry> entries_ = std::vector<Entry>(kSlots);
+};
+
+TrickStartTable& Known() {
+    static TrickStartTable table;
+    return table;
+}
+
+int Search(const OpenPosition& p, int alpha, int beta);
+
+// A search from the start of a trick, through the table of what is known.
+int SearchTrickStart(const OpenPosition& p, int alpha, int beta) {
+    const std::uint64_t key = TrickStartTable::Key(p);
+    TrickStartTable::Bounds known = Known().Find(key);
+    if (known.low == known.high || known.low >= beta) {
+        return known.low;
+    }
+    if (known.high <= alpha) {
+        return known.high;
+    }
+    const int value = Search(p, std::max(alpha, known.low), std::min(beta, known.high));
+    if (value <= std::max(alpha, known.low)) {
+        known.high = std::min(known.high, value);
+    } else if (value >= std::min(beta, known.high)) {
+        known.low = std::max(known.low, value);
+    } else {
+        known.low = known.high = value;
+    }
+    Known().Store(key, known);
+    return value;
+}
+
+bool TrickStarts(const OpenPosition& p) {
+    return p.to_play == p.leader && p.trick == std::array<int, 4>{0, 0, 0, 0};
+}
+
 int Search(const OpenPosition& p, int alpha, int beta) {
     if (RoundOver(p)) {
         return 0;
@@ -76,7 +149,10 @@ int Search(const OpenPosition& p, int alpha, int beta) {
     for (int i = 0; i < n; ++i) {
         std::array<int, 2> taken{};
         const OpenPosition next = AfterCard(p, cards[i], taken);
-        const int value = taken[0] + Search(next, alpha - taken[0], beta - taken[0]);
+        const int rest = TrickStarts(next)
+                             ? SearchTrickStart(next, alpha - taken[0], beta - taken[0])
+                             : Search(next, alpha - taken[0], beta - taken[0]);
+        const int value = taken[0] + rest;
         if (vi) {
             best = std::max(best, value);
             alpha = std::max(alpha, value);
