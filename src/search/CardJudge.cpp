@@ -7,10 +7,6 @@ namespace search {
 
 namespace {
 
-constexpr int PointClass(int rank) {
-    return rank == kTwo ? -1 : TrickPoints(rank);
-}
-
 // The seat's side's value of a round in which Vi took `vi` points and De the rest.
 double EndValue(const SeatKnowledge& k, int vi, Measure measure) {
     const int de = 14 - vi;
@@ -35,9 +31,7 @@ std::vector<int> Representatives(const SeatKnowledge& k, std::vector<int>& cards
     for (TrumpSet rest = k.own; rest != 0;) {
         const int rank = Highest(rest);
         rest &= static_cast<TrumpSet>(~Bit(rank));
-        const TrumpSet between = static_cast<TrumpSet>(Bit(previous) - Bit(rank + 1));
-        const bool equal =
-            previous != 0 && PointClass(previous) == PointClass(rank) && (blockers & between) == 0;
+        const bool equal = previous != 0 && EqualCards(previous, rank, blockers);
         representative.push_back(equal ? representative.back() : rank);
         cards.push_back(rank);
         previous = rank;

@@ -47,14 +47,18 @@ SeatShown Shown(const state::RoundState& round, int s, const std::array<int, 4>&
 
 }  // namespace
 
+TrumpSet TrumpsOf(const cards::KortHand& hand, int trump) {
+    TrumpSet set = 0;
+    for (const cards::Kort* card : hand.Cards()) {
+        set |= card->IsOfColour(trump) ? Bit(card->Rang) : 0;
+    }
+    return set;
+}
+
 SeatKnowledge KnowledgeOf(const state::RoundState& round, const cards::KortHand& hand, int seat) {
     SeatKnowledge k;
     k.seat = seat;
-    for (const cards::Kort* card : hand.Cards()) {
-        if (card->IsOfColour(round.gbFarg)) {
-            k.own |= Bit(card->Rang);
-        }
-    }
+    k.own = TrumpsOf(hand, round.gbFarg);
     TrumpSet gone = 0;
     for (int r = 1; r < state::kRanks; ++r) {
         gone |= round.PlayedTrump[r] != 0 ? Bit(r) : 0;

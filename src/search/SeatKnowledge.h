@@ -37,6 +37,9 @@ struct SeatKnowledge {
     int bidder = 0;
 };
 
+// The trump cards of a hand when `trump` is the trump colour.
+TrumpSet TrumpsOf(const cards::KortHand& hand, int trump);
+
 SeatKnowledge KnowledgeOf(const state::RoundState& round, const cards::KortHand& hand, int seat);
 
 }  // namespace search

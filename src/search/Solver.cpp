@@ -12,15 +12,6 @@ constexpr bool IsViSeat(int seat) {
     return (seat & 1) == 0;
 }
 
-// Cards that give the same points the same way: equal cards when nothing lies between them.
-constexpr int PointClass(int rank) {
-    return rank == kTwo ? -1 : TrickPoints(rank);
-}
-
-TrumpSet Between(int low, int high) {
-    return static_cast<TrumpSet>(Bit(high) - Bit(low + 1));
-}
-
 TrumpSet TrickCards(const OpenPosition& p) {
     TrumpSet set = 0;
     for (int rank : p.trick) {
@@ -54,9 +45,7 @@ int DistinctCards(const OpenPosition& p, int seat, std::array<int, 14>& cards) {
     for (TrumpSet rest = p.hands[seat]; rest != 0;) {
         const int rank = Highest(rest);
         rest &= static_cast<TrumpSet>(~Bit(rank));
-        const bool equal = previous != 0 && PointClass(previous) == PointClass(rank) &&
-                           (others & Between(rank, previous)) == 0;
-        if (!equal) {
+        if (previous == 0 || !EqualCards(previous, rank, others)) {
             cards[n++] = rank;
         }
         previous = rank;

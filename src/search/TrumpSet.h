@@ -44,7 +44,16 @@ constexpr int TrickPoints(int rank) {
     }
 }
 
-// The cards in a set worth nothing to any trick, and the cards that are.
+// The cards that carry points, the two included.
 inline constexpr TrumpSet kPointCards = Bit(14) | Bit(11) | Bit(10) | Bit(5) | Bit(4) | Bit(1);
+
+// Two cards of one seat are equal when they give the same points the same way and nothing that
+// `others` hold (other seats' cards, cards in the trick) lies between them: playing either
+// gives the same round. `higher` is above `lower`.
+constexpr bool EqualCards(int higher, int lower, TrumpSet others) {
+    auto point_class = [](int rank) { return rank == kTwo ? -1 : TrickPoints(rank); };
+    const TrumpSet between = static_cast<TrumpSet>(Bit(higher) - Bit(lower + 1));
+    return point_class(higher) == point_class(lower) && (others & between) == 0;
+}
 
 }  // namespace search

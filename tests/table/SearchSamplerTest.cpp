@@ -12,14 +12,6 @@ namespace {
 
 using search::TrumpSet;
 
-TrumpSet TrumpsIn(const cards::KortHand& hand, int trump) {
-    TrumpSet set = 0;
-    for (const cards::Kort* card : hand.Cards()) {
-        set |= card->IsOfColour(trump) ? search::Bit(card->Rang) : 0;
-    }
-    return set;
-}
-
 // Checks one decision: every drawn deal gives each seat only cards it can hold, hands out
 // exactly the unseen trumps, and the real deal is among those the sampler can draw.
 void CheckDecision(const state::RoundState& round, int seat, std::mt19937_64& random,
@@ -32,7 +24,7 @@ void CheckDecision(const state::RoundState& round, int seat, std::mt19937_64& ra
     const search::DealSampler sampler(k);
     std::array<int, 4> real{};
     for (int s = 0; s < 4; ++s) {
-        real[s] = s == seat ? 0 : search::CountOf(TrumpsIn(round.Hand[s], round.gbFarg));
+        real[s] = s == seat ? 0 : search::CountOf(search::TrumpsOf(round.Hand[s], round.gbFarg));
     }
     ASSERT_TRUE(sampler.Allows(real)) << "the real deal must be possible, seat " << seat;
     for (int n = 0; n < 20; ++n) {

@@ -5,6 +5,7 @@
 
 #include "common/Names.h"
 #include "search/SearchPlayer.h"
+#include "search/SeatKnowledge.h"
 #include "search/TrumpSet.h"
 
 namespace sim {
@@ -22,13 +23,7 @@ int MostHeldColour(const cards::KortHand& hand) {
 }
 
 search::TrumpSet TrumpsOf(const state::SeatView& view) {
-    search::TrumpSet set = 0;
-    for (const cards::Kort* card : view.hand.Cards()) {
-        if (card->IsOfColour(view.round.gbFarg)) {
-            set |= search::Bit(card->Rang);
-        }
-    }
-    return set;
+    return search::TrumpsOf(view.hand, view.round.gbFarg);
 }
 
 // A's, K's, Q's of the colour and its fivra cards, plus the length beyond three.
