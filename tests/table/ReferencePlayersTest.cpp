@@ -6,6 +6,7 @@
 
 #include "CardAudit.h"
 #include "Duplicate.h"
+#include "ReferencePlayers.h"
 #include "SelfPlay.h"
 #include "TableRig.h"
 
@@ -85,6 +86,35 @@ TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
     EXPECT_EQ(without_time(first), without_time(again));
     const sim::SimOptions other = Match("search", "greedy", 12, 32);
     EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
+}
+
+// The greedy player's card with SYD holding `faces` of trump hjärter and the trick so far.
+int GreedyCard(const std::vector<std::string>& faces, const std::array<int, 4>& trick) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    deck.ValjFarg(common::kHjarter);
+    state::RoundState round;
+    round.gbFarg = common::kHjarter;
+    round.TrickCards = trick;
+    for (const std::string& face : faces) {
+        round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
+    }
+    sim::GreedyPlayer greedy;
+    const auto card = greedy.Card(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
+    return card ? card->rank_code : -1;
+}
+
+TEST(ReferencePlayers, GreedyTakesCheaplyAndGivesNoPointsAway) {
+    // VAST leads the king: the ace is the only card that takes it.
+    EXPECT_EQ(GreedyCard({"A", "3", "10"}, {0, 13, 0, 0}), 14);
+    // VAST's queen: the ten does not take it, the king does.
+    EXPECT_EQ(GreedyCard({"K", "10", "A"}, {0, 12, 0, 0}), 13);
+    // NORD (the partner) holds the trick: the lowest card.
+    EXPECT_EQ(GreedyCard({"A", "3", "10"}, {0, 9, 12, 0}), 2);
+    // VAST's ace cannot be beaten: the queen, not the lower ten with its point.
+    EXPECT_EQ(GreedyCard({"10", "Q"}, {0, 14, 0, 0}), 12);
+    // Only point cards: the lowest.
+    EXPECT_EQ(GreedyCard({"J", "10"}, {0, 14, 0, 0}), 10);
 }
 
 TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
