@@ -20,12 +20,14 @@ bool TrickHasPointCard(const state::RoundState& round, int trick) {
     return std::any_of(played.begin(), played.end(), IsPointRank);
 }
 
-// Raises the cards of rank `rang` of the first seat that played that rank in the trick.
+// Raises the card of rank `rang` of the first seat that played that rank in the trick. At the
+// round's end the hands are empty: the played cards lie on the seats' table spots, and only
+// played trump cards lie there, so the rank names one card.
 void RaiseFirstSeatWithRank(state::RoundState& round, int trick, int rang) {
     const auto& played = round.TrickHistory[static_cast<std::size_t>(trick)];
     for (int seat = 0; seat < common::kSeats; ++seat) {
         if (played[static_cast<std::size_t>(seat)] == rang) {
-            round.Hand[static_cast<std::size_t>(seat)].StickOutAllCardsOfRang(rang);
+            round.Bord[static_cast<std::size_t>(seat)].StickOutAllCardsOfRang(rang);
             return;
         }
     }
@@ -111,9 +113,11 @@ void ScoreAnimation::AdvanceToNextPointTrick(const state::RoundState& round) {
 }
 
 void ScoreAnimation::ResetHandsAfterAnimation(state::RoundState& round) {
-    for (cards::KortHand& hand : round.Hand) {
-        hand.SattInKortIHanden();
-        hand.refresh();
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        for (cards::KortHand* cards : {&round.Hand[seat], &round.Bord[seat]}) {
+            cards->SattInKortIHanden();
+            cards->refresh();
+        }
     }
 }
 

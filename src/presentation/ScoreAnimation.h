@@ -9,9 +9,10 @@
 
 namespace presentation {
 
-// Steps through the round's tricks after the round, raising each trick's point cards in the
-// hands and counting the round's points up trick by trick on the round score label; then
-// shows the final score and starts over, until the table stops it.
+// Steps through the round's tricks after the round, raising each trick's point cards where they
+// lie (the seats' played cards on their table spots) and counting the round's points up trick by
+// trick on the round score label; then shows the final score and starts over, until the table stops
+// it.
 class ScoreAnimation {
   public:
     static constexpr int kShowTrick = 0;
@@ -28,7 +29,7 @@ class ScoreAnimation {
                             const std::array<std::string, state::kTricks>& trick_card_letter,
                             common::Control& LblScore, common::Dialogs& dialogs);
 
-    // Puts every seat's raised cards back into the hand.
+    // Lowers every seat's raised cards, in the hand and among its played cards.
     static void ResetHandsAfterAnimation(state::RoundState& round);
 
     int Status() const { return status_; }

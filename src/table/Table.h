@@ -131,6 +131,7 @@ class Table : private common::TraceSink {
     const cards::Packe& Deck() const { return deck_; }
     cards::Packe& MutableDeck() { return deck_; }
     const presentation::ViDeScoreboard& Scoreboard() const { return scoreboard_; }
+    const presentation::ScoreAnimation& Animation() const { return animation_; }
     const presentation::Texts& Texts() const { return texts_; }
     const common::Timer& Timer1() const { return timer1_; }
     const common::Timer& Timer2() const { return timer2_; }

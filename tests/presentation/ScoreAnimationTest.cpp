@@ -8,8 +8,8 @@
 namespace presentation {
 namespace {
 
-// A played-out round: each seat's hand holds the trump cards it played, as the animation
-// raises them there.
+// A played-out round: the hands are empty and each seat's table spot holds the trump cards it
+// played, where the animation raises them.
 class ScoreAnimationTest : public ::testing::Test {
   protected:
     // Trick t: the Rang each seat played and the points each side took.
@@ -23,7 +23,7 @@ class ScoreAnimationTest : public ::testing::Test {
                 cards::Kort& card = deck_.emplace_back();
                 card.Rang = rangs[seat];
                 card.Nr = static_cast<int>(deck_.size());
-                round_.Hand[seat].AddACardOSort(&card);
+                round_.Bord[seat].AddACardOSort(&card);
             }
         }
         round_.PointsVi += vi;
@@ -33,7 +33,7 @@ class ScoreAnimationTest : public ::testing::Test {
     void Step() { animation_.ScoreAnimationStep(round_, letters_, LblScore_, dialogs_); }
 
     bool Raised(int seat, int rang) const {
-        for (const cards::Kort* card : round_.Hand[seat].Cards()) {
+        for (const cards::Kort* card : round_.Bord[seat].Cards()) {
             if (card->Rang == rang) {
                 return card->Kop;
             }
@@ -44,7 +44,7 @@ class ScoreAnimationTest : public ::testing::Test {
 
     int RaisedCount() const {
         int raised = 0;
-        for (const auto& hand : round_.Hand) {
+        for (const auto& hand : round_.Bord) {
             for (const cards::Kort* card : hand.Cards()) {
                 raised += card->Kop ? 1 : 0;
             }
@@ -72,10 +72,10 @@ TEST_F(ScoreAnimationTest, SkipsTricksWithoutPointsAndCountsUpToTheFinalScore) {
     EXPECT_TRUE(LblScore_.Visible);
     EXPECT_TRUE(Raised(0, 14));
     EXPECT_TRUE(Raised(2, 11));
-    EXPECT_FALSE(Raised(1, 13)) << "a card without points stays in the hand";
+    EXPECT_FALSE(Raised(1, 13)) << "a card without points stays down";
     EXPECT_EQ(animation_.Status(), ScoreAnimation::kAdvance);
 
-    Step();  // back into the hands, on to trick 3
+    Step();  // lowered again, on to trick 3
     EXPECT_EQ(RaisedCount(), 0);
     EXPECT_EQ(animation_.Trick(), 3) << "trick 2 holds no point card";
 

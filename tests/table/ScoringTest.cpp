@@ -2,6 +2,9 @@
 // Every seat plays the first trump card of its hand, so the scripts below decide each trick.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "TableRig.h"
 
 namespace table_test {
@@ -146,6 +149,62 @@ TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     const auto log = rig.CloseAndReadLog();
     EXPECT_EQ(Block(log, "<VI>").front(), "0");
     EXPECT_EQ(Block(log, "<DE>").front(), "0");
+}
+
+// Ranks of the raised cards among what a hand holds.
+std::set<int> RaisedRanks(const cards::KortHand& hand) {
+    std::set<int> ranks;
+    for (const cards::Kort* card : hand.Cards()) {
+        if (card->Kop) {
+            ranks.insert(card->Rang);
+        }
+    }
+    return ranks;
+}
+
+// The ranks of trick t's cards that its showing raises: the rank of the trick's high card and
+// every point rank (A, J, 10, both fivras, the two).
+std::set<int> RanksShownOf(int played, int high) {
+    const std::set<int> points{1, 4, 5, 10, 11, 14};
+    if (played > 0 && (played == high || points.count(played) > 0)) {
+        return {played};
+    }
+    return {};
+}
+
+TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
+    using presentation::ScoreAnimation;
+    int raised_in_all = 0;
+    for (const std::uint64_t seed : {3u, 11u, 29u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        TableRig rig(RigOptions().Seed(seed));
+        rig.table.Start();
+        ASSERT_TRUE(rig.RunToRoundEnd());
+        const state::RoundState& round = rig.table.State();
+        const auto& highs = rig.table.PlayAi().Memory().TrickHighHistory;
+        int steps = 0;
+        while (steps < 12) {
+            const int status = rig.table.Animation().Status();
+            const int trick = rig.table.Animation().Trick();
+            ASSERT_TRUE(rig.table.StepClock(rig.table.Now() + kPatienceMs));
+            if (rig.table.Animation().Status() == status) {
+                continue;  // another timer's tick
+            }
+            ++steps;
+            for (int seat = 0; seat < common::kSeats; ++seat) {
+                SCOPED_TRACE("trick " + std::to_string(trick) + ", seat " + std::to_string(seat));
+                EXPECT_EQ(round.Hand[seat].AntalKort(), 0) << "the round is played out";
+                std::set<int> expected;
+                if (status == ScoreAnimation::kShowTrick) {
+                    const int high = common::TrumpCardCode(highs[trick][0]).value_or(0);
+                    expected = RanksShownOf(round.TrickHistory[trick][seat], high);
+                }
+                EXPECT_EQ(RaisedRanks(round.Bord[seat]), expected);
+                raised_in_all += static_cast<int>(expected.size());
+            }
+        }
+    }
+    EXPECT_GT(raised_in_all, 0);
 }
 
 }  // namespace
