@@ -75,10 +75,12 @@ struct RoundState {
 
 namespace state {
 
-// A seat's role relative to the seat that won the auction: "BIDDER", "B_DEFENCE" (the seat
-// after it), "BIDRESPONSE" (its partner), "A_DEFENCE" (the seat before it).
+// A seat's role relative to the seat that won the auction, as the play rules read it:
+// "BIDDER" (the seat itself), "B_DEFENCE" (the bidder is its LEFT: it plays just before the
+// bidder), "BIDRESPONSE" (the bidder's partner), "A_DEFENCE" (the bidder is its RIGHT: it plays
+// just after the bidder). A for after, B for before, as in "A_BLOCK" and "B_BLOCK".
 inline std::string RoleBid(int seat, int bidder) {
-    switch (common::RelativeSeat(bidder, seat)) {
+    switch (common::RelativeSeat(seat, bidder)) {
         case 0:
             return "BIDDER";
         case 1:

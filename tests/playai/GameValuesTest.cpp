@@ -54,6 +54,18 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     EXPECT_EQ(v["CardsRemaining"], "10");
 }
 
+TEST(GameValues, RoleBidNamesTheDefenderBeforeTheBidderBAndTheOneAfterItA) {
+    PlayTable t;
+    t.round.gbBjuditHogst = common::kVast;
+    TrumpSlots trumps;
+    EXPECT_EQ(ValuesOf(t, common::kVast, trumps)["RoleBid"], "BIDDER");
+    EXPECT_EQ(ValuesOf(t, common::kSyd, trumps)["RoleBid"], "B_DEFENCE")
+        << "SYD plays just before VAST, its LEFT";
+    EXPECT_EQ(ValuesOf(t, common::kOst, trumps)["RoleBid"], "BIDRESPONSE");
+    EXPECT_EQ(ValuesOf(t, common::kNord, trumps)["RoleBid"], "A_DEFENCE")
+        << "NORD plays just after VAST, its RIGHT";
+}
+
 TEST(GameValues, RolesAndColdSeats) {
     PlayTable t;
     t.round.gbBjuditHogst = 3;
@@ -63,7 +75,7 @@ TEST(GameValues, RolesAndColdSeats) {
     auto v = ValuesOf(t, 2, trumps);
     EXPECT_EQ(v["RoleInRound"], "LEAD") << "the cold leader hands the lead to the next seat";
     EXPECT_EQ(v["PositionInRound"], "SECOND");
-    EXPECT_EQ(v["RoleBid"], "A_DEFENCE");
+    EXPECT_EQ(v["RoleBid"], "B_DEFENCE") << "OST bid and is NORD's LEFT";
     EXPECT_EQ(ValuesOf(t, 3, trumps)["RoleInRound"], "A_BLOCK");
     EXPECT_EQ(ValuesOf(t, 1, trumps)["RoleInRound"], "B_BLOCK");
 
