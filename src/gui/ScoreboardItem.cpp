@@ -1,7 +1,9 @@
 #include "gui/ScoreboardItem.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 
 #include "gui/Pictures.h"
 
@@ -16,11 +18,14 @@ constexpr double kTotalColumn = 34;
 }  // namespace
 
 ScoreboardItem::ScoreboardItem(const QString& name, QPointF top_left,
-                               const presentation::ViDeScoreboard& scoreboard)
+                               const presentation::ViDeScoreboard& scoreboard,
+                               const presentation::Texts& texts)
     : ControlItem(name, QRectF(top_left,
                                QSizeF(kWidth, kHeaderHeight +
                                                   presentation::kScoreboardRows * kRowHeight + 4))),
-      scoreboard_(scoreboard) {}
+      scoreboard_(scoreboard),
+      team_vi_(QString::fromStdString(texts.team_vi)),
+      team_de_(QString::fromStdString(texts.team_de)) {}
 
 void ScoreboardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
@@ -33,15 +38,31 @@ void ScoreboardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, Q
     painter->setFont(font);
     painter->setPen(QColor(246, 240, 220));
     const QPointF origin = Rect().topLeft();
+    painter->setFont(HeaderFont(font));
     painter->drawText(QRectF(origin + QPointF(kSeatColumn, 2), QSizeF(kTotalColumn, kHeaderHeight)),
-                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vi"));
+                      Qt::AlignRight | Qt::AlignVCenter, team_vi_);
     painter->drawText(QRectF(origin + QPointF(kSeatColumn + kTotalColumn, 2),
                              QSizeF(kTotalColumn, kHeaderHeight)),
-                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("De"));
+                      Qt::AlignRight | Qt::AlignVCenter, team_de_);
     const auto& rows = scoreboard_.Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         PaintRow(*painter, rows[i], origin.y() + kHeaderHeight + 2 + i * kRowHeight);
     }
+}
+
+// The column captions in the given font, made smaller until both leave a gap between them
+// in their narrow columns.
+QFont ScoreboardItem::HeaderFont(QFont font) const {
+    constexpr double kGap = 6;
+    while (font.pixelSize() > 8) {
+        const QFontMetricsF metrics(font);
+        if (std::max(metrics.horizontalAdvance(team_vi_), metrics.horizontalAdvance(team_de_)) <=
+            kTotalColumn - kGap) {
+            break;
+        }
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
 }
 
 void ScoreboardItem::PaintRow(QPainter& painter, const presentation::ScoreboardRow& row,

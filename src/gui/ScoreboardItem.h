@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QString>
+
 #include "gui/ControlItem.h"
+#include "presentation/Localisation.h"
 #include "presentation/Scoreboard.h"
 
 namespace gui {
@@ -14,14 +18,21 @@ class ScoreboardItem : public ControlItem {
     static constexpr double kMarkWidth = 16;  // a strip mark, reduced to fit the side panel
 
     ScoreboardItem(const QString& name, QPointF top_left,
-                   const presentation::ViDeScoreboard& scoreboard);
+                   const presentation::ViDeScoreboard& scoreboard,
+                   const presentation::Texts& texts);
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+    const QString& TeamViCaption() const { return team_vi_; }
+    const QString& TeamDeCaption() const { return team_de_; }
+
   private:
+    QFont HeaderFont(QFont font) const;
     void PaintRow(QPainter& painter, const presentation::ScoreboardRow& row, double top) const;
 
     const presentation::ViDeScoreboard& scoreboard_;
+    QString team_vi_;  // the column captions, in the table's language
+    QString team_de_;
 };
 
 }  // namespace gui

@@ -59,10 +59,11 @@ inline QRectF ColourButton(int colour_index) {
 }
 
 // Side panel.
-inline constexpr QRectF kLabelVi(792, 8, 30, 22);
-inline constexpr QRectF kLblStatisticVi(820, 8, 70, 22);
-inline constexpr QRectF kLabelDe(900, 8, 30, 22);
-inline constexpr QRectF kLblStatisticDe(928, 8, 70, 22);
+// The partnership captions are wide enough for the longer English words.
+inline constexpr QRectF kLabelVi(792, 8, 40, 22);
+inline constexpr QRectF kLblStatisticVi(830, 8, 60, 22);
+inline constexpr QRectF kLabelDe(900, 8, 44, 22);
+inline constexpr QRectF kLblStatisticDe(942, 8, 56, 22);
 inline constexpr QPointF kScoreboard(792, 36);
 inline constexpr QRectF kLblReplay(792, 312, 236, 20);
 inline constexpr QRectF kLlbDisabled(792, 332, 236, 20);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRadialGradient>
+#include <tuple>
 
 #include "gui/ButtonItem.h"
 #include "gui/GuiTexts.h"
@@ -232,18 +233,20 @@ void TableScene::BuildSidePanel() {
     LabelItem::Style caption_style;
     caption_style.pixel_size = 12;
     caption_style.bold = true;
-    for (const auto& [name, rect] :
-         {std::pair{"LabelVi", layout::kLabelVi}, std::pair{"LabelDe", layout::kLabelDe}}) {
+    const presentation::Texts& texts = table_.Texts();
+    for (const auto& [name, rect, text] :
+         {std::tuple{"LabelVi", layout::kLabelVi, &texts.team_vi},
+          std::tuple{"LabelDe", layout::kLabelDe, &texts.team_de}}) {
         auto* caption = Add<LabelItem>(QString::fromLatin1(name), rect, caption_style);
-        caption->SetText(QString::fromLatin1(name).right(2), QColor(246, 240, 220));
+        caption->SetText(QString::fromStdString(*text), QColor(246, 240, 220));
         ContinuesGame(*caption);
     }
     AddLabel(QStringLiteral("LblStatisticVi"), layout::kLblStatisticVi, ctl.LblStatisticVi, 14,
              true, Qt::AlignLeft | Qt::AlignVCenter, true);
     AddLabel(QStringLiteral("LblStatisticDe"), layout::kLblStatisticDe, ctl.LblStatisticDe, 14,
              true, Qt::AlignLeft | Qt::AlignVCenter, true);
-    scoreboard_ =
-        Add<ScoreboardItem>(QStringLiteral("Scoreboard"), layout::kScoreboard, table_.Scoreboard());
+    scoreboard_ = Add<ScoreboardItem>(QStringLiteral("Scoreboard"), layout::kScoreboard,
+                                      table_.Scoreboard(), texts);
     ContinuesGame(*scoreboard_);
     AddLabel(QStringLiteral("LblReplay"), layout::kLblReplay, ctl.LblReplay, 13, true,
              Qt::AlignLeft | Qt::AlignVCenter, false);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/Names.h"
+
 namespace presentation {
 
 namespace {
@@ -51,27 +53,37 @@ Texts LoadTexts(Language language) {
     if (language == Language::Svenska) {
         t.quit_question = "Vill Du faktiskt sluta?";
         t.too_many_cards = "har mera än 6 kort";
+        t.too_many_cards_you = t.too_many_cards;
         t.not_in_play = "KORT INTE I SPEL";
         t.confirmation = "Är du saker?";
         t.click_to_proceed = "Klick för att gå vidare...";
         t.replay = "Omspel ...";
         t.disabled = "inte aktiv";
         t.news_line = Join("Kolla ", kWebAddress, " för nyheter och uppdateringar.");
+        t.team_vi = "Vi";
+        t.team_de = "De";
     } else {
         t.quit_question = "Do you really want to quit?";
         t.too_many_cards = "has more than 6 cards";
+        t.too_many_cards_you = "have more than 6 cards";
         t.not_in_play = "CARDS NOT IN PLAY";
         t.confirmation = "Are you sure?";
         t.click_to_proceed = "Click to proceed...";
         t.replay = "Replay ...";
         t.disabled = "Disabled";
         t.news_line = Join("Like this game? Check ", kWebAddress, " for updates and news.");
+        t.team_vi = "We";
+        t.team_de = "They";
     }
     t.about_title = AboutTitle(language);
     t.about_information = AboutInformation(language);
     t.reset_caption = ResetStatisticsCaption(language);
     t.about_rights = AboutRights(language);
     return t;
+}
+
+std::string TooManyCardsLine(const Texts& texts, int seat, const std::string& name) {
+    return name + " " + (seat == common::kSyd ? texts.too_many_cards_you : texts.too_many_cards);
 }
 
 std::string SeatDisplayName(int seat, Language language) {

@@ -20,7 +20,8 @@ inline constexpr char kLineBreak = '\r';
 
 struct Texts {
     std::string quit_question;
-    std::string too_many_cards;  // no leading blank: the caller adds the separator
+    std::string too_many_cards;      // no leading blank: the caller adds the separator
+    std::string too_many_cards_you;  // the same said of the human, addressed as "You"
     std::string not_in_play;
     std::string confirmation;
     std::string click_to_proceed;  // LblClickVidare
@@ -31,9 +32,15 @@ struct Texts {
     std::string about_information;
     std::string reset_caption;
     std::string about_rights;
+    std::string team_vi;  // the partnerships' captions on the score panel and scoreboard
+    std::string team_de;
 };
 
 Texts LoadTexts(Language language);
+
+// The killed-cards line of a seat that held more than six trump cards: its display name and
+// the too-many-cards text, in the form that agrees with the human's "You" for seat SYD.
+std::string TooManyCardsLine(const Texts& texts, int seat, const std::string& name);
 
 std::string AboutTitle(Language language);
 std::string AboutInformation(Language language);

@@ -132,7 +132,8 @@ void Table::KillSurplusTrumps(int seat) {
         round_.KortKilled.AddACardOSort(card);
     }
     round_.KortKilled.refresh();
-    ctl_.LblKilledCards.Caption += hand.HandNamn + " " + texts_.too_many_cards + "\n";
+    ctl_.LblKilledCards.Caption +=
+        presentation::TooManyCardsLine(texts_, seat, hand.HandNamn) + "\n";
     ctl_.LblKilledCards.Visible = true;
     ctl_.LblNotInPlay.Caption = texts_.not_in_play;
     ctl_.LblNotInPlay.Visible = true;

@@ -19,6 +19,9 @@ Table::Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore
       dialogs_(dialogs),
       settings_(settings),
       random_(MakeRandom(config_.seed)),
+      // The texts come with the table, so that the view, built before the table starts,
+      // finds its captions in the table's language.
+      texts_(presentation::LoadTexts(config_.language)),
       log_(config_.folder, dialogs) {}
 
 void Table::Start() {
@@ -115,7 +118,6 @@ void Table::Run() {
 
 void Table::OneTimeSetUp() {
     round_.gbDEBUGCapture = false;
-    texts_ = presentation::LoadTexts(presentation::BuildLanguage());
     ctl_.LblClickVidare.Caption = texts_.click_to_proceed;
     ctl_.LblReplay.Caption = texts_.replay;
     ctl_.LlbDisabled.Caption = texts_.disabled;
@@ -133,7 +135,7 @@ void Table::OneTimeSetUp() {
 }
 
 void Table::ConfigureHands() {
-    const auto language = presentation::BuildLanguage();
+    const auto language = config_.language;
     for (int s = 0; s < common::kSeats; ++s) {
         cards::KortHand& hand = round_.Hand[s];
         hand.HandKod = std::string(common::SeatName(s));

@@ -252,9 +252,8 @@ void Table::HandMouseDown(int seat, int x, int y) {
 namespace {
 
 // The hint file holds each hint in both languages; the player reads the build's language.
-const char* HintLanguageTag() {
-    return presentation::BuildLanguage() == presentation::Language::English ? "<ENGLISH>"
-                                                                            : "<SVENSKA>";
+const char* HintLanguageTag(presentation::Language language) {
+    return language == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
 }
 
 }  // namespace
@@ -266,8 +265,9 @@ void Table::SuggestSYD() {
     if (suggest_position_ > 0) {
         round_.Hand[common::kSyd].StickOut(suggest_position_);
     }
-    ctl_.LblSuggest.Caption = playai::GetSuggestionText(
-        config_.folder + playai::kSuggestionFile, "<INPLAY>", suggest_code_, HintLanguageTag());
+    ctl_.LblSuggest.Caption =
+        playai::GetSuggestionText(config_.folder + playai::kSuggestionFile, "<INPLAY>",
+                                  suggest_code_, HintLanguageTag(config_.language));
     ctl_.LblSuggest.Visible = round_.bSuggest;
 }
 

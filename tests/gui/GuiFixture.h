@@ -27,6 +27,8 @@ class GuiFixture : public ::testing::Test {
     virtual std::uint64_t Seed() const { return 7; }
     // True: SYD decides as a computer seat does, so whole games run without input.
     virtual bool ComputerPlaysSyd() const { return false; }
+    // The language of the table's texts.
+    virtual presentation::Language TextLanguage() const { return presentation::BuildLanguage(); }
 
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
@@ -40,6 +42,7 @@ class GuiFixture : public ::testing::Test {
         config.folder = folder_.path().toStdString() + "/";
         config.seed = Seed();
         config.computer_plays_syd = ComputerPlaysSyd();
+        config.language = TextLanguage();
         table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
         window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
         window_->show();

@@ -6,6 +6,7 @@
 
 #include "gui/GuiFixture.h"
 #include "gui/HandItem.h"
+#include "gui/ScoreboardItem.h"
 #include "gui/TableLayout.h"
 #include "gui/TraceItem.h"
 
@@ -150,6 +151,26 @@ TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
     dialogs_.yes_no_answers = {true};
     reset->click();
     EXPECT_EQ(ctl.LblStatisticVi.Caption, "0") << "Yes resets the label the table shows";
+}
+
+class EnglishTour : public ScreenTour {
+  protected:
+    presentation::Language TextLanguage() const override { return presentation::Language::English; }
+};
+
+TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
+    const auto* vi = static_cast<LabelItem*>(Item("LabelVi"));
+    const auto* de = static_cast<LabelItem*>(Item("LabelDe"));
+    EXPECT_EQ(vi->Text(), QStringLiteral("We"));
+    EXPECT_EQ(de->Text(), QStringLiteral("They"));
+    const auto* board = static_cast<ScoreboardItem*>(Item("Scoreboard"));
+    EXPECT_EQ(board->TeamViCaption(), QStringLiteral("We"));
+    EXPECT_EQ(board->TeamDeCaption(), QStringLiteral("They"));
+    RunUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of a round");
+    Shoot("english_round_end");
+    EXPECT_TRUE(vi->Rect().contains(vi->TextRect())) << "We";
+    EXPECT_TRUE(de->Rect().contains(de->TextRect())) << "They";
+    ExpectNothingOverlaps(window_->Scene(), "end of round in English");
 }
 
 // A game in which SYD, the first dealer, bids last and wins the auction.

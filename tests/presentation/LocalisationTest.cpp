@@ -22,6 +22,8 @@ TEST(Localisation, EachLanguageTakesItsOwnColumn) {
               "sakat ihjäl sig.\r\rFörbättringsförslag till support@fivrastar.example.com");
     EXPECT_EQ(sv.reset_caption, "Nolla statistiken");
     EXPECT_EQ(sv.about_rights, AboutRights(Language::Svenska));
+    EXPECT_EQ(sv.team_vi, "Vi");
+    EXPECT_EQ(sv.team_de, "De");
 
     const Texts en = LoadTexts(Language::English);
     EXPECT_EQ(en.quit_question, "Do you really want to quit?");
@@ -38,6 +40,8 @@ TEST(Localisation, EachLanguageTakesItsOwnColumn) {
     EXPECT_EQ(en.reset_caption, "Reset Statistics");
     EXPECT_NE(en.about_rights, sv.about_rights);
     EXPECT_FALSE(en.about_rights.empty());
+    EXPECT_EQ(en.team_vi, "We");
+    EXPECT_EQ(en.team_de, "They");
 }
 
 TEST(Localisation, SeatNamesAndAboutBoxFollowTheLanguage) {

@@ -92,6 +92,33 @@ TEST(Buying, MoreThanSixTrumpsLogNoCardsAndKillTheSurplus) {
     EXPECT_EQ(Block(rig.CloseAndReadLog(), "<NORD_KOPER>"), std::vector<std::string>{"<END>"});
 }
 
+TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
+    ScriptedRound script;
+    script.trump = kS;
+    script.hands[common::kSyd] = Cards({"A", "K", "Q", "J", "10", "9", "8"}, kS);
+    script.hands[common::kNord] = Join(Cards({"2", "3", "4", "6", "7", "5"}, kS), {Nr("5", kK)});
+    script.deck = Cards({"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}, kK);
+    const struct {
+        presentation::Language language;
+        const char* human;
+        const char* partner;
+    } cases[] = {
+        {presentation::Language::English, "You have more than 6 cards\n",
+         "Ned has more than 6 cards\n"},
+        {presentation::Language::Svenska, "Du har mera än 6 kort\n", "Nils har mera än 6 kort\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.human);
+        TableRig rig(RigOptions().InLanguage(c.language));
+        rig.table.Start();
+        ASSERT_TRUE(SetUpAfterDiscard(rig, script));
+        rig.table.AdvanceMe();
+        const std::string& caption = rig.table.Ctl().LblKilledCards.Caption;
+        EXPECT_NE(caption.find(c.human), std::string::npos) << caption;
+        EXPECT_NE(caption.find(c.partner), std::string::npos) << caption;
+    }
+}
+
 TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
     TableRig rig(RigOptions{});
     rig.table.Start();

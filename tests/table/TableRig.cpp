@@ -52,7 +52,9 @@ table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& opti
     if (!options.play_rules.empty()) {
         folder.Write("FivraPlayRulesAI.TXT", options.play_rules);
     }
-    return table::TableConfig{folder.Path(), options.seed, options.computer_plays_syd, 0};
+    table::TableConfig config{folder.Path(), options.seed, options.computer_plays_syd, 0};
+    config.language = options.language;
+    return config;
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ struct RigOptions {
     bool computer_plays_syd = true;
     std::string bid_rules;   // replaces the shipped bid rule file when not empty
     std::string play_rules;  // replaces the shipped play rule file when not empty
+    presentation::Language language = presentation::BuildLanguage();
 
     RigOptions Seed(std::uint64_t s) const {
         RigOptions o = *this;
@@ -68,6 +69,11 @@ struct RigOptions {
     RigOptions PlayRules(std::string text) const {
         RigOptions o = *this;
         o.play_rules = std::move(text);
+        return o;
+    }
+    RigOptions InLanguage(presentation::Language l) const {
+        RigOptions o = *this;
+        o.language = l;
         return o;
     }
 };
