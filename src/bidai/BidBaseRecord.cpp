@@ -7,8 +7,8 @@ namespace bidai {
 
 namespace {
 
-// Reads the record's fields after its key; false (with the lookup's problem set) at the first
-// field that is not a number.
+// Reads the record's fields after its key; false (with the lookup's problem set) when the file
+// ends first.
 class RecordReader {
   public:
     RecordReader(common::FieldReader& reader, std::string_view key, BidLookup& lookup)
@@ -18,14 +18,18 @@ class RecordReader {
         const bool more = reader_.HasMore();
         const std::string field = reader_.Next();
         ++position_;
-        if (!more || !common::StartsWithNumber(field)) {
+        if (!more) {
             lookup_.status = BidLookup::Status::kBadField;
             lookup_.line = reader_.Line();
             lookup_.problem =
-                more ? "field " + std::to_string(position_) + " of the key " + std::string(key_) +
-                           " is not a number: \"" + field + "\""
-                     : "the record of the key " + std::string(key_) + " ends before its 25 numbers";
+                "the record of the key " + std::string(key_) + " ends before its 25 numbers";
             return false;
+        }
+        if (!common::StartsWithNumber(field)) {
+            lookup_.notes.push_back(
+                BidFileNote{reader_.Line(), "field " + std::to_string(position_) + " of the key " +
+                                                std::string(key_) + " holds no number (\"" + field +
+                                                "\") and reads as 0"});
         }
         into = SingleField(field);
         return true;

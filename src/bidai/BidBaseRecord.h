@@ -3,8 +3,10 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bidai/BidBaseFormat.h"
+#include "bidai/BidFileError.h"
 #include "bidai/BidTables.h"
 
 namespace bidai {
@@ -20,8 +22,9 @@ struct BidLookup {
     enum class Status { kFound, kNotFound, kBadField };
     Status status = Status::kNotFound;
     BidRecord record;
-    int line = 0;         // where a bad field stands
-    std::string problem;  // what is wrong with it
+    int line = 0;                    // where a bad field stands
+    std::string problem;             // what is wrong with it
+    std::vector<BidFileNote> notes;  // number fields without a number, read as 0
 };
 
 // True when the text's first field is the plain-form marker.
@@ -29,8 +32,8 @@ bool HasPlainMarker(const std::string& text);
 
 // Searches a bid base held in memory the way the game reads it: skip to the count tag, then
 // read on (past later tags) to the first field equal to the key, and read its 25 numbers.
-// A number field that holds no number, or a record cut short by the end of the file, is a
-// bad field.
+// A number field that holds no number reads as 0 and leaves a note; a record cut short by
+// the end of the file is a bad field.
 BidLookup FindBidRecord(const std::string& text, std::string_view tag, std::string_view key);
 
 }  // namespace bidai

@@ -60,6 +60,12 @@ std::string BidEngine::RunBidRules(const BidContext& ctx, const std::string& pat
         const AuctionView auction = ViewOfAuction(ctx.round, ctx.seat);
         rules_ = BidRuleRun(*text, path, auction, tables_, ctx.random).Run();
     }
+    for (const BidFileNote& note : rules_.notes) {
+        ctx.log.Log(note.Text(path));
+    }
+    for (const std::string& message : rules_.messages) {
+        ctx.dialogs.Message(message);
+    }
     if (rules_.error) {
         ctx.log.Log(rules_.error->Text());
         ctx.dialogs.Message(rules_.error->Text());

@@ -47,8 +47,9 @@ class BidEngine {
     BidDecision bjud(const BidContext& ctx);
 
     // Fills EA, P and EaUH for the seat's hand from folder + fileName and logs three lines a
-    // colour. False when the valuation is incomplete (the player has been told why); the
-    // tables then hold no number from an earlier decision.
+    // colour. False when the valuation is incomplete (the player has been told why): a colour
+    // whose key is missing keeps EA unvalued and P and EaUH as they were; a file that cannot
+    // be used leaves no number of an earlier decision.
     bool ReadBidBase(const BidContext& ctx, const std::string& fileName);
 
     // Runs the rule file at `path` for the seat; the outcome "BID", "EA" or "PASS", or

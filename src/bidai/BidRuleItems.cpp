@@ -44,7 +44,7 @@ void BidRuleRun::RegisterItem(const std::string& field, bool& flag) {
     } else if (op == "EAuHWorstColor") {
         d_[reg] = EAuHWorstColor(tables_, auction_);
     } else {
-        Fail("unknown operator \"" + op + "\" after " + field);
+        Note("unknown operator \"" + op + "\" after " + field + " does nothing");
     }
 }
 
@@ -79,7 +79,10 @@ void BidRuleRun::AssignSum(int reg) {
     } else if (op == "-") {
         d_[reg] = d_[source] - n;
     } else {
-        Fail("This operator: " + op + " is not supported by :-");
+        const std::string message = "This operator: " + op + " is not supported by :-";
+        result_.messages.push_back(message);
+        Note(message);
+        d_[reg] = d_[source];
     }
 }
 

@@ -162,19 +162,15 @@ float BidRuleRun::Value(const std::string& field) {
     if (!field.empty() && field.front() == 'd') {
         return d_[RegisterIndex(field)];
     }
-    if (common::StartsWithNumber(field)) {
-        return SingleField(field);
-    }
-    Fail("\"" + field + "\" is neither a register nor a number");
-    return 0.0f;
+    return Number(field);
 }
 
+// A field with no leading number reads as 0.
 float BidRuleRun::Number(const std::string& field) {
-    if (common::StartsWithNumber(field)) {
-        return SingleField(field);
+    if (!common::StartsWithNumber(field)) {
+        Note("\"" + field + "\" holds no number and reads as 0");
     }
-    Fail("\"" + field + "\" is not a number");
-    return 0.0f;
+    return SingleField(field);
 }
 
 int BidRuleRun::RegisterIndex(const std::string& field) {
@@ -194,6 +190,10 @@ void BidRuleRun::Fail(const std::string& problem) {
     if (!Failed()) {
         result_.error = BidFileError{file_, reader_.Line(), problem};
     }
+}
+
+void BidRuleRun::Note(const std::string& problem) {
+    result_.notes.push_back(BidFileNote{reader_.Line(), problem});
 }
 
 }  // namespace bidai

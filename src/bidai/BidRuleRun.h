@@ -14,9 +14,10 @@
 namespace bidai {
 
 // One run of a bid rule file held in memory, from its first field: "Set" rows, then rules
-// tried in order until one names the outcome. A field the language cannot use (a register
-// that does not exist, a number that is none, an operator it does not know, a level beyond
-// the tables, a 22nd variable) ends the run with an error instead of a guess.
+// tried in order until one names the outcome. As the language has it, an operator a register
+// item does not know does nothing and a number field without a number reads as 0; each such
+// field leaves a note. A field it cannot use at all (a register that does not exist, a level
+// beyond the tables, a 22nd variable) ends the run with an error instead of a guess.
 class BidRuleRun {
   public:
     BidRuleRun(std::string text, std::string file, const AuctionView& auction,
@@ -52,6 +53,7 @@ class BidRuleRun {
     int RegisterIndex(const std::string& field);
     int VariableInt(const std::string& name) const;
     void Fail(const std::string& problem);
+    void Note(const std::string& problem);
     bool Failed() const { return result_.error.has_value(); }
 
     common::FieldReader reader_;

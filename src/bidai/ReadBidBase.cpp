@@ -88,6 +88,9 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const s
         ctx.dialogs.Message(error.Text());
         return ColourValuation::kBroken;
     }
+    for (const BidFileNote& note : lookup.notes) {
+        ctx.log.Log(note.Text(ctx.folder + fileName));
+    }
     const bool found = lookup.status == BidLookup::Status::kFound;
     if (found) {
         std::copy(lookup.record.ea.begin(), lookup.record.ea.end(),
@@ -95,8 +98,8 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const s
         tables_.P[colour_index] = lookup.record.p;
         tables_.EaUH[colour_index] = lookup.record.eauh;
     } else {
-        tables_.P[colour_index].fill(0.0f);
-        tables_.EaUH[colour_index].fill(0.0f);
+        // EA stays unvalued, which keeps any bid in this colour unattractive; P and EaUH keep
+        // what they held.
         ctx.dialogs.Message("Please check log - Didn't find key: " + holding.key +
                             " in the file: " + fileName);
         ctx.dialogs.Message("Rollto: " + holding.tag);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bidai/BidFileError.h"
 
@@ -14,6 +15,8 @@ struct RuleOutcome {
     float threshold = 1.0f;  // the EA threshold of an "EA" outcome
     std::string fired_rule;  // name of the rule whose alternative was taken
     std::optional<BidFileError> error;
+    std::vector<BidFileNote> notes;     // fields read past, for the game log
+    std::vector<std::string> messages;  // shown to the player as the run goes on
 };
 
 }  // namespace bidai
