@@ -1,6 +1,10 @@
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <numeric>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "PlayTable.h"
@@ -61,6 +65,17 @@ TEST(ShippedRules, SetUpTricks) {
     {
         PlayTable t;
         t.round.TrickLeader = 1;
+        t.Give(0, {"8", "J", "7"});
+        t.Play(1, "6");
+        t.Play(2, "3");
+        t.Play(3, "4");
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "J") << "a sure trick is won with the point card that wins it";
+    }
+    {
+        PlayTable t;
+        t.round.TrickLeader = 1;
         t.Give(0, {"2", "J", "10"});
         t.Play(1, "9");
         t.Play(2, "4");
@@ -68,6 +83,58 @@ TEST(ShippedRules, SetUpTricks) {
         const PlayDecision d = DecideWithShippedRules(t, 0);
         ExpectSoundDecision(t, 0, d);
         EXPECT_EQ(CardOf(d), "10") << "the last seat wins with the cheapest card that wins";
+    }
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every code a shipped rule suggests has its own entry with a hint in both languages, so that
+// a language lookup never runs on into the next entry.
+TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
+    std::set<std::string> codes = {""};  // the default play's code
+    std::stringstream rules(FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
+    std::string field;
+    bool suggest = false;
+    while (std::getline(rules, field, ',')) {
+        field.erase(0, field.find_first_not_of(" \r\n"));
+        field.erase(field.find_last_not_of(" \r\n") + 1);
+        if (suggest) {
+            codes.insert(field);
+        }
+        suggest = field == "Suggest";
+    }
+    EXPECT_GT(codes.size(), 10u);
+    std::stringstream hints(FileText(DataFolder() + kSuggestionFile));
+    std::map<std::string, std::set<std::string>> languages;  // code -> languages with a text
+    std::string line;
+    std::string code;
+    std::string language;
+    while (std::getline(hints, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.rfind("CODE,", 0) == 0) {
+            code = line.substr(5);
+            language.clear();
+        } else if (line == "<SVENSKA>" || line == "<ENGLISH>") {
+            language = line;
+        } else if (!language.empty() && !line.empty()) {
+            languages[code].insert(language);
+            language.clear();
+        }
+    }
+    for (const std::string& c : codes) {
+        EXPECT_EQ(languages[c].size(), 2u) << "code '" << c << "' lacks a hint in a language";
+        for (const char* tag : {"<SVENSKA>", "<ENGLISH>"}) {
+            EXPECT_NE(GetSuggestionText(DataFolder() + kSuggestionFile, "<INPLAY>", c, tag),
+                      kNoSuggestion)
+                << c << " " << tag;
+        }
     }
 }
 
