@@ -1,0 +1,27 @@
+#include "RoundDriver.h"
+
+namespace sim {
+
+namespace {
+
+// A round that has not reached its end after this much game time has stalled.
+constexpr long long kStallMs = 60LL * 60 * 1000;
+
+}  // namespace
+
+bool PlayUntilRoundEnd(table::Table& table) {
+    while (true) {
+        const long long start = table.Now();
+        while (!table.WaitsForClick()) {
+            if (!table.StepClock(start + kStallMs)) {
+                return false;
+            }
+        }
+        if (table.Timer1().Tag != "WAIT_KOR") {
+            return true;
+        }
+        table.AdvanceMe();
+    }
+}
+
+}  // namespace sim
