@@ -12,6 +12,7 @@
 
 #include "CardAudit.h"
 #include "RoundChecks.h"
+#include "RoundDriver.h"
 #include "ScratchFolder.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
@@ -23,8 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A round that has not reached its end after this much game time has stalled.
-constexpr long long kStallMs = 60LL * 60 * 1000;
 constexpr std::size_t kFailuresKept = 20;
 
 // A team's rule folder: the program's data files with the team's own files laid over them, so
@@ -107,7 +106,6 @@ class SelfPlay {
 
   private:
     bool Finished() const;
-    bool RunUntilWaiting();
     void StartFromLog();
     void FinishRound();
     void CountRound();
@@ -141,16 +139,6 @@ bool SelfPlay::Finished() const {
     return options_.games > 0 && summary_.games >= options_.games;
 }
 
-bool SelfPlay::RunUntilWaiting() {
-    const long long start = table_.Now();
-    while (!table_.WaitsForClick()) {
-        if (!table_.StepClock(start + kStallMs)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void SelfPlay::StartFromLog() {
     const bool reload = !options_.reload_file.empty();
     dialogs_.file_answers.push_back(reload ? options_.reload_file : options_.replay_file);
@@ -176,14 +164,10 @@ SimSummary SelfPlay::Run() {
         StartFromLog();
     }
     while (!Finished()) {
-        if (!RunUntilWaiting()) {
+        if (!PlayUntilRoundEnd(table_)) {
             Fail("the round stalled in state " + std::to_string(table_.State().myGameStatus) +
                  " with Timer1 tag '" + table_.Timer1().Tag + "'");
             break;
-        }
-        if (table_.Timer1().Tag == "WAIT_KOR") {
-            table_.AdvanceMe();
-            continue;
         }
         FinishRound();
     }
