@@ -4,10 +4,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
+#include "bidai/BidBaseFormat.h"
 #include "bidai/BidEngine.h"
 #include "cards/Packe.h"
+#include "common/FieldReader.h"
 #include "common/LogSink.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
@@ -66,6 +70,26 @@ void BM_PlayDecision(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_PlayDecision);
+
+// The floors: reading into memory the files that one decision reads, and nothing else.
+void ReadFiles(benchmark::State& bench, std::initializer_list<std::string_view> names) {
+    const std::string folder = DataFolder();
+    for (auto _ : bench) {
+        for (const std::string_view name : names) {
+            benchmark::DoNotOptimize(common::ReadWholeFile(folder + std::string(name)));
+        }
+    }
+}
+
+void BM_BidFilesFloor(benchmark::State& bench) {
+    ReadFiles(bench, {bidai::kBidBaseFileName, bidai::kBidRulesFileName});
+}
+BENCHMARK(BM_BidFilesFloor);
+
+void BM_PlayFilesFloor(benchmark::State& bench) {
+    ReadFiles(bench, {playai::kPlayRulesFile});
+}
+BENCHMARK(BM_PlayFilesFloor);
 
 void BM_SelfPlayRound(benchmark::State& bench) {
     common::ScriptedDialogs dialogs;

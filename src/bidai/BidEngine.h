@@ -40,6 +40,8 @@ struct BidDecision {
 // rules and turns their outcome into a bid and a colour. Both files are read anew at every
 // decision. When either cannot be used the player is told once and the seat passes, or, when
 // it must bid, bids 6 in the colour it holds most cards of.
+struct BidBaseText;
+
 class BidEngine {
   public:
     // Steps 1 to 7 of the decision, for a computer seat or for the human's suggestion alike.
@@ -67,7 +69,7 @@ class BidEngine {
   private:
     enum class ColourValuation { kValued, kMissing, kBroken };
 
-    ColourValuation ValueColour(const BidContext& ctx, const std::string& text,
+    ColourValuation ValueColour(const BidContext& ctx, const BidBaseText& base,
                                 const std::string& fileName, int colour_index);
     void LogColour(const BidContext& ctx, int colour_index, const std::string& log_key);
     void ClearTables();

@@ -6,11 +6,11 @@
 // The condition items of a bid rule: register tests and loads, chances and the auction role.
 namespace bidai {
 
-void BidRuleRun::PerformItem(const std::string& field, bool& flag) {
+void BidRuleRun::PerformItem(std::string_view field, bool& flag) {
     if (!field.empty() && field.front() == 'd') {
         RegisterItem(field, flag);
     } else if (field == "Name") {
-        current_rule_ = "[" + NextOperand() + "]";
+        current_rule_ = "[" + std::string(NextOperand()) + "]";
     } else if (field == "Suggest" || field == "DebugColor") {
         NextOperand();
     } else if (field == "Probability") {
@@ -20,9 +20,9 @@ void BidRuleRun::PerformItem(const std::string& field, bool& flag) {
     }
 }
 
-void BidRuleRun::RegisterItem(const std::string& field, bool& flag) {
+void BidRuleRun::RegisterItem(std::string_view field, bool& flag) {
     const int reg = RegisterIndex(field);
-    const std::string op = NextOperand();
+    const std::string_view op = NextOperand();
     if (op == "=") {
         flag = d_[reg] == Value(NextOperand());
     } else if (op == "not" || op == "NOT") {
@@ -44,12 +44,13 @@ void BidRuleRun::RegisterItem(const std::string& field, bool& flag) {
     } else if (op == "EAuHWorstColor") {
         d_[reg] = EAuHWorstColor(tables_, auction_);
     } else {
-        Note("unknown operator \"" + op + "\" after " + field + " does nothing");
+        Note("unknown operator \"" + std::string(op) + "\" after " + std::string(field) +
+             " does nothing");
     }
 }
 
 // ":=" fails for a name that is no variable, and so for a literal 0.
-bool BidRuleRun::Assign(int reg, const std::string& x) {
+bool BidRuleRun::Assign(int reg, std::string_view x) {
     if (!x.empty() && x.front() == 'd') {
         d_[reg] = d_[RegisterIndex(x)];
         return true;
@@ -72,14 +73,14 @@ bool BidRuleRun::Assign(int reg, const std::string& x) {
 
 void BidRuleRun::AssignSum(int reg) {
     const int source = RegisterIndex(NextOperand());
-    const std::string op = NextOperand();
+    const std::string_view op = NextOperand();
     const float n = Number(NextOperand());
     if (op == "+") {
         d_[reg] = d_[source] + n;
     } else if (op == "-") {
         d_[reg] = d_[source] - n;
     } else {
-        const std::string message = "This operator: " + op + " is not supported by :-";
+        const std::string message = "This operator: " + std::string(op) + " is not supported by :-";
         result_.messages.push_back(message);
         Note(message);
         d_[reg] = d_[source];
@@ -87,19 +88,19 @@ void BidRuleRun::AssignSum(int reg) {
 }
 
 int BidRuleRun::LevelOperand() {
-    const std::string field = NextOperand();
+    const std::string_view field = NextOperand();
     if (!field.empty() && field.front() == 'd') {
         return IntegerPart(d_[RegisterIndex(field)]);
     }
     return common::RoundToInt(Number(field));
 }
 
-void BidRuleRun::LoadLevelValue(int reg, const std::string& op) {
+void BidRuleRun::LoadLevelValue(int reg, std::string_view op) {
     const int level = LevelOperand();
     const std::optional<float> value =
         op == "PLevel" ? PLevel(tables_, level) : EABestColor(tables_, level);
     if (!value) {
-        Fail("bid level " + std::to_string(level) + " is beyond the bounds of " + op +
+        Fail("bid level " + std::to_string(level) + " is beyond the bounds of " + std::string(op) +
              (op == "PLevel" ? " (5 to 15)" : " (at most 15)"));
         return;
     }
@@ -108,7 +109,7 @@ void BidRuleRun::LoadLevelValue(int reg, const std::string& op) {
     }
 }
 
-bool BidRuleRun::ProbabilityHolds(const std::string& p) {
+bool BidRuleRun::ProbabilityHolds(std::string_view p) {
     const double number = common::LeadingNumber(p);
     const double chance = number > 0 ? number : VariableInt(p);
     return chance >= kSureChance || chance >= random_.Draw(kSureChance);
@@ -118,7 +119,7 @@ bool BidRuleRun::RoleListHolds() {
     const std::string* role = variables_.First("RoleInRound");
     bool holds = false;
     while (!Failed()) {
-        const std::optional<std::string> field = Next();
+        const std::optional<std::string_view> field = Next();
         if (!field) {
             Fail("the \"RoleInRound\" list has no closing \"!\"");
         } else if (*field == "!") {

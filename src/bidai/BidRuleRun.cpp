@@ -8,18 +8,25 @@ namespace bidai {
 
 namespace {
 
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+// Compares a field with an upper-case keyword after converting the field to upper case.
+bool EqualsInUpperCase(std::string_view field, std::string_view keyword) {
+    if (field.size() != keyword.size()) {
+        return false;
     }
-    return text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(field[i])) != keyword[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
 BidRuleRun::BidRuleRun(std::string text, std::string file, const AuctionView& auction,
                        const BidTables& tables, common::Random& random)
-    : reader_(std::move(text)),
+    : text_(std::move(text)),
+      reader_(text_),
       file_(std::move(file)),
       auction_(auction),
       tables_(tables),
@@ -28,19 +35,19 @@ BidRuleRun::BidRuleRun(std::string text, std::string file, const AuctionView& au
 
 RuleOutcome BidRuleRun::Run() {
     while (!Failed()) {
-        const std::optional<std::string> field = Next();
+        const std::optional<std::string_view> field = Next();
         if (!field || *field == "STOP") {
             break;
         }
         if (*field == "Version") {
             NextOperand();
         } else if (*field == "Set") {
-            std::string name = NextOperand();
-            std::string value = NextOperand();
-            if (!variables_.Add(name, std::move(value))) {
-                Fail("\"Set " + name + "\" goes beyond row 20 of the variable table");
+            const std::string_view name = NextOperand();
+            const std::string_view value = NextOperand();
+            if (!variables_.Add(std::string(name), std::string(value))) {
+                Fail("\"Set " + std::string(name) + "\" goes beyond row 20 of the variable table");
             }
-        } else if (Upper(*field) == "RULE" && RunRule()) {
+        } else if (EqualsInUpperCase(*field, "RULE") && RunRule()) {
             break;
         }
     }
@@ -75,7 +82,7 @@ bool BidRuleRun::RunRule() {
 
 bool BidRuleRun::Conditions() {
     bool flag = true;
-    std::optional<std::string> field = Next();
+    std::optional<std::string_view> field = Next();
     while (field && flag && *field != "EXECUTES" && !Failed()) {
         PerformItem(*field, flag);
         if (flag) {
@@ -88,7 +95,7 @@ bool BidRuleRun::Conditions() {
 // True when an alternative with a known action was taken.
 bool BidRuleRun::Alternatives() {
     while (!Failed()) {
-        const std::optional<std::string> field = Next();
+        const std::optional<std::string_view> field = Next();
         if (!field || *field == "END" || *field == "IF") {
             return false;
         }
@@ -104,23 +111,23 @@ bool BidRuleRun::Alternatives() {
     return false;
 }
 
-bool BidRuleRun::ChanceTaken(const std::string& field) {
+bool BidRuleRun::ChanceTaken(std::string_view field) {
     const double number = common::LeadingNumber(field);
     const int chance = number > 0 ? common::RoundToInt(number) : VariableInt(field);
     return chance >= kSureChance || chance >= random_.Draw(kSureChance);
 }
 
 bool BidRuleRun::TakeAction() {
-    const std::string keyword = Upper(NextOperand());
-    if (keyword == "EA") {
+    const std::string_view keyword = NextOperand();
+    if (EqualsInUpperCase(keyword, "EA")) {
         result_.threshold = Value(NextOperand());
-    } else if (keyword == "RANDOM") {
+    } else if (EqualsInUpperCase(keyword, "RANDOM")) {
         const float low = Number(NextOperand());
         const float high = Number(NextOperand());
         result_.threshold = low + static_cast<float>(random_.Uniform()) * (high - low);
-    } else if (keyword == "BID") {
-        const std::string x = NextOperand();
-        if (Upper(x) == "PASS") {
+    } else if (EqualsInUpperCase(keyword, "BID")) {
+        const std::string_view x = NextOperand();
+        if (EqualsInUpperCase(x, "PASS")) {
             result_.outcome = "PASS";
             result_.Bid = 0;
             return true;
@@ -137,7 +144,7 @@ bool BidRuleRun::TakeAction() {
 
 // A missed alternative's action is skipped by its keyword as written.
 void BidRuleRun::SkipAction() {
-    const std::string keyword = NextOperand();
+    const std::string_view keyword = NextOperand();
     const int operands = keyword == "Random" ? 2 : (keyword == "EA" || keyword == "BID" ? 1 : 0);
     for (int i = 0; i < operands; ++i) {
         NextOperand();
@@ -151,14 +158,14 @@ bool BidRuleRun::BidIsValid() const {
            (bid > auction_.highest || bid == kHighestBid);
 }
 
-std::optional<std::string> BidRuleRun::Next() {
+std::optional<std::string_view> BidRuleRun::Next() {
     if (!reader_.HasMore()) {
         return std::nullopt;
     }
     return reader_.Next();
 }
 
-float BidRuleRun::Value(const std::string& field) {
+float BidRuleRun::Value(std::string_view field) {
     if (!field.empty() && field.front() == 'd') {
         return d_[RegisterIndex(field)];
     }
@@ -166,22 +173,22 @@ float BidRuleRun::Value(const std::string& field) {
 }
 
 // A field with no leading number reads as 0.
-float BidRuleRun::Number(const std::string& field) {
+float BidRuleRun::Number(std::string_view field) {
     if (!common::StartsWithNumber(field)) {
-        Note("\"" + field + "\" holds no number and reads as 0");
+        Note("\"" + std::string(field) + "\" holds no number and reads as 0");
     }
     return SingleField(field);
 }
 
-int BidRuleRun::RegisterIndex(const std::string& field) {
+int BidRuleRun::RegisterIndex(std::string_view field) {
     if (field.empty() || !std::isdigit(static_cast<unsigned char>(field.back()))) {
-        Fail("\"" + field + "\" names no register d0 to d9");
+        Fail("\"" + std::string(field) + "\" names no register d0 to d9");
         return 0;
     }
     return field.back() - '0';
 }
 
-int BidRuleRun::VariableInt(const std::string& name) const {
+int BidRuleRun::VariableInt(std::string_view name) const {
     const std::string* value = variables_.Last(name);
     return value == nullptr ? 0 : common::RoundToInt(common::LeadingNumber(*value));
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "bidai/AuctionView.h"
 #include "bidai/BidTables.h"
@@ -22,6 +23,9 @@ class BidRuleRun {
   public:
     BidRuleRun(std::string text, std::string file, const AuctionView& auction,
                const BidTables& tables, common::Random& random);
+    // The field stream points into the run's own text, which a copy would not carry along.
+    BidRuleRun(const BidRuleRun&) = delete;
+    BidRuleRun& operator=(const BidRuleRun&) = delete;
 
     RuleOutcome Run();
 
@@ -31,31 +35,32 @@ class BidRuleRun {
 
     bool RunRule();
     bool Conditions();
-    void PerformItem(const std::string& field, bool& flag);
-    void RegisterItem(const std::string& field, bool& flag);
-    bool Assign(int reg, const std::string& x);
+    void PerformItem(std::string_view field, bool& flag);
+    void RegisterItem(std::string_view field, bool& flag);
+    bool Assign(int reg, std::string_view x);
     void AssignSum(int reg);
     int LevelOperand();
-    void LoadLevelValue(int reg, const std::string& op);
-    bool ProbabilityHolds(const std::string& p);
+    void LoadLevelValue(int reg, std::string_view op);
+    bool ProbabilityHolds(std::string_view p);
     bool RoleListHolds();
 
     bool Alternatives();
-    bool ChanceTaken(const std::string& field);
+    bool ChanceTaken(std::string_view field);
     bool TakeAction();
     void SkipAction();
     bool BidIsValid() const;
 
-    std::optional<std::string> Next();
-    std::string NextOperand() { return reader_.Next(); }
-    float Value(const std::string& field);
-    float Number(const std::string& field);
-    int RegisterIndex(const std::string& field);
-    int VariableInt(const std::string& name) const;
+    std::optional<std::string_view> Next();
+    std::string_view NextOperand() { return reader_.Next(); }
+    float Value(std::string_view field);
+    float Number(std::string_view field);
+    int RegisterIndex(std::string_view field);
+    int VariableInt(std::string_view name) const;
     void Fail(const std::string& problem);
     void Note(const std::string& problem);
     bool Failed() const { return result_.error.has_value(); }
 
+    std::string text_;  // the rule file; the field stream reads views of it
     common::FieldReader reader_;
     std::string file_;
     const AuctionView& auction_;

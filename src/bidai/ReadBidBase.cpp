@@ -22,13 +22,19 @@ std::vector<int> RanksOfColour(const cards::KortHand& hand, int code) {
     return ranks;
 }
 
+// One log line of a colour: its name, the label, the key between tabs, then the numbers
+// from..to, each followed by a blank.
 template <std::size_t N>
-std::string Numbers(const std::array<float, N>& values, std::size_t from, std::size_t to) {
-    std::string text;
+std::string ColourLine(std::string_view name, std::string_view label, std::string_view key,
+                       const std::array<float, N>& values, std::size_t from, std::size_t to) {
+    std::string line;
+    line.reserve(name.size() + label.size() + key.size() + 2 + 12 * (to - from + 1));
+    line.append(name).append(label).append(1, '\t').append(key).append(1, '\t');
     for (std::size_t i = from; i <= to; ++i) {
-        text += common::NumberText(values[i]) + " ";
+        common::AppendNumberText(line, values[i]);
+        line += ' ';
     }
-    return text;
+    return line;
 }
 
 }  // namespace
@@ -61,8 +67,9 @@ bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) 
         return false;
     }
     bool complete = true;
+    const BidBaseText base(*text);
     for (int c = 0; c < kColours; ++c) {
-        const ColourValuation valuation = ValueColour(ctx, *text, fileName, c);
+        const ColourValuation valuation = ValueColour(ctx, base, fileName, c);
         if (valuation == ColourValuation::kBroken) {
             return false;
         }
@@ -71,7 +78,7 @@ bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) 
     return complete;
 }
 
-BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const std::string& text,
+BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const BidBaseText& base,
                                                   const std::string& fileName, int colour_index) {
     // Under this colour as trump the fivra of the other suit reports this colour and Rang 4.
     ctx.deck.ValjFarg(common::ColourCode(colour_index));
@@ -80,7 +87,7 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const s
     for (const int rank : holding.unknown_ranks) {
         ctx.dialogs.Message("Unknown card " + std::to_string(rank));
     }
-    const BidLookup lookup = FindBidRecord(text, holding.tag, holding.key);
+    const BidLookup lookup = FindBidRecord(base, holding.tag, holding.key);
     if (lookup.status == BidLookup::Status::kBadField) {
         ClearTables();
         const BidFileError error{ctx.folder + fileName, lookup.line, lookup.problem};
@@ -109,11 +116,11 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const s
 }
 
 void BidEngine::LogColour(const BidContext& ctx, int colour_index, const std::string& log_key) {
-    const std::string name(kColourLogNames[colour_index]);
-    const std::string key = "\t" + log_key + "\t";
-    ctx.log.Log(name + " EA   " + key + Numbers(tables_.EA[colour_index], 0, kEaFields - 1));
-    ctx.log.Log(name + " P(x) " + key + Numbers(tables_.P[colour_index], 1, kPFields));
-    ctx.log.Log(name + " EaUH " + key + Numbers(tables_.EaUH[colour_index], 0, kEaUHFields - 1));
+    const std::string_view name = kColourLogNames[colour_index];
+    ctx.log.Log(ColourLine(name, " EA   ", log_key, tables_.EA[colour_index], 0, kEaFields - 1));
+    ctx.log.Log(ColourLine(name, " P(x) ", log_key, tables_.P[colour_index], 1, kPFields));
+    ctx.log.Log(
+        ColourLine(name, " EaUH ", log_key, tables_.EaUH[colour_index], 0, kEaUHFields - 1));
 }
 
 }  // namespace bidai

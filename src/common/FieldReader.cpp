@@ -1,8 +1,8 @@
 #include "common/FieldReader.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace common {
 
@@ -12,7 +12,7 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string Trimmed(std::string_view s) {
+std::string_view Trimmed(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && IsBlank(s[b])) {
@@ -21,23 +21,28 @@ std::string Trimmed(std::string_view s) {
     while (e > b && (IsBlank(s[e - 1]) || s[e - 1] == '\r')) {
         --e;
     }
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
 
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+    // The size fails for a missing file, and for a folder or device under the file's name.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;  // missing, or a folder or device under the file's name
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
+    // One read of the size the file had when it was looked at.
     std::string text;
     try {
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        text.resize(static_cast<std::size_t>(size));
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(in.gcount()));
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -68,12 +73,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-FieldReader::FieldReader(std::string text) : text_(std::move(text)) {}
-
 void FieldReader::SkipBlankLinesAndSpaces() {
     while (pos_ < text_.size()) {
         const char c = text_[pos_];
-        if (IsBlank(c) || c == '\r') {
+        if (IsFieldBlank(c)) {
             ++pos_;
         } else if (c == '\n') {
             ++pos_;
@@ -87,14 +90,14 @@ void FieldReader::SkipBlankLinesAndSpaces() {
 bool FieldReader::HasMore() const {
     for (std::size_t i = pos_; i < text_.size(); ++i) {
         const char c = text_[i];
-        if (!IsBlank(c) && c != '\r' && c != '\n') {
+        if (!IsFieldBlank(c) && c != '\n') {
             return true;
         }
     }
     return false;
 }
 
-std::string FieldReader::Next() {
+std::string_view FieldReader::Next() {
     SkipBlankLinesAndSpaces();
     line_of_last_ = line_;
     last_ended_line_ = false;
@@ -102,22 +105,30 @@ std::string FieldReader::Next() {
         last_ended_line_ = true;
         return {};
     }
-    std::string field;
+    std::string_view field;
     if (text_[pos_] == '"') {
         const std::size_t close = text_.find('"', pos_ + 1);
-        const std::size_t end = close == std::string::npos ? text_.size() : close;
+        const std::size_t end = close == std::string_view::npos ? text_.size() : close;
         field = text_.substr(pos_ + 1, end - pos_ - 1);
-        pos_ = close == std::string::npos ? text_.size() : close + 1;
+        pos_ = close == std::string_view::npos ? text_.size() : close + 1;
         // Whatever stands between the closing quote and the delimiter is dropped.
         while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\n') {
             ++pos_;
         }
     } else {
-        const std::size_t end = text_.find_first_of(",\n", pos_);
-        const std::size_t stop = end == std::string::npos ? text_.size() : end;
-        field = Trimmed(std::string_view(text_).substr(pos_, stop - pos_));
+        std::size_t stop = pos_;
+        while (stop < text_.size() && text_[stop] != ',' && text_[stop] != '\n') {
+            ++stop;
+        }
+        field = Trimmed(text_.substr(pos_, stop - pos_));
         pos_ = stop;
     }
+    PassDelimiter();
+    return field;
+}
+
+// Steps over the comma or line end after a field, noting whether the field ended its line.
+void FieldReader::PassDelimiter() {
     if (pos_ >= text_.size()) {
         last_ended_line_ = true;
     } else if (text_[pos_] == '\n') {
@@ -128,7 +139,7 @@ std::string FieldReader::Next() {
         ++pos_;  // the comma
         // A comma at the end of a line still ends the line's last field.
         std::size_t i = pos_;
-        while (i < text_.size() && (IsBlank(text_[i]) || text_[i] == '\r')) {
+        while (i < text_.size() && IsFieldBlank(text_[i])) {
             ++i;
         }
         if (i >= text_.size() || text_[i] == '\n') {
@@ -139,7 +150,6 @@ std::string FieldReader::Next() {
             }
         }
     }
-    return field;
 }
 
 bool FieldReader::SkipTo(std::string_view terminator) {
@@ -156,7 +166,7 @@ void FieldReader::SkipRestOfLine() {
         return;
     }
     const std::size_t end = text_.find('\n', pos_);
-    if (end == std::string::npos) {
+    if (end == std::string_view::npos) {
         pos_ = text_.size();
     } else {
         pos_ = end + 1;

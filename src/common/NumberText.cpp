@@ -1,9 +1,9 @@
 #include "common/NumberText.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace common {
@@ -67,16 +67,27 @@ bool StartsWithNumber(std::string_view field) {
     return NumberPrefix(SkipBlanks(field)) > 0;
 }
 
-std::string NumberText(double value) {
-    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-        std::string text = buffer;
-        return text == "-0" ? "0" : text;
+void AppendNumberText(std::string& text, double value) {
+    // to_chars with a precision writes exactly what printf's %.0f and %.7g write.
+    std::array<char, 32> buffer{};
+    std::to_chars_result result{};
+    if (value == 0) {
+        result.ptr = buffer.data();
+        *result.ptr++ = '0';  // also for minus zero
+    } else if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                               std::chars_format::fixed, 0);
+    } else {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                               std::chars_format::general, 7);
     }
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7g", value);
-    return buffer;
+    text.append(buffer.data(), result.ptr);
+}
+
+std::string NumberText(double value) {
+    std::string text;
+    AppendNumberText(text, value);
+    return text;
 }
 
 int RoundToInt(double value) {

@@ -14,6 +14,8 @@ bool StartsWithNumber(std::string_view field);
 // A number in its shortest plain form: whole values without decimals ("6", "-28"), others
 // with as few digits as single precision needs ("3.333333", "0.25").
 std::string NumberText(double value);
+// The same text, added at the end of `text`.
+void AppendNumberText(std::string& text, double value);
 
 // Rounds half away from zero, as the rule files' "rounded to the nearest integer" asks.
 int RoundToInt(double value);

@@ -29,6 +29,16 @@ void GameLog::Log(const std::string& line) {
     }
 }
 
+void GameLog::EndBlock() {
+    if (!out_.is_open() || round_failed_) {
+        return;
+    }
+    out_.flush();
+    if (!out_) {
+        Fail("could not be written (is the disk full?)");
+    }
+}
+
 void GameLog::LogClose() {
     const bool was_open = out_.is_open();
     if (was_open) {

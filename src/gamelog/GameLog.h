@@ -14,7 +14,9 @@ inline constexpr std::string_view kLogFileName = "Fivralog.txt";
 
 // The game log "Fivralog.txt" in the program folder: one round per file, UTF-8 with LF line
 // ends. The file is opened afresh (truncated) by the first line after construction or after
-// LogClose, so that once closed it holds exactly the lines of the round just finished.
+// LogClose, so that once closed it holds exactly the lines of the round just finished. Lines
+// are buffered and reach the file at the end of each block (one write a block, not one a
+// line), so the file on disk lacks at most the block being logged.
 //
 // A write that fails (folder not writable, disk full) is reported once through the dialogs and
 // the rest of that round's lines are dropped; the next round tries again. While the log keeps
@@ -26,6 +28,8 @@ class GameLog : public common::LogSink {
     GameLog(std::string folder, common::Dialogs& dialogs);
 
     void Log(const std::string& line) override;
+    // Writes the lines logged since the last block's end to the file.
+    void EndBlock() override;
     // Ends the current file; the table calls it at every round start and at exit.
     void LogClose();
     // The table's bLogging: while off, lines are dropped.

@@ -43,6 +43,7 @@ void LogRoundStart(common::LogSink& log, int gbVi, int gbDe, const cards::Packe&
     }
     Log(log, kTagEnd);
     log.Log("");
+    log.EndBlock();
 }
 
 void LogAuctionBlock(common::LogSink& log, int bidder, int bid, int dealer) {
@@ -53,12 +54,14 @@ void LogAuctionBlock(common::LogSink& log, int bidder, int bid, int dealer) {
     log.Log(std::to_string(bid));
     Log(log, kTagPacke);
     Log(log, common::SeatName(dealer));
+    log.EndBlock();
 }
 
 void LogTrumpBlock(common::LogSink& log, int trump) {
     Log(log, kTagFarg);
     Log(log, common::ColourWord(trump));
     Log(log, kStars60);
+    log.EndBlock();
 }
 
 void LogForeKop(common::LogSink& log, const state::RoundState& round) {
@@ -74,6 +77,7 @@ void LogForeKop(common::LogSink& log, const state::RoundState& round) {
         log.Log("");
     }
     Log(log, kEquals35);
+    log.EndBlock();
 }
 
 void LogDebugComment(common::LogSink& log, const std::string& comment) {
@@ -83,6 +87,7 @@ void LogDebugComment(common::LogSink& log, const std::string& comment) {
     log.Log(comment);
     Log(log, kStars60);
     Log(log, kStars60);
+    log.EndBlock();
 }
 
 }  // namespace gamelog

@@ -73,7 +73,7 @@ class ReloadReader {
                 return detail::FileError(path_, "lists only " + std::to_string(position - 1) +
                                                     " of the 52 cards of the deck");
             }
-            const std::string field = common::FieldReader(lines_[index]).Next();
+            const std::string field(common::FieldReader(lines_[index]).Next());
             const std::optional<int> nr = detail::WholeNumber(field);
             if (!nr || *nr < 0 || *nr >= cards::kDeckSize) {
                 return LineError(path_, LineNo(index),
@@ -98,7 +98,7 @@ class ReloadReader {
             if (i + 1 >= lines_.size()) {
                 return LineError(path_, LineNo(i), "the tag <PACKE> has no value");
             }
-            const std::string name = common::FieldReader(lines_[i + 1]).Next();
+            const std::string name(common::FieldReader(lines_[i + 1]).Next());
             if (const std::optional<int> seat = common::SeatFromName(name)) {
                 return *seat;
             }

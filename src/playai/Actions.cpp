@@ -14,7 +14,7 @@ namespace {
 inline constexpr std::size_t kSpecificOrderEntries = 6;
 
 // The codes of a list's card names; std::nullopt for an unknown list.
-std::optional<std::vector<int>> ListCodes(RuleRun& run, const std::string& name) {
+std::optional<std::vector<int>> ListCodes(RuleRun& run, std::string_view name) {
     const CardList* list = run.lists.Find(name);
     if (list == nullptr) {
         return std::nullopt;
@@ -30,18 +30,18 @@ std::optional<std::vector<int>> ListCodes(RuleRun& run, const std::string& name)
 
 // Plays the argument of a `Play` step; gives the card, or std::nullopt when the step named
 // nothing and the next step follows.
-std::optional<std::string> PlayStep(RuleRun& run, const std::string what) {
+std::optional<std::string> PlayStep(RuleRun& run, std::string_view what) {
     std::string& trace = run.work.RuleTrace;
     if (IsCardName(what)) {
-        trace += "*Play " + what;
-        return what;
+        trace.append("*Play ").append(what);
+        return std::string(what);
     }
     if (what.size() == 2 && what[0] == 'x' && what[1] >= '0' && what[1] <= '9') {
         const std::string& card = run.CardVariable(what);
         if (card.empty()) {
             return std::nullopt;
         }
-        trace += "*Play x" + what.substr(1) + " " + card;
+        trace.append("*Play x").append(what.substr(1)).append(" ").append(card);
         return card;
     }
     if (what == "Default") {
@@ -60,10 +60,10 @@ std::optional<std::string> PlayStep(RuleRun& run, const std::string what) {
     }
     if (const CardList* list = run.lists.Find(what)) {
         for (int i = 0; i < list->size; ++i) {
-            const std::string& entry = list->entries[i];
+            const std::string_view entry = list->entries[i];
             if (!entry.empty() && run.trumps.Holds(run.CardCode(entry))) {
-                trace += "*PlayList:" + what + " Card " + entry;
-                return entry;
+                trace.append("*PlayList:").append(what).append(" Card ").append(entry);
+                return std::string(entry);
             }
         }
         return std::nullopt;
@@ -81,13 +81,13 @@ void Sort(RuleRun& run, const SortOrder& order) {
 
 void SortSpecificStep(RuleRun& run) {
     run.work.RuleTrace += "*SortSpecificOrder:";
-    std::vector<std::string> entries = run.ReadUpToBang();
+    std::vector<std::string_view> entries = run.ReadUpToBang();
     if (entries.size() > kSpecificOrderEntries) {
         entries.resize(kSpecificOrderEntries);
         run.dialogs.Message("ERROR: SortSpecificOrder - too many cards before ,!,");
     }
     std::vector<int> wanted;
-    for (const std::string& entry : entries) {
+    for (const std::string_view entry : entries) {
         wanted.push_back(run.CodeOf(entry));
     }
     run.Read();
@@ -95,16 +95,16 @@ void SortSpecificStep(RuleRun& run) {
     Sort(run, OrderSpecific(wanted, list ? &*list : nullptr, run.trumps));
 }
 
-// Performs one step; gives the card a play step named. The keyword is a copy, since reading
-// the arguments moves the field on.
-std::optional<std::string> PerformStep(RuleRun& run, const std::string keyword) {
+// Performs one step; gives the card a play step named. The keyword stays a view of the file's
+// text while reading the arguments moves the field on.
+std::optional<std::string> PerformStep(RuleRun& run, std::string_view keyword) {
     if (keyword == "Play") {
         run.Read();
         return PlayStep(run, run.field);
     }
     if (keyword == "Sort" || keyword == "SortByOrder") {
         run.Read();
-        run.work.RuleTrace += "*" + keyword + ":" + run.field;
+        run.work.RuleTrace.append("*").append(keyword).append(":").append(run.field);
         const auto list = ListCodes(run, run.field);
         const std::vector<int>* codes = list ? &*list : nullptr;
         Sort(run,
@@ -121,7 +121,7 @@ std::optional<std::string> PerformStep(RuleRun& run, const std::string keyword) 
 // A step lost to its chance: its keyword and arguments are read and nothing is done.
 void PassOverStep(RuleRun& run) {
     run.Read();
-    const std::string keyword = run.field;
+    const std::string_view keyword = run.field;
     if (keyword == "Play" || keyword == "Sort" || keyword == "SortByOrder") {
         run.Read();
     } else if (keyword == "SortSpecificOrder") {

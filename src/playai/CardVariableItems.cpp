@@ -10,9 +10,9 @@ namespace {
 
 // The first card of the list whose code passes the test; empty entries never match.
 template <class Test>
-const std::string* FirstEntry(RuleRun& run, const CardList& list, Test test) {
+const std::string_view* FirstEntry(RuleRun& run, const CardList& list, Test test) {
     for (int i = 0; i < list.size; ++i) {
-        const std::string& entry = list.entries[i];
+        const std::string_view& entry = list.entries[i];
         if (!entry.empty() && test(run.CardCode(entry))) {
             return &entry;
         }
@@ -31,7 +31,7 @@ bool TakeFromList(RuleRun& run, std::string& x, int index) {
     if (list == nullptr) {
         return false;
     }
-    const std::string* card =
+    const std::string_view* card =
         FirstEntry(run, *list, [&](int code) { return run.TakeFromWorkHand(code); });
     if (card != nullptr) {
         x = *card;
@@ -46,7 +46,8 @@ bool PickUnplayedFromList(RuleRun& run, std::string& x) {
     if (list == nullptr) {
         return false;
     }
-    const std::string* card = FirstEntry(run, *list, [&](int code) { return run.Unplayed(code); });
+    const std::string_view* card =
+        FirstEntry(run, *list, [&](int code) { return run.Unplayed(code); });
     if (card == nullptr) {
         return false;
     }
@@ -57,8 +58,8 @@ bool PickUnplayedFromList(RuleRun& run, std::string& x) {
 
 // x, of, c1, ..., !  and  x, ofunplayed, c1, ..., !
 bool TakeFromNames(RuleRun& run, std::string& x, bool unplayed) {
-    const std::vector<std::string> names = run.ReadUpToBang();
-    for (const std::string& name : names) {
+    const std::vector<std::string_view> names = run.ReadUpToBang();
+    for (const std::string_view name : names) {
         const int code = run.CardCode(name);
         if (unplayed ? run.Unplayed(code) : run.TakeFromWorkHand(code)) {
             if (unplayed) {
@@ -74,7 +75,7 @@ bool TakeFromNames(RuleRun& run, std::string& x, bool unplayed) {
 // x, :=, w: another variable, a card name, a game value or the first held card of a list.
 bool Assign(RuleRun& run, std::string& x) {
     run.Read();
-    const std::string w = run.field;
+    const std::string_view w = run.field;
     if (IsCardVariable(w)) {
         x = run.CardVariable(w);
         return true;
@@ -88,7 +89,7 @@ bool Assign(RuleRun& run, std::string& x) {
         return true;
     }
     if (const CardList* list = run.lists.Find(w)) {
-        const std::string* card =
+        const std::string_view* card =
             FirstEntry(run, *list, [&](int code) { return run.trumps.Holds(code); });
         if (card != nullptr) {
             x = *card;
@@ -107,7 +108,7 @@ bool AssignBeyond(RuleRun& run, std::string& x, bool above) {
     if (list == nullptr) {
         return false;
     }
-    const std::string* card = FirstEntry(run, *list, [&](int code) {
+    const std::string_view* card = FirstEntry(run, *list, [&](int code) {
         return run.trumps.Holds(code) && (above ? code > reference : code < reference);
     });
     if (card != nullptr) {
@@ -121,7 +122,7 @@ void Offset(RuleRun& run, std::string& x) {
     run.Read();
     const std::string source = run.CardVariable(run.field);
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     run.Read();
     const int n = common::RoundToInt(common::LeadingNumber(run.field));
     const int code = run.CardCode(source);
@@ -131,14 +132,14 @@ void Offset(RuleRun& run, std::string& x) {
     } else if (op == "-") {
         k = code - n;
     } else {
-        run.dialogs.Message("This operator: " + op + " is not supported by :-");
+        run.dialogs.Message("This operator: " + std::string(op) + " is not supported by :-");
         x = source;
         return;
     }
     x = k >= 1 && k < state::kRanks ? run.CardName(k) : std::string();
 }
 
-bool CompareCards(RuleRun& run, const std::string& x, const std::string& op) {
+bool CompareCards(RuleRun& run, const std::string& x, std::string_view op) {
     run.Read();
     const int mine = run.CardCode(x);
     const int other = run.CodeOf(run.field);
@@ -157,7 +158,7 @@ bool CardVariableItem(RuleRun& run) {
     const int index = VariableIndex(run.field);
     std::string& x = run.work.x[index];
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     if (op == "in") {
         return TakeFromList(run, x, index);
     }
@@ -168,7 +169,7 @@ bool CardVariableItem(RuleRun& run) {
         return TakeFromNames(run, x, op == "ofunplayed");
     }
     if (op == "or" || op == "OR") {
-        const std::vector<std::string> names = run.ReadUpToBang();
+        const std::vector<std::string_view> names = run.ReadUpToBang();
         return std::find(names.begin(), names.end(), x) != names.end();
     }
     if (op == "=" || op == "not" || op == "NOT" || op == ">" || op == "<") {

@@ -30,7 +30,7 @@ bool ProbabilityItem(RuleRun& run) {
 // Items about the working hand and the rule's own texts; std::nullopt when the field starts
 // none of them.
 std::optional<bool> HandOrTextItem(RuleRun& run) {
-    const std::string head = run.field;
+    const std::string_view head = run.field;
     if (!head.empty() && head.front() == 'X') {
         return run.TakeFromWorkHand(run.CardCode(run.CardVariable(head)));
     }
@@ -42,7 +42,7 @@ std::optional<bool> HandOrTextItem(RuleRun& run) {
     }
     if (head == "Name") {
         run.Read();
-        run.work.RuleTrace += "[" + run.field + "]\n";
+        run.work.RuleTrace.append("[").append(run.field).append("]\n");
         return true;
     }
     if (head == "Suggest") {

@@ -55,26 +55,25 @@ void UpdateSeenCounts(PlayMemory& memory, const state::RoundState& round, int se
     }
 }
 
-void ExpectationDump(const PlayView& view, common::LogSink& log) {
-    using common::NumberText;
+void ExpectationDump(const PlayView& view, common::LogSink& sink) {
     const int loose = CardsLoose(view);
     const int unknown = CardsUnknown(view);
+    common::LineWriter log(sink);
     log.Log("");
     log.Log(" %%%%%%%%%%% Special DynExp DUMP %%%%%%%");
-    log.Log("Detta ar av spelare: " + NumberText(view.seat) + " 's synvinkel");
-    log.Log("JagSer: " + NumberText(view.memory.JagSer[view.seat]) + " i min egen hand");
-    log.Log("Driftklover: " + NumberText(loose));
-    log.Log("Obekanta: " + NumberText(unknown));
+    log.Log("Detta ar av spelare: ", view.seat, " 's synvinkel");
+    log.Log("JagSer: ", view.memory.JagSer[view.seat], " i min egen hand");
+    log.Log("Driftklover: ", loose);
+    log.Log("Obekanta: ", unknown);
     if (unknown != 0) {
-        log.Log("Exp ratio/kort: " +
-                NumberText(static_cast<float>(loose) / static_cast<float>(unknown)));
+        log.Log("Exp ratio/kort: ", static_cast<float>(loose) / static_cast<float>(unknown));
     }
     for (int s = 0; s < common::kSeats; ++s) {
-        std::string line = NumberText(s) + ":  AndraSer   " + NumberText(view.memory.AndraSer[s]);
         if (s != view.seat) {
-            line += "    DynExp   " + NumberText(DynExp(view, s));
+            log.Log(s, ":  AndraSer   ", view.memory.AndraSer[s], "    DynExp   ", DynExp(view, s));
+        } else {
+            log.Log(s, ":  AndraSer   ", view.memory.AndraSer[s]);
         }
-        log.Log(line);
     }
     log.Log(" %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%");
     log.Log("");

@@ -48,15 +48,15 @@ bool Answer(RuleRun& run, bool holds) {
 
 // PositionInRound, RoleBid, RoleInRound: the value equals one of the words up to "!".
 bool WordListItem(RuleRun& run) {
-    const std::string value = run.values.Latest(run.field).value_or("");
-    const std::vector<std::string> words = run.ReadUpToBang();
+    const std::string_view value = run.values.Latest(run.field).value_or(std::string_view());
+    const std::vector<std::string_view> words = run.ReadUpToBang();
     return std::find(words.begin(), words.end(), value) != words.end();
 }
 
 // Cold / NotCold: any listed seat is (not) cold.
 bool ColdItem(RuleRun& run, bool want_cold) {
-    const std::vector<std::string> seats = run.ReadUpToBang();
-    return std::any_of(seats.begin(), seats.end(), [&](const std::string& seat) {
+    const std::vector<std::string_view> seats = run.ReadUpToBang();
+    return std::any_of(seats.begin(), seats.end(), [&](std::string_view seat) {
         return Cold(run.view, RoleOffset(seat)) == want_cold;
     });
 }
@@ -73,7 +73,7 @@ bool CompareValuesItem(RuleRun& run) {
     run.Read();
     const float a = run.ValueNumber(run.field);
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     run.Read();
     return Compare(a, op, run.ValueNumber(run.field));
 }
@@ -81,7 +81,7 @@ bool CompareValuesItem(RuleRun& run) {
 bool ValueComparisonItem(RuleRun& run) {
     const float value = run.ValueNumber(run.field);
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     run.Read();
     return Compare(value, op, static_cast<float>(common::LeadingNumber(run.field)));
 }
@@ -89,7 +89,7 @@ bool ValueComparisonItem(RuleRun& run) {
 }  // namespace
 
 std::optional<bool> GameValueItem(RuleRun& run) {
-    const std::string head = run.field;
+    const std::string_view head = run.field;
     if (head == "PositionInRound" || head == "RoleBid" || head == "RoleInRound") {
         return WordListItem(run);
     }

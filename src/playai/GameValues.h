@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "playai/PlayMemory.h"
@@ -10,7 +11,7 @@ namespace playai {
 inline constexpr int kGameValueCount = 39;
 
 struct GameValue {
-    std::string name;
+    std::string_view name;  // a fixed word of the rule language
     std::string value;
 };
 

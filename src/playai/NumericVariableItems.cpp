@@ -12,7 +12,7 @@ namespace {
 // of that name.
 bool Assign(RuleRun& run, float& d) {
     run.Read();
-    const std::string w = run.field;
+    const std::string_view w = run.field;
     if (IsNumericVariable(w)) {
         d = run.NumberVariable(w);
         return true;
@@ -56,7 +56,7 @@ void Offset(RuleRun& run, float& d) {
     run.Read();
     const float source = run.NumberVariable(run.field);
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     run.Read();
     const float v = run.NumberOf(run.field);
     if (op == "+") {
@@ -64,7 +64,7 @@ void Offset(RuleRun& run, float& d) {
     } else if (op == "-") {
         d = source - v;
     } else {
-        run.dialogs.Message("This operator: " + op + " is not supported by :-");
+        run.dialogs.Message("This operator: " + std::string(op) + " is not supported by :-");
         d = source;
     }
 }
@@ -87,7 +87,7 @@ bool Compare(float a, std::string_view op, float b) {
 bool NumericVariableItem(RuleRun& run) {
     float& d = run.NumberVariable(run.field);
     run.Read();
-    const std::string op = run.field;
+    const std::string_view op = run.field;
     if (op == "=" || op == "not" || op == "NOT" || op == ">" || op == "<") {
         run.Read();
         return Compare(d, op, run.NumberOf(run.field));

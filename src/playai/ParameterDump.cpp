@@ -33,21 +33,21 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kFunctio
     {"NotColdSixthTurnThemExpected  , ", "NotColdSixthTurnThemExpected"},
 }};
 
-std::string TruthWord(bool value) {
+std::string_view TruthWord(bool value) {
     return value ? "True" : "False";
 }
 
-void DumpFunctions(const PlayView& view, common::LogSink& log) {
+void DumpFunctions(const PlayView& view, common::LineWriter& log) {
     for (const auto& [label, name] : kFunctionLabels) {
-        log.Log(std::string(label) + TruthWord(NamedPredicate(view, name).value_or(false)));
+        log.Log(label, TruthWord(NamedPredicate(view, name).value_or(false)));
     }
     constexpr std::array<std::pair<std::string_view, int>, 3> kRoles = {
         {{"LEFT", 1}, {"PARTNER", 2}, {"RIGHT", 3}}};
     for (const auto& [role, offset] : kRoles) {
-        log.Log("Cold(" + std::string(role) + ") , " + TruthWord(Cold(view, offset)));
+        log.Log("Cold(", role, ") , ", TruthWord(Cold(view, offset)));
     }
     for (const auto& [role, offset] : kRoles) {
-        log.Log("NotCold(" + std::string(role) + ") , " + TruthWord(!Cold(view, offset)));
+        log.Log("NotCold(", role, ") , ", TruthWord(!Cold(view, offset)));
     }
 }
 
@@ -61,11 +61,12 @@ std::string CardLine(const cards::Kort& card, int trump) {
 }
 
 void SpelParameterDump(const PlayView& view, const cards::KortHand& hand,
-                       const NamedValueTable& values, common::LogSink& log) {
+                       const NamedValueTable& values, common::LogSink& sink) {
     const int trump = view.round.gbFarg;
-    log.Log(std::string(kRule));
+    common::LineWriter log(sink);
+    log.Log(kRule);
     log.Log("======= SPEL PARAMETER DUMP =======");
-    log.Log(std::string(kRule));
+    log.Log(kRule);
     log.Log("============= Calculated before play");
     log.Log("==== Kort i handen");
     for (const cards::Kort* card : hand.Cards()) {
@@ -75,12 +76,12 @@ void SpelParameterDump(const PlayView& view, const cards::KortHand& hand,
     }
     log.Log("====");
     for (int i = 0; i <= values.LastUsed(); ++i) {
-        log.Log(values.At(i).name + " , " + values.At(i).value);
+        log.Log(values.At(i).name, " , ", values.At(i).value);
     }
     log.Log("============= Functions - calculated on the fly");
     DumpFunctions(view, log);
-    log.Log(std::string(kRule));
-    log.Log(std::string(kRule));
+    log.Log(kRule);
+    log.Log(kRule);
 }
 
 }  // namespace playai

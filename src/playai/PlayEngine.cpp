@@ -17,7 +17,7 @@ namespace {
 NamedValueTable FillValues(const PlayView& view) {
     NamedValueTable table;
     for (GameValue& value : ComputeGameValues(view)) {
-        table.Add(std::move(value.name), std::move(value.value));
+        table.Add(std::string(value.name), std::move(value.value));
     }
     return table;
 }

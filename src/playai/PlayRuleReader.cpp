@@ -20,9 +20,9 @@ bool Holds(const RuleRun& run, const std::string& card) {
 
 void ReadSet(RuleRun& run, const std::string& file_name, TableWarnings& warned) {
     run.Read();
-    std::string name = run.field;
+    std::string name(run.field);
     run.Read();
-    if (!run.values.Add(std::move(name), run.field) && !warned.sets) {
+    if (!run.values.Add(std::move(name), std::string(run.field)) && !warned.sets) {
         warned.sets = true;
         run.dialogs.Message(file_name + ": more than 12 Set entries; the later ones are ignored.");
     }
@@ -119,7 +119,7 @@ std::string ReadPlayRules(RuleRun& run, const std::string& file_name) {
     std::string chosen;
     TableWarnings warned;
     while (chosen.empty() && run.Read()) {
-        const std::string keyword = run.field;
+        const std::string_view keyword = run.field;
         if (keyword == "STOP") {
             break;
         }

@@ -25,10 +25,11 @@ bool IsCardName(std::string_view field) {
     return !field.empty() && common::TrumpCardCode(field).has_value();
 }
 
-RuleRun::RuleRun(std::string text, const PlayView& view_in, TrumpSlots& trumps_in,
+RuleRun::RuleRun(std::string rule_text, const PlayView& view_in, TrumpSlots& trumps_in,
                  cards::KortHand& hand_in, NamedValueTable& values_in, common::Dialogs& dialogs_in,
                  common::Random& random_in, std::string& prob_text)
-    : fields(std::move(text)),
+    : text(std::move(rule_text)),
+      fields(text),
       view(view_in),
       trumps(trumps_in),
       hand(hand_in),
@@ -39,7 +40,7 @@ RuleRun::RuleRun(std::string text, const PlayView& view_in, TrumpSlots& trumps_i
 
 bool RuleRun::Read() {
     if (!fields.HasMore()) {
-        field.clear();
+        field = {};
         return false;
     }
     field = fields.Next();
@@ -54,8 +55,8 @@ void RuleRun::SkipTo(std::string_view terminator) {
     }
 }
 
-std::vector<std::string> RuleRun::ReadUpToBang() {
-    std::vector<std::string> items;
+std::vector<std::string_view> RuleRun::ReadUpToBang() {
+    std::vector<std::string_view> items;
     while (Read() && field != "!") {
         items.push_back(field);
     }

@@ -35,13 +35,16 @@ struct RuleRun {
     RuleRun(std::string text, const PlayView& view, TrumpSlots& trumps, cards::KortHand& hand,
             NamedValueTable& values, common::Dialogs& dialogs, common::Random& random,
             std::string& prob_text);
+    // The field stream points into `text`, which a copy would not carry along.
+    RuleRun(const RuleRun&) = delete;
+    RuleRun& operator=(const RuleRun&) = delete;
 
     // Reads the next field into `field`; false (and `field` empty) once the file is done.
     bool Read();
     // Reads fields until `terminator` has been read or the file ends.
     void SkipTo(std::string_view terminator);
     // Reads the fields up to the terminator "!"; the terminator itself is consumed.
-    std::vector<std::string> ReadUpToBang();
+    std::vector<std::string_view> ReadUpToBang();
 
     void StartRule();
 
@@ -62,8 +65,9 @@ struct RuleRun {
     bool TakeFromWorkHand(int code);
     bool Unplayed(int code) const;
 
+    std::string text;  // the rule file; the field stream reads views of it
     common::FieldReader fields;
-    std::string field;
+    std::string_view field;  // a view of the field read last, in `text`
     const PlayView& view;
     TrumpSlots& trumps;
     cards::KortHand& hand;

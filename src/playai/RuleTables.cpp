@@ -27,7 +27,7 @@ bool NamedValueTable::Add(std::string name, std::string value) {
     return true;
 }
 
-std::optional<std::string> NamedValueTable::Latest(std::string_view name) const {
+std::optional<std::string_view> NamedValueTable::Latest(std::string_view name) const {
     for (int i = count_ - 1; i >= 0; --i) {
         if (entries_[i].name == name) {
             return entries_[i].value;
@@ -36,7 +36,7 @@ std::optional<std::string> NamedValueTable::Latest(std::string_view name) const 
     return std::nullopt;
 }
 
-std::optional<std::string> NamedValueTable::First(std::string_view name) const {
+std::optional<std::string_view> NamedValueTable::First(std::string_view name) const {
     for (int i = 0; i < count_; ++i) {
         if (entries_[i].name == name) {
             return entries_[i].value;

@@ -12,9 +12,10 @@ inline constexpr int kListEntries = 15;
 inline constexpr int kNamedValues = 51;
 
 // A card list of the rule file: its name and up to 15 card names, empty where not filled.
+// They are views of the rule file's text, which outlives the reading.
 struct CardList {
-    std::string name;
-    std::array<std::string, kListEntries> entries{};
+    std::string_view name;
+    std::array<std::string_view, kListEntries> entries{};
     int size = 0;
 };
 
@@ -42,8 +43,9 @@ class NamedValueTable {
   public:
     // False when the table is full; the entry is then not kept.
     bool Add(std::string name, std::string value);
-    std::optional<std::string> Latest(std::string_view name) const;
-    std::optional<std::string> First(std::string_view name) const;
+    // Views of the entry's value, valid while the table holds it.
+    std::optional<std::string_view> Latest(std::string_view name) const;
+    std::optional<std::string_view> First(std::string_view name) const;
     // Entries 0 to LastUsed() are filled; -1 when empty.
     int LastUsed() const { return count_ - 1; }
     const NamedValue& At(int index) const { return entries_.at(index); }

@@ -22,6 +22,7 @@ void Table::BjudNext() {
 void Table::SeatBids(int seat) {
     const int biggest_bid = round_.gbHogstaBudet;
     const bidai::BidDecision decision = DecideBid(seat);
+    log_.EndBlock();
     min_farg_[seat] = decision.MinFarg;
     cards::KortHand& hand = round_.Hand[seat];
     hand.PutBud(decision.bid);
@@ -95,6 +96,7 @@ void Table::PutBud(int seat, int bid) {
         ctl_.LabelBud[seat].Caption = "Pass";
         log_.Log("HUMAN Bids: PASS");
     }
+    log_.EndBlock();
     ctl_.LabelBud[seat].Visible = true;
 }
 

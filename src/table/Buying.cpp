@@ -154,6 +154,7 @@ void Table::Kopa() {
             BuyCard(dealer);
         }
         log_.Log("<END>");
+        log_.EndBlock();
     }
     const int trumps = round_.Hand[dealer].AntalKortIFarg(round_.gbFarg);
     if (trumps > 6) {
@@ -186,6 +187,7 @@ void Table::KopFranPacke(int seat) {
         BuyCard(seat);
     }
     log_.Log("<END>");
+    log_.EndBlock();
 }
 
 void Table::BuyCard(int seat) {

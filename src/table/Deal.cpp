@@ -96,6 +96,7 @@ void Table::DealPacket() {
     round_.DealSeat = common::NextSeat(round_.DealSeat);
     if (seat == round_.attSaka) {
         ++round_.DealStep;
+        log_.EndBlock();  // a packet for every seat
     }
 }
 

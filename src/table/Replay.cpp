@@ -10,6 +10,14 @@ namespace {
 
 constexpr const char* kStars30 = "******************************";
 
+// The banner that opens a replayed round in the game log.
+void LogReplayBanner(common::LogSink& log, const std::string& title) {
+    log.Log(kStars30);
+    log.Log(title);
+    log.Log(kStars30);
+    log.EndBlock();
+}
+
 }  // namespace
 
 void Table::ImgReplayUp_MouseDown() {
@@ -79,9 +87,7 @@ void Table::ReplayJustPlayed() {
     for (const cards::Kort* card : round_.KortKilled.Cards()) {
         round_.PlayedTrump[card->Rang] = -1;
     }
-    log_.Log(kStars30);
-    log_.Log("START REPLAY");
-    log_.Log(kStars30);
+    LogReplayBanner(log_, "START REPLAY");
     round_.attSaka = round_.harPacko;
     random_.Reseed(static_cast<std::uint64_t>(random_.Uniform() * 9007199254740992.0));
     round_.myGameStatus = 7;
@@ -154,9 +160,7 @@ void Table::ReplayFromLog() {
     RebuildHandsFromLog(logged);
     SetSeenCountsFromLog(logged);
     ShowReplayLook();
-    log_.Log(kStars30);
-    log_.Log("START REPLAY FROM LOGFILE");
-    log_.Log(kStars30);
+    LogReplayBanner(log_, "START REPLAY FROM LOGFILE");
     round_.myGameStatus = 7;
     Run();
 }
@@ -238,9 +242,7 @@ void Table::ReloadFromLog() {
     deck_.TomPacke();
     deck_.SakaRestore();
     ShowReplayLook();
-    log_.Log(kStars30);
-    log_.Log("START RELOAD FROM LOGFILE");
-    log_.Log(kStars30);
+    LogReplayBanner(log_, "START RELOAD FROM LOGFILE");
     round_.myGameStatus = 1;
     Run();
 }

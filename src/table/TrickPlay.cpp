@@ -148,6 +148,7 @@ void Table::LogPlay(int seat, const cards::Kort& card) {
     for (int i = 0; i < 5; ++i) {
         log_.Log("");
     }
+    log_.EndBlock();
 }
 
 void Table::PlayNext() {
@@ -217,6 +218,7 @@ void Table::CloseTrick() {
     round_.TrickTyp.fill("");
     ++round_.Round;
     log_.Log(std::string(gamelog::kStars60));
+    log_.EndBlock();
     for (int r = 14; r >= 0; --r) {
         if (round_.PlayedTrump[r] == 0) {
             round_.HighestUnplayed = r;

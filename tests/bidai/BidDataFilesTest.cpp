@@ -23,11 +23,11 @@ TEST(BidDataFiles, EveryHoldingHasAKeyInItsSection) {
     ASSERT_EQ(reader.Next(), "KLARTX");
     std::string section;
     while (reader.HasMore()) {
-        const std::string field = reader.Next();
+        const std::string_view field = reader.Next();
         if (field.starts_with("<")) {
             section = field;
         } else if (field.starts_with("[")) {
-            sections[section].insert(field);
+            sections[section].emplace(field);
         }
     }
     int holdings = 0;

@@ -12,7 +12,7 @@ TEST(FieldReader, SplitsOnCommasAndLineEndsAndTrimsBlanks) {
     common::FieldReader in("Set, RISKY , 60\r\n\r\n  RULE,\"a, b\",END\nlast");
     std::vector<std::string> fields;
     while (in.HasMore()) {
-        fields.push_back(in.Next());
+        fields.emplace_back(in.Next());
     }
     EXPECT_EQ(fields,
               (std::vector<std::string>{"Set", "RISKY", "60", "RULE", "a, b", "END", "last"}));

@@ -40,6 +40,25 @@ TEST(GameLog, EachRoundIsWrittenAfreshWithLfLineEnds) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST(GameLog, EachBlockReachesTheFileWhenItEnds) {
+    TempFolder folder;
+    common::ScriptedDialogs dialogs;
+    GameLog log(folder.Folder(), dialogs);
+    log.Log("<BUD>");
+    log.Log("7");
+    log.EndBlock();
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n") << "a finished block is on disk at once";
+    log.Log("<PACKE>");
+    log.Log("SYD");
+    log.EndBlock();
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n<PACKE>\nSYD\n");
+    log.EndBlock();
+    log.LogClose();
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n<PACKE>\nSYD\n");
+    log.EndBlock();  // nothing open: nothing happens
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST(GameLog, AFolderThatCannotBeWrittenIsReportedOnceAndTheGameGoesOn) {
     TempFolder folder;
     common::ScriptedDialogs dialogs;

@@ -16,7 +16,7 @@ std::map<std::string, std::string> ValuesOf(PlayTable& t, int seat, TrumpSlots& 
     const auto list = ComputeGameValues(view);
     EXPECT_EQ(list.size(), static_cast<std::size_t>(kGameValueCount));
     for (const GameValue& v : list) {
-        values[v.name] = v.value;
+        values[std::string(v.name)] = v.value;
     }
     return values;
 }

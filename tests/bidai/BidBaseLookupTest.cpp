@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BidTestSupport.h"
+#include "bidai/BidBaseRecord.h"
+#include "common/FieldReader.h"
+
+namespace {
+
+using bidai::BidLookup;
+using bidai_test::RecordLine;
+
+std::string DataFolder() {
+    const char* dir = std::getenv("FIVRA_DATA_DIR");
+    return std::string(dir == nullptr ? "data" : dir) + "/";
+}
+
+// The search in the file's bytes must find what the field-by-field walk finds, number for
+// number, or fail the same way.
+void ExpectSameAsWalk(std::string_view text, std::string_view tag, std::string_view key,
+                      const std::string& what) {
+    const BidLookup fast = bidai::FindBidRecord(text, tag, key);
+    const BidLookup walk = bidai::FindBidRecordByFields(text, tag, key);
+    ASSERT_EQ(fast.status, walk.status) << what;
+    EXPECT_EQ(fast.record.ea, walk.record.ea) << what;
+    EXPECT_EQ(fast.record.p, walk.record.p) << what;
+    EXPECT_EQ(fast.record.eauh, walk.record.eauh) << what;
+    EXPECT_EQ(fast.line, walk.line) << what;
+    EXPECT_EQ(fast.problem, walk.problem) << what;
+}
+
+TEST(BidBaseLookup, EveryKeyOfTheShippedFileReadsAsTheWalkReadsIt) {
+    const auto text = common::ReadWholeFile(DataFolder() + "FivraBidBase.txt");
+    ASSERT_TRUE(text);
+    common::FieldReader reader(*text);
+    reader.Next();
+    std::string tag;
+    int keys = 0;
+    while (reader.HasMore()) {
+        const std::string_view field = reader.Next();
+        if (field.starts_with("<")) {
+            tag = field;
+        } else if (field.starts_with("[")) {
+            ++keys;
+            ExpectSameAsWalk(*text, tag, field, tag + " " + std::string(field));
+            ASSERT_EQ(bidai::FindBidRecord(*text, tag, field).status, BidLookup::Status::kFound);
+            // Every key is also searched for from each earlier tag, as a holding whose key
+            // stands only in a later section is.
+            ExpectSameAsWalk(*text, "<0>", field, "<0> " + std::string(field));
+        }
+    }
+    EXPECT_GT(keys, 1000);
+}
+
+TEST(BidBaseLookup, WholeFieldsOnlyAndThePlacesTheWalkReaches) {
+    const std::string a = RecordLine("[_A_]", 8, 1);
+    const std::string ak = RecordLine("[_A_K_]", 9, 2);
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* tag;
+        const char* key;
+        BidLookup::Status status;
+    };
+    const std::vector<Case> cases = {
+        {"a key only in a later section", "KLARTX\n<1>\n" + ak + "<2>\n" + a, "<1>", "[_A_]",
+         BidLookup::Status::kFound},
+        {"a key before its tag is not seen", "KLARTX\n" + a + "<1>\n" + ak, "<1>", "[_A_]",
+         BidLookup::Status::kNotFound},
+        {"a key that is the start of another key", "KLARTX\n<1>\n[_A_]_K," + ak.substr(8) + a,
+         "<1>", "[_A_]", BidLookup::Status::kFound},
+        {"a key that is the end of another key", "KLARTX\n<1>\nX[_A_]," + ak.substr(8) + a, "<1>",
+         "[_A_]", BidLookup::Status::kFound},
+        {"a tag that is part of a field", "KLARTX\n<1>x\n" + ak + "<1>\n" + a, "<1>", "[_A_]",
+         BidLookup::Status::kFound},
+        {"a key at the very end", "KLARTX\n<1>\n" + ak + a.substr(0, a.size() - 1), "<1>", "[_A_]",
+         BidLookup::Status::kFound},
+        {"a key as the file's last field", "KLARTX\n<1>\n" + ak + "[_A_]", "<1>", "[_A_]",
+         BidLookup::Status::kBadField},
+        {"a key cut short by the end", "KLARTX\n<1>\n" + ak + "[_A_],1,2", "<1>", "[_A_]",
+         BidLookup::Status::kBadField},
+        {"CRLF and blanks around fields",
+         "  KLARTX \r\n\r\n <1>\t\r\n" + ak +
+             " \t[_A_] \r,  1 ,2,3,4,5,6,7,8,9,10 ,x,1,2,3,4,5,6,7,"
+             "8,9,y,1,2,3,4\r\n",
+         "<1>", "[_A_]", BidLookup::Status::kFound},
+        {"a blank line between key and numbers", "KLARTX\n<1>\n[_A_],\n\n" + ak.substr(8), "<1>",
+         "[_A_]", BidLookup::Status::kFound},
+        {"a field that is no number", "KLARTX\n<1>\n\n[_A_],1,2,abc\n", "<1>", "[_A_]",
+         BidLookup::Status::kBadField},
+        {"quoted fields", "KLARTX\n<1>\n\"x,[_A_],y\"," + ak + "\"[_A_]\"" + a.substr(5), "<1>",
+         "[_A_]", BidLookup::Status::kFound},
+        {"no tag", "KLARTX\n<2>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
+        {"the marker is not a tag", "<1>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
+    };
+    for (const Case& c : cases) {
+        ExpectSameAsWalk(c.text, c.tag, c.key, c.what);
+        EXPECT_EQ(bidai::FindBidRecord(c.text, c.tag, c.key).status, c.status) << c.what;
+    }
+    const BidLookup later = bidai::FindBidRecord(cases[0].text, "<1>", "[_A_]");
+    EXPECT_FLOAT_EQ(later.record.ea[0], 1.0f) << "the values of the later section's record";
+    const BidLookup crlf = bidai::FindBidRecord(cases[8].text, "<1>", "[_A_]");
+    EXPECT_FLOAT_EQ(crlf.record.ea[0], 1.0f);
+    EXPECT_FLOAT_EQ(crlf.record.eauh[3], 4.0f);
+}
+
+}  // namespace
