@@ -8,6 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    qt6-translations-l10n desktop-file-utils appstream
 )
 
 missing=()

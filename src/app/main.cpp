@@ -1,32 +1,19 @@
 #include <QApplication>
-#include <QDir>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 
-#include "gui/GameWindow.h"
+#include "gui/DataPlaces.h"
+#include "gui/GameSession.h"
 #include "gui/IniSettingsStore.h"
-#include "gui/LaunchOptions.h"
-#include "gui/QtClock.h"
 #include "gui/QtDialogs.h"
-#include "table/Table.h"
 
 namespace {
 
 std::optional<std::string> Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-}
-
-table::TableConfig ConfigOf(const gui::LaunchOptions& options) {
-    table::TableConfig config;
-    // The program folder is the folder the game starts in: data files and the game log.
-    config.folder = QDir::currentPath().toStdString() + "/";
-    config.seed = options.seed;
-    if (options.demo) {
-        config.computer_plays_syd = true;
-        config.auto_continue_ms = gui::kDemoContinueMs;
-    }
-    return config;
 }
 
 void ScheduleScreenshot(const gui::LaunchOptions& options, gui::GameWindow& window) {
@@ -42,30 +29,35 @@ void ScheduleScreenshot(const gui::LaunchOptions& options, gui::GameWindow& wind
     });
 }
 
+// The game cannot start. Without a screen nobody could close a message box, so a headless
+// run only writes the message.
+void ReportNoProgramFolder(const std::string& problem) {
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QMessageBox::critical(nullptr, QStringLiteral("Fivrastar"),
+                              QString::fromStdString(problem));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fivrastar"));
     QApplication::setOrganizationName(QStringLiteral("Kolmbra"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.fivrastar.Fivrastar"));
 
-    const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
     gui::QtDialogs dialogs;
     gui::IniSettingsStore settings(&dialogs);
-    table::Table table(ConfigOf(options), dialogs, settings);
-    gui::GameWindow window(table, dialogs, settings, &dialogs);
-    dialogs.SetParent(&window);
-    gui::QtClock clock(table, options.speed, [&window] { window.Refresh(); });
-    clock.HoldWhileBusy(dialogs);
-    window.Scene().after_input = [&clock] { clock.Reschedule(); };
-
-    window.show();
-    for (const std::string& problem : options.problems) {
-        dialogs.Message("The setting " + problem + " cannot be used; the default applies.");
+    const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
+    std::string problem;
+    const auto session =
+        gui::GameSession::Open({options, gui::DataPlaces(), dialogs, settings, &dialogs}, problem);
+    if (!session) {
+        ReportNoProgramFolder(problem);
+        return EXIT_FAILURE;
     }
-    table.Start();
-    window.Refresh();
-    clock.Reschedule();
-    ScheduleScreenshot(options, window);
+    session->Start();
+    ScheduleScreenshot(options, session->Window());
     return QApplication::exec();
 }

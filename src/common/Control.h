@@ -23,6 +23,7 @@ struct Control {
     bool Visible = false;
     bool Enabled = true;
     std::string Tag;
+    bool operator==(const Control&) const = default;
 };
 
 }  // namespace common

@@ -5,6 +5,10 @@
 
 namespace common {
 
+// The icon of a Yes/No question: the stop icon of a warning, or the question mark of a plain
+// question such as whether to quit.
+enum class AskIcon { Stop, Question };
+
 // Modal dialogs of the table. The GUI shows real boxes; tests and tools script the answers.
 // While a dialog is open no timer tick reaches the table.
 class Dialogs {
@@ -13,8 +17,9 @@ class Dialogs {
 
     // A message box with an OK button.
     virtual void Message(const std::string& text, const std::string& title = "Fivra") = 0;
-    // A Yes/No question with a stop icon; true for Yes.
-    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title,
+                          AskIcon icon = AskIcon::Stop) = 0;
     // An input box; a cancelled box gives the empty text.
     virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
     // The game-log chooser, opened on the given folder. Empty when nothing was chosen

@@ -14,12 +14,14 @@ namespace common {
 class ScriptedDialogs : public Dialogs {
   public:
     void Message(const std::string& text, const std::string& title = "Fivra") override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title,
+                  AskIcon icon = AskIcon::Stop) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> ChooseLogFile(const std::string& folder) override;
 
-    std::vector<std::string> messages;   // texts of message boxes, in order
-    std::vector<std::string> questions;  // texts of Yes/No questions and input prompts
+    std::vector<std::string> messages;    // texts of message boxes, in order
+    std::vector<std::string> questions;   // texts of Yes/No questions and input prompts
+    std::vector<AskIcon> question_icons;  // the icon of each Yes/No question
     std::deque<bool> yes_no_answers;
     std::deque<std::string> input_answers;
     std::deque<std::optional<std::string>> file_answers;

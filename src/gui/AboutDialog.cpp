@@ -32,7 +32,7 @@ QLabel* LinkLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 AboutDialog::AboutDialog(Context context, QWidget* parent)
-    : QDialog(parent), context_(context), language_(presentation::BuildLanguage()) {
+    : QDialog(parent), context_(context), language_(presentation::ProgramLanguage()) {
     const presentation::AboutContents contents = presentation::AboutFormLoad(language_);
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(Text(contents.caption));
@@ -63,6 +63,10 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
     auto* rights = MakeChild<QLabel>(Text(contents.rights), this);
     rights->setWordWrap(true);
     layout->addWidget(rights);
+    auto* licence = MakeChild<QLabel>(GuiText(GuiTextId::Licence), this);
+    licence->setObjectName(QStringLiteral("LblLicence"));
+    licence->setWordWrap(true);
+    layout->addWidget(licence);
     auto* buttons = MakeChild<QHBoxLayout>();
     layout->addLayout(buttons);
     auto* reset = MakeChild<QPushButton>(Text(contents.reset_caption), this);

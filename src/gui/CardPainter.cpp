@@ -6,6 +6,8 @@
 #include <array>
 #include <span>
 
+#include "gui/PaintCache.h"
+
 namespace gui {
 
 namespace {
@@ -18,6 +20,8 @@ const QColor kRed(196, 24, 40);
 const QColor kBlack(22, 22, 22);
 const QColor kPaper(255, 253, 246);
 const QColor kEdge(120, 120, 110);
+const QColor kFourColourGreen(20, 128, 50);
+const QColor kFourColourBlue(24, 74, 190);
 
 struct Pip {
     double x;  // share of the pip area's width
@@ -82,6 +86,11 @@ void DrawSymbolAt(QPainter& painter, QPointF centre, double size, const QString&
     painter.restore();
 }
 
+DeckLook& DeckLookSetting() {
+    static DeckLook look;
+    return look;
+}
+
 }  // namespace
 
 CardLook CardPainter::LookOfDrawMode(int draw_mode) {
@@ -103,14 +112,55 @@ const char* CardPainter::SuitSymbol(int suit_index) {
     return suit_index >= 0 && suit_index < 4 ? kSuitSymbols[suit_index] : "";
 }
 
+void CardPainter::SetDeckLook(const DeckLook& look) {
+    DeckLookSetting() = look;
+}
+
+const DeckLook& CardPainter::CurrentDeckLook() {
+    return DeckLookSetting();
+}
+
+QColor CardPainter::SuitInk(int suit_index, const DeckLook& deck) {
+    if (deck.four_colours) {
+        switch (suit_index) {
+            case 0:
+                return kFourColourGreen;
+            case 1:
+                return kFourColourBlue;
+            default:
+                break;
+        }
+    }
+    return suit_index == 1 || suit_index == 2 ? kRed : kBlack;
+}
+
 void CardPainter::Draw(QPainter& painter, const QRectF& rect, int nr, CardLook look) {
+    Draw(painter, rect, nr, look, DeckLookSetting());
+}
+
+void CardPainter::Draw(QPainter& painter, const QRectF& rect, int nr, CardLook look,
+                       const DeckLook& deck) {
+    const bool back = look == CardLook::Back || nr < 0 || nr > 51;
+    // The key holds only what changes the picture: a back does not depend on the card.
+    const QString key = back ? QStringLiteral("card-back:%1").arg(static_cast<int>(deck.back))
+                             : QStringLiteral("card:%1:%2:%3")
+                                   .arg(nr)
+                                   .arg(static_cast<int>(look))
+                                   .arg(deck.four_colours);
+    DrawCached(painter, rect, key, [nr, look, deck](QPainter& target, const QRectF& area) {
+        DrawUncached(target, area, nr, look, deck);
+    });
+}
+
+void CardPainter::DrawUncached(QPainter& painter, const QRectF& rect, int nr, CardLook look,
+                               const DeckLook& deck) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (look == CardLook::Back || nr < 0 || nr > 51) {
-        DrawBack(painter, rect);
+        DrawCardBack(painter, rect, deck.back);
     } else {
-        DrawFace(painter, rect, nr);
+        DrawFace(painter, rect, nr, SuitInk(nr % 4, deck));
         if (look == CardLook::Highlighted) {
             const double radius = rect.width() * 0.08;
             painter.setPen(QPen(QColor(30, 110, 230), std::max(1.5, rect.width() * 0.035)));
@@ -121,43 +171,17 @@ void CardPainter::Draw(QPainter& painter, const QRectF& rect, int nr, CardLook l
     painter.restore();
 }
 
-void CardPainter::DrawBack(QPainter& painter, const QRectF& rect) {
-    const double radius = rect.width() * 0.08;
-    painter.setPen(QPen(kEdge, 1));
-    painter.setBrush(QColor(250, 250, 250));
-    painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-    const double inset = rect.width() * 0.07;
-    const QRectF inner = rect.adjusted(inset, inset, -inset, -inset);
-    QPainterPath clip;
-    clip.addRoundedRect(inner, radius * 0.6, radius * 0.6);
-    painter.setClipPath(clip);
-    painter.fillRect(inner, QColor(28, 60, 130));
-    // A diagonal lattice, the traditional look of a card back.
-    painter.setPen(QPen(QColor(120, 160, 230, 150), std::max(0.8, rect.width() * 0.015)));
-    const double step = rect.width() / 7.0;
-    for (double d = -inner.height(); d < inner.width() + inner.height(); d += step) {
-        painter.drawLine(QPointF(inner.left() + d, inner.top()),
-                         QPointF(inner.left() + d - inner.height(), inner.bottom()));
-        painter.drawLine(QPointF(inner.left() + d - inner.height(), inner.top()),
-                         QPointF(inner.left() + d, inner.bottom()));
-    }
-    painter.setClipping(false);
-    painter.setPen(QPen(QColor(210, 175, 70), std::max(1.0, rect.width() * 0.025)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(inner, radius * 0.6, radius * 0.6);
-}
-
-void CardPainter::DrawFace(QPainter& painter, const QRectF& rect, int nr) {
+void CardPainter::DrawFace(QPainter& painter, const QRectF& rect, int nr, const QColor& ink) {
     const int rank = nr / 4;
     const int suit = nr % 4;
     const double radius = rect.width() * 0.08;
     painter.setPen(QPen(kEdge, 1));
     painter.setBrush(kPaper);
     painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
-    painter.setPen(IsRed(suit) ? kRed : kBlack);
+    painter.setPen(ink);
     DrawCorners(painter, rect, rank, suit);
     if (rank >= 10) {
-        DrawCourt(painter, rect, rank, suit);
+        DrawCourt(painter, rect, rank, suit, ink);
     } else {
         DrawPips(painter, rect, rank, suit);
     }
@@ -206,11 +230,11 @@ void CardPainter::DrawPips(QPainter& painter, const QRectF& rect, int rank, int 
     }
 }
 
-void CardPainter::DrawCourt(QPainter& painter, const QRectF& rect, int rank, int suit) {
+void CardPainter::DrawCourt(QPainter& painter, const QRectF& rect, int rank, int suit,
+                            const QColor& ink) {
     const double w = rect.width();
     const QRectF frame(rect.left() + w * 0.27, rect.top() + rect.height() * 0.16, w * 0.46,
                        rect.height() * 0.68);
-    const QColor ink = IsRed(suit) ? kRed : kBlack;
     painter.setPen(QPen(ink, std::max(1.0, w * 0.02)));
     painter.setBrush(QColor(246, 232, 190));
     painter.drawRoundedRect(frame, w * 0.04, w * 0.04);

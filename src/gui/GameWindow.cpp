@@ -1,13 +1,16 @@
 #include "gui/GameWindow.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <optional>
 
 #include "gui/AboutDialog.h"
+#include "gui/PaintCache.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtOwned.h"
 #include "gui/TableLayout.h"
+#include "gui/WindowPlacement.h"
 
 namespace gui {
 
@@ -19,13 +22,19 @@ TableView::TableView(QGraphicsScene& scene, QWidget* parent) : QGraphicsView(&sc
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);  // the table's keys (F2) reach the scene
     setBackgroundBrush(QColor(10, 36, 22));
-    setMinimumSize(static_cast<int>(layout::kScene.width() / 2),
-                   static_cast<int>(layout::kScene.height() / 2));
+    // Small enough for a small screen at a large scale factor.
+    setMinimumSize(static_cast<int>(layout::kScene.width() / 3),
+                   static_cast<int>(layout::kScene.height() / 3));
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
+    const double scale_before = transform().m11();
     fitInView(layout::kScene, Qt::KeepAspectRatio);
+    // Cards cached at the old scale will not be drawn again.
+    if (transform().m11() != scale_before) {
+        ClearPaintCache();
+    }
 }
 
 GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
@@ -40,8 +49,16 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
     auto* box = MakeChild<QVBoxLayout>(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(&view_);
-    resize(StartSize());
+    RestorePlacement(*this, settings_);
     view_.setFocus();
+    auto* settings_key = MakeChild<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
+    const auto settings_wanted = [this] {
+        if (open_settings) {
+            open_settings();
+        }
+    };
+    connect(settings_key, &QShortcut::activated, this, settings_wanted);
+    scene_.open_settings = settings_wanted;
     scene_.close_window = [this] {
         table_closed_ = true;  // the exit button has closed the game log already
         close();
@@ -52,13 +69,6 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
         return !debug_image_.isNull() && debug_image_.save(QString::fromStdString(path), "BMP");
     };
     Refresh();
-}
-
-QSize GameWindow::StartSize() {
-    // Leaves room for the title bar and a task bar on a 1366 x 768 screen.
-    constexpr double kScale = 0.94;
-    return QSize(static_cast<int>(layout::kScene.width() * kScale),
-                 static_cast<int>(layout::kScene.height() * kScale));
 }
 
 void GameWindow::Refresh() {
@@ -79,6 +89,7 @@ void GameWindow::OpenAbout() {
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
+    SavePlacement(*this, settings_);
     if (!table_closed_) {
         table_closed_ = true;
         table_.Close();

@@ -3,6 +3,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "common/Dialogs.h"
 #include "common/SettingsStore.h"
@@ -36,8 +37,8 @@ class GameWindow : public QWidget {
     TableView& View() { return view_; }
     const QImage& DebugImage() const { return debug_image_; }
 
-    // The window size to start with: the table at a scale that fits a 1366 x 768 screen.
-    static QSize StartSize();
+    // Called on the settings button and Ctrl+,.
+    std::function<void()> open_settings;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -34,6 +34,44 @@ Pair TextsOf(GuiTextId id) {
         case GuiTextId::TraceHint:
             return {"F2 visar och döljer listan, hjulet bläddrar",
                     "F2 shows and hides this list, the wheel scrolls it"};
+        case GuiTextId::SettingsTitle:
+            return {"Inställningar", "Settings"};
+        case GuiTextId::SettingsHint:
+            return {"Inställningar (Ctrl+,)", "Settings (Ctrl+,)"};
+        case GuiTextId::Speed:
+            return {"Spelets fart", "Game speed"};
+        case GuiTextId::SpeedSlow:
+            return {"Långsam", "Slow"};
+        case GuiTextId::SpeedNormal:
+            return {"Normal", "Normal"};
+        case GuiTextId::SpeedFast:
+            return {"Snabb", "Fast"};
+        case GuiTextId::SpeedVeryFast:
+            return {"Mycket snabb", "Very fast"};
+        case GuiTextId::SpeedSetByEnvironment:
+            return {"FIVRA_SPEED bestämmer farten just nu.",
+                    "FIVRA_SPEED sets the speed of this run."};
+        case GuiTextId::Language:
+            return {"Språk", "Language"};
+        case GuiTextId::LanguageAtNextStart:
+            return {"Språket byts när spelet startar nästa gång.",
+                    "The language changes when the game starts next time."};
+        case GuiTextId::FourColourDeck:
+            return {"Fyrfärgad kortlek (klöver gröna, ruter blå)",
+                    "Four-colour deck (clubs green, diamonds blue)"};
+        case GuiTextId::CardBackCaption:
+            return {"Kortens baksida", "Card back"};
+        case GuiTextId::BackLattice:
+            return {"Blått galler", "Blue lattice"};
+        case GuiTextId::BackDiamonds:
+            return {"Röda rutor", "Red diamonds"};
+        case GuiTextId::BackRings:
+            return {"Gröna ringar", "Green rings"};
+        case GuiTextId::HintsAtStart:
+            return {"Tips påslagna när spelet startar", "Hints switched on when the game starts"};
+        case GuiTextId::Licence:
+            return {"Fri programvara under MIT-licensen (se filen LICENSE).",
+                    "Free software under the MIT licence (see the file LICENSE)."};
     }
     return {"", ""};
 }
@@ -42,7 +80,7 @@ Pair TextsOf(GuiTextId id) {
 
 QString GuiText(GuiTextId id) {
     const Pair pair = TextsOf(id);
-    return QString::fromUtf8(presentation::BuildLanguage() == presentation::Language::Svenska
+    return QString::fromUtf8(presentation::ProgramLanguage() == presentation::Language::Svenska
                                  ? pair.svenska
                                  : pair.english);
 }

@@ -16,9 +16,26 @@ enum class GuiTextId {
     AllFilesFilter,
     Close,
     TraceHint,
+    SettingsTitle,
+    SettingsHint,
+    Speed,
+    SpeedSlow,
+    SpeedNormal,
+    SpeedFast,
+    SpeedVeryFast,
+    SpeedSetByEnvironment,
+    Language,
+    LanguageAtNextStart,
+    FourColourDeck,
+    CardBackCaption,
+    BackLattice,
+    BackDiamonds,
+    BackRings,
+    HintsAtStart,
+    Licence,
 };
 
-// The caption in the language the program was built with.
+// The caption in the language the program shows.
 QString GuiText(GuiTextId id);
 
 }  // namespace gui

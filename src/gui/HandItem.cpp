@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "gui/CardPainter.h"
-
 namespace gui {
 
 HandItem::HandItem(const QString& name, QPointF top_left, const cards::KortHand& hand)
@@ -20,38 +18,46 @@ cards::HandSize HandItem::ControlSize() const {
     return cards::ControlSize(hand_.CardsToShow, hand_.LayoutStyle, CardSizeOfHand());
 }
 
-void HandItem::Sync() {
-    const cards::HandSize size = ControlSize();
-    SetRect(QRectF(top_left_, QSizeF(size.width, size.height)));
-    update();
-}
-
-QRectF HandItem::CardsRect() const {
+std::vector<HandItem::ShownCard> HandItem::ShownCards() const {
     const cards::CardSize card = CardSizeOfHand();
     const auto& cards = hand_.Cards();
     const int shown = std::min(static_cast<int>(cards.size()), std::max(0, hand_.CardsToShow));
-    QRectF used;
-    for (int i = 0; i < shown; ++i) {
-        const cards::CardPlace place = cards::CardPosition(
-            i, cards[static_cast<std::size_t>(i)]->Kop, hand_.HandKod, hand_.LayoutStyle, card);
-        used |= QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height));
-    }
-    return used;
-}
-
-void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
-    const cards::CardSize card = CardSizeOfHand();
-    const auto& cards = hand_.Cards();
-    const int shown = std::min(static_cast<int>(cards.size()), std::max(0, hand_.CardsToShow));
+    std::vector<ShownCard> result;
+    result.reserve(static_cast<std::size_t>(shown));
     for (int i = 0; i < shown; ++i) {
         const cards::Kort& kort = *cards[static_cast<std::size_t>(i)];
         const cards::CardPlace place =
             cards::CardPosition(i, kort.Kop, hand_.HandKod, hand_.LayoutStyle, card);
         const int mode = IsKilledPile() ? 0 : cards::DrawMode(kort, hand_.VisaHanden);
-        CardPainter::Draw(
-            *painter,
-            QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height)), kort.Nr,
-            CardPainter::LookOfDrawMode(mode));
+        result.push_back(
+            {QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height)),
+             kort.Nr, CardPainter::LookOfDrawMode(mode)});
+    }
+    return result;
+}
+
+void HandItem::Sync() {
+    const cards::HandSize size = ControlSize();
+    SetRect(QRectF(top_left_, QSizeF(size.width, size.height)));
+    std::vector<ShownCard> now = ShownCards();
+    if (now != shown_) {
+        shown_ = std::move(now);
+        update();
+    }
+}
+
+QRectF HandItem::CardsRect() const {
+    QRectF used;
+    for (const ShownCard& card : ShownCards()) {
+        used |= card.rect;
+    }
+    return used;
+}
+
+void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    // Drawn from the hand itself, so a paint between two syncs is never stale.
+    for (const ShownCard& card : ShownCards()) {
+        CardPainter::Draw(*painter, card.rect, card.nr, card.look);
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <vector>
+
 #include "cards/HandGeometry.h"
 #include "cards/KortHand.h"
+#include "gui/CardPainter.h"
 #include "gui/ControlItem.h"
 
 namespace gui {
@@ -13,7 +16,7 @@ class HandItem : public ControlItem {
   public:
     HandItem(const QString& name, QPointF top_left, const cards::KortHand& hand);
 
-    // Follows the hand's layout and redraws; call after every event.
+    // Follows the hand's layout; redraws only when what the hand shows has changed.
     void Sync();
     cards::HandSize ControlSize() const;
     int CardCount() const { return hand_.AntalKort(); }
@@ -23,11 +26,21 @@ class HandItem : public ControlItem {
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   private:
+    // One card as it is drawn: where, which and how.
+    struct ShownCard {
+        QRectF rect;
+        int nr = -1;
+        CardLook look = CardLook::Face;
+        bool operator==(const ShownCard&) const = default;
+    };
+
     bool IsKilledPile() const { return hand_.HandKod == "KILLED"; }
     cards::CardSize CardSizeOfHand() const;
+    std::vector<ShownCard> ShownCards() const;
 
     const cards::KortHand& hand_;
     QPointF top_left_;
+    std::vector<ShownCard> shown_;  // what the last Sync found on show
 };
 
 }  // namespace gui

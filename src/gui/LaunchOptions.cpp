@@ -44,6 +44,7 @@ LaunchOptions ReadLaunchOptions(
     if (const auto speed = lookup("FIVRA_SPEED")) {
         if (const auto value = PositiveNumber(*speed)) {
             options.speed = *value;
+            options.speed_from_environment = true;
         } else {
             problem("FIVRA_SPEED", *speed);
         }

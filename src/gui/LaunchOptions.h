@@ -16,7 +16,8 @@ namespace gui {
 struct LaunchOptions {
     std::optional<std::uint64_t> seed;
     double speed = 1.0;
-    QString screenshot;  // empty: none
+    bool speed_from_environment = false;  // FIVRA_SPEED overrides the player's speed setting
+    QString screenshot;                   // empty: none
     int screenshot_after_ms = 2000;
     bool demo = false;
     std::vector<std::string> problems;  // variables that were set but could not be used

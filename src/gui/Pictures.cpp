@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "gui/PaintCache.h"
+
 namespace gui {
 
 namespace {
@@ -28,9 +30,13 @@ bool PictureExists(const QString& name) {
 }
 
 void DrawPicture(QPainter& painter, const QString& name, const QRectF& rect) {
-    if (QSvgRenderer* renderer = Renderer(name)) {
-        renderer->render(&painter, rect);
+    QSvgRenderer* renderer = Renderer(name);
+    if (renderer == nullptr) {
+        return;
     }
+    DrawCached(
+        painter, rect, QStringLiteral("picture:") + name,
+        [renderer](QPainter& target, const QRectF& area) { renderer->render(&target, area); });
 }
 
 QString SuitPicture(int colour_index) {

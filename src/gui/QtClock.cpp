@@ -15,8 +15,12 @@ constexpr int kMaxTicksPerTurn = 200;
 
 }  // namespace
 
-QtClock::QtClock(table::Table& table, double speed, std::function<void()> after_tick)
-    : table_(table), speed_(speed > 0 ? speed : 1.0), after_tick_(std::move(after_tick)) {
+QtClock::QtClock(table::Table& table, double speed, std::function<void()> after_tick,
+                 std::function<long long()> real_ms)
+    : table_(table),
+      speed_(speed > 0 ? speed : 1.0),
+      after_tick_(std::move(after_tick)),
+      real_ms_(std::move(real_ms)) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { OnTimeout(); });
@@ -36,13 +40,30 @@ bool QtClock::Holding() const {
     return dialogs_ != nullptr && dialogs_->Busy();
 }
 
+long long QtClock::RealMs() const {
+    return real_ms_ ? real_ms_() : real_.elapsed();
+}
+
 void QtClock::Rebase() {
-    base_real_ms_ = real_.elapsed();
+    base_real_ms_ = RealMs();
     base_table_ms_ = table_.Now();
 }
 
+void QtClock::SetSpeed(double speed) {
+    if (speed > 0 && speed != speed_) {
+        base_table_ms_ = TableTimeNow();
+        base_real_ms_ = RealMs();
+        speed_ = speed;
+        Reschedule();
+    }
+}
+
+int QtClock::PlannedWaitMs() const {
+    return timer_.isActive() ? timer_.interval() : -1;
+}
+
 long long QtClock::TableTimeNow() const {
-    const double elapsed = static_cast<double>(real_.elapsed() - base_real_ms_);
+    const double elapsed = static_cast<double>(RealMs() - base_real_ms_);
     return base_table_ms_ + static_cast<long long>(std::floor(elapsed * speed_));
 }
 

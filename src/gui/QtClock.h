@@ -15,17 +15,26 @@ class QtDialogs;
 // the clock holds, and table time goes on from where it stood when the dialog closes.
 class QtClock {
   public:
-    QtClock(table::Table& table, double speed, std::function<void()> after_tick);
+    // `real_ms` gives real time in milliseconds; by default a monotonic clock (tests give
+    // their own).
+    QtClock(table::Table& table, double speed, std::function<void()> after_tick,
+            std::function<long long()> real_ms = {});
 
     // The source of the hold; its closing resumes the clock.
     void HoldWhileBusy(QtDialogs& dialogs);
     // Re-reads the table's next due tick; call after every input that may have changed a
     // timer.
     void Reschedule();
+    // Table time runs `speed` times faster than real time from now on.
+    void SetSpeed(double speed);
+    // The real milliseconds the clock now waits for the table's next due tick; -1 when it
+    // waits for nothing.
+    int PlannedWaitMs() const;
     // Table time that corresponds to real time now.
     long long TableTimeNow() const;
 
     bool Holding() const;
+    double Speed() const { return speed_; }
 
   private:
     void OnTimeout();
@@ -36,8 +45,11 @@ class QtClock {
     std::function<void()> after_tick_;
     QtDialogs* dialogs_ = nullptr;
     QTimer timer_;
+    long long RealMs() const;
+
     QElapsedTimer real_;
-    qint64 base_real_ms_ = 0;
+    std::function<long long()> real_ms_;
+    long long base_real_ms_ = 0;
     long long base_table_ms_ = 0;
     bool stepping_ = false;
 };

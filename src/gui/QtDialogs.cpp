@@ -36,10 +36,11 @@ void QtDialogs::Message(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
+bool QtDialogs::AskYesNo(const std::string& text, const std::string& title, common::AskIcon icon) {
     const ModalScope scope(*this);
-    QMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(
+        icon == common::AskIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
+        FromUtf8(title), FromUtf8(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

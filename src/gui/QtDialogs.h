@@ -31,7 +31,8 @@ class QtDialogs : public common::Dialogs {
     std::function<void()> on_all_closed;
 
     void Message(const std::string& text, const std::string& title = "Fivra") override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const std::string& text, const std::string& title,
+                  common::AskIcon icon = common::AskIcon::Stop) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> ChooseLogFile(const std::string& folder) override;
 

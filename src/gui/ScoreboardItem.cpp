@@ -25,7 +25,15 @@ ScoreboardItem::ScoreboardItem(const QString& name, QPointF top_left,
                                                   presentation::kScoreboardRows * kRowHeight + 4))),
       scoreboard_(scoreboard),
       team_vi_(QString::fromStdString(texts.team_vi)),
-      team_de_(QString::fromStdString(texts.team_de)) {}
+      team_de_(QString::fromStdString(texts.team_de)),
+      shown_(scoreboard.Rows()) {}
+
+void ScoreboardItem::Sync() {
+    if (scoreboard_.Rows() != shown_) {
+        shown_ = scoreboard_.Rows();
+        update();
+    }
+}
 
 void ScoreboardItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);

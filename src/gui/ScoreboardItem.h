@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <array>
 
 #include "gui/ControlItem.h"
 #include "presentation/Localisation.h"
@@ -21,6 +22,9 @@ class ScoreboardItem : public ControlItem {
                    const presentation::ViDeScoreboard& scoreboard,
                    const presentation::Texts& texts);
 
+    // Redraws only when a row has changed since the last look.
+    void Sync();
+
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     const QString& TeamViCaption() const { return team_vi_; }
@@ -33,6 +37,7 @@ class ScoreboardItem : public ControlItem {
     const presentation::ViDeScoreboard& scoreboard_;
     QString team_vi_;  // the column captions, in the table's language
     QString team_de_;
+    std::array<presentation::ScoreboardRow, presentation::kScoreboardRows> shown_;
 };
 
 }  // namespace gui

@@ -72,6 +72,7 @@ TableScene::TableScene(table::Table& table) : table_(table) {
     BuildColourControls();
     BuildSidePanel();
     BuildButtons();
+    BuildSettingsButton();
     Sync();
 }
 
@@ -330,6 +331,20 @@ void TableScene::BuildButtons() {
     }
 }
 
+// The settings are the front end's own: the button is always there and the table never sees
+// its press.
+void TableScene::BuildSettingsButton() {
+    auto* settings = AddIconButton("ImgSettings", "ImgSettings", 1, 3, "btn_settings");
+    settings->setToolTip(GuiText(GuiTextId::SettingsHint));
+    settings->on_press = [settings](QPointF) { settings->SetLook(ButtonItem::Look::Down); };
+    settings->on_release = [this, settings] {
+        settings->SetLook(ButtonItem::Look::Up);
+        if (open_settings) {
+            open_settings();
+        }
+    };
+}
+
 void TableScene::Sync() {
     for (HandItem* hand : hands_) {
         hand->Sync();
@@ -357,8 +372,8 @@ void TableScene::Sync() {
     SyncBidPanel();
     SyncColourControls();
     trace_->setVisible(ctl.LBTraceBox.Visible);
-    trace_->update();
-    scoreboard_->update();
+    trace_->Sync();
+    scoreboard_->Sync();
 }
 
 void TableScene::PlaceBids() {

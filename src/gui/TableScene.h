@@ -14,6 +14,8 @@ class ButtonItem;
 class ControlItem;
 class HandItem;
 class LabelItem;
+class ScoreboardItem;
+class TraceItem;
 
 // The table as a scene of fixed logical size: one named item per control of the table. It
 // draws the table's state after every event (Sync) and turns presses on its items into the
@@ -32,6 +34,8 @@ class TableScene : public QGraphicsScene {
     std::function<void()> after_input;
     // Called when the exit button decides the window is to close.
     std::function<void()> close_window;
+    // Called when the player presses the settings button.
+    std::function<void()> open_settings;
 
   protected:
     // F2 opens and closes the trace list.
@@ -49,6 +53,7 @@ class TableScene : public QGraphicsScene {
     void BuildColourControls();
     void BuildSidePanel();
     void BuildButtons();
+    void BuildSettingsButton();
     ButtonItem* AddIconButton(const char* name, const char* down_name, int row, int column,
                               const char* picture);
 
@@ -87,8 +92,8 @@ class TableScene : public QGraphicsScene {
     std::array<ButtonItem*, 4> colour_buttons_{};
     std::array<ControlItem*, 4> chosen_marks_{};
     ControlItem* bid_background_ = nullptr;
-    ControlItem* trace_ = nullptr;
-    ControlItem* scoreboard_ = nullptr;
+    TraceItem* trace_ = nullptr;
+    ScoreboardItem* scoreboard_ = nullptr;
 };
 
 }  // namespace gui

@@ -46,7 +46,29 @@ void TraceItem::wheelEvent(QGraphicsSceneWheelEvent* event) {
     const int step = event->delta() > 0 ? 3 : -3;
     back_ = std::clamp(back_ + step, 0, most);
     event->accept();
-    update();
+    Sync();
+}
+
+TraceItem::Shown TraceItem::LinesOnShow() const {
+    const int last = LastShownLine();
+    const int first = std::max(0, last + 1 - LinesThatFit());
+    Shown shown;
+    for (int i = first; i <= last; ++i) {
+        shown.lines.push_back(lines_[static_cast<std::size_t>(i)]);
+    }
+    shown.ends_at_newest = last == static_cast<int>(lines_.size()) - 1;
+    return shown;
+}
+
+void TraceItem::Sync() {
+    if (!isVisible()) {
+        return;  // a hidden list is looked at again when it is shown
+    }
+    Shown now = LinesOnShow();
+    if (now != shown_) {
+        shown_ = std::move(now);
+        update();
+    }
 }
 
 void TraceItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
@@ -58,18 +80,18 @@ void TraceItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
     painter->setFont(font);
     const QFontMetricsF metrics(font);
     const double width = Rect().width() - 2 * kPadding - 4;
-    const int last = LastShownLine();
-    const int first = std::max(0, last + 1 - LinesThatFit());
+    const Shown shown = LinesOnShow();
+    const std::size_t count = shown.lines.size();
     double y = Rect().top() + kPadding;
-    for (int i = first; i <= last; ++i, y += kLine) {
-        QString line = QString::fromStdString(lines_[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < count; ++i, y += kLine) {
+        QString line = QString::fromStdString(shown.lines[i]);
         // One list entry is one row: tabs and line ends inside it become blanks.
         line.replace(QLatin1Char('\t'), QLatin1String("  "));
         line.replace(QLatin1Char('\r'), QLatin1Char(' '));
         line.replace(QLatin1Char('\n'), QLatin1Char(' '));
         // The newest line is the brightest; older ones step back.
-        painter->setPen(i == static_cast<int>(lines_.size()) - 1 ? QColor(255, 236, 170)
-                                                                 : QColor(220, 222, 206));
+        const bool newest = shown.ends_at_newest && i + 1 == count;
+        painter->setPen(newest ? QColor(255, 236, 170) : QColor(220, 222, 206));
         painter->drawText(QRectF(Rect().left() + kPadding + 2, y, width, kLine),
                           Qt::AlignLeft | Qt::AlignVCenter,
                           metrics.elidedText(line, Qt::ElideRight, width));

@@ -25,6 +25,23 @@ Language BuildLanguage() {
 #endif
 }
 
+namespace {
+
+Language& ProgramLanguageSetting() {
+    static Language language = BuildLanguage();
+    return language;
+}
+
+}  // namespace
+
+Language ProgramLanguage() {
+    return ProgramLanguageSetting();
+}
+
+void SetProgramLanguage(Language language) {
+    ProgramLanguageSetting() = language;
+}
+
 std::string AboutTitle(Language language) {
     return language == Language::Svenska ? "Om Fivrastar" : "About Fivrastar";
 }

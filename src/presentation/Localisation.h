@@ -11,6 +11,11 @@ enum class Language { Svenska, English };
 // The language chosen when the program was built (Swedish unless built for English).
 Language BuildLanguage();
 
+// The language the program shows: the build's language unless the player chose the other one.
+// Set once at start-up, before the table is made; every text routine reads it.
+Language ProgramLanguage();
+void SetProgramLanguage(Language language);
+
 inline constexpr std::string_view kProductLabel = "Fivrastar 2.5";
 inline constexpr std::string_view kWebAddress = "https://fivrastar.example.com";
 inline constexpr std::string_view kSupportAddress = "support@fivrastar.example.com";

@@ -28,11 +28,13 @@ struct BidStrip {
     int marks = 0;      // bid - 5: one for a 6, nine for a 14
 
     int Width() const { return marks * kMarkWidth; }
+    bool operator==(const BidStrip&) const = default;
 };
 
 struct SeatPicture {
     bool visible = false;
     int seat = 0;
+    bool operator==(const SeatPicture&) const = default;
 };
 
 // One row as the view draws it.
@@ -41,6 +43,7 @@ struct ScoreboardRow {
     common::Control de_label;
     SeatPicture bidder;
     BidStrip strip;
+    bool operator==(const ScoreboardRow&) const = default;
 };
 
 // The running scoreboard of a game: one row per round, the oldest dropped after eleven.

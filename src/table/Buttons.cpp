@@ -60,7 +60,8 @@ void Table::ImgExitUp_MouseDown() {
 bool Table::ImgExitUp_MouseUp() {
     ctl_.ImgExitUp.Visible = true;
     ctl_.ImgExitDn.Visible = false;
-    if (round_.GamePlaying && !dialogs_.AskYesNo(texts_.quit_question, "Fivra")) {
+    if (round_.GamePlaying &&
+        !dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Question)) {
         return false;
     }
     Close();

@@ -46,6 +46,9 @@ TEST_F(GuiFixture, AnExitAnsweredYesClosesTheWindowAndAnsweredNoKeepsIt) {
     ClickItem("ImgExitUp");
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(dialogs_.questions.size(), 2u);
+    EXPECT_EQ(dialogs_.question_icons,
+              (std::vector<common::AskIcon>{common::AskIcon::Question, common::AskIcon::Question}))
+        << "quitting is a plain question, not a warning";
 }
 
 // A game whose first auction does not pass out, so that SYD, the dealer, gets the bid panel.

@@ -19,6 +19,16 @@
 
 namespace gui::testing {
 
+// Saves a picture as a PNG into the folder named by FIVRA_GUI_SHOTS, when it is set: a way to
+// look at the screens the tests reach.
+inline void SaveShot(const char* name, const QPixmap& picture) {
+    const char* folder = std::getenv("FIVRA_GUI_SHOTS");
+    if (folder != nullptr && *folder != '\0') {
+        picture.save(QDir(QString::fromLocal8Bit(folder))
+                         .filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+    }
+}
+
 // A table with scripted dialogs in a folder of its own (a copy of the data files), shown in
 // a real window on the offscreen platform. The tests drive the table's clock directly.
 class GuiFixture : public ::testing::Test {
@@ -91,19 +101,12 @@ class GuiFixture : public ::testing::Test {
         FAIL() << "SYD is to play but holds no trump card";
     }
 
-    // Saves the window as a PNG into the folder named by FIVRA_GUI_SHOTS, when it is set: a
-    // way to look at the screens the tests reach.
+    // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();
         ShootPixmap(name, window_->grab());
     }
-    static void ShootPixmap(const char* name, const QPixmap& picture) {
-        const char* folder = std::getenv("FIVRA_GUI_SHOTS");
-        if (folder != nullptr && *folder != '\0') {
-            picture.save(QDir(QString::fromLocal8Bit(folder))
-                             .filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
-        }
-    }
+    static void ShootPixmap(const char* name, const QPixmap& picture) { SaveShot(name, picture); }
 
     QTemporaryDir folder_;
     common::ScriptedDialogs dialogs_;

@@ -1,0 +1,106 @@
+#include "gui/GameSession.h"
+
+#include <optional>
+
+#include "gui/PaintCache.h"
+#include "gui/QtDialogs.h"
+#include "gui/QtTranslations.h"
+#include "gui/SettingsDialog.h"
+
+namespace gui {
+
+namespace {
+
+table::TableConfig ConfigOf(const LaunchOptions& options, const std::filesystem::path& folder) {
+    table::TableConfig config;
+    config.folder = folder.string();
+    if (config.folder.empty() || config.folder.back() != '/') {
+        config.folder += '/';
+    }
+    config.seed = options.seed;
+    if (options.demo) {
+        config.computer_plays_syd = true;
+        config.auto_continue_ms = kDemoContinueMs;
+    }
+    return config;
+}
+
+}  // namespace
+
+std::unique_ptr<GameSession> GameSession::Open(const Setup& setup, std::string& problem) {
+    LoadedPreferences loaded = LoadPreferences(setup.settings);
+    presentation::SetProgramLanguage(loaded.preferences.language);
+    InstallQtTranslations(loaded.preferences.language);
+    const folders::FolderChoice folder = folders::FindProgramFolder(setup.places);
+    if (folder.kind == folders::FolderChoice::Kind::None) {
+        problem = folder.problem;
+        return nullptr;
+    }
+    return std::unique_ptr<GameSession>(new GameSession(setup, folder, std::move(loaded)));
+}
+
+GameSession::GameSession(const Setup& setup, const folders::FolderChoice& folder,
+                         LoadedPreferences loaded)
+    : options_(setup.options),
+      dialogs_(setup.dialogs),
+      settings_(setup.settings),
+      modal_(setup.modal),
+      folder_(folder.folder),
+      preferences_(loaded.preferences),
+      problems_(std::move(loaded.problems)) {
+    for (const std::string& problem : options_.problems) {
+        problems_.push_back("The setting " + problem + " cannot be used; the default applies.");
+    }
+    CardPainter::SetDeckLook(preferences_.deck);
+    table_ = std::make_unique<table::Table>(ConfigOf(options_, folder_), dialogs_, settings_);
+    window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, modal_);
+    window_->open_settings = [this] { OpenSettings(); };
+    clock_ = std::make_unique<QtClock>(*table_, ClockSpeed(), [this] { window_->Refresh(); });
+    if (modal_ != nullptr) {
+        modal_->SetParent(window_.get());
+        clock_->HoldWhileBusy(*modal_);
+    }
+    window_->Scene().after_input = [this] { clock_->Reschedule(); };
+}
+
+double GameSession::ClockSpeed() const {
+    return options_.speed_from_environment ? options_.speed : 1.0 / TimerFactor(preferences_.speed);
+}
+
+void GameSession::Start() {
+    window_->show();
+    for (const std::string& problem : problems_) {
+        dialogs_.Message(problem, "Fivrastar");
+    }
+    table_->Start();
+    if (preferences_.hints_at_start) {
+        table_->ImgSuggestUp_MouseDown();
+    }
+    window_->Refresh();
+    clock_->Reschedule();
+}
+
+void GameSession::OpenSettings() {
+    std::optional<QtDialogs::ModalScope> hold;
+    if (modal_ != nullptr) {
+        hold.emplace(*modal_);
+    }
+    SettingsDialog dialog(preferences_, options_.speed_from_environment, window_.get());
+    if (dialog.exec() == QDialog::Accepted) {
+        ApplyPreferences(dialog.Chosen());
+    }
+}
+
+void GameSession::ApplyPreferences(const Preferences& chosen) {
+    SavePreferences(settings_, chosen);
+    const bool deck_changed = !(chosen.deck == preferences_.deck);
+    preferences_ = chosen;
+    if (deck_changed) {
+        CardPainter::SetDeckLook(chosen.deck);
+        ClearPaintCache();
+        window_->Scene().update();
+    }
+    clock_->SetSpeed(ClockSpeed());
+}
+
+}  // namespace gui

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "folders/ProgramFolder.h"
+#include "gamelog/TempFolder.h"
+
+namespace folders {
+namespace {
+
+namespace fs = std::filesystem;
+using gamelog_test::FileText;
+using gamelog_test::TempFolder;
+using gamelog_test::WriteText;
+
+// A machine as the game finds it: a current folder, an installation's data folder holding a
+// copy of the shipped data files, and the player's (not yet made) data folder.
+class ProgramFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const char* data = std::getenv("FIVRA_DATA_DIR");
+        ASSERT_NE(data, nullptr) << "FIVRA_DATA_DIR names the data folder";
+        shipped_ = data;
+        places_.current = root_.Folder() + "started-here";
+        places_.installed = {root_.Folder() + "nowhere", root_.Folder() + "share/fivrastar"};
+        places_.user = root_.Folder() + "home/Kolmbra/Fivrastar";
+        fs::create_directories(places_.current);
+        fs::create_directories(places_.installed[1]);
+        for (const fs::directory_entry& entry : fs::directory_iterator(shipped_)) {
+            fs::copy_file(entry.path(), places_.installed[1] / entry.path().filename());
+        }
+    }
+
+    TempFolder root_;
+    fs::path shipped_;
+    FolderPlaces places_;
+};
+
+TEST_F(ProgramFolderTest, ACurrentFolderWithTheRuleFilesIsTheProgramFolder) {
+    for (const char* name : {"FivraBidBase.txt", "FivraBidRulesAI.txt", "FivraPlayRulesAI.TXT"}) {
+        fs::copy_file(shipped_ / name, places_.current / name);
+    }
+    const FolderChoice choice = FindProgramFolder(places_);
+    EXPECT_EQ(choice.kind, FolderChoice::Kind::Current);
+    EXPECT_EQ(choice.folder, places_.current);
+    EXPECT_FALSE(fs::exists(places_.user)) << "a rule author's run leaves the data folder alone";
+
+    fs::remove(places_.current / "FivraBidRulesAI.txt");
+    EXPECT_EQ(FindProgramFolder(places_).kind, FolderChoice::Kind::User)
+        << "a folder with only some of the rule files is not a program folder";
+}
+
+TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayersEdits) {
+    const FolderChoice first = FindProgramFolder(places_);
+    ASSERT_EQ(first.kind, FolderChoice::Kind::User) << first.problem;
+    EXPECT_EQ(first.folder, places_.user);
+    for (const fs::directory_entry& entry : fs::directory_iterator(shipped_)) {
+        const fs::path copy = places_.user / entry.path().filename();
+        ASSERT_TRUE(fs::exists(copy)) << copy;
+        EXPECT_EQ(FileText(copy.string()), FileText(entry.path().string())) << copy;
+    }
+    EXPECT_EQ(first.copied.size(),
+              static_cast<std::size_t>(
+                  std::distance(fs::directory_iterator(shipped_), fs::directory_iterator())));
+
+    // The player edits a rule file and deletes the hint file between two starts.
+    const fs::path rules = places_.user / "FivraBidRulesAI.txt";
+    WriteText(rules.string(), "the player's own rules\n");
+    fs::remove(places_.user / "Suggestion.txt");
+    const FolderChoice second = FindProgramFolder(places_);
+    ASSERT_EQ(second.kind, FolderChoice::Kind::User);
+    EXPECT_EQ(FileText(rules.string()), "the player's own rules\n") << "the edit is kept";
+    EXPECT_EQ(second.copied, std::vector<std::string>{"Suggestion.txt"})
+        << "only what is missing comes back from the installation";
+}
+
+TEST_F(ProgramFolderTest, ThePlayersCopyServesWhenTheInstallationIsGone) {
+    ASSERT_EQ(FindProgramFolder(places_).kind, FolderChoice::Kind::User);
+    fs::remove_all(places_.installed[1]);
+    const FolderChoice choice = FindProgramFolder(places_);
+    EXPECT_EQ(choice.kind, FolderChoice::Kind::User);
+    EXPECT_TRUE(choice.copied.empty());
+}
+
+TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
+    fs::remove_all(places_.installed[1]);
+    const FolderChoice choice = FindProgramFolder(places_);
+    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
+    EXPECT_TRUE(choice.folder.empty());
+    for (const fs::path& place :
+         {places_.current, places_.installed[0], places_.installed[1], places_.user}) {
+        EXPECT_NE(choice.problem.find(place.string()), std::string::npos)
+            << "the message names " << place << ":\n"
+            << choice.problem;
+    }
+    EXPECT_NE(choice.problem.find("FivraPlayRulesAI.TXT"), std::string::npos);
+    EXPECT_FALSE(fs::exists(places_.user)) << "nothing is made when nothing can be played";
+}
+
+TEST_F(ProgramFolderTest, AnUnwritableDataFolderIsReportedNotIgnored) {
+    // A file where the data folder should be: the folder cannot be made.
+    fs::create_directories(places_.user.parent_path());
+    WriteText(places_.user.string(), "not a folder");
+    const FolderChoice choice = FindProgramFolder(places_);
+    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
+    EXPECT_NE(choice.problem.find(places_.user.string()), std::string::npos) << choice.problem;
+}
+
+}  // namespace
+}  // namespace folders

@@ -1,0 +1,60 @@
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "gui/GuiFixture.h"
+
+namespace gui::testing {
+namespace {
+
+// Counts the paint events of the table's view.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Seed 3 makes SYD the dealer forced to 6, who then chooses trump: the table waits for the
+// player with nothing moving.
+class WaitingTable : public GuiFixture {
+  protected:
+    std::uint64_t Seed() const override { return 3; }
+
+    void ReachTrumpChoice() {
+        for (int i = 0; i < 20000 && !table_->Ctl().ImgFargUp[0].Visible; ++i) {
+            ASSERT_TRUE(Tick());
+        }
+        ASSERT_TRUE(table_->Ctl().ImgFargUp[0].Visible) << "SYD chooses trump";
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
+    ReachTrumpChoice();
+    PaintCounter counter;
+    window_->View().viewport()->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    for (int i = 0; i < 60; ++i) {
+        ASSERT_TRUE(Tick());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, 0) << "60 ticks that changed nothing on the table repainted it";
+    EXPECT_TRUE(table_->Ctl().ImgFargUp[0].Visible) << "still waiting for SYD";
+
+    // The counter sees a real change: F2 opens the trace list.
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window_->Scene(), &f2);
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0) << "opening the trace list repaints";
+}
+
+}  // namespace
+}  // namespace gui::testing

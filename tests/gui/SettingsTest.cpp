@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+#include "common/ScriptedDialogs.h"
+#include "gui/ButtonItem.h"
+#include "gui/CardPainter.h"
+#include "gui/GameSession.h"
+#include "gui/GuiFixture.h"
+#include "gui/IniSettingsStore.h"
+#include "gui/Preferences.h"
+#include "gui/QtClock.h"
+#include "gui/QtDialogs.h"
+#include "gui/QtTranslations.h"
+#include "gui/SettingsDialog.h"
+
+namespace gui {
+namespace {
+
+QImage CardPicture(int nr, CardLook look, const DeckLook& deck) {
+    QImage image(71, 96, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look, deck);
+    return image;
+}
+
+Preferences EverySettingChanged() {
+    Preferences changed;
+    changed.speed = GameSpeed::VeryFast;
+    changed.language = presentation::BuildLanguage() == presentation::Language::Svenska
+                           ? presentation::Language::English
+                           : presentation::Language::Svenska;
+    changed.deck.four_colours = true;
+    changed.deck.back = CardBack::Rings;
+    changed.hints_at_start = true;
+    return changed;
+}
+
+TEST(Preferences, EachSettingRoundTripsThroughTheSettingsFileBesideTheStatistics) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    common::ScriptedDialogs dialogs;
+    IniSettingsStore settings(folder.path(), &dialogs);
+    settings.RegWriteSetting("user", "Statistic", "TotalVi", "4");
+    EXPECT_EQ(LoadPreferences(settings).preferences, Preferences())
+        << "nothing stored gives the defaults";
+
+    // One setting at a time, so that a setting written into another's key shows.
+    const Preferences all = EverySettingChanged();
+    std::vector<Preferences> singles(5);
+    singles[0].speed = all.speed;
+    singles[1].language = all.language;
+    singles[2].deck.four_colours = true;
+    singles[3].deck.back = all.deck.back;
+    singles[4].hints_at_start = true;
+    singles.push_back(all);
+    for (int back = 0; back < kCardBacks; ++back) {
+        singles.emplace_back().deck.back = static_cast<CardBack>(back);
+    }
+    for (int speed = 0; speed < kGameSpeeds; ++speed) {
+        singles.emplace_back().speed = static_cast<GameSpeed>(speed);
+    }
+    for (const Preferences& chosen : singles) {
+        SavePreferences(settings, chosen);
+        const LoadedPreferences loaded = LoadPreferences(settings);
+        EXPECT_EQ(loaded.preferences, chosen);
+        EXPECT_TRUE(loaded.problems.empty());
+    }
+    EXPECT_EQ(settings.RegReadSetting("user", "Statistic", "TotalVi", "0"), "4");
+    EXPECT_TRUE(QFile::exists(settings.FilePath("user")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(Preferences, AStoredValueThatIsNoChoiceKeepsTheDefaultAndIsNamed) {
+    common::MemorySettingsStore settings;
+    settings.RegWriteSetting("user", "Preferences", "Speed", "ludicrous");
+    settings.RegWriteSetting("user", "Preferences", "CardBack", "7");
+    settings.RegWriteSetting("user", "Preferences", "HintsAtStart", "1");
+    const LoadedPreferences loaded = LoadPreferences(settings);
+    EXPECT_EQ(loaded.preferences.speed, GameSpeed::Normal);
+    EXPECT_EQ(loaded.preferences.deck.back, CardBack::Lattice);
+    EXPECT_TRUE(loaded.preferences.hints_at_start) << "the usable value is still taken";
+    ASSERT_EQ(loaded.problems.size(), 2u);
+    EXPECT_NE(loaded.problems[0].find("ludicrous"), std::string::npos) << loaded.problems[0];
+}
+
+TEST(CardPainter, TheFourColourDeckAndTheCardBackChangeWhatIsDrawn) {
+    const DeckLook plain;
+    DeckLook four;
+    four.four_colours = true;
+    for (int nr = 0; nr < 52; ++nr) {
+        const int suit = nr % 4;
+        const bool recoloured = suit == 0 || suit == 1;  // klöver green, ruter blue
+        EXPECT_EQ(CardPicture(nr, CardLook::Face, plain) != CardPicture(nr, CardLook::Face, four),
+                  recoloured)
+            << "card " << nr;
+    }
+    EXPECT_EQ(CardPicture(8, CardLook::Back, plain), CardPicture(8, CardLook::Back, four))
+        << "the four colours leave the back alone";
+    for (int a = 0; a < kCardBacks; ++a) {
+        DeckLook first;
+        first.back = static_cast<CardBack>(a);
+        for (int b = a + 1; b < kCardBacks; ++b) {
+            DeckLook second;
+            second.back = static_cast<CardBack>(b);
+            EXPECT_NE(CardPicture(-1, CardLook::Back, first),
+                      CardPicture(-1, CardLook::Back, second))
+                << "backs " << a << " and " << b;
+        }
+    }
+    // The table's own deck follows the chosen look, cached pictures included.
+    const QImage before = CardPicture(4, CardLook::Face, CardPainter::CurrentDeckLook());
+    CardPainter::SetDeckLook(four);
+    QImage now(71, 96, QImage::Format_ARGB32);
+    now.fill(Qt::transparent);
+    QPainter painter(&now);
+    CardPainter::Draw(painter, QRectF(0, 0, 71, 96), 4, CardLook::Face);
+    painter.end();
+    CardPainter::SetDeckLook(plain);
+    EXPECT_NE(now, before);
+}
+
+TEST(QtClock, TheSpeedIsAFactorOnEveryTimerOfTheTable) {
+    for (int s = 0; s < kGameSpeeds; ++s) {
+        const double factor = TimerFactor(static_cast<GameSpeed>(s));
+        common::ScriptedDialogs dialogs;
+        common::MemorySettingsStore settings;
+        table::TableConfig config;
+        config.folder = "/nonexistent-fivra-folder/";
+        config.seed = 1;
+        table::Table table(config, dialogs, settings);
+        long long real = 0;
+        QtClock clock(table, 1.0 / factor, nullptr, [&real] { return real; });
+        // Real time follows the table from tick to tick, as a perfectly punctual machine would.
+        std::set<long long> waits;
+        for (int tick = 0; tick < 40; ++tick) {
+            clock.Reschedule();
+            const long long table_wait = *table.NextDue() - table.Now();
+            EXPECT_EQ(clock.PlannedWaitMs(), static_cast<int>(std::ceil(table_wait * factor)))
+                << "speed " << s << ", tick " << tick;
+            waits.insert(table_wait);
+            real += static_cast<long long>(std::llround(table_wait * factor));
+            table.StepClock(*table.NextDue());
+        }
+        EXPECT_GE(waits.size(), 3u) << "the ticks of several timers were planned";
+    }
+    EXPECT_EQ(TimerFactor(GameSpeed::Normal), 1.0) << "normal is the table's own timing";
+    EXPECT_GT(TimerFactor(GameSpeed::Slow), 1.0);
+    EXPECT_LT(TimerFactor(GameSpeed::VeryFast), TimerFactor(GameSpeed::Fast));
+}
+
+// A whole start of the game, as main does it, in a folder that holds the data files.
+class SessionStart : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        const QDir source(QString::fromLocal8Bit(std::getenv("FIVRA_DATA_DIR")));
+        for (const QString& name : source.entryList(QDir::Files)) {
+            QFile::copy(source.filePath(name), QDir(folder_.path()).filePath(name));
+        }
+    }
+    void TearDown() override {
+        presentation::SetProgramLanguage(presentation::BuildLanguage());
+        CardPainter::SetDeckLook(DeckLook());
+    }
+
+    std::unique_ptr<GameSession> Open(LaunchOptions options = {}) {
+        folders::FolderPlaces places;
+        places.current = folder_.path().toStdString();
+        std::string problem;
+        auto session = GameSession::Open({options, places, dialogs_, settings_, nullptr}, problem);
+        EXPECT_TRUE(session) << problem;
+        return session;
+    }
+
+    QTemporaryDir folder_;
+    common::ScriptedDialogs dialogs_;
+    common::MemorySettingsStore settings_;
+};
+
+TEST_F(SessionStart, TheOtherLanguageChosenShowsItsCaptionsAtTheNextStart) {
+    const Preferences chosen = EverySettingChanged();
+    SavePreferences(settings_, chosen);
+    const auto session = Open();
+    ASSERT_TRUE(session);
+    session->Start();
+    const bool english = chosen.language == presentation::Language::English;
+    const auto* cont = static_cast<LabelItem*>(session->Window().Scene().Item("LblClickVidare"));
+    session->Table().MutableCtl().LblClickVidare.Visible = true;
+    session->Window().Refresh();
+    EXPECT_EQ(cont->Text(), english ? QStringLiteral("Click to proceed...")
+                                    : QStringLiteral("Klick för att gå vidare..."));
+    const auto* play_log = static_cast<ButtonItem*>(session->Window().Scene().Item("BtnPlaylog"));
+    EXPECT_EQ(play_log->Caption(),
+              english ? QStringLiteral("Play log") : QStringLiteral("Spela logg"));
+    EXPECT_EQ(CardPainter::CurrentDeckLook(), chosen.deck);
+    EXPECT_TRUE(session->Table().State().bSuggest) << "hints start switched on";
+    EXPECT_DOUBLE_EQ(session->Clock().Speed(), 1.0 / TimerFactor(GameSpeed::VeryFast));
+}
+
+TEST_F(SessionStart, FivraSpeedOverridesTheSpeedSettingAndSettingsApplyAtOnce) {
+    Preferences slow;
+    slow.speed = GameSpeed::Slow;
+    SavePreferences(settings_, slow);
+    LaunchOptions options;
+    options.speed = 20;
+    options.speed_from_environment = true;
+    const auto session = Open(options);
+    ASSERT_TRUE(session);
+    EXPECT_DOUBLE_EQ(session->Clock().Speed(), 20.0);
+
+    const auto plain = Open();
+    ASSERT_TRUE(plain);
+    EXPECT_DOUBLE_EQ(plain->Clock().Speed(), 1.0 / 1.5);
+    Preferences chosen = plain->CurrentPreferences();
+    chosen.speed = GameSpeed::Fast;
+    chosen.deck.back = CardBack::Diamonds;
+    plain->ApplyPreferences(chosen);
+    EXPECT_DOUBLE_EQ(plain->Clock().Speed(), 1.0 / TimerFactor(GameSpeed::Fast));
+    EXPECT_EQ(CardPainter::CurrentDeckLook().back, CardBack::Diamonds);
+    EXPECT_EQ(LoadPreferences(settings_).preferences, chosen) << "kept for the next start";
+}
+
+TEST(SettingsDialog, ShowsTheSettingsAndGivesBackWhatThePlayerSet) {
+    const Preferences shown = EverySettingChanged();
+    SettingsDialog dialog(shown, true, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    testing::SaveShot("settings", dialog.grab());
+    EXPECT_EQ(dialog.Chosen(), shown);
+    dialog.findChild<QComboBox*>(QStringLiteral("Speed"))->setCurrentIndex(0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("FourColourDeck"))->setChecked(false);
+    Preferences expected = shown;
+    expected.speed = GameSpeed::Slow;
+    expected.deck.four_colours = false;
+    EXPECT_EQ(dialog.Chosen(), expected);
+}
+
+// Qt's own buttons in Swedish, and the quit question with a question mark rather than a stop
+// sign, in the box the player really sees.
+TEST(QtDialogs, TheQuitQuestionHasAQuestionIconAndSwedishButtons) {
+    ASSERT_TRUE(InstallQtTranslations(presentation::Language::Svenska))
+        << "Qt's Swedish translations are installed (qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Avbryt"));
+    QtDialogs dialogs;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString yes;
+    QString no;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        poll.stop();
+        icon = box->icon();
+        yes = box->button(QMessageBox::Yes)->text();
+        no = box->button(QMessageBox::No)->text();
+        testing::SaveShot("quit_question", box->grab());
+        box->button(QMessageBox::No)->click();
+    });
+    poll.start(10);
+    EXPECT_FALSE(dialogs.AskYesNo("Vill Du faktiskt sluta?", "Fivra", common::AskIcon::Question));
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    EXPECT_EQ(no.remove(QLatin1Char('&')), QStringLiteral("Nej"));
+}
+
+}  // namespace
+}  // namespace gui

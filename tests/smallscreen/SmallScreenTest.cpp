@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+
+#include "cards/HandGeometry.h"
+#include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
+#include "gui/GameWindow.h"
+#include "gui/TableLayout.h"
+#include "gui/WindowPlacement.h"
+#include "table/Table.h"
+
+namespace gui {
+namespace {
+
+constexpr QSize kScreen(1366, 768);
+
+class SmallScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        table::TableConfig config;
+        config.folder = "/nonexistent-fivra-folder/";
+        config.seed = 1;
+        table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
+    }
+
+    std::unique_ptr<GameWindow> OpenWindow() {
+        auto window = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return window;
+    }
+
+    // The window and SYD's full hand of nine cards lie on the screen.
+    static void ExpectWholeTableOnScreen(GameWindow& window) {
+        const QRect screen = window.screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(window.frameGeometry()))
+            << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height()
+            << " on a free area of " << screen.width() << "x" << screen.height();
+        const cards::HandSize hand = cards::ControlSize(9, 0);
+        const QRectF syd(layout::kHand[0], QSizeF(hand.width, hand.height));
+        const QRect shown = window.View().mapFromScene(syd).boundingRect();
+        EXPECT_TRUE(window.View().viewport()->rect().contains(shown)) << "SYD's hand is cut off";
+    }
+
+    common::ScriptedDialogs dialogs_;
+    common::MemorySettingsStore settings_;
+    std::unique_ptr<table::Table> table_;
+};
+
+TEST_F(SmallScreen, TheWindowOpensFittingTheScreenAtScaleFactorTwo) {
+    ASSERT_DOUBLE_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), kScreen / 2);
+    const auto window = OpenWindow();
+    ExpectWholeTableOnScreen(*window);
+}
+
+TEST_F(SmallScreen, APlaceKeptFromALargerScreenIsShrunkToThisOne) {
+    QWidget large;
+    large.setGeometry(40, 40, 1700, 1150);
+    settings_.RegWriteSetting("user", "Window", "Geometry",
+                              large.saveGeometry().toBase64().toStdString());
+    const auto window = OpenWindow();
+    ExpectWholeTableOnScreen(*window);
+}
+
+TEST_F(SmallScreen, TheWindowComesBackWhereItWasLeft) {
+    {
+        const auto first = OpenWindow();
+        first->resize(560, 380);
+        first->move(30, 0);
+        QTest::qWait(20);
+        first->close();
+    }
+    const auto second = OpenWindow();
+    EXPECT_EQ(second->size(), QSize(560, 380));
+    ExpectWholeTableOnScreen(*second);
+}
+
+}  // namespace
+}  // namespace gui
+
+// A 1366 x 768 screen at scale factor 2 (683 x 384 logical pixels), set before Qt starts.
+int main(int argc, char* argv[]) {
+    QTemporaryDir folder;
+    const QString config = folder.filePath(QStringLiteral("screens.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
+        "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(gui::kScreen.width())
+                   .arg(gui::kScreen.height())
+                   .toUtf8());
+    file.close();
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
+    setenv("QT_SCALE_FACTOR", "2", 1);
+    const QString runtime = QDir::temp().filePath(QStringLiteral("fivra-test-gui-runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
