@@ -63,10 +63,6 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
     auto* rights = MakeChild<QLabel>(Text(contents.rights), this);
     rights->setWordWrap(true);
     layout->addWidget(rights);
-    auto* licence = MakeChild<QLabel>(GuiText(GuiTextId::Licence), this);
-    licence->setObjectName(QStringLiteral("LblLicence"));
-    licence->setWordWrap(true);
-    layout->addWidget(licence);
     auto* buttons = MakeChild<QHBoxLayout>();
     layout->addLayout(buttons);
     auto* reset = MakeChild<QPushButton>(Text(contents.reset_caption), this);

@@ -69,9 +69,6 @@ Pair TextsOf(GuiTextId id) {
             return {"Gröna ringar", "Green rings"};
         case GuiTextId::HintsAtStart:
             return {"Tips påslagna när spelet startar", "Hints switched on when the game starts"};
-        case GuiTextId::Licence:
-            return {"Fri programvara under MIT-licensen (se filen LICENSE).",
-                    "Free software under the MIT licence (see the file LICENSE)."};
     }
     return {"", ""};
 }

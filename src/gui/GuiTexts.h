@@ -32,7 +32,6 @@ enum class GuiTextId {
     BackDiamonds,
     BackRings,
     HintsAtStart,
-    Licence,
 };
 
 // The caption in the language the program shows.

@@ -8,10 +8,10 @@ class QWidget;
 
 namespace gui {
 
-// The largest window that shows the whole table, keeping its aspect ratio, within the free
-// area of a screen (in the screen's logical pixels, which a scale factor makes smaller): at
-// most the table's own size, with room left for the window's frame and title.
-QSize FittingSize(const QSize& available);
+// The size of a window's inside that shows the whole table, keeping its aspect ratio, within
+// the room a screen leaves for it (in the screen's logical pixels, which a scale factor makes
+// smaller): at most the table's own size.
+QSize FittingSize(const QSize& room);
 
 // Places the window before it is shown: where it was when the game last closed (size,
 // position and whether it was maximised), shrunk to the screen if that has become smaller;

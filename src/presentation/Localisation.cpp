@@ -57,8 +57,10 @@ std::string AboutInformation(Language language) {
 }
 
 std::string AboutRights(Language language) {
-    return language == Language::Svenska ? "Fivrastar 2.5 - Alla rättigheter förbehållna."
-                                         : "Fivrastar 2.5 - All rights reserved.";
+    // The game is free software; the notice names its licence.
+    return language == Language::Svenska
+               ? "Fivrastar 2.5 - Fri programvara under MIT-licensen (se filen LICENSE)."
+               : "Fivrastar 2.5 - Free software under the MIT licence (see the file LICENSE).";
 }
 
 std::string ResetStatisticsCaption(Language language) {

@@ -24,6 +24,7 @@ TEST(Localisation, EachLanguageTakesItsOwnColumn) {
     EXPECT_EQ(sv.about_rights, AboutRights(Language::Svenska));
     EXPECT_EQ(sv.team_vi, "Vi");
     EXPECT_EQ(sv.team_de, "De");
+    EXPECT_NE(sv.about_rights.find("MIT"), std::string::npos) << "the About box names the licence";
 
     const Texts en = LoadTexts(Language::English);
     EXPECT_EQ(en.quit_question, "Do you really want to quit?");

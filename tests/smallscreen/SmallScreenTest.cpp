@@ -42,6 +42,7 @@ class SmallScreen : public ::testing::Test {
         const QRect screen = window.screen()->availableGeometry();
         EXPECT_TRUE(screen.contains(window.frameGeometry()))
             << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height()
+            << " at " << window.frameGeometry().x() << "," << window.frameGeometry().y()
             << " on a free area of " << screen.width() << "x" << screen.height();
         const cards::HandSize hand = cards::ControlSize(9, 0);
         const QRectF syd(layout::kHand[0], QSizeF(hand.width, hand.height));
@@ -73,13 +74,13 @@ TEST_F(SmallScreen, APlaceKeptFromALargerScreenIsShrunkToThisOne) {
 TEST_F(SmallScreen, TheWindowComesBackWhereItWasLeft) {
     {
         const auto first = OpenWindow();
-        first->resize(560, 380);
-        first->move(30, 0);
+        first->resize(520, 300);
+        first->move(30, 20);
         QTest::qWait(20);
         first->close();
     }
     const auto second = OpenWindow();
-    EXPECT_EQ(second->size(), QSize(560, 380));
+    EXPECT_EQ(second->size(), QSize(520, 300));
     ExpectWholeTableOnScreen(*second);
 }
 
