@@ -61,6 +61,13 @@ void ButtonItem::SetCaption(const QString& caption) {
     }
 }
 
+void ButtonItem::SetPicture(const QString& picture) {
+    if (picture != picture_) {
+        picture_ = picture;
+        update();
+    }
+}
+
 void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);

@@ -18,6 +18,7 @@ class ButtonItem : public ControlItem {
     void SetLook(Look look);
     Look CurrentLook() const { return look_; }
     void SetCaption(const QString& caption);
+    void SetPicture(const QString& picture);
     const QString& Caption() const { return caption_; }
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

@@ -99,6 +99,13 @@ void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidge
 PictureItem::PictureItem(const QString& name, const QRectF& rect, QString picture)
     : ControlItem(name, rect), picture_(std::move(picture)) {}
 
+void PictureItem::SetPicture(const QString& picture) {
+    if (picture != picture_) {
+        picture_ = picture;
+        update();
+    }
+}
+
 void PictureItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
     DrawPicture(*painter, picture_, Rect());

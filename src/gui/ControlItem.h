@@ -71,6 +71,7 @@ class LabelItem : public ControlItem {
 class PictureItem : public ControlItem {
   public:
     PictureItem(const QString& name, const QRectF& rect, QString picture);
+    void SetPicture(const QString& picture);
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   private:

@@ -36,10 +36,10 @@ std::unique_ptr<GameSession> GameSession::Open(const Setup& setup, std::string& 
         problem = folder.problem;
         return nullptr;
     }
-    return std::unique_ptr<GameSession>(new GameSession(setup, folder, std::move(loaded)));
+    return std::make_unique<GameSession>(OpenKey(), setup, folder, std::move(loaded));
 }
 
-GameSession::GameSession(const Setup& setup, const folders::FolderChoice& folder,
+GameSession::GameSession(OpenKey, const Setup& setup, const folders::FolderChoice& folder,
                          LoadedPreferences loaded)
     : options_(setup.options),
       dialogs_(setup.dialogs),
@@ -98,7 +98,8 @@ void GameSession::ApplyPreferences(const Preferences& chosen) {
     if (deck_changed) {
         CardPainter::SetDeckLook(chosen.deck);
         ClearPaintCache();
-        window_->Scene().update();
+        window_->Scene().update();  // the hands hold the same cards, drawn anew
+        window_->Refresh();
     }
     clock_->SetSpeed(ClockSpeed());
 }

@@ -47,7 +47,16 @@ class GameSession {
     void ApplyPreferences(const Preferences& chosen);
 
   private:
-    GameSession(const Setup& setup, const folders::FolderChoice& folder, LoadedPreferences loaded);
+    // Only Open makes a session.
+    struct OpenKey {
+        explicit OpenKey() = default;
+    };
+
+  public:
+    GameSession(OpenKey, const Setup& setup, const folders::FolderChoice& folder,
+                LoadedPreferences loaded);
+
+  private:
     double ClockSpeed() const;
 
     LaunchOptions options_;

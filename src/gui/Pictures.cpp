@@ -39,11 +39,16 @@ void DrawPicture(QPainter& painter, const QString& name, const QRectF& rect) {
         [renderer](QPainter& target, const QRectF& area) { renderer->render(&target, area); });
 }
 
-QString SuitPicture(int colour_index) {
+QString SuitPicture(int colour_index, bool four_colours) {
     static constexpr std::array<const char*, 4> kNames = {"suit_klover", "suit_ruter",
                                                           "suit_hjarter", "suit_spader"};
-    return colour_index >= 0 && colour_index < 4 ? QString::fromLatin1(kNames[colour_index])
-                                                 : QString();
+    static constexpr std::array<const char*, 4> kFourColourNames = {
+        "suit_klover_green", "suit_ruter_blue", "suit_hjarter", "suit_spader"};
+    if (colour_index < 0 || colour_index >= 4) {
+        return QString();
+    }
+    return QString::fromLatin1(four_colours ? kFourColourNames[colour_index]
+                                            : kNames[colour_index]);
 }
 
 QString SeatPicture(int seat) {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "gui/ButtonItem.h"
+#include "gui/CardPainter.h"
 #include "gui/GuiTexts.h"
 #include "gui/HandItem.h"
 #include "gui/Pictures.h"
@@ -420,7 +421,11 @@ void TableScene::SyncBidPanel() {
 
 void TableScene::SyncColourControls() {
     const table::Controls& ctl = table_.Ctl();
+    // The suit pictures wear the deck's inks, so that a green klöver card has a green button.
+    const bool four_colours = CardPainter::CurrentDeckLook().four_colours;
     for (int c = 0; c < 4; ++c) {
+        colour_buttons_[c]->SetPicture(SuitPicture(c, four_colours));
+        chosen_marks_[c]->SetPicture(SuitPicture(c, four_colours));
         colour_buttons_[c]->setVisible(ctl.ImgFargUp[c].Visible);
         colour_buttons_[c]->SetLook(ctl.ImgFargDn[c].Visible ? ButtonItem::Look::Down
                                                              : ButtonItem::Look::Up);

@@ -14,6 +14,7 @@ class ButtonItem;
 class ControlItem;
 class HandItem;
 class LabelItem;
+class PictureItem;
 class ScoreboardItem;
 class TraceItem;
 
@@ -90,7 +91,7 @@ class TableScene : public QGraphicsScene {
     std::array<ControlItem*, 4> pakko_{};
     std::array<ButtonItem*, 10> bid_buttons_{};
     std::array<ButtonItem*, 4> colour_buttons_{};
-    std::array<ControlItem*, 4> chosen_marks_{};
+    std::array<PictureItem*, 4> chosen_marks_{};
     ControlItem* bid_background_ = nullptr;
     TraceItem* trace_ = nullptr;
     ScoreboardItem* scoreboard_ = nullptr;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -12,6 +11,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/GameWindow.h"
+#include "gui/GuiTestRun.h"
 #include "gui/TableLayout.h"
 #include "gui/WindowPlacement.h"
 #include "table/Table.h"
@@ -103,11 +103,5 @@ int main(int argc, char* argv[]) {
     file.close();
     setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
     setenv("QT_SCALE_FACTOR", "2", 1);
-    const QString runtime = QDir::temp().filePath(QStringLiteral("fivra-test-gui-runtime"));
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return gui::testing::RunGuiTests(argc, argv);
 }
