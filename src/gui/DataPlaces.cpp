@@ -20,10 +20,10 @@ folders::FolderPlaces DataPlaces() {
     // An installation under any prefix finds its own data first.
     places.installed.push_back(
         PathOf(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/fivrastar")));
-    for (const QString& folder :
-         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("fivrastar"),
-                                   QStandardPaths::LocateDirectory)) {
-        const std::filesystem::path path = PathOf(folder);
+    // Every system data folder counts, made or not, so that a message can name them all.
+    for (const QString& data :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const std::filesystem::path path = PathOf(data + QStringLiteral("/fivrastar"));
         if (path != places.installed.front()) {
             places.installed.push_back(path);
         }
