@@ -18,6 +18,7 @@ table::TableConfig ConfigOf(const LaunchOptions& options, const std::filesystem:
         config.folder += '/';
     }
     config.seed = options.seed;
+    config.language = presentation::ProgramLanguage();  // the player's choice, read at start
     if (options.demo) {
         config.computer_plays_syd = true;
         config.auto_continue_ms = kDemoContinueMs;

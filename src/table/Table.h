@@ -42,8 +42,8 @@ struct TableConfig {
     // folder ends with '/' and holds the bid base, bid rules and play rules of its team; the
     // game log and every other file stay in `folder`.
     std::optional<std::array<std::string, 2>> team_folders{};
-    // The language of the texts, the seats' names and the hints: the build's, unless a test or
-    // tool asks for the other one.
+    // The language of the texts, the seats' names and the hints: the build's, unless the
+    // player's settings, a test or a tool ask for the other one.
     presentation::Language language = presentation::BuildLanguage();
 };
 
