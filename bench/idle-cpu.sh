@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CPU the game uses while it waits for the player: starts the game twice with the same seed,
 # once for SHORT and once for LONG seconds (it saves a screenshot and quits), and divides the
-# difference in CPU seconds by the difference in seconds. Seed 3 deals SYD a forced 6 as
-# dealer, so the table then waits for SYD to choose trump.
+# difference in CPU seconds by the difference in seconds. Seed 3 makes SYD the dealer; the
+# table then waits for SYD's decision (the bid panel with the current rule files).
 #   bench/idle-cpu.sh [BINARY] [offscreen|xvfb] [SHORT] [LONG]
 set -euo pipefail
 binary=$(realpath "${1:-build/bin/fivrastar}")

@@ -21,8 +21,8 @@ namespace {
 
 constexpr QSize kWindow(1366, 768);
 
-// Seed 3 after the auction: SYD holds nine cards and chooses trump; every seat's hand, the
-// seat labels, the colour buttons and the side panel are on show.
+// Seed 3 when SYD, the dealer, is to decide (bid, or choose trump): every seat's hand, the
+// seat labels, the bid panel or the colour buttons and the side panel are on show.
 struct WaitingTable {
     common::ScriptedDialogs dialogs;
     common::MemorySettingsStore settings;
@@ -32,7 +32,9 @@ struct WaitingTable {
     explicit WaitingTable(const std::string& folder)
         : table(Config(folder), dialogs, settings), scene(table) {
         table.Start();
-        for (int i = 0; i < 20000 && !table.Ctl().ImgFargUp[0].Visible; ++i) {
+        const table::Controls& ctl = table.Ctl();
+        for (int i = 0; i < 20000 && !ctl.PBButtonsBackground.Visible && !ctl.ImgFargUp[0].Visible;
+             ++i) {
             table.StepClock(*table.NextDue());
         }
         table.MutableCtl().LBTraceBox.Visible = true;  // the trace list too

@@ -21,23 +21,27 @@ class PaintCounter : public QObject {
     }
 };
 
-// Seed 3 makes SYD the dealer forced to 6, who then chooses trump: the table waits for the
-// player with nothing moving.
+// Seed 3 makes SYD the dealer, who is to bid (or, forced to 6, to choose trump): the table
+// waits for the player with nothing moving.
 class WaitingTable : public GuiFixture {
   protected:
     std::uint64_t Seed() const override { return 3; }
 
-    void ReachTrumpChoice() {
-        for (int i = 0; i < 20000 && !table_->Ctl().ImgFargUp[0].Visible; ++i) {
+    bool WaitsForSyd() const {
+        return table_->Ctl().PBButtonsBackground.Visible || table_->Ctl().ImgFargUp[0].Visible;
+    }
+
+    void ReachSydsDecision() {
+        for (int i = 0; i < 20000 && !WaitsForSyd(); ++i) {
             ASSERT_TRUE(Tick());
         }
-        ASSERT_TRUE(table_->Ctl().ImgFargUp[0].Visible) << "SYD chooses trump";
+        ASSERT_TRUE(WaitsForSyd()) << "SYD bids or chooses trump";
         QCoreApplication::processEvents();
     }
 };
 
 TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
-    ReachTrumpChoice();
+    ReachSydsDecision();
     PaintCounter counter;
     window_->View().viewport()->installEventFilter(&counter);
     QCoreApplication::processEvents();
@@ -47,7 +51,7 @@ TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(counter.paints, 0) << "60 ticks that changed nothing on the table repainted it";
-    EXPECT_TRUE(table_->Ctl().ImgFargUp[0].Visible) << "still waiting for SYD";
+    EXPECT_TRUE(WaitsForSyd()) << "still waiting for SYD";
 
     // The counter sees a real change: F2 opens the trace list.
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
