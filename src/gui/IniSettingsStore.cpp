@@ -1,12 +1,12 @@
 #include "gui/IniSettingsStore.h"
 
+#include "gui/IniText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -18,78 +18,19 @@ QString SettingKey(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + "/" + QString::fromStdString(key);
 }
 
-// The text of a stored value: numbers (also those another tool stored as typed values) as
-// decimal text, a comma-separated value as it was written.
-QString ValueText(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::Short:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-        case QMetaType::SChar:
-        case QMetaType::Char:
-            return QString::number(value.toLongLong());
-        case QMetaType::UInt:
-        case QMetaType::UShort:
-        case QMetaType::ULong:
-        case QMetaType::ULongLong:
-        case QMetaType::UChar:
-            return QString::number(value.toULongLong());
-        case QMetaType::QStringList:
-            return value.toStringList().join(',');
-        default:
-            return value.toString();
-    }
-}
-
-// Parses INI bytes through QSettings on a private copy: QSettings keeps parsed files in a
-// process-wide cache keyed by path, which can miss a quick rewrite of the same size, so the
-// real file is never opened through it.
-bool ParseIni(const QByteArray& bytes, QMap<QString, QVariant>& values) {
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
+// Writes a whole file through a save file and reads it back.
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString& problem) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        problem = file.errorString();
         return false;
     }
-    const QString copy = dir.filePath("settings.ini");
-    QFile file(copy);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly) || written.readAll() != bytes) {
+        problem = "the written file does not read back as written";
         return false;
-    }
-    file.close();
-    const QSettings settings(copy, QSettings::IniFormat);
-    // The file is parsed on first access; only then does the status tell.
-    const QStringList keys = settings.allKeys();
-    if (settings.status() != QSettings::NoError) {
-        return false;
-    }
-    for (const QString& key : keys) {
-        values.insert(key, settings.value(key));
     }
     return true;
-}
-
-// The INI text of a set of values, written by QSettings into a private file.
-std::optional<QByteArray> IniText(const QMap<QString, QVariant>& values) {
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        return std::nullopt;
-    }
-    const QString path = dir.filePath("settings.ini");
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        for (auto it = values.cbegin(); it != values.cend(); ++it) {
-            settings.setValue(it.key(), it.value());
-        }
-        settings.sync();
-        if (settings.status() != QSettings::NoError) {
-            return std::nullopt;
-        }
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll();
 }
 
 }  // namespace
@@ -109,6 +50,12 @@ QString IniSettingsStore::FilePath(const std::string& scope) const {
     return QDir(folder_).filePath(local ? "Fivrastar-local.ini" : "Fivrastar.ini");
 }
 
+QStringList IniSettingsStore::ScratchFolders() const {
+    // The settings folder is the fallback: a full temporary folder must not keep the games won
+    // from being saved.
+    return {QDir::tempPath(), folder_};
+}
+
 IniSettingsStore::Snapshot IniSettingsStore::Load(const QString& path) const {
     Snapshot snapshot;
     if (!QFileInfo::exists(path)) {
@@ -116,20 +63,30 @@ IniSettingsStore::Snapshot IniSettingsStore::Load(const QString& path) const {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        snapshot.damaged = true;
         snapshot.unreadable = true;
         snapshot.problem = "it cannot be opened (" + file.errorString() + ")";
         return snapshot;
     }
     snapshot.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        snapshot.damaged = true;
         snapshot.unreadable = true;
         snapshot.problem = "it cannot be read (" + file.errorString() + ")";
-    } else if (!ParseIni(snapshot.bytes, snapshot.values)) {
-        snapshot.damaged = true;
-        snapshot.problem = "it is not a valid settings file";
-        snapshot.values.clear();
+        return snapshot;
+    }
+    ParsedIni parsed = ParseIni(snapshot.bytes, ScratchFolders());
+    switch (parsed.outcome) {
+        case ParsedIni::Outcome::kNoScratch:
+            snapshot.unreadable = true;
+            snapshot.problem =
+                "there is no room to read it in \"" + QDir::tempPath() + "\" nor in its own folder";
+            break;
+        case ParsedIni::Outcome::kBadLines:
+            snapshot.damaged = true;
+            snapshot.values = std::move(parsed.values);
+            break;
+        case ParsedIni::Outcome::kParsed:
+            snapshot.values = std::move(parsed.values);
+            break;
     }
     return snapshot;
 }
@@ -139,10 +96,14 @@ std::string IniSettingsStore::RegReadSetting(const std::string& scope, const std
                                              const std::string& default_value) {
     const QString path = FilePath(scope);
     const Snapshot snapshot = Load(path);
-    if (snapshot.damaged) {
+    if (snapshot.unreadable) {
         Report("The settings file \"" + path + "\" is not used: " + snapshot.problem +
                ". The game goes on with the default values.");
         return default_value;
+    }
+    if (snapshot.damaged) {
+        Report("The settings file \"" + path +
+               "\" holds lines that cannot be read; the values of its other lines are used.");
     }
     const auto it = snapshot.values.constFind(SettingKey(section, key));
     if (it == snapshot.values.cend()) {
@@ -170,40 +131,45 @@ void IniSettingsStore::RegWriteSetting(const std::string& scope, const std::stri
         return;
     }
     Report("The settings file \"" + path + "\" could not be written (" + problem + "). " +
-           SettingKey(section, key) + " was not saved.");
+           SettingKey(section, key) + " was not saved; the file stays as it was.");
 }
 
-// Writes the whole file through a save file: the old file stays until the new one is
-// complete.
+// The new text is put together, parsed back and compared with the values meant before it
+// replaces the old file through a save file, so the old file stays until a checked new one
+// is complete.
 bool IniSettingsStore::Store(const QString& path, const QMap<QString, QVariant>& values,
                              QString& problem) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         problem = "its folder cannot be made";
         return false;
     }
-    const std::optional<QByteArray> text = IniText(values);
+    const std::optional<QByteArray> text = IniText(values, ScratchFolders());
     if (!text) {
-        problem = "the settings could not be put together";
+        problem = "the new settings could not be put together and checked; there is no room in \"" +
+                  QDir::tempPath() + "\" nor in its own folder";
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*text) != text->size() || !file.commit()) {
-        problem = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWhole(path, *text, problem);
 }
 
-// A damaged file is about to be replaced; what it held is kept beside it, never lost.
+// A damaged file is about to be replaced; what it held is kept beside it under a name of its
+// own, never over an earlier copy.
 bool IniSettingsStore::KeepDamagedCopy(const QString& path, const QByteArray& bytes) {
-    const QString copy = path + ".damaged";
-    QSaveFile file(copy);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return false;
+    constexpr int kMostCopies = 999;
+    for (int n = 1; n <= kMostCopies; ++n) {
+        const QString copy = path + ".damaged" + (n == 1 ? QString() : "-" + QString::number(n));
+        if (QFileInfo::exists(copy)) {
+            continue;
+        }
+        QString problem;
+        if (!WriteWhole(copy, bytes, problem)) {
+            return false;
+        }
+        Report("The settings file \"" + path + "\" was damaged and is written anew with the " +
+               "values that could be read; its old contents are kept in \"" + copy + "\".");
+        return true;
     }
-    Report("The settings file \"" + path + "\" was damaged and is written anew; " +
-           "its old contents are kept in \"" + copy + "\".");
-    return true;
+    return false;
 }
 
 void IniSettingsStore::Report(const QString& text) {

@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "common/Dialogs.h"
@@ -14,10 +15,12 @@ namespace gui {
 // Kolmbra/Fivrastar.ini, scope "local" in Kolmbra/Fivrastar-local.ini (a user cannot write
 // machine-wide); "local64" is read from the local file and never written.
 //
-// Every write replaces the whole file at once, so a crash never leaves half a file. A file
-// that cannot be read or parsed reads as the defaults and stays as it is until the next
-// write, which keeps a copy of it beside the new one. Problems are told once per file
-// through the dialogs, when given.
+// Every write replaces the whole file at once, and only with text that was parsed back and
+// found to hold the values meant, so neither a crash nor a full disk leaves half a file or an
+// empty one. A file with lines that cannot be parsed gives the values of its other lines and
+// stays as it is until the next write, which keeps a numbered copy of it beside the new one.
+// A file that cannot be read at all reads as the defaults and is never replaced. Problems are
+// told once each, naming the file, through the dialogs, when given.
 class IniSettingsStore : public common::SettingsStore {
   public:
     explicit IniSettingsStore(common::Dialogs* dialogs = nullptr);
@@ -36,8 +39,8 @@ class IniSettingsStore : public common::SettingsStore {
 
   private:
     struct Snapshot {
-        bool damaged = false;     // exists but cannot be used
-        bool unreadable = false;  // exists but its bytes cannot be read
+        bool damaged = false;     // holds lines that cannot be parsed
+        bool unreadable = false;  // exists but what it holds is unknown
         QString problem;
         QByteArray bytes;
         QMap<QString, QVariant> values;  // "section/key" to value
@@ -46,6 +49,7 @@ class IniSettingsStore : public common::SettingsStore {
     Snapshot Load(const QString& path) const;
     bool Store(const QString& path, const QMap<QString, QVariant>& values, QString& problem);
     bool KeepDamagedCopy(const QString& path, const QByteArray& bytes);
+    QStringList ScratchFolders() const;
     void Report(const QString& text);
 
     QString folder_;

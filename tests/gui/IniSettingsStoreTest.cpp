@@ -100,6 +100,32 @@ TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndIsKeptUntilTheNextWrit
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
     EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage) << "the old contents are kept";
     EXPECT_EQ(dialogs_.messages.size(), 2u);
+
+    // A second damaged file gets a copy of its own; the first copy stays.
+    const QByteArray second("[Statistic\nTotalVi=1\n");
+    WriteBytes(UserFile(), second);
+    store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
+    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage);
+    EXPECT_EQ(FileBytes(UserFile() + ".damaged-2"), second);
+    EXPECT_NE(dialogs_.messages.back().find(".damaged-2"), std::string::npos)
+        << "the message names the copy that holds the old values";
+}
+
+TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {
+    WriteBytes(UserFile(), "[Statistic]\nTotalVi=500\n[broken\nTotalDe=300\n");
+    IniSettingsStore store(Folder(), &dialogs_);
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "500");
+    ASSERT_EQ(dialogs_.messages.size(), 1u) << "the bad line is told once";
+    EXPECT_NE(dialogs_.messages[0].find(UserFile().toStdString()), std::string::npos);
+
+    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 501);
+    EXPECT_TRUE(QFile::exists(UserFile() + ".damaged"));
+    IniSettingsStore next_run(Folder(), &dialogs_);
+    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "501");
+    const std::size_t told = dialogs_.messages.size();
+    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalDe", "0"),
+              store.RegReadSetting("user", "Statistic", "TotalDe", "0"));
+    EXPECT_EQ(dialogs_.messages.size(), told) << "the rewritten file reads clean";
 }
 
 TEST_F(IniSettingsStoreTest, AFailedWriteIsToldAndLeavesTheOldFile) {
