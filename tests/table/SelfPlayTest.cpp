@@ -1,6 +1,8 @@
 // Whole rounds with four computer seats, checked round by round by the self-play harness.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 #include "SelfPlay.h"
@@ -65,6 +67,21 @@ TEST(SelfPlay, ReloadOfALoggedRoundKeepsEveryRule) {
     EXPECT_EQ(summary.rounds, 1);
     EXPECT_EQ(summary.invariant_failures, 0) << Failures(summary);
     EXPECT_EQ(summary.messages, 0);
+}
+
+TEST(SelfPlay, ARunThatCannotSetUpItsProgramFolderSaysSoAndPlaysNothing) {
+    ProgramFolder where;
+    const std::string not_a_folder = where.File("plain-file");
+    std::ofstream(not_a_folder) << "x";
+    const char* old = std::getenv("TMPDIR");
+    const std::string kept = old == nullptr ? "" : old;
+    setenv("TMPDIR", not_a_folder.c_str(), 1);
+    std::ostringstream progress;
+    const sim::SimSummary summary = sim::RunSelfPlay(Options(5, 1), progress);
+    old == nullptr ? unsetenv("TMPDIR") : setenv("TMPDIR", kept.c_str(), 1);
+    EXPECT_NE(summary.setup_problem.find("could not be set up"), std::string::npos)
+        << summary.setup_problem;
+    EXPECT_EQ(summary.rounds, 0) << "no round is played with forced decisions";
 }
 
 }  // namespace

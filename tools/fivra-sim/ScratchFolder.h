@@ -19,8 +19,13 @@ class ScratchFolder {
 
     // The folder with a trailing separator, as the table wants it.
     std::string Path() const { return path_.string() + "/"; }
+    // Why the folder could not be set up; empty when it was.
+    const std::string& Problem() const { return problem_; }
 
   private:
+    void Note(const std::string& problem);
+
+    std::string problem_;
     std::filesystem::path path_;
 };
 

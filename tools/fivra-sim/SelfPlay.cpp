@@ -159,6 +159,12 @@ void SelfPlay::StartFromLog() {
 
 SimSummary SelfPlay::Run() {
     const auto started = std::chrono::steady_clock::now();
+    for (const ScratchFolder* folder : {&scratch_, vi_folder_.get(), de_folder_.get()}) {
+        if (folder != nullptr && !folder->Problem().empty()) {
+            summary_.setup_problem = "the program folder could not be set up: " + folder->Problem();
+            return summary_;
+        }
+    }
     table_.Start();
     if (!options_.reload_file.empty() || !options_.replay_file.empty()) {
         StartFromLog();

@@ -56,6 +56,7 @@ struct SimSummary {
     double seconds = 0;
     std::vector<std::string> failures;  // the first failures, with round and seed
     std::vector<int> round_leads;       // per round, Vi's score minus De's
+    std::string setup_problem;          // why the run could not start; empty when it did
 
     // One JSON object on one line. Besides the counts it gives the mean round score of each team,
     // and the mean and standard error of Vi's lead per round, which a comparison of two rule

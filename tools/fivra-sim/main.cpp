@@ -117,6 +117,15 @@ bool FoldersExist(const sim::SimOptions& options) {
     return true;
 }
 
+// A run that could not set up its program folder has played nothing worth a summary.
+bool CannotSetUp(const sim::SimSummary& summary) {
+    if (summary.setup_problem.empty()) {
+        return false;
+    }
+    std::cerr << "fivra-sim: " << summary.setup_problem << "\n";
+    return true;
+}
+
 void PrintFailures(const sim::SimSummary& summary) {
     for (const std::string& failure : summary.failures) {
         std::cerr << "FAILED " << failure << "\n";
@@ -156,6 +165,9 @@ int main(int argc, char** argv) {
     std::string json;
     if (arguments.duplicate) {
         const sim::DuplicateSummary summary = sim::RunDuplicate(options, std::cerr);
+        if (CannotSetUp(summary.first) || CannotSetUp(summary.second)) {
+            return 3;
+        }
         PrintFailures(summary.first);
         PrintFailures(summary.second);
         failures = summary.first.invariant_failures + summary.second.invariant_failures;
@@ -163,6 +175,9 @@ int main(int argc, char** argv) {
         json = summary.ToJson(options);
     } else {
         const sim::SimSummary summary = sim::RunSelfPlay(options, std::cerr);
+        if (CannotSetUp(summary)) {
+            return 3;
+        }
         PrintFailures(summary);
         failures = summary.invariant_failures;
         rounds = summary.rounds;
