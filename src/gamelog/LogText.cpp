@@ -13,8 +13,9 @@ namespace gamelog::detail {
 
 namespace {
 
-// A round with every rule trace stays far below this.
-constexpr std::uintmax_t kMaxLogBytes = 64u << 20;
+// A round's log with every rule trace is some 35 KB; a file a hundred times that size is no
+// game log, and refusing it early keeps its reading from taking the memory of the game.
+constexpr std::uintmax_t kMaxLogBytes = 4u << 20;
 
 }  // namespace
 
@@ -47,12 +48,25 @@ std::variant<std::string, LogError> LoadLogText(const std::string& path) {
     return *std::move(text);
 }
 
-std::variant<std::vector<std::string>, LogError> LogLines(std::string_view text,
-                                                          const std::string& path) {
-    if (text.empty()) {
-        return FileError(path, "is empty");
+LogLines::LogLines(std::string_view text) : text_(text) {
+    for (std::size_t start = 0; start < text.size();) {
+        starts_.push_back(static_cast<std::uint32_t>(start));
+        const std::size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
     }
-    return common::SplitLines(text);
+}
+
+std::string_view LogLines::operator[](std::size_t i) const {
+    const std::size_t start = starts_[i];
+    const std::size_t next = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
+    std::string_view line = text_.substr(start, next - start);
+    if (!line.empty() && line.back() == '\n') {
+        line.remove_suffix(1);
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
 }
 
 LogError FileError(const std::string& path, const std::string& problem) {

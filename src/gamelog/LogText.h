@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,20 +12,36 @@
 // Helpers shared by the two log readers.
 namespace gamelog::detail {
 
-// The file's text, or an error when it is missing, unreadable or no plain file.
+// The file's text, or an error when it is missing, unreadable, no plain file or far larger
+// than a round's log.
 std::variant<std::string, LogError> LoadLogText(const std::string& path);
-// The lines of a log's text, or an error when it is empty.
-std::variant<std::vector<std::string>, LogError> LogLines(std::string_view text,
-                                                          const std::string& path);
+
+// The lines of a log's text (LF or CRLF ends a line) as views into the text: a line costs
+// four bytes of index and no copy, so even a file of nothing but line ends is read in a few
+// times its size.
+class LogLines {
+  public:
+    explicit LogLines(std::string_view text);
+    std::size_t size() const { return starts_.size(); }
+    // Line i without its line end.
+    std::string_view operator[](std::size_t i) const;
+
+  private:
+    std::string_view text_;
+    std::vector<std::uint32_t> starts_;
+};
+
+// A problem of the file as a whole, or of one line (1-based).
+LogError FileError(const std::string& path, const std::string& problem);
+LogError LineError(const std::string& path, int line, const std::string& problem);
 
 // Runs a reader over the lines of a log's text.
 template <class Log, class Reader>
 std::variant<Log, LogError> ParseLines(std::string_view text, const std::string& path) {
-    auto lines = LogLines(text, path);
-    if (auto* error = std::get_if<LogError>(&lines)) {
-        return *error;
+    if (text.empty()) {
+        return FileError(path, "is empty");
     }
-    return Reader(path, std::move(std::get<std::vector<std::string>>(lines))).Read();
+    return Reader(path, LogLines(text)).Read();
 }
 
 // Loads a log file and parses it with `parse`.
@@ -39,9 +56,6 @@ std::variant<Log, LogError> ReadLogFile(const std::string& path,
     return parse(std::get<std::string>(text), path);
 }
 
-// A problem of the file as a whole, or of one line (1-based).
-LogError FileError(const std::string& path, const std::string& problem);
-LogError LineError(const std::string& path, int line, const std::string& problem);
 // The 1-based line number of a line index.
 inline int LineNo(std::size_t index) {
     return static_cast<int>(index) + 1;

@@ -19,7 +19,7 @@ using detail::TagValue;
 // lines whose first field is the card number, then the dealer after "<PACKE>".
 class ReloadReader {
   public:
-    ReloadReader(const std::string& path, std::vector<std::string> lines)
+    ReloadReader(const std::string& path, detail::LogLines lines)
         : path_(path), lines_(std::move(lines)) {}
 
     std::variant<ReloadLog, LogError> Read() {
@@ -109,7 +109,7 @@ class ReloadReader {
     }
 
     const std::string& path_;
-    std::vector<std::string> lines_;
+    detail::LogLines lines_;
     std::optional<TagValue> vi_, de_;
     ReloadLog result_;
 };

@@ -25,7 +25,7 @@ constexpr int kHighestBid = 14;
 // is not examined further), and "_KOP>" / "OPER>" tags open a list of card lines up to "<END>".
 class ReplayReader {
   public:
-    ReplayReader(const std::string& path, std::vector<std::string> lines)
+    ReplayReader(const std::string& path, detail::LogLines lines)
         : path_(path), lines_(std::move(lines)) {}
 
     std::variant<ReplayLog, LogError> Read() {
@@ -39,10 +39,11 @@ class ReplayReader {
     bool Scan() {
         std::size_t i = 0;
         while (i < lines_.size()) {
-            const std::string& line = lines_[i];
+            const std::string_view line = lines_[i];
             if (std::optional<TagValue>* slot = ValueSlot(line)) {
                 if (i + 1 >= lines_.size()) {
-                    return Fail(LineError(path_, LineNo(i), "the tag " + line + " has no value"));
+                    return Fail(LineError(path_, LineNo(i),
+                                          "the tag " + std::string(line) + " has no value"));
                 }
                 *slot = TagValue{std::string(TrimBlanks(lines_[i + 1])), LineNo(i + 1)};
                 i += 2;
@@ -80,7 +81,7 @@ class ReplayReader {
 
     // Reads the list opened at line `i`; leaves `i` after its "<END>".
     bool ReadList(std::size_t& i, bool fore) {
-        const std::string& tag = lines_[i];
+        const std::string tag(lines_[i]);
         int seat = -1;
         for (int s = 0; s < common::kSeats; ++s) {
             if (tag == (fore ? ForeKopTag(s) : BuyTag(s))) {
@@ -216,7 +217,7 @@ class ReplayReader {
     }
 
     const std::string& path_;
-    std::vector<std::string> lines_;
+    detail::LogLines lines_;
     std::optional<TagValue> bidder_, bid_, dealer_, farg_, vi_, de_;
     std::map<std::string, std::string> listed_in_;  // card line -> list it was found in
     ReplayLog result_;

@@ -327,7 +327,9 @@ void TableScene::BuildButtons() {
                           &table::Table::BtnLoadlog_Click}}};
     for (const auto& [name, rect, text, control, click] : text_buttons) {
         auto* button = Add<ButtonItem>(QString::fromLatin1(name), rect, QString(), GuiText(text));
-        button->on_release = [this, &t, click] { Input([&t, click] { (t.*click)(); }); };
+        // A structured binding cannot be captured under C++20 by every compiler; a copy can.
+        const auto action = click;
+        button->on_release = [this, &t, action] { Input([&t, action] { (t.*action)(); }); };
         buttons_.push_back({button, control, nullptr});
     }
 }

@@ -239,6 +239,15 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
     ExpectRead(ReadReloadLog(folder.Folder()), "is not a plain file", folder.Folder(), "reload",
                "a folder");
     EXPECT_TRUE(std::holds_alternative<LogError>(ReadReplayLog("")));
+
+    // Line ends only: far above a round's size it is refused unread, below it every line is
+    // looked at and the missing tags are told.
+    WriteText(path, std::string((4u << 20) + 1, '\n'));
+    ExpectRead(ReadReplayLog(path), "is too large", path, "replay", "huge file");
+    ExpectRead(ReadReloadLog(path), "is too large", path, "reload", "huge file");
+    WriteText(path, std::string(3u << 20, '\n'));
+    ExpectRead(ReadReplayLog(path), "has no", path, "replay", "only line ends");
+    ExpectRead(ReadReloadLog(path), "has no", path, "reload", "only line ends");
 }
 
 // What a reader gives must be safe to act on, whatever the file held.
