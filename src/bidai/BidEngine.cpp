@@ -1,6 +1,7 @@
 #include "bidai/BidEngine.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "bidai/AuctionView.h"
 #include "bidai/BidBaseFormat.h"
@@ -55,7 +56,8 @@ std::string BidEngine::RunBidRules(const BidContext& ctx, const std::string& pat
     if (!text) {
         rules_ = RuleOutcome{};
         rules_.outcome = "ERROR";
-        rules_.error = BidFileError{path, 0, "the bid rules cannot be read"};
+        rules_.error = BidFileError{
+            path, 0, "the bid rules cannot be read (" + common::WhyUnreadable(path) + ")"};
     } else {
         const AuctionView auction = ViewOfAuction(ctx.round, ctx.seat);
         rules_ = BidRuleRun(*text, path, auction, tables_, ctx.random).Run();
@@ -67,10 +69,25 @@ std::string BidEngine::RunBidRules(const BidContext& ctx, const std::string& pat
         ctx.dialogs.Message(message);
     }
     if (rules_.error) {
-        ctx.log.Log(rules_.error->Text());
-        ctx.dialogs.Message(rules_.error->Text());
+        TellFileProblem(ctx, *rules_.error, text.value_or(std::string()));
+    } else {
+        told_.erase(path);
     }
     return rules_.outcome;
+}
+
+// A file that stays missing or broken is told once, not at every decision of every seat: again
+// only when the problem or the file's text changes, or after the file was read well.
+void BidEngine::TellFileProblem(const BidContext& ctx, const BidFileError& error,
+                                std::string_view text) {
+    ctx.log.Log(error.Text());
+    const std::string told =
+        error.Text() + "#" + std::to_string(std::hash<std::string_view>{}(text));
+    std::string& last = told_[error.file];
+    if (last != told) {
+        last = told;
+        ctx.dialogs.Message(error.Text());
+    }
 }
 
 void BidEngine::FollowOutcome(const BidContext& ctx, const std::string& outcome,

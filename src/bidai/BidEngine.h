@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "bidai/BidTables.h"
 #include "bidai/RuleOutcome.h"
@@ -38,8 +40,9 @@ struct BidDecision {
 
 // A seat's bidding decision: values the hand per colour from the bid base, runs the bid
 // rules and turns their outcome into a bid and a colour. Both files are read anew at every
-// decision. When either cannot be used the player is told once and the seat passes, or, when
-// it must bid, bids 6 in the colour it holds most cards of.
+// decision. When either cannot be used the player is told once (again only when the file
+// changes, or after it was read well) and the seat passes, or, when it must bid, bids 6 in
+// the colour it holds most cards of.
 struct BidBaseText;
 
 class BidEngine {
@@ -81,8 +84,11 @@ class BidEngine {
     int BestColourCode(int level) const;
     int ForcedColour(const BidContext& ctx, bool valued) const;
 
+    void TellFileProblem(const BidContext& ctx, const BidFileError& error, std::string_view text);
+
     BidTables tables_;
     RuleOutcome rules_;
+    std::map<std::string, std::string> told_;  // file -> the problem last told of it
 };
 
 }  // namespace bidai

@@ -55,15 +55,15 @@ bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) 
     const std::optional<std::string> text = common::ReadWholeFile(path);
     std::optional<BidFileError> error;
     if (!text) {
-        error = BidFileError{path, 0, "the bid base cannot be read"};
+        error = BidFileError{path, 0,
+                             "the bid base cannot be read (" + common::WhyUnreadable(path) + ")"};
     } else if (!HasPlainMarker(*text)) {
         error = BidFileError{path, 1,
                              "the bid base does not begin with " + std::string(kBidBaseMarker)};
     }
     if (error) {
         ClearTables();
-        ctx.log.Log(error->Text());
-        ctx.dialogs.Message(error->Text());
+        TellFileProblem(ctx, *error, text.value_or(std::string()));
         return false;
     }
     bool complete = true;
@@ -75,6 +75,7 @@ bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) 
         }
         complete = complete && valuation == ColourValuation::kValued;
     }
+    told_.erase(path);
     return complete;
 }
 
@@ -90,9 +91,8 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const B
     const BidLookup lookup = FindBidRecord(base, holding.tag, holding.key);
     if (lookup.status == BidLookup::Status::kBadField) {
         ClearTables();
-        const BidFileError error{ctx.folder + fileName, lookup.line, lookup.problem};
-        ctx.log.Log(error.Text());
-        ctx.dialogs.Message(error.Text());
+        TellFileProblem(ctx, BidFileError{ctx.folder + fileName, lookup.line, lookup.problem},
+                        text);
         return ColourValuation::kBroken;
     }
     for (const BidFileNote& note : lookup.notes) {

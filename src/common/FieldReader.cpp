@@ -26,11 +26,11 @@ std::string_view Trimmed(std::string_view s) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t max_bytes) {
     // The size fails for a missing file, and for a folder or device under the file's name.
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
+    if (error || size > max_bytes) {
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
@@ -53,6 +53,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         text.erase(0, 3);
     }
     return text;
+}
+
+std::string WhyUnreadable(const std::string& path, std::uintmax_t max_bytes) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        return "it is missing";
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return "it is not a plain file";
+    }
+    if (std::filesystem::file_size(path, error) > max_bytes && !error) {
+        return "it is larger than " + std::to_string(max_bytes >> 20) + " MB";
+    }
+    return "it cannot be read";
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

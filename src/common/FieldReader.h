@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,9 +9,16 @@
 
 namespace common {
 
-// Reads a whole text file in one call; std::nullopt when it cannot be opened or read.
-// A UTF-8 byte-order mark at the start is dropped.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Rule and table files are read at every decision; ours are at most some 200 KB. A file far
+// larger is refused rather than freezing the table for seconds at every card.
+inline constexpr std::uintmax_t kMaxRuleFileBytes = 4u << 20;
+
+// Reads a whole text file in one call; std::nullopt when it cannot be opened or read, or
+// holds more than `max_bytes`. A UTF-8 byte-order mark at the start is dropped.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::uintmax_t max_bytes = kMaxRuleFileBytes);
+// Why ReadWholeFile gives nothing for `path`, in words for a message ("it is missing", ...).
+std::string WhyUnreadable(const std::string& path, std::uintmax_t max_bytes = kMaxRuleFileBytes);
 
 // Splits text into lines; LF and CRLF both end a line, and a last line without a line end
 // still counts.

@@ -37,7 +37,7 @@ std::variant<std::string, LogError> LoadLogText(const std::string& path) {
     }
     std::optional<std::string> text;
     try {
-        text = common::ReadWholeFile(path);
+        text = common::ReadWholeFile(path, kMaxLogBytes);
     } catch (const std::exception&) {
         // A read error deep in the stream (a device, a failing disk) surfaces as an exception.
         text.reset();

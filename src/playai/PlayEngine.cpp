@@ -30,9 +30,9 @@ std::optional<std::string> PlayEngine::RuleText(const PlayContext& ctx) {
     if (!text) {
         // One message until the file can be read again, not one for every card played.
         if (!missing_file_reported_) {
-            ctx.dialogs.Message("The play rule file " + path +
-                                " is missing or cannot be read; the computer seats play their "
-                                "first trump card.");
+            ctx.dialogs.Message("The play rule file " + path + " cannot be read (" +
+                                common::WhyUnreadable(path) +
+                                "); the computer seats play their first trump card.");
         }
         missing_file_reported_ = true;
         return std::nullopt;

@@ -111,15 +111,50 @@ TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
                                      bidai_test::RecordLine("[_6_]", 8, 1) +
                                      bidai_test::RecordLine("[_2_]", 8, 1) + "<3>\n" +
                                      bidai_test::RecordLine("[_9_8_7_]", 8, 1));
+        dialogs.messages.clear();
         for (const int biggest : {7, 5}) {
-            dialogs.messages.clear();
             const auto d = engine.bjud(Context(kSyd, biggest));
-            ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
+            ASSERT_EQ(dialogs.messages.size(), 1u) << c.what << ": told once, not at each bid";
             EXPECT_NE(dialogs.messages[0].find(folder), std::string::npos) << c.what;
             EXPECT_EQ(d.bid, biggest == 5 ? 6 : 0) << c.what;
             EXPECT_EQ(d.MinFarg, biggest == 5 ? common::kHjarter : -1) << c.what;
         }
     }
+}
+
+TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack) {
+    const std::string rules = "RULE,EXECUTES,100,BID,9,END\n";
+    const std::string path = folder + "FivraBidRulesAI.txt";
+    std::filesystem::remove(path);
+    for (int i = 0; i < 8; ++i) {
+        engine.bjud(Context(kVast, 7));
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("it is missing"), std::string::npos) << dialogs.messages[0];
+
+    EXPECT_EQ(Decide(rules, kVast, 7).bid, 9) << "the file came back";
+    std::filesystem::remove(path);
+    engine.bjud(Context(kVast, 7));
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "gone again: told again";
+
+    // A rule file far beyond any real one is refused unread, with the file and the safe bid.
+    WriteRules(rules + std::string(4u << 20, '#'));
+    EXPECT_EQ(engine.bjud(Context(kVast, 7)).bid, 0);
+    engine.bjud(Context(kVast, 7));
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_NE(dialogs.messages[2].find(path + ": the bid rules cannot be read (it is larger "
+                                              "than 4 MB). The seat makes a safe bid."),
+              std::string::npos)
+        << dialogs.messages[2];
+
+    WriteRules(rules);
+    WriteFile("FivraBidBase.txt", "PLAINS\n");
+    engine.bjud(Context(kVast, 7));
+    engine.bjud(Context(kVast, 7));
+    EXPECT_EQ(dialogs.messages.size(), 4u) << "a broken bid base is told once";
+    WriteFile("FivraBidBase.txt", "PLAINZ\n");
+    engine.bjud(Context(kVast, 7));
+    EXPECT_EQ(dialogs.messages.size(), 5u) << "changed and still broken: told again";
 }
 
 }  // namespace

@@ -103,6 +103,19 @@ TEST(PlayRuleReader, MissingFileGivesOneMessageAndTheDefaultPlay) {
     EXPECT_EQ(second.RuleTrace, "[DEFAULT]");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_NE(t.dialogs.messages[0].find(t.Folder() + kPlayRulesFile), std::string::npos);
+
+    // A file far beyond any real rule file is refused unread: one message, the default play.
+    t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
+    EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
+    EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
+    EXPECT_EQ(t.dialogs.messages.size(), 1u) << "still unusable, not told again";
+    t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n");
+    EXPECT_EQ(CardOf(t.DecideWithFile(0)), "A");
+    t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
+    EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
+    ASSERT_EQ(t.dialogs.messages.size(), 2u);
+    EXPECT_NE(t.dialogs.messages[1].find("it is larger than 4 MB"), std::string::npos)
+        << t.dialogs.messages[1];
 }
 
 TEST(PlayRuleReader, ConditionalBranchesRestoreTheCommonStateAndSkipCardsNotHeld) {
