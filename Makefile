@@ -1,10 +1,17 @@
 # The two set-up commands of the README are `make run` and `make test`; both go through
 # `make build`. Executables land in build/bin/.
 BUILD_DIR ?= build
+SAN_DIR ?= build-san
+FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
 RUN_DIR ?= run
+SECONDS ?= 60
+FUZZ_TARGETS = field_reader bid_rules bid_base play_rules log_readers referral archive_name settings
+# A sanitizer report ends the test that made it with a failure.
+SAN_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: deps configure build run test clean
+.PHONY: deps configure build run test test-sanitizers fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +30,34 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitizers
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder of
+# their own.
+test-sanitizers: deps
+	@cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFIVRA_SANITIZE=ON >/dev/null
+	@cmake --build $(SAN_DIR) -j $(JOBS)
+	@cd $(SAN_DIR) && $(SAN_ENV) QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} \
+		ctest --output-on-failure -j $(JOBS)
+
+# Runs each fuzz target for SECONDS seconds on a working copy of its corpus (tests/corpus
+# holds the seeds); an input that finds a fault is left in $(FUZZ_DIR)/crashes.
+fuzz: deps
+	@command -v clang++-14 >/dev/null || { echo "make fuzz needs clang++-14"; exit 1; }
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++-14 -DFIVRA_FUZZ=ON -DFIVRA_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@mkdir -p $(FUZZ_DIR)/crashes
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp -n tests/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/; \
+		echo "== $$t"; \
+		FIVRA_DATA_DIR=data QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz_$$t \
+			-max_total_time=$(SECONDS) -timeout=10 -dict=fuzz/fivra.dict -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/crashes/$$t- $(FUZZ_DIR)/corpus/$$t \
+			>$(FUZZ_DIR)/$$t.log 2>&1; rc=$$?; \
+		grep -E "^(Done|==[0-9]+==ERROR|SUMMARY)" $(FUZZ_DIR)/$$t.log; \
+		[ $$rc -eq 0 ] || { echo "fuzz_$$t found a fault: $(FUZZ_DIR)/$$t.log"; exit 1; }; \
+	done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)

@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     qt6-translations-l10n desktop-file-utils appstream
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

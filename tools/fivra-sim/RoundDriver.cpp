@@ -9,10 +9,13 @@ constexpr long long kStallMs = 60LL * 60 * 1000;
 
 }  // namespace
 
-bool PlayUntilRoundEnd(table::Table& table) {
+bool PlayUntilRoundEnd(table::Table& table, const std::function<void()>& between_steps) {
     while (true) {
         const long long start = table.Now();
         while (!table.WaitsForClick()) {
+            if (between_steps) {
+                between_steps();
+            }
             if (!table.StepClock(start + kStallMs)) {
                 return false;
             }

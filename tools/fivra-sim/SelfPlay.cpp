@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <iomanip>
 #include <memory>
 #include <random>
@@ -13,6 +14,7 @@
 #include "CardAudit.h"
 #include "RoundChecks.h"
 #include "RoundDriver.h"
+#include "RuleMutator.h"
 #include "ScratchFolder.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
@@ -100,6 +102,9 @@ class SelfPlay {
                 options_.audit->Judge(table_.State(), seat, decision, summary_.rounds + 1);
             };
         }
+        if (options.mutate_rules) {
+            mutator_ = std::make_unique<RuleMutator>(scratch_.Path(), options.seed);
+        }
     }
 
     SimSummary Run();
@@ -118,6 +123,7 @@ class SelfPlay {
     ScratchFolder scratch_;
     std::unique_ptr<ScratchFolder> vi_folder_;
     std::unique_ptr<ScratchFolder> de_folder_;
+    std::unique_ptr<RuleMutator> mutator_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
     table::Table table_;
@@ -170,7 +176,12 @@ SimSummary SelfPlay::Run() {
         StartFromLog();
     }
     while (!Finished()) {
-        if (!PlayUntilRoundEnd(table_)) {
+        const std::function<void()> between_steps = [this] {
+            if (mutator_) {
+                mutator_->Step();
+            }
+        };
+        if (!PlayUntilRoundEnd(table_, between_steps)) {
             Fail("the round stalled in state " + std::to_string(table_.State().myGameStatus) +
                  " with Timer1 tag '" + table_.Timer1().Tag + "'");
             break;

@@ -32,6 +32,7 @@ struct SimOptions {
     // gets the same cards in every round.
     bool stacked_deals = false;
     CardAudit* audit = nullptr;  // judges every computer card when set
+    bool mutate_rules = false;   // replace the rule files by random mutations between steps
 };
 
 struct SimSummary {

@@ -17,11 +17,12 @@ constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
     "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
     "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
-    "                 [--duplicate] [--audit FILE] [--audit-summary]\n"
+    "                 [--duplicate] [--audit FILE] [--audit-summary] [--mutate-rules]\n"
     "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
     "P is rules (the team's rule files), random, greedy or search. --duplicate plays the\n"
     "rounds again on the same deals with the teams swapped. --audit judges every computer card\n"
-    "against the best card by sampled deals and writes one line a decision.\n";
+    "against the best card by sampled deals and writes one line a decision. --mutate-rules\n"
+    "replaces the rule files by random mutations while the rounds run.\n";
 
 bool ParseNumber(const char* text, long long& value) {
     char* end = nullptr;
@@ -88,6 +89,10 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
     sim::SimOptions& options = arguments.options;
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
+        if (flag == "--mutate-rules") {
+            options.mutate_rules = true;
+            continue;
+        }
         if (flag == "--duplicate" || flag == "--search-bids" || flag == "--audit-summary") {
             (flag == "--duplicate"     ? arguments.duplicate
              : flag == "--search-bids" ? options.players.search_bids
