@@ -11,14 +11,6 @@
 
 namespace gamelog::detail {
 
-namespace {
-
-// A round's log with every rule trace is some 35 KB; a file a hundred times that size is no
-// game log, and refusing it early keeps its reading from taking the memory of the game.
-constexpr std::uintmax_t kMaxLogBytes = 4u << 20;
-
-}  // namespace
-
 std::variant<std::string, LogError> LoadLogText(const std::string& path) {
     if (path.empty()) {
         return LogError{"No game log was chosen."};

@@ -12,6 +12,10 @@
 // Helpers shared by the two log readers.
 namespace gamelog::detail {
 
+// A round's log with every rule trace is some 35 KB; a file a hundred times that size is no
+// game log, and refusing it early keeps its reading from taking the memory of the game.
+inline constexpr std::uintmax_t kMaxLogBytes = 4u << 20;
+
 // The file's text, or an error when it is missing, unreadable, no plain file or far larger
 // than a round's log.
 std::variant<std::string, LogError> LoadLogText(const std::string& path);
@@ -40,6 +44,9 @@ template <class Log, class Reader>
 std::variant<Log, LogError> ParseLines(std::string_view text, const std::string& path) {
     if (text.empty()) {
         return FileError(path, "is empty");
+    }
+    if (text.size() > kMaxLogBytes) {
+        return FileError(path, "is too large to be a game log");
     }
     return Reader(path, LogLines(text)).Read();
 }
