@@ -30,7 +30,6 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --output-on-failure -j $(JOBS)
-	@$(MAKE) --no-print-directory test-sanitizers
 
 # The core, table, tool and corpus tests again, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a folder of their own, at -O1 with the debug checks on. The
