@@ -8,10 +8,11 @@ namespace fuzz {
 // One whole bidding decision, as the table asks it, with the data files as they stand.
 inline void BidOnce(const Split& split) {
     FuzzRound t(split.seed, split.trump, /*trumps_only=*/false);
-    t.round.attSaka = 3;
     bidai::BidEngine engine;
-    // Once as a seat in the auction and once as the dealer forced to bid.
+    // Once as a seat in the auction and once as the dealer forced to bid: only the dealer is
+    // ever handed the forced marker 5.
     for (const int biggest : {7, 5}) {
+        t.round.attSaka = biggest == 5 ? split.seat : 3;
         t.round.gbHogstaBudet = biggest;
         const bidai::BidContext ctx{t.round,   t.round.Hand[split.seat],
                                     t.deck,    split.seat,
