@@ -92,7 +92,7 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const B
     if (lookup.status == BidLookup::Status::kBadField) {
         ClearTables();
         TellFileProblem(ctx, BidFileError{ctx.folder + fileName, lookup.line, lookup.problem},
-                        text);
+                        base.text);
         return ColourValuation::kBroken;
     }
     for (const BidFileNote& note : lookup.notes) {
