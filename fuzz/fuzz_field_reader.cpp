@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/FieldReader.h"
 
@@ -10,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     common::FieldReader reader(text);
     int last_line = 0;
     for (std::size_t step = 0; reader.HasMore(); ++step) {
-        const std::string field =
-            step % 7 == 3 ? (reader.SkipTo("END"), std::string()) : reader.Next();
+        const std::string_view field =
+            step % 7 == 3 ? (reader.SkipTo("END"), std::string_view()) : reader.Next();
         if (step % 5 == 4) {
             reader.SkipRestOfLine();
         }
