@@ -38,9 +38,13 @@ TEST(ShippedRules, SetUpTricks) {
     {
         PlayTable t;
         t.Give(0, {"3", "V", "K", "A"});
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "A") << "the leader draws with the best card";
+        const PlayDecision first = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, first);
+        EXPECT_EQ(CardOf(first), "K") << "at the first trick the best card waits";
+        t.round.Round = 2;
+        const PlayDecision later = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, later);
+        EXPECT_EQ(CardOf(later), "A") << "from the second trick on the leader draws with it";
     }
     {
         PlayTable t;
