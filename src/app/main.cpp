@@ -51,8 +51,9 @@ int main(int argc, char* argv[]) {
     gui::IniSettingsStore settings(&dialogs);
     const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
     std::string problem;
-    const auto session =
-        gui::GameSession::Open({options, gui::DataPlaces(), dialogs, settings, &dialogs}, problem);
+    const auto session = gui::GameSession::Open({options, gui::DataPlaces(), dialogs, settings,
+                                                 &dialogs, settings.FilePath("user").toStdString()},
+                                                problem);
     if (!session) {
         ReportNoProgramFolder(problem);
         return EXIT_FAILURE;

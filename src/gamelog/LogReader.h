@@ -53,4 +53,9 @@ std::variant<ReloadLog, LogError> ReadReloadLog(const std::string& path);
 std::variant<ReplayLog, LogError> ParseReplayLog(std::string_view text, const std::string& path);
 std::variant<ReloadLog, LogError> ParseReloadLog(std::string_view text, const std::string& path);
 
+// The deal of a round that may have been interrupted: the totals and the deck as the reload
+// reads them; the dealer, logged only once the auction is over, is -1 when it is not there.
+std::variant<ReloadLog, LogError> ReadRoundDeal(const std::string& path);
+std::variant<ReloadLog, LogError> ParseRoundDeal(std::string_view text, const std::string& path);
+
 }  // namespace gamelog

@@ -19,8 +19,8 @@ using detail::TagValue;
 // lines whose first field is the card number, then the dealer after "<PACKE>".
 class ReloadReader {
   public:
-    ReloadReader(const std::string& path, detail::LogLines lines)
-        : path_(path), lines_(std::move(lines)) {}
+    ReloadReader(const std::string& path, detail::LogLines lines, bool dealer_required = true)
+        : path_(path), lines_(std::move(lines)), dealer_required_(dealer_required) {}
 
     std::variant<ReloadLog, LogError> Read() {
         const std::optional<std::size_t> deck_tag = ScanToDeck();
@@ -105,6 +105,9 @@ class ReloadReader {
             return LineError(path_, LineNo(i + 1),
                              "the dealer " + Quoted(name) + " is none of SYD, VAST, NORD, OST");
         }
+        if (!dealer_required_) {
+            return -1;
+        }
         return detail::FileError(path_, "has no <PACKE> tag with the dealer after the deck");
     }
 
@@ -112,6 +115,14 @@ class ReloadReader {
     detail::LogLines lines_;
     std::optional<TagValue> vi_, de_;
     ReloadLog result_;
+    bool dealer_required_;
+};
+
+// The log of a round still being played: the dealer is logged only after the auction.
+class RoundDealReader : public ReloadReader {
+  public:
+    RoundDealReader(const std::string& path, detail::LogLines lines)
+        : ReloadReader(path, std::move(lines), false) {}
 };
 
 }  // namespace
@@ -122,6 +133,14 @@ std::variant<ReloadLog, LogError> ParseReloadLog(std::string_view text, const st
 
 std::variant<ReloadLog, LogError> ReadReloadLog(const std::string& path) {
     return detail::ReadLogFile<ReloadLog>(path, &ParseReloadLog);
+}
+
+std::variant<ReloadLog, LogError> ParseRoundDeal(std::string_view text, const std::string& path) {
+    return detail::ParseLines<ReloadLog, RoundDealReader>(text, path);
+}
+
+std::variant<ReloadLog, LogError> ReadRoundDeal(const std::string& path) {
+    return detail::ReadLogFile<ReloadLog>(path, &ParseRoundDeal);
 }
 
 }  // namespace gamelog

@@ -46,6 +46,7 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
     layout->addWidget(product);
     auto* information = MakeChild<QLabel>(Text(contents.information), this);
     information->setWordWrap(true);
+    information->setVisible(!contents.information.empty());
     layout->addWidget(information);
     auto* web = LinkLabel(Text(contents.web_label), this);
     web->setObjectName(QStringLiteral("LblURL"));
@@ -53,12 +54,14 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
         QDesktopServices::openUrl(
             QUrl(QString::fromStdString(presentation::WebLink(context_.folder))));
     });
+    web->setVisible(!contents.web_label.empty());
     layout->addWidget(web);
     auto* mail = LinkLabel(Text(contents.mail_label), this);
     mail->setObjectName(QStringLiteral("LblMailto"));
     connect(mail, &QLabel::linkActivated, this, [] {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(presentation::MailtoLink())));
     });
+    mail->setVisible(!contents.mail_label.empty());
     layout->addWidget(mail);
     auto* rights = MakeChild<QLabel>(Text(contents.rights), this);
     rights->setWordWrap(true);

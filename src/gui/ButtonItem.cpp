@@ -68,12 +68,27 @@ void ButtonItem::SetPicture(const QString& picture) {
     }
 }
 
+void ButtonItem::SetChosen(bool chosen) {
+    if (chosen != chosen_) {
+        chosen_ = chosen;
+        update();
+    }
+}
+
 void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
     // The pressed picture sits one pixel lower and to the right, as a pushed button does.
     const double push = look_ == Look::Down ? 1.0 : 0.0;
-    PaintBody(*painter, Rect().adjusted(1 + push, 1 + push, -1 + push, -1 + push));
+    const QRectF body = Rect().adjusted(1 + push, 1 + push, -1 + push, -1 + push);
+    PaintBody(*painter, body);
+    if (chosen_) {
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(QColor(255, 255, 255), 2.5, Qt::DashLine));
+        const QRectF ring = body.adjusted(2.5, 2.5, -2.5, -2.5);
+        const double radius = std::min(ring.width(), ring.height()) * 0.22;
+        painter->drawRoundedRect(ring, radius, radius);
+    }
 }
 
 void ButtonItem::PaintBody(QPainter& painter, const QRectF& body) const {

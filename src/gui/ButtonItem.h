@@ -19,6 +19,9 @@ class ButtonItem : public ControlItem {
     Look CurrentLook() const { return look_; }
     void SetCaption(const QString& caption);
     void SetPicture(const QString& picture);
+    // The button the keyboard has chosen wears a ring.
+    void SetChosen(bool chosen);
+    bool Chosen() const { return chosen_; }
     const QString& Caption() const { return caption_; }
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -30,6 +33,7 @@ class ButtonItem : public ControlItem {
     QString caption_;
     Shape shape_;
     Look look_ = Look::Up;
+    bool chosen_ = false;
 };
 
 }  // namespace gui

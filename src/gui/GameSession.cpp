@@ -11,8 +11,12 @@ namespace gui {
 
 namespace {
 
-table::TableConfig ConfigOf(const LaunchOptions& options, const std::filesystem::path& folder) {
+table::TableConfig ConfigOf(const LaunchOptions& options, const std::filesystem::path& folder,
+                            const std::string& settings_file) {
     table::TableConfig config;
+    if (!settings_file.empty()) {
+        config.settings_file = settings_file;
+    }
     config.folder = folder.string();
     if (config.folder.empty() || config.folder.back() != '/') {
         config.folder += '/';
@@ -43,6 +47,7 @@ std::unique_ptr<GameSession> GameSession::Open(const Setup& setup, std::string& 
 GameSession::GameSession(OpenKey, const Setup& setup, const folders::FolderChoice& folder,
                          LoadedPreferences loaded)
     : options_(setup.options),
+      settings_file_(setup.settings_file),
       dialogs_(setup.dialogs),
       settings_(setup.settings),
       modal_(setup.modal),
@@ -53,7 +58,8 @@ GameSession::GameSession(OpenKey, const Setup& setup, const folders::FolderChoic
         problems_.push_back("The setting " + problem + " cannot be used; the default applies.");
     }
     CardPainter::SetDeckLook(preferences_.deck);
-    table_ = std::make_unique<table::Table>(ConfigOf(options_, folder_), dialogs_, settings_);
+    table_ = std::make_unique<table::Table>(ConfigOf(options_, folder_, settings_file_), dialogs_,
+                                            settings_);
     window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, modal_);
     window_->open_settings = [this] { OpenSettings(); };
     clock_ = std::make_unique<QtClock>(*table_, ClockSpeed(), [this] { window_->Refresh(); });

@@ -25,6 +25,7 @@ class GameSession {
         common::Dialogs& dialogs;
         common::SettingsStore& settings;
         QtDialogs* modal = nullptr;  // the real dialogs, whose boxes hold the clock
+        std::string settings_file;   // named in the notice of a damaged kept game
     };
 
     // Reads the player's settings (the language first, so that everything after speaks it)
@@ -60,6 +61,7 @@ class GameSession {
     double ClockSpeed() const;
 
     LaunchOptions options_;
+    std::string settings_file_;
     common::Dialogs& dialogs_;
     common::SettingsStore& settings_;
     QtDialogs* modal_;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "gui/AboutDialog.h"
+#include "gui/HelpDialog.h"
 #include "gui/PaintCache.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtOwned.h"
@@ -63,6 +64,13 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
         table_closed_ = true;  // the exit button has closed the game log already
         close();
     };
+    scene_.open_help = [this] { OpenHelp(); };
+    scene_.quit = [this] { close(); };
+    MakeChild<QShortcut>(QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(); });
+    MakeChild<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+    setAccessibleName(QStringLiteral("Fivrastar"));
+    view_.setAccessibleName(QString::fromStdString(
+        presentation::HelpForControl("Main", presentation::ProgramLanguage()).name));
     table_.open_about = [this] { OpenAbout(); };
     table_.capture_debug_image = [this] { debug_image_ = grab().toImage(); };
     table_.save_debug_image = [this](const std::string& path) {
@@ -88,9 +96,22 @@ void GameWindow::OpenAbout() {
     Refresh();
 }
 
+void GameWindow::OpenHelp() {
+    std::optional<QtDialogs::ModalScope> hold;
+    if (modal_ != nullptr) {
+        hold.emplace(*modal_);
+    }
+    HelpDialog help(this);
+    help.exec();
+}
+
 void GameWindow::closeEvent(QCloseEvent* event) {
     SavePlacement(*this, settings_);
     if (!table_closed_) {
+        if (!table_.MayClose()) {
+            event->ignore();
+            return;
+        }
         table_closed_ = true;
         table_.Close();
     }

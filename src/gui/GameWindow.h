@@ -40,7 +40,11 @@ class GameWindow : public QWidget {
     // Called on the settings button and Ctrl+,.
     std::function<void()> open_settings;
 
+    // The rules page (F1 and the help button).
+    void OpenHelp();
+
   protected:
+    // Every way of closing asks the table's quit question while a game is on.
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -36,8 +36,6 @@ Pair TextsOf(GuiTextId id) {
                     "F2 shows and hides this list, the wheel scrolls it"};
         case GuiTextId::SettingsTitle:
             return {"Inställningar", "Settings"};
-        case GuiTextId::SettingsHint:
-            return {"Inställningar (Ctrl+,)", "Settings (Ctrl+,)"};
         case GuiTextId::Speed:
             return {"Spelets fart", "Game speed"};
         case GuiTextId::SpeedSlow:

@@ -17,7 +17,6 @@ enum class GuiTextId {
     Close,
     TraceHint,
     SettingsTitle,
-    SettingsHint,
     Speed,
     SpeedSlow,
     SpeedNormal,

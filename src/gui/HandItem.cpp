@@ -29,9 +29,11 @@ std::vector<HandItem::ShownCard> HandItem::ShownCards() const {
         const cards::CardPlace place =
             cards::CardPosition(i, kort.Kop, hand_.HandKod, hand_.LayoutStyle, card);
         const int mode = IsKilledPile() ? 0 : cards::DrawMode(kort, hand_.VisaHanden);
+        // Face-down cards tell nothing, so they wear no mark.
+        const CardMark mark = mark_of && mode != 1 ? mark_of(kort) : CardMark::None;
         result.push_back(
             {QRectF(top_left_ + QPointF(place.x, place.y), QSizeF(card.width, card.height)),
-             kort.Nr, CardPainter::LookOfDrawMode(mode)});
+             kort.Nr, CardPainter::LookOfDrawMode(mode), mark});
     }
     return result;
 }
@@ -58,6 +60,9 @@ void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     // Drawn from the hand itself, so a paint between two syncs is never stale.
     for (const ShownCard& card : ShownCards()) {
         CardPainter::Draw(*painter, card.rect, card.nr, card.look);
+        if (card.mark != CardMark::None) {
+            DrawCardMark(*painter, card.rect, card.mark);
+        }
     }
 }
 

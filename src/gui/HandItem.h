@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "cards/HandGeometry.h"
 #include "cards/KortHand.h"
+#include "gui/CardMarks.h"
 #include "gui/CardPainter.h"
 #include "gui/ControlItem.h"
 
@@ -25,12 +27,16 @@ class HandItem : public ControlItem {
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+    // What each card tells beyond its face; unset, nothing.
+    std::function<CardMark(const cards::Kort&)> mark_of;
+
   private:
-    // One card as it is drawn: where, which and how.
+    // One card as it is drawn: where, which, how, and what mark it wears.
     struct ShownCard {
         QRectF rect;
         int nr = -1;
         CardLook look = CardLook::Face;
+        CardMark mark = CardMark::None;
         bool operator==(const ShownCard&) const = default;
     };
 

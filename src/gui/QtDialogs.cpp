@@ -1,11 +1,13 @@
 #include "gui/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "gui/GuiTexts.h"
+#include "presentation/Localisation.h"
 
 namespace gui {
 

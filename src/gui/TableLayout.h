@@ -21,7 +21,7 @@ inline constexpr QRectF kSidePanel(780, 0, 260, 720);
 inline constexpr std::array<QPointF, 4> kHand = {QPointF(210, 590), QPointF(12, 180),
                                                  QPointF(210, 26), QPointF(690, 180)};
 inline constexpr std::array<QPointF, 4> kBord = {QPointF(210, 455), QPointF(100, 180),
-                                                 QPointF(210, 140), QPointF(602, 180)};
+                                                 QPointF(210, 152), QPointF(602, 180)};
 inline constexpr std::array<QRectF, 4> kLabel = {QRectF(210, 565, 200, 22),
                                                  QRectF(48, 155, 150, 22), QRectF(210, 2, 200, 22),
                                                  QRectF(480, 155, 170, 22)};
@@ -39,6 +39,10 @@ inline constexpr QPointF kKilledPile(240, 318);
 inline constexpr QRectF kLblNotInPlay(236, 294, 250, 20);  // over the pile, from its left
 inline constexpr QRectF kLblKilledCards(378, 318, 220, 80);
 inline constexpr QRectF kLblScore(290, 250, 200, 36);
+// The caption of the round's running points, to the right of the count.
+inline constexpr QRectF kLblScoreCaption(452, 250, 120, 36);
+// The table's message line, under NORD's hand and clear of the dealers' markers at its sides.
+inline constexpr QRectF kLblAnnounce(100, 132, 570, 20);
 inline constexpr QRectF kLblGameOver(190, 395, 400, 28);
 inline constexpr QRectF kLblClickVidare(190, 424, 400, 24);
 inline constexpr QRectF kChosenMark(196, 252, 34, 34);
@@ -68,8 +72,9 @@ inline constexpr QPointF kScoreboard(792, 36);
 inline constexpr QRectF kLblReplay(792, 312, 236, 20);
 inline constexpr QRectF kLlbDisabled(792, 332, 236, 20);
 inline constexpr QRectF kLblSuggest(792, 354, 236, 64);
+// Five columns of icon buttons fill the panel's width.
 inline QRectF IconButton(int row, int column) {
-    return QRectF(796 + column * 60, 424 + row * 58, 48, 48);
+    return QRectF(792 + column * 48, 424 + row * 58, 44, 44);
 }
 inline constexpr QRectF kBtnDebugMsg(792, 544, 60, 28);
 inline constexpr QRectF kBtnPlaylog(856, 544, 84, 28);

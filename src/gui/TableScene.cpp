@@ -12,8 +12,10 @@
 #include "gui/Pictures.h"
 #include "gui/QtOwned.h"
 #include "gui/ScoreboardItem.h"
+#include "gui/TableKeys.h"
 #include "gui/TableLayout.h"
 #include "gui/TraceItem.h"
+#include "presentation/Localisation.h"
 
 namespace gui {
 
@@ -74,6 +76,9 @@ TableScene::TableScene(table::Table& table) : table_(table) {
     BuildSidePanel();
     BuildButtons();
     BuildSettingsButton();
+    BuildHelpButton();
+    MarkCards();
+    DescribeControls();
     Sync();
 }
 
@@ -102,15 +107,26 @@ void TableScene::Input(const std::function<void()>& operation) {
 }
 
 void TableScene::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_F2) {
-        QGraphicsScene::keyPressEvent(event);
+    // F1 and Ctrl+Q are the window's shortcuts too; here they also work while the table has
+    // the keyboard and no shortcut took them.
+    const std::function<void()>* window_key =
+        event->key() == Qt::Key_F1                                                  ? &open_help
+        : (event->key() == Qt::Key_Q && (event->modifiers() & Qt::ControlModifier)) ? &quit
+                                                                                    : nullptr;
+    if (window_key != nullptr) {
+        event->accept();
+        if (*window_key) {
+            (*window_key)();
+        }
         return;
     }
-    // The table keeps its trace button hidden; F2 works the same pair of pictures.
-    event->accept();
-    Input([this] {
-        table_.Ctl().LBTraceBox.Visible ? table_.ImgTraceDn_Click() : table_.ImgTraceUp_Click();
-    });
+    bool handled = false;
+    Input([this, event, &handled] { handled = HandleTableKey(*event, table_); });
+    if (handled) {
+        event->accept();
+    } else {
+        QGraphicsScene::keyPressEvent(event);
+    }
 }
 
 void TableScene::ContinuesGame(ControlItem& item) {
@@ -180,7 +196,18 @@ void TableScene::BuildCentre() {
              Qt::AlignLeft | Qt::AlignVCenter, true);
     AddLabel(QStringLiteral("LblKilledCards"), layout::kLblKilledCards, ctl.LblKilledCards, 12,
              false, Qt::AlignLeft | Qt::AlignTop, true);
-    AddLabel(QStringLiteral("LblScore"), layout::kLblScore, ctl.LblScore, 26, true, centre, true);
+    score_ = AddLabel(QStringLiteral("LblScore"), layout::kLblScore, ctl.LblScore, 26, true, centre,
+                      true);
+    LabelItem::Style caption_style;
+    caption_style.pixel_size = 12;
+    caption_style.bold = true;
+    score_caption_ =
+        Add<LabelItem>(QStringLiteral("LblScoreCaption"), layout::kLblScoreCaption, caption_style);
+    score_caption_->SetText(QString::fromStdString(table_.Texts().score_caption),
+                            QColor(210, 178, 90));
+    ContinuesGame(*score_caption_);
+    AddLabel(QStringLiteral("LblAnnounce"), layout::kLblAnnounce, ctl.LblAnnounce, 12, true, centre,
+             true);
     AddLabel(QStringLiteral("LblGameOver"), layout::kLblGameOver, ctl.LblGameOver, 20, true, centre,
              true);
     labels_.back().fallback = GuiText(GuiTextId::GameOver);
@@ -277,6 +304,7 @@ void TableScene::BuildButtons() {
     const table::Controls& ctl = table_.Ctl();
     table::Table& t = table_;
     auto* suggest = AddIconButton("ImgSuggestUp", "ImgSuggestDn", 0, 0, "btn_suggest");
+    suggest_ = suggest;
     suggest->on_press = [this, &ctl, &t](QPointF) {
         Input([&ctl, &t] {
             ctl.ImgSuggestUp.Visible ? t.ImgSuggestUp_MouseDown() : t.ImgSuggestDn_MouseDown();
@@ -338,7 +366,6 @@ void TableScene::BuildButtons() {
 // its press.
 void TableScene::BuildSettingsButton() {
     auto* settings = AddIconButton("ImgSettings", "ImgSettings", 1, 3, "btn_settings");
-    settings->setToolTip(GuiText(GuiTextId::SettingsHint));
     settings->on_press = [settings](QPointF) { settings->SetLook(ButtonItem::Look::Down); };
     settings->on_release = [this, settings] {
         settings->SetLook(ButtonItem::Look::Up);
@@ -377,6 +404,8 @@ void TableScene::Sync() {
     trace_->setVisible(ctl.LBTraceBox.Visible);
     trace_->Sync();
     scoreboard_->Sync();
+    score_caption_->setVisible(score_->isVisible());
+    SyncHelp();
 }
 
 void TableScene::PlaceBids() {
@@ -417,6 +446,7 @@ void TableScene::SyncBidPanel() {
             look = ButtonItem::Look::Down;
         }
         bid_buttons_[i]->SetLook(look);
+        bid_buttons_[i]->SetChosen(ctl.PBBidChosen == i);
         bid_buttons_[i]->setVisible(ctl.PBBid[i].Visible);
     }
 }

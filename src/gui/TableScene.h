@@ -37,9 +37,13 @@ class TableScene : public QGraphicsScene {
     std::function<void()> close_window;
     // Called when the player presses the settings button.
     std::function<void()> open_settings;
+    // Called by the help button and F1, and by Ctrl+Q (which closes as the window's close box
+    // does, asking first).
+    std::function<void()> open_help;
+    std::function<void()> quit;
 
   protected:
-    // F2 opens and closes the trace list.
+    // The game's keys (see TableKeys.h).
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -55,6 +59,10 @@ class TableScene : public QGraphicsScene {
     void BuildSidePanel();
     void BuildButtons();
     void BuildSettingsButton();
+    void BuildHelpButton();
+    // Tooltips and accessible names of every control, in the game's language.
+    void DescribeControls();
+    void MarkCards();
     ButtonItem* AddIconButton(const char* name, const char* down_name, int row, int column,
                               const char* picture);
 
@@ -66,6 +74,7 @@ class TableScene : public QGraphicsScene {
     void PlaceBids();
     void SyncBidPanel();
     void SyncColourControls();
+    void SyncHelp();
 
     // A label drawn from a control; `fallback` is shown when a visible control has no caption.
     struct LabelBinding {
@@ -95,6 +104,9 @@ class TableScene : public QGraphicsScene {
     ControlItem* bid_background_ = nullptr;
     TraceItem* trace_ = nullptr;
     ScoreboardItem* scoreboard_ = nullptr;
+    LabelItem* score_ = nullptr;
+    LabelItem* score_caption_ = nullptr;
+    ButtonItem* suggest_ = nullptr;
 };
 
 }  // namespace gui

@@ -55,25 +55,27 @@ std::string PercentEncode(const std::string& text) {
     return encoded;
 }
 
-AboutContents AboutFormLoad(Language language) {
+AboutContents AboutFormLoad(Language language, const Addresses& addresses) {
     AboutContents about;
     about.product_label = std::string(kProductLabel);
     about.caption = AboutTitle(language);
-    about.information = AboutInformation(language);
+    about.information = AboutInformation(language, addresses);
     about.rights = AboutRights(language);
     about.reset_caption = ResetStatisticsCaption(language);
-    about.web_label = std::string(kWebAddress);
-    about.mail_label = "mailto: " + std::string(kSupportAddress);
+    about.web_label = addresses.web;
+    if (!addresses.support.empty()) {
+        about.mail_label = "mailto: " + addresses.support;
+    }
     return about;
 }
 
-std::string MailtoLink() {
+std::string MailtoLink(const Addresses& addresses) {
     const std::string product(kProductLabel);
-    return "mailto:" + std::string(kSupportAddress) + "?subject=" + PercentEncode(product) +
+    return "mailto:" + addresses.support + "?subject=" + PercentEncode(product) +
            "&body=" + PercentEncode("RE: " + product);
 }
 
-std::string WebLink(const std::string& folder) {
+std::string WebLink(const std::string& folder, const Addresses& addresses) {
     std::string query = Query("1", "1");
     if (const auto text = common::ReadWholeFile(InFolder(folder, kReferralFile))) {
         const std::vector<std::string> lines = common::SplitLines(*text);
@@ -82,7 +84,7 @@ std::string WebLink(const std::string& folder) {
         }
     }
     // The slash keeps the query on the site's front page for every URL handler.
-    return std::string(kWebAddress) + "/" + query;
+    return addresses.web + "/" + query;
 }
 
 bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs, Language language,

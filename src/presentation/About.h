@@ -21,16 +21,17 @@ struct AboutContents {
     std::string mail_label;
 };
 
-// What the box shows when it opens.
-AboutContents AboutFormLoad(Language language);
+// What the box shows when it opens. Without a web or support address its label is empty and
+// the box hides that link.
+AboutContents AboutFormLoad(Language language, const Addresses& addresses = BuildAddresses());
 
 // The support mail link with the product as subject and body, percent-encoded so that a
 // desktop mail handler takes it.
-std::string MailtoLink();
+std::string MailtoLink(const Addresses& addresses = BuildAddresses());
 
 // The product's web page with the referral query. The first two lines of "Referal.txt" in
 // `folder` name the referrer; without them the fixed query is used.
-std::string WebLink(const std::string& folder);
+std::string WebLink(const std::string& folder, const Addresses& addresses = BuildAddresses());
 
 // Asks whether the statistics should be reset; on Yes both counts and both labels become
 // "0". Returns whether they were reset.

@@ -4,6 +4,13 @@
 
 #include "common/Names.h"
 
+#ifndef FIVRA_WEB_ADDRESS
+#define FIVRA_WEB_ADDRESS ""
+#endif
+#ifndef FIVRA_SUPPORT_ADDRESS
+#define FIVRA_SUPPORT_ADDRESS ""
+#endif
+
 namespace presentation {
 
 namespace {
@@ -13,6 +20,45 @@ std::string Join(std::string_view a, std::string_view b, std::string_view c = {}
     text += b;
     text += c;
     return text;
+}
+
+bool Swedish(Language language) {
+    return language == Language::Svenska;
+}
+
+// The texts a new player meets at the table, both languages side by side.
+void LoadTableHelp(Texts& t, Language language) {
+    const bool sv = Swedish(language);
+    t.only_trump = sv ? "Bara trumf kan spelas" : "Only trump cards can be played";
+    t.help_title = sv ? "Fivra: regler" : "Fivra: rules";
+    t.help_missing =
+        sv ? "Reglerna saknas i programmet." : "The rules are missing from the program.";
+    t.resume_question = sv ? "Ett spel avbröts när programmet stängdes. Vill du fortsätta det?"
+                           : "A game was interrupted when the program closed. Do you want to "
+                             "continue it?";
+    t.resume_new_deal =
+        sv ? "Omgångens giv kunde inte läsas ur {file}; spelet fortsätter med en ny giv."
+           : "The round's deal could not be read from {file}; the game goes on with a new deal.";
+    t.resume_damaged = sv ? "Det sparade spelet i {file} är skadat; ett nytt spel börjar."
+                          : "The saved game in {file} is damaged; a new game begins.";
+    t.forced_bid = sv ? "Alla passade: {seat} (giv) måste bjuda 6."
+                      : "Everybody passed: {seat} (dealer) must bid 6.";
+    t.auction_won =
+        sv ? "{seat} vann budgivningen med {bid}." : "{seat} won the auction with {bid}.";
+    t.auction_won_trump = sv ? "{seat} vann budgivningen med {bid}, trumf {colour}."
+                             : "{seat} won the auction with {bid}, trump {colour}.";
+    t.dealer_fills = sv ? "{seat} (giv) fyller upp till sex kort med {count} ur sina kastade."
+                        : "{seat} (dealer) makes up six cards with {count} from the discards.";
+    t.lays_down = sv ? "{seat}: slut på trumf, handen läggs ner."
+                     : "{seat}: out of trumps, the hand is laid down.";
+    t.round_made = sv ? "{team} klarade budet {bid}: {points} poäng, {margin} över."
+                      : "{team} made the bid of {bid}: {points} points, {margin} over.";
+    t.round_made_exactly = sv ? "{team} klarade budet {bid} precis: {points} poäng."
+                              : "{team} made the bid of {bid} exactly: {points} points.";
+    t.round_lost = sv ? "{team} gick bet på {bid}: {points} poäng, {margin} för lite."
+                      : "{team} went down in {bid}: {points} points, {margin} short.";
+    t.game_won = sv ? "{team} vann spelet! Slutställning {vi} : {de}."
+                    : "{team} won the game! Final score {vi} : {de}.";
 }
 
 }  // namespace
@@ -42,34 +88,48 @@ void SetProgramLanguage(Language language) {
     ProgramLanguageSetting() = language;
 }
 
-std::string AboutTitle(Language language) {
-    return language == Language::Svenska ? "Om Fivrastar" : "About Fivrastar";
+Addresses BuildAddresses() {
+    return Addresses{FIVRA_WEB_ADDRESS, FIVRA_SUPPORT_ADDRESS};
 }
 
-std::string AboutInformation(Language language) {
-    const std::string cr(1, kLineBreak);
-    if (language == Language::Svenska) {
-        return "Understöd din egen sakanskola med en liten donation. "
-               "Så många stackare har redan sakat ihjäl sig." +
-               cr + cr + Join("Förbättringsförslag till ", kSupportAddress);
+std::string WindowTitle(const Addresses& addresses) {
+    if (addresses.web.empty()) {
+        return std::string(kProductLabel);
     }
-    return "Contact:" + cr + std::string(kSupportAddress) + cr + "for support";
+    return Join(kProductLabel, " --- ", addresses.web);
+}
+
+std::string AboutTitle(Language language) {
+    return Swedish(language) ? "Om Fivrastar" : "About Fivrastar";
+}
+
+std::string AboutInformation(Language language, const Addresses& addresses) {
+    const std::string cr(1, kLineBreak);
+    const std::string& support = addresses.support;
+    if (Swedish(language)) {
+        std::string text =
+            "Understöd din egen sakanskola med en liten donation. "
+            "Så många stackare har redan sakat ihjäl sig.";
+        return support.empty() ? text : text + cr + cr + Join("Förbättringsförslag till ", support);
+    }
+    return support.empty() ? std::string() : "Contact:" + cr + support + cr + "for support";
 }
 
 std::string AboutRights(Language language) {
     // The game is free software; the notice names its licence.
-    return language == Language::Svenska
+    return Swedish(language)
                ? "Fivrastar 2.5 - Fri programvara under MIT-licensen (se filen LICENSE)."
                : "Fivrastar 2.5 - Free software under the MIT licence (see the file LICENSE).";
 }
 
 std::string ResetStatisticsCaption(Language language) {
-    return language == Language::Svenska ? "Nolla statistiken" : "Reset Statistics";
+    return Swedish(language) ? "Nolla statistiken" : "Reset Statistics";
 }
 
-Texts LoadTexts(Language language) {
+Texts LoadTexts(Language language, const Addresses& addresses) {
     Texts t;
-    if (language == Language::Svenska) {
+    const std::string& web = addresses.web;
+    if (Swedish(language)) {
         t.quit_question = "Vill Du faktiskt sluta?";
         t.too_many_cards = "har mera än 6 kort";
         t.too_many_cards_you = t.too_many_cards;
@@ -78,7 +138,8 @@ Texts LoadTexts(Language language) {
         t.click_to_proceed = "Klick för att gå vidare...";
         t.replay = "Omspel ...";
         t.disabled = "inte aktiv";
-        t.news_line = Join("Kolla ", kWebAddress, " för nyheter och uppdateringar.");
+        t.news_line = web.empty() ? "Tack för spelet! Håll utkik efter nyheter och uppdateringar."
+                                  : Join("Kolla ", web, " för nyheter och uppdateringar.");
         t.team_vi = "Vi";
         t.team_de = "De";
     } else {
@@ -90,14 +151,17 @@ Texts LoadTexts(Language language) {
         t.click_to_proceed = "Click to proceed...";
         t.replay = "Replay ...";
         t.disabled = "Disabled";
-        t.news_line = Join("Like this game? Check ", kWebAddress, " for updates and news.");
+        t.news_line = web.empty() ? "Like this game? Look out for updates and news."
+                                  : Join("Like this game? Check ", web, " for updates and news.");
         t.team_vi = "We";
         t.team_de = "They";
     }
     t.about_title = AboutTitle(language);
-    t.about_information = AboutInformation(language);
+    t.about_information = AboutInformation(language, addresses);
     t.reset_caption = ResetStatisticsCaption(language);
     t.about_rights = AboutRights(language);
+    LoadTableHelp(t, language);
+    t.score_caption = t.team_vi + " : " + t.team_de;
     return t;
 }
 
@@ -111,8 +175,26 @@ std::string SeatDisplayName(int seat, Language language) {
     if (seat < 0 || seat >= static_cast<int>(kSwedish.size())) {
         return {};
     }
-    const auto& names = language == Language::Svenska ? kSwedish : kEnglish;
+    const auto& names = Swedish(language) ? kSwedish : kEnglish;
     return std::string(names[static_cast<std::size_t>(seat)]);
+}
+
+std::string ColourInText(int colour, Language language) {
+    static constexpr std::array<std::string_view, 4> kEnglish{"clubs", "diamonds", "hearts",
+                                                              "spades"};
+    const int index = common::ColourIndex(colour);
+    if (index < 0) {
+        return {};
+    }
+    if (!Swedish(language)) {
+        return std::string(kEnglish[static_cast<std::size_t>(index)]);
+    }
+    // The colour's own name, written small inside a sentence (its first letter is plain ASCII).
+    std::string name(common::ColourDisplayName(colour));
+    if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z') {
+        name[0] = static_cast<char>(name[0] - 'A' + 'a');
+    }
+    return name;
 }
 
 }  // namespace presentation

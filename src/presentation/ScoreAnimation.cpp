@@ -67,11 +67,12 @@ void ScoreAnimation::ScoreAnimationStep(
             status_ = kRestart;
             break;
         case kRestart:
+            // The count rests on the final score until the player goes on, so the round's
+            // result can be read at leisure.
             ResetHandsAfterAnimation(round);
-            LblScore.Visible = false;
-            running_vi_ = 0;
-            running_de_ = 0;
-            status_ = kShowTrick;
+            status_ = kResting;
+            break;
+        case kResting:
             break;
         default:
             dialogs.Message("ERROR - in Animation - No status defined");

@@ -56,6 +56,28 @@ void ViDeScoreboard::ScoreboardAddRound(const RoundResult& result) {
     ++row_count_;
 }
 
+std::vector<RoundResult> ViDeScoreboard::Rounds() const {
+    std::vector<RoundResult> rounds;
+    for (int i = 0; i < row_count_; ++i) {
+        const Entry& entry = history_[static_cast<std::size_t>(i)];
+        RoundResult round;
+        round.vi_total = entry.vi_total;
+        round.de_total = entry.de_total;
+        round.bid_result = entry.result;
+        round.bidder = common::RoundToInt(common::LeadingNumber(entry.bidder));
+        rounds.push_back(round);
+    }
+    return rounds;
+}
+
+void ViDeScoreboard::Restore(const std::vector<RoundResult>& rounds) {
+    ScoreboardClear();
+    const std::size_t kept = std::min(rounds.size(), static_cast<std::size_t>(kScoreboardRows));
+    for (auto it = rounds.end() - static_cast<std::ptrdiff_t>(kept); it != rounds.end(); ++it) {
+        ScoreboardAddRound(*it);
+    }
+}
+
 void ViDeScoreboard::ShowRow(int i) {
     const Entry& entry = history_[static_cast<std::size_t>(i)];
     ScoreboardRow& row = view_[static_cast<std::size_t>(i)];

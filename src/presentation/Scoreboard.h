@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "common/Control.h"
 
@@ -17,6 +18,8 @@ struct RoundResult {
     int bidder = 0;      // seat that won the auction
     bool vi_won = false;
     bool de_won = false;
+
+    bool operator==(const RoundResult&) const = default;
 };
 
 // The strip that shows a row's bid: one mark per bid step above 5.
@@ -55,6 +58,10 @@ class ViDeScoreboard {
     // Rows 1..10 move up to rows 0..9; the next round fills row 10.
     void ScoreboardShift();
     void ScoreboardAddRound(const RoundResult& result);
+
+    // The rounds on the board, oldest first, and the board rebuilt from them (a kept game).
+    std::vector<RoundResult> Rounds() const;
+    void Restore(const std::vector<RoundResult>& rounds);
 
     const std::array<ScoreboardRow, kScoreboardRows>& Rows() const { return view_; }
     // Index of the row the next round fills.

@@ -14,6 +14,7 @@ void Table::BjudNext() {
     // The three seats before the dealer have all passed: the dealer may not pass.
     if (round_.attBjuda == round_.attSaka && round_.gbHogstaBudet == 0) {
         round_.gbHogstaBudet = 5;
+        Announce(Announcer().ForcedBid(round_.attSaka));
     }
     ctl_.Label[round_.attBjuda].ForeColor = common::kYellow;
     SeatBids(round_.attBjuda);
@@ -80,6 +81,7 @@ void Table::HittaHogBud() {
         PutBud(round_.gbBjuditHogst, 6);
     }
     gamelog::LogAuctionBlock(log_, round_.gbBjuditHogst, round_.gbHogstaBudet, round_.harPacko);
+    Announce(Announcer().AuctionWon(round_.gbBjuditHogst, round_.gbHogstaBudet, 0));
     for (int s = 0; s < common::kSeats; ++s) {
         if (s != round_.gbBjuditHogst) {
             ctl_.LabelBud[s].Caption.clear();
@@ -111,6 +113,7 @@ void Table::LoadBjudform(int suggested) {
         return;
     }
     ctl_.PBButtonsBackground.Visible = true;
+    ctl_.PBBidChosen = -1;
     const int last_shown = dealer ? std::min(highest - 4, 9) : 9;
     const int last_inactive = std::min(highest - 5, 8);
     for (int i = 0; i < 10; ++i) {
@@ -152,23 +155,18 @@ void Table::HideBidPanel() {
         ctl_.PBBidDN[i].Tag.clear();
     }
     ctl_.PBButtonsBackground.Visible = false;
+    ctl_.PBBidChosen = -1;
 }
 
 void Table::PBBid_MouseDown(int index) {
-    if (index < 0 || index > 9 || !ctl_.PBBid[index].Visible) {
-        return;
-    }
-    if (index + 5 > round_.gbHogstaBudet || index == 0 || index == 9) {
+    if (BidAllowed(index)) {
         ctl_.PBBidDN[index].Visible = true;
         ctl_.PBBidLook[index] = BidLook::Pressed;
     }
 }
 
 void Table::PBBid_MouseUp(int index) {
-    if (index < 0 || index > 9 || !ctl_.PBBid[index].Visible) {
-        return;
-    }
-    if (!(index + 5 > round_.gbHogstaBudet || index == 0 || index == 9)) {
+    if (!BidAllowed(index)) {
         return;
     }
     ctl_.PBBidDN[index].Visible = false;

@@ -60,12 +60,16 @@ void Table::ImgExitUp_MouseDown() {
 bool Table::ImgExitUp_MouseUp() {
     ctl_.ImgExitUp.Visible = true;
     ctl_.ImgExitDn.Visible = false;
-    if (round_.GamePlaying &&
-        !dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Question)) {
+    if (!MayClose()) {
         return false;
     }
     Close();
     return true;
+}
+
+bool Table::MayClose() {
+    return !round_.GamePlaying ||
+           dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Question);
 }
 
 void Table::BtnDebugMsg_Click() {

@@ -52,6 +52,7 @@ void Table::ShowChosenColour() {
     for (int i = 0; i < 4; ++i) {
         ctl_.ImgFargChosen[i].Visible = common::ColourCode(i) == round_.gbFarg;
     }
+    Announce(Announcer().AuctionWon(round_.gbBjuditHogst, round_.gbHogstaBudet, round_.gbFarg));
 }
 
 void Table::ImgFargUp_MouseDown(int colour_index) {
@@ -112,12 +113,17 @@ void Table::KastaKort(int seat, int target) {
             KillSurplusTrumps(seat);
         }
         // A dealer short of six trumps makes up six with his own discards.
+        int taken_back = 0;
         for (int missing = target - hand.AntalKort(); missing > 0; --missing) {
             cards::Kort* discard = round_.Bord[seat].TakeACard(1);
             if (discard == nullptr) {
                 break;
             }
             hand.AddACard(discard);
+            ++taken_back;
+        }
+        if (taken_back > 0) {
+            Announce(Announcer().DealerFills(seat, taken_back));
         }
     }
 }

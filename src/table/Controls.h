@@ -11,6 +11,16 @@ namespace table {
 // Looks of a bid button.
 enum class BidLook { Active, Inactive, Pressed, Suggested };
 
+// The trick on show during play: each seat's card in it (Nr, -1 for none) and, once it is taken,
+// the seat that took it, until the next trick's first card. `playing` is true from the first
+// trick to the round's end; outside play nothing is on show.
+struct TrickOnShow {
+    bool playing = false;
+    std::array<int, 4> card{-1, -1, -1, -1};
+    int winner = -1;
+    int trump = 0;  // the human's cards of other colours cannot be played
+};
+
 // A place on the table in twips (15 to a pixel of the logical canvas).
 struct TwipsRect {
     int top = 0;
@@ -42,6 +52,10 @@ struct Controls {
     common::Control LblStatisticVi;
     common::Control LblStatisticDe;
     common::Control LblTicker;
+    // One line that tells what just happened (a forced bid, the auction's winner, a hand laid
+    // down, the round's and the game's result) or why a kept game could not go on as it was.
+    common::Control LblAnnounce;
+    TrickOnShow Trick;
 
     // Buttons are pairs of pictures, the up and the pressed (down) look.
     common::Control ImgContUp, ImgContDn;
@@ -60,6 +74,7 @@ struct Controls {
     std::array<common::Control, 10> PBBid;
     std::array<common::Control, 10> PBBidDN;
     std::array<BidLook, 10> PBBidLook{};
+    int PBBidChosen = -1;  // the button the keyboard has chosen; -1 none
 
     // Colour buttons, their pressed looks and the mark of the chosen trump, by colour index
     // (ImgKlUp, ImgRuUp, ImgHjUp, ImgSpUp and so on).

@@ -33,12 +33,14 @@ std::string PaddedSeatName(int seat) {
 void Table::DealStart() {
     TomAllaBord();
     TomAllaHander();
-    if (!round_.bReplay) {
+    // A replay, and a kept game that goes on with its logged deal, deal the deck unshuffled.
+    if (!round_.bReplay && !deal_restored_) {
         deck_.TomPacke();
         if (!stack_deck || !stack_deck(deck_)) {
             deck_.Saka();
         }
     }
+    deal_restored_ = false;
     gamelog::LogRoundStart(log_, round_.gbVi, round_.gbDe, deck_);
     UnloadFargForm();
     for (auto& mark : ctl_.ImgFargChosen) {

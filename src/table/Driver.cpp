@@ -25,13 +25,13 @@ Table::Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore
       log_(config_.folder, dialogs) {}
 
 void Table::Start() {
-    ctl_.WindowTitle =
-        std::string(presentation::kProductLabel) + " --- " + std::string(presentation::kWebAddress);
+    ctl_.WindowTitle = presentation::WindowTitle();
     round_.myGameStatus = 0;
     round_.GamePlaying = false;
     Run();
     ticker_.StopTicker(ctl_.LblTicker, timer_ad_);
     ImgSuggestDn_MouseDown();  // suggestions start switched off
+    ResumeInterruptedGame();
     round_.myGameStatus = 1;
     Run();
 }
@@ -190,7 +190,11 @@ void Table::NewRound() {
     PakkoStor();
     ctl_.PakkoImageXP[round_.attSaka].Visible = true;
     round_.gbHogstaBudet = 0;
+    ctl_.Trick = TrickOnShow{};
     DealStart();
+    if (!round_.bReplay) {
+        KeepResumeRecord(true);
+    }
     round_.myGameStatus = 2;
 }
 
@@ -373,6 +377,8 @@ void Table::ContinueAfterRound() {
         round_.myGameStatus = 1;
     }
     round_.bReplay = false;
+    ctl_.LblAnnounce.Caption.clear();
+    ctl_.LblAnnounce.Visible = false;
     HideEndOfRoundDisplay();
 }
 

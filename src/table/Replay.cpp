@@ -58,6 +58,7 @@ void Table::ShowReplayLook() {
     ctl_.LblClickVidare.Visible = false;
     ctl_.LlbAnimate.Visible = false;
     round_.bReplay = true;
+    ctl_.Trick = TrickOnShow{};
     // Nothing of the interrupted round may go on behind the replay.
     timer1_.Tag.clear();
     timer2_.Tag.clear();
@@ -231,20 +232,26 @@ void Table::ReloadFromLog() {
     ClearPlayedTables();
     round_.gbVi = logged.gbVi;
     round_.gbDe = logged.gbDe;
-    for (int i = 1; i <= cards::kDeckSize; ++i) {
-        deck_.TweakPacke(i, logged.order[i]);
-    }
+    RestoreLoggedDeck(logged);
     round_.attSaka = logged.dealer;
     round_.harPacko = round_.attBjuda = round_.attSaka;
-    TomAllaHander();
-    TomAllaBord();
-    round_.KortKilled.ClearHand();
-    deck_.TomPacke();
-    deck_.SakaRestore();
     ShowReplayLook();
     LogReplayBanner(log_, "START RELOAD FROM LOGFILE");
     round_.myGameStatus = 1;
     Run();
+}
+
+// Puts the logged deck order back into the deck, every card taken off the table first, so that
+// the next deal gives the logged hands.
+bool Table::RestoreLoggedDeck(const gamelog::ReloadLog& logged) {
+    for (int i = 1; i <= cards::kDeckSize; ++i) {
+        deck_.TweakPacke(i, logged.order[i]);
+    }
+    TomAllaHander();
+    TomAllaBord();
+    round_.KortKilled.ClearHand();
+    deck_.TomPacke();
+    return deck_.SakaRestore();
 }
 
 }  // namespace table

@@ -12,6 +12,7 @@ void Table::Aftermath() {
     }
     timer1_.Tag.clear();
     ctl_.LblClickVidare.Visible = true;
+    EndTrickDisplay();
     ScoreRound();
     ctl_.LblScore.Caption =
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
@@ -29,6 +30,7 @@ void Table::ScoreRound() {
     const bool vi_bid = common::IsVi(round_.gbBjuditHogst);
     int& bidders = vi_bid ? round_.PointsVi : round_.PointsDe;
     const bool made = bidders >= bid;
+    Announce(Announcer().RoundResult(vi_bid, bid, bidders));
     if (!made) {
         bidders = -bid;  // the defenders always keep what they took
     }
@@ -51,8 +53,15 @@ void Table::ScoreRound() {
         ctl_.LblGameOver.Visible = true;
         ticker_.StartTicker(texts_.news_line, ctl_.LblTicker, timer_ad_);
         CountGameWon(vi_won);
+        Announce(Announcer().GameWon(vi_won, round_.gbVi, round_.gbDe));
     }
     scoreboard_.ScoreboardAddRound(result);
+    // A finished game leaves nothing to continue; otherwise the next start deals afresh.
+    if (vi_over || de_over) {
+        ForgetResumeRecord();
+    } else {
+        KeepResumeRecord(false);
+    }
 }
 
 void Table::CountGameWon(bool vi_won) {

@@ -16,6 +16,7 @@
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
 #include "playai/PlayEngine.h"
+#include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
@@ -45,6 +46,8 @@ struct TableConfig {
     // The language of the texts, the seats' names and the hints: the build's, unless the
     // player's settings, a test or a tool ask for the other one.
     presentation::Language language = presentation::BuildLanguage();
+    // Where the user's settings file lies, to name it when a kept game cannot be read.
+    std::string settings_file = "Fivrastar.ini";
 };
 
 // The table window's logic without its pixels: owns the deck, the hands, the round state, the
@@ -112,6 +115,8 @@ class Table : private common::TraceSink {
     void ImgExitUp_MouseDown();
     // True when the window is to close.
     bool ImgExitUp_MouseUp();
+    // Every way of closing the window asks this while a game is on; true when it may close.
+    bool MayClose();
     void BtnDebugMsg_Click();
     void ImgSuggestUp_MouseDown();
     void ImgSuggestDn_MouseDown();
@@ -124,6 +129,17 @@ class Table : private common::TraceSink {
     void BtnLoadlog_Click();
     void ReplayFromLog();
     void ReloadFromLog();
+
+    // The keyboard. Left/Right choose a card of the human's hand while it is the human's turn
+    // (the chosen card stands out); in the bid panel a digit or an arrow chooses a bid; Enter
+    // (or Space) plays the chosen card, makes the chosen bid or continues where the game waits
+    // for a click; P passes; a colour's letter names trump.
+    void KeyChooseCard(int step);
+    void KeyChooseBid(int bid);
+    void KeyStepBid(int step);
+    void KeyPass();
+    void KeyColour(int colour_index);
+    void KeyEnter();
 
     const state::RoundState& State() const { return round_; }
     // Direct access for tests and tools that set up a round by hand.
@@ -165,6 +181,23 @@ class Table : private common::TraceSink {
 
   private:
     void Trace(const std::string& line) override;
+
+    // Announcements and the trick on show.
+    void Announce(const std::string& text);
+    presentation::Announcements Announcer() const;
+    void ShowPlayedCard(int seat, const cards::Kort& card);
+    void EndTrickDisplay();
+    // A press on the card at a position of the human's hand while the human is to play.
+    void PressHumanCard(int position);
+    // The bid buttons the human may press now (pass, bids above the highest, 14).
+    bool BidAllowed(int index) const;
+
+    // The game kept between runs in the user's settings.
+    void ResumeInterruptedGame();
+    void KeepResumeRecord(bool deal_in_log);
+    void ForgetResumeRecord();
+    bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
+    void RestoreLoggedRound(const std::string& fingerprint);
 
     void OneTimeSetUp();
     void ConfigureHands();
@@ -263,6 +296,7 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
+    bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
     PlayStats stats_;
     std::array<state::SeatPlayer*, 2> players_{};
 };

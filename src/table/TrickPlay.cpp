@@ -29,6 +29,9 @@ void Table::PlayInit() {
     round_.CardsPlayed = 0;
     deck_.ValjFarg(round_.gbFarg);
     play_ai_.ResetPlayHistory();
+    ctl_.Trick = TrickOnShow{};
+    ctl_.Trick.playing = true;
+    ctl_.Trick.trump = round_.gbFarg;
     timer1_.Tag.clear();
     Play();
 }
@@ -60,8 +63,16 @@ void Table::Play() {
         }
     }
     timer1_.Tag.clear();
+    const bool lays_down_now = round_.ColdFlag[seat] == 0;
     hand.TomHand(round_.gbFarg);
     round_.ColdFlag[seat] = -1;
+    // Worth a word while the others play on; at the round's end every hand runs out at once.
+    const auto holds_trump = [this](const cards::KortHand& h) {
+        return !h.HandEmpty(round_.gbFarg);
+    };
+    if (lays_down_now && std::any_of(round_.Hand.begin(), round_.Hand.end(), holds_trump)) {
+        Announce(Announcer().LaysDown(seat));
+    }
     PlayNext();
 }
 
@@ -128,6 +139,7 @@ void Table::PlayIt(int seat, int position) {
     ++round_.PlayedCount[seat];
     play_ai_.UpdateNoFivraFlag(round_, seat, rang);
     LogPlay(seat, *card);
+    ShowPlayedCard(seat, *card);
     round_.Bord[seat].AddACardOSort(card);
     hand.refresh();
     hand.HandAktivitat = 0;
@@ -213,6 +225,7 @@ void Table::CloseTrick() {
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.PlaySeat = round_.TrickLeader = winner;
+    ctl_.Trick.winner = winner;
     round_.TrickCards.fill(0);
     round_.TrickPoints.fill(0);
     round_.TrickTyp.fill("");
@@ -243,12 +256,41 @@ void Table::HandMouseDown(int seat, int x, int y) {
         AdvanceMe();
         return;
     }
-    hand.SattInKortIHanden();
-    ctl_.LblSuggest.Caption.clear();
-    ctl_.LblSuggest.Visible = false;
-    if (hand.CardAt(position)->IsOfColour(round_.gbFarg)) {
-        PlayIt(seat, position);
+    PressHumanCard(position);
+}
+
+void Table::PressHumanCard(int position) {
+    cards::KortHand& hand = round_.Hand[common::kSyd];
+    const cards::Kort* card = hand.CardAt(position);
+    if (card == nullptr || hand.HandAktivitat != 1) {
+        return;
     }
+    hand.SattInKortIHanden();
+    if (card->IsOfColour(round_.gbFarg)) {
+        ctl_.LblSuggest.Caption.clear();
+        ctl_.LblSuggest.Visible = false;
+        PlayIt(common::kSyd, position);
+        return;
+    }
+    // A card of another colour plays nothing; the player is told why, where hints appear.
+    ctl_.LblSuggest.Caption = texts_.only_trump;
+    ctl_.LblSuggest.Visible = true;
+}
+
+void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
+    if (!ctl_.Trick.playing) {
+        return;
+    }
+    // The first card after a taken trick starts the next trick on show.
+    if (ctl_.Trick.winner >= 0) {
+        ctl_.Trick.card.fill(-1);
+        ctl_.Trick.winner = -1;
+    }
+    ctl_.Trick.card[seat] = card.Nr;
+}
+
+void Table::EndTrickDisplay() {
+    ctl_.Trick = TrickOnShow{};
 }
 
 namespace {

@@ -108,6 +108,7 @@ class GuiFixture : public ::testing::Test {
     }
     static void ShootPixmap(const char* name, const QPixmap& picture) { SaveShot(name, picture); }
 
+  protected:
     QTemporaryDir folder_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;

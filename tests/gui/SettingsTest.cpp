@@ -183,7 +183,8 @@ class SessionStart : public ::testing::Test {
         folders::FolderPlaces places;
         places.current = folder_.path().toStdString();
         std::string problem;
-        auto session = GameSession::Open({options, places, dialogs_, settings_, nullptr}, problem);
+        auto session =
+            GameSession::Open({options, places, dialogs_, settings_, nullptr, {}}, problem);
         EXPECT_TRUE(session) << problem;
         return session;
     }

@@ -6,8 +6,11 @@
 namespace presentation {
 namespace {
 
+// Addresses a build may be given; the texts of the Parts name them.
+const Addresses kExample{"https://fivrastar.example.com", "support@fivrastar.example.com"};
+
 TEST(Localisation, EachLanguageTakesItsOwnColumn) {
-    const Texts sv = LoadTexts(Language::Svenska);
+    const Texts sv = LoadTexts(Language::Svenska, kExample);
     EXPECT_EQ(sv.quit_question, "Vill Du faktiskt sluta?");
     EXPECT_EQ(sv.too_many_cards, "har mera än 6 kort");
     EXPECT_EQ(sv.not_in_play, "KORT INTE I SPEL");
@@ -26,7 +29,7 @@ TEST(Localisation, EachLanguageTakesItsOwnColumn) {
     EXPECT_EQ(sv.team_de, "De");
     EXPECT_NE(sv.about_rights.find("MIT"), std::string::npos) << "the About box names the licence";
 
-    const Texts en = LoadTexts(Language::English);
+    const Texts en = LoadTexts(Language::English, kExample);
     EXPECT_EQ(en.quit_question, "Do you really want to quit?");
     EXPECT_EQ(en.too_many_cards, "has more than 6 cards");
     EXPECT_EQ(en.not_in_play, "CARDS NOT IN PLAY");
@@ -55,12 +58,28 @@ TEST(Localisation, SeatNamesAndAboutBoxFollowTheLanguage) {
     EXPECT_EQ(SeatDisplayName(4, Language::English), "");
     EXPECT_EQ(SeatDisplayName(-1, Language::Svenska), "");
 
-    const AboutContents about = AboutFormLoad(Language::English);
+    const AboutContents about = AboutFormLoad(Language::English, kExample);
     EXPECT_EQ(about.product_label, "Fivrastar 2.5");
     EXPECT_EQ(about.caption, "About Fivrastar");
     EXPECT_EQ(about.reset_caption, "Reset Statistics");
     EXPECT_EQ(about.mail_label, "mailto: support@fivrastar.example.com");
     EXPECT_EQ(about.web_label, "https://fivrastar.example.com");
+}
+
+TEST(Localisation, WithoutAddressesNothingNamesOrLinksAPlaceholder) {
+    EXPECT_EQ(WindowTitle(kExample), "Fivrastar 2.5 --- https://fivrastar.example.com");
+    const Addresses none;
+    EXPECT_EQ(WindowTitle(none), "Fivrastar 2.5") << "the product label alone";
+    for (const Language language : {Language::Svenska, Language::English}) {
+        const Texts texts = LoadTexts(language, none);
+        EXPECT_FALSE(texts.news_line.empty());
+        EXPECT_EQ(texts.news_line.find("http"), std::string::npos) << texts.news_line;
+        EXPECT_EQ(texts.news_line.find("  "), std::string::npos) << "no gap where a link was";
+        EXPECT_EQ(texts.about_information.find('@'), std::string::npos);
+        const AboutContents about = AboutFormLoad(language, none);
+        EXPECT_TRUE(about.web_label.empty()) << "the About box hides the web link";
+        EXPECT_TRUE(about.mail_label.empty()) << "the About box hides the mail link";
+    }
 }
 
 TEST(Localisation, BuiltInSwedishUnlessChosenOtherwise) {

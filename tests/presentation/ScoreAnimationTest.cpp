@@ -98,11 +98,13 @@ TEST_F(ScoreAnimationTest, SkipsTricksWithoutPointsAndCountsUpToTheFinalScore) {
     EXPECT_EQ(LblScore_.Caption, "-8 : 11");
     EXPECT_EQ(animation_.Status(), ScoreAnimation::kRestart);
 
-    Step();
-    EXPECT_FALSE(LblScore_.Visible);
-    EXPECT_EQ(animation_.RunningVi(), 0);
-    EXPECT_EQ(animation_.Status(), ScoreAnimation::kShowTrick);
-    EXPECT_EQ(animation_.Trick(), 1) << "starts over from the first trick with points";
+    for (int rest = 0; rest < 10; ++rest) {
+        Step();
+        EXPECT_EQ(LblScore_.Caption, "-8 : 11") << "the count rests on the final score";
+        EXPECT_TRUE(LblScore_.Visible);
+    }
+    EXPECT_EQ(RaisedCount(), 0) << "the cards are back in the hands while it rests";
+    EXPECT_EQ(animation_.Status(), ScoreAnimation::kResting);
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 

@@ -70,8 +70,10 @@ TEST(AboutBox, ResetAskedAndAnsweredNoChangesNothing) {
     EXPECT_EQ(de.Caption, "0");
 }
 
+const Addresses kExample{"https://fivrastar.example.com", "support@fivrastar.example.com"};
+
 TEST(AboutBox, LinksAreUrlsADesktopHandlerOpens) {
-    EXPECT_EQ(MailtoLink(),
+    EXPECT_EQ(MailtoLink(kExample),
               "mailto:support@fivrastar.example.com?subject=Fivrastar%202.5"
               "&body=RE%3A%20Fivrastar%202.5");
 
@@ -80,18 +82,19 @@ TEST(AboutBox, LinksAreUrlsADesktopHandlerOpens) {
         ("fivra-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(folder);
     const std::string folder_text = folder.string() + "/";
-    EXPECT_EQ(WebLink(folder_text), "https://fivrastar.example.com/?p=230&u=1&t=1")
+    EXPECT_EQ(WebLink(folder_text, kExample), "https://fivrastar.example.com/?p=230&u=1&t=1")
         << "no referral file: the fixed query";
 
     std::ofstream(folder / "Referal.txt") << "club nord\r\nspring&summer\r\n";
-    EXPECT_EQ(WebLink(folder_text),
+    EXPECT_EQ(WebLink(folder_text, kExample),
               "https://fivrastar.example.com/?p=230&u=club%20nord&t=spring%26summer");
     std::ofstream(folder / "Referal.txt") << "only one line\n";
-    EXPECT_EQ(WebLink(folder.string()), "https://fivrastar.example.com/?p=230&u=1&t=1");
+    EXPECT_EQ(WebLink(folder.string(), kExample), "https://fivrastar.example.com/?p=230&u=1&t=1");
     std::filesystem::remove_all(folder);
 
     if (const char* data = std::getenv("FIVRA_DATA_DIR")) {
-        EXPECT_EQ(WebLink(data), "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
+        EXPECT_EQ(WebLink(data, kExample),
+                  "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
     }
 }
 

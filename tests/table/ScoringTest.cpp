@@ -23,21 +23,6 @@ ScriptedRound TwoIntoTheBiddersTrick() {
     return script;
 }
 
-// VAST bids and takes the first trick (ace and the five of trump: 6 points); NORD takes the
-// second with the jack over SYD's ten (2 points).
-ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
-    ScriptedRound script;
-    script.bidder = common::kVast;
-    script.bid = bid;
-    script.vi = vi;
-    script.de = de;
-    script.hands[common::kVast] = {Nr("A", kH), Nr("7", kH)};
-    script.hands[common::kNord] = {Nr("4", kH), Nr("J", kH)};
-    script.hands[common::kOst] = {Nr("5", kH), Nr("6", kH)};
-    script.hands[common::kSyd] = {Nr("3", kH), Nr("10", kH)};
-    return script;
-}
-
 class Scoring : public ::testing::Test {
   protected:
     void PlayRound(const ScriptedRound& script) {

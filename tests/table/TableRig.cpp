@@ -129,6 +129,19 @@ void PlaceCards(table::Table& table, const ScriptedRound& script) {
 
 }  // namespace
 
+ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
+    ScriptedRound script;
+    script.bidder = common::kVast;
+    script.bid = bid;
+    script.vi = vi;
+    script.de = de;
+    script.hands[common::kVast] = {Nr("A", common::kHjarter), Nr("7", common::kHjarter)};
+    script.hands[common::kNord] = {Nr("4", common::kHjarter), Nr("J", common::kHjarter)};
+    script.hands[common::kOst] = {Nr("5", common::kHjarter), Nr("6", common::kHjarter)};
+    script.hands[common::kSyd] = {Nr("3", common::kHjarter), Nr("10", common::kHjarter)};
+    return script;
+}
+
 bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
     if (!rig.RunToTag("WAIT_KOR")) {
         return false;

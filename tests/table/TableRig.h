@@ -116,6 +116,10 @@ struct ScriptedRound {
     std::vector<int> deck;
 };
 
+// VAST bids and takes the first trick (ace and the five of trump: 6 points); NORD takes the
+// second with the jack over SYD's ten (2 points). Every seat plays its first trump card.
+ScriptedRound DeTakesSixViTwo(int bid, int vi, int de);
+
 // Run to the wait after the discard, then replace the round's cards and variables by the
 // script. The table then waits for the click that starts the buying.
 bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script);

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "common/SettingsStore.h"
+#include "presentation/Scoreboard.h"
+
+// The small record that lets a game go on after the window was closed: kept in the user's
+// settings at every round's start and end, offered at the next start, removed when the game is
+// won. The round's deal itself is in the game log; the record only holds its fingerprint, so a
+// log of another round is never taken for it.
+namespace presentation {
+
+struct ResumeRecord {
+    int vi = 0;  // game totals before the round
+    int de = 0;
+    int dealer = 0;  // of the round to play
+    bool hints = false;
+    std::vector<RoundResult> rounds;  // the scoreboard, oldest first
+    // The round to play was dealt and is in the game log: it starts again from the logged deck
+    // whose order has this fingerprint. Empty: the round is dealt afresh.
+    std::string deal;
+
+    bool operator==(const ResumeRecord&) const = default;
+};
+
+inline constexpr const char* kResumeScope = "user";
+inline constexpr const char* kResumeSection = "Resume";
+inline constexpr const char* kResumeKey = "Game";
+
+// The record as one line of text, and back; a line that is no record gives what is wrong.
+std::string FormatResumeRecord(const ResumeRecord& record);
+std::variant<ResumeRecord, std::string> ParseResumeRecord(std::string_view text);
+
+// A short fingerprint of a deck order (positions 1..52 of the order record).
+std::string DeckFingerprint(const std::array<std::string, 53>& order);
+
+// What the settings hold: nothing, a record, or a damaged record with what is wrong with it.
+struct StoredResume {
+    std::optional<ResumeRecord> record;
+    std::string problem;
+};
+StoredResume LoadResumeRecord(common::SettingsStore& store);
+// Written as one value, so the store's atomic write keeps the record whole.
+void SaveResumeRecord(common::SettingsStore& store, const ResumeRecord& record);
+void ClearResumeRecord(common::SettingsStore& store);
+
+}  // namespace presentation

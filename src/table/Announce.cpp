@@ -1,0 +1,14 @@
+#include "table/Table.h"
+
+namespace table {
+
+void Table::Announce(const std::string& text) {
+    ctl_.LblAnnounce.Caption = text;
+    ctl_.LblAnnounce.Visible = !text.empty();
+}
+
+presentation::Announcements Table::Announcer() const {
+    return presentation::Announcements(texts_, config_.language);
+}
+
+}  // namespace table

@@ -1,0 +1,359 @@
+// What the table tells a new player, seen through the window: play from the keyboard alone,
+// the dimmed cards and the reason a press on one gives, the trick on show, the count that rests
+// on the final score, the announcements at their moments, the help page, and the quit
+// question from every way of closing.
+#include <QApplication>
+#include <QTextBrowser>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <numeric>
+
+#include "gui/ButtonItem.h"
+#include "gui/GuiFixture.h"
+#include "gui/HandItem.h"
+#include "gui/HelpDialog.h"
+#include "presentation/Announcements.h"
+
+namespace gui::testing {
+namespace {
+
+constexpr int kTickLimit = 200000;
+
+// Position (1-based) of SYD's first card that is (or is not) trump; 0 when none.
+int FirstCard(const table::Table& table, bool trump) {
+    const auto& cards = table.State().Hand[common::kSyd].Cards();
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        if (cards[i]->IsOfColour(table.State().gbFarg) == trump) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+class KeyboardTable : public GuiFixture {
+  protected:
+    std::uint64_t Seed() const override { return 2; }
+
+    void Key(Qt::Key key) { QTest::keyClick(&window_->View(), key); }
+    LabelItem* Label(const char* name) const { return static_cast<LabelItem*>(Item(name)); }
+
+    // One move of the game made with keys only; the clock ticks while nothing waits for SYD.
+    void KeyStep() {
+        const table::Controls& ctl = table_->Ctl();
+        if (ctl.PBButtonsBackground.Visible) {
+            for (int i = 0; i < 10; ++i) {
+                Key(Qt::Key_Right);  // on to the highest bid SYD may make
+            }
+            Key(Qt::Key_Return);
+            ++bids_;
+        } else if (ctl.ImgFargUp[2].Visible) {
+            Key(Qt::Key_H);
+            ++colours_;
+        } else if (table_->State().Hand[0].HandAktivitat == 1) {
+            for (int i = FirstCard(*table_, true); i > 0; --i) {
+                Key(Qt::Key_Right);
+            }
+            Key(Qt::Key_Return);
+            ++cards_;
+        } else if (table_->WaitsForClick()) {
+            Key(Qt::Key_Space);
+            ++continues_;
+        } else {
+            ASSERT_TRUE(Tick()) << "the game stalled";
+        }
+    }
+
+    int bids_ = 0;
+    int colours_ = 0;
+    int cards_ = 0;
+    int continues_ = 0;
+};
+
+TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
+    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 0; ++i) {
+        ASSERT_NO_FATAL_FAILURE(KeyStep());
+    }
+    EXPECT_EQ(table_->Scoreboard().RowCount(), 1) << "the round was scored";
+    EXPECT_EQ(bids_, 1);
+    EXPECT_EQ(colours_, 1) << "SYD won the auction and named hjärter with H";
+    EXPECT_EQ(table_->State().gbFarg, common::kHjarter);
+    EXPECT_GE(cards_, 1);
+    EXPECT_GE(continues_, 1) << "Space went on after the discard";
+    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 1 &&
+                    table_->State().myGameStatus != 2;
+         ++i) {
+        ASSERT_NO_FATAL_FAILURE(KeyStep());
+    }
+    EXPECT_EQ(table_->State().myGameStatus, 2) << "Space started the next round";
+}
+
+TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
+    // Rounds are played by keys until SYD is to play holding a card that is no trump.
+    for (int i = 0; i < kTickLimit &&
+                    !(table_->State().Hand[0].HandAktivitat == 1 && FirstCard(*table_, false) > 0);
+         ++i) {
+        ASSERT_NO_FATAL_FAILURE(KeyStep());
+    }
+    const int dead = FirstCard(*table_, false);
+    ASSERT_GT(dead, 0) << "no seeded round gave SYD a bought card that is no trump";
+    const cards::KortHand& syd = table_->State().Hand[0];
+    auto* hand = static_cast<HandItem*>(Item("Hand0"));
+    EXPECT_EQ(hand->mark_of(*syd.CardAt(dead)), CardMark::Unplayable) << "drawn dimmed";
+    EXPECT_EQ(hand->mark_of(*syd.CardAt(FirstCard(*table_, true))), CardMark::None);
+    Shoot("dimmed_cards");
+
+    const int played = table_->State().CardsPlayed;
+    const int held = syd.AntalKort();
+    const cards::CardPlace place = cards::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
+    ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
+    EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
+    EXPECT_EQ(syd.AntalKort(), held);
+    LabelItem* hint = Label("LblSuggest");
+    EXPECT_TRUE(hint->isVisible()) << "the reason shows where hints appear";
+    EXPECT_EQ(hint->Text().toStdString(), table_->Texts().only_trump);
+    Shoot("dimmed_card_pressed");
+}
+
+TEST_F(KeyboardTable, TheQuitQuestionComesFromEveryWayOfClosing) {
+    const std::string question = table_->Texts().quit_question;
+    window_->close();  // the window's own close box
+    EXPECT_TRUE(window_->isVisible()) << "No keeps the game";
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions.back(), question);
+    QTest::keyClick(&window_->View(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(dialogs_.questions.size(), 2u) << "Ctrl+Q asks the same question";
+    EXPECT_EQ(dialogs_.questions.back(), question);
+    dialogs_.yes_no_answers = {true};
+    window_->close();
+    EXPECT_FALSE(window_->isVisible()) << "Yes closes";
+}
+
+class TableOnItsOwn : public GuiFixture {
+  protected:
+    bool ComputerPlaysSyd() const override { return true; }
+
+    // Plays on by itself until `reached` holds; the wait after the discard is clicked away.
+    void PlayUntil(const std::function<bool()>& reached) {
+        for (int i = 0; i < kTickLimit && !reached(); ++i) {
+            if (table_->Timer1().Tag == "WAIT_KOR") {
+                ClickItem("Main");
+            } else {
+                ASSERT_TRUE(Tick());
+            }
+        }
+        ASSERT_TRUE(reached());
+    }
+};
+
+TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
+    const state::RoundState& round = table_->State();
+    const auto mark = [this](int seat, int nr) {
+        auto* spot = static_cast<HandItem*>(Item(QStringLiteral("Bord%1").arg(seat)));
+        return spot->mark_of(table_->Deck().Card(nr));
+    };
+    ASSERT_NO_FATAL_FAILURE(
+        PlayUntil([&] { return round.Round == 2 && table_->Ctl().Trick.winner >= 0; }));
+    const table::TrickOnShow first = table_->Ctl().Trick;
+    ASSERT_GE(first.winner, 0);
+    EXPECT_EQ(mark(first.winner, first.card[first.winner]), CardMark::TrickWinner);
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        if (seat != first.winner && first.card[seat] >= 0) {
+            EXPECT_EQ(mark(seat, first.card[seat]), CardMark::None)
+                << "still bright, seat " << seat;
+        }
+    }
+    Shoot("trick_winner");
+    const int played = round.CardsPlayed;
+    ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return round.CardsPlayed >= played + 2; }));
+    const table::TrickOnShow& now = table_->Ctl().Trick;
+    EXPECT_EQ(now.winner, -1) << "the next trick has begun";
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        if (first.card[seat] >= 0) {
+            EXPECT_EQ(mark(seat, first.card[seat]), CardMark::EarlierTrick) << "seat " << seat;
+        }
+        if (now.card[seat] >= 0) {
+            EXPECT_EQ(mark(seat, now.card[seat]), CardMark::None) << "live card, seat " << seat;
+        }
+    }
+    Shoot("live_trick");
+}
+
+TEST_F(TableOnItsOwn, TheCountRestsOnTheFinalScoreWithItsCaption) {
+    ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return table_->Timer1().Tag == "STOP_RUNDA"; }));
+    const state::RoundState& round = table_->State();
+    const QString final_score = QStringLiteral("%1 : %2").arg(round.PointsVi).arg(round.PointsDe);
+    auto* score = static_cast<LabelItem*>(Item("LblScore"));
+    // The count runs through the round's tricks (two steps of 1.2 s each at most), then rests.
+    const long long start = table_->Now();
+    while (table_->Now() < start + 20000) {
+        ASSERT_TRUE(Tick());
+    }
+    EXPECT_EQ(score->Text(), final_score);
+    while (table_->Now() < start + 60000) {
+        ASSERT_TRUE(Tick());
+        ASSERT_EQ(score->Text(), final_score) << "the count rests on the final score";
+        ASSERT_TRUE(score->isVisible());
+        ASSERT_TRUE(Item("LblScoreCaption")->isVisible()) << "the count is captioned";
+    }
+    EXPECT_EQ(static_cast<LabelItem*>(Item("LblScoreCaption"))->Text().toStdString(),
+              table_->Texts().score_caption);
+    Shoot("final_score");
+}
+
+// Watches a whole seeded game and checks each announcement at the moment it belongs to.
+class Announcing : public GuiFixture {
+  protected:
+    std::uint64_t Seed() const override { return 3; }
+    bool ComputerPlaysSyd() const override { return true; }
+
+    QString Shown() const {
+        auto* line = static_cast<LabelItem*>(Item("LblAnnounce"));
+        return line->isVisible() ? line->Text() : QString();
+    }
+    QString Say(const std::string& text) const { return QString::fromStdString(text); }
+};
+
+TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
+    const state::RoundState& round = table_->State();
+    const presentation::Announcements say(table_->Texts(), presentation::BuildLanguage());
+    std::map<std::string, int> seen;
+    std::array<int, 4> cold{};
+    int status = round.myGameStatus;
+    std::string tag;
+    // Games are played until every kind of announcement has come at least once.
+    for (int i = 0; i < kTickLimit && seen.size() < 6; ++i) {
+        if (table_->WaitsForClick() && tag != "ANIMATE") {
+            const bool buying = table_->Timer1().Tag == "WAIT_KOR";
+            const int dealer = round.attSaka;
+            ClickItem("Main");
+            const int taken_back = buying ? round.Hand[dealer].AntalKort() -
+                                                round.Hand[dealer].AntalKortIFarg(round.gbFarg)
+                                          : 0;
+            if (taken_back > 0) {
+                EXPECT_EQ(Shown(), Say(say.DealerFills(dealer, taken_back)));
+                ++seen["dealer fills"];
+            }
+        } else {
+            ASSERT_TRUE(Tick());
+        }
+        // The auction is over: when the three seats before the dealer passed, the dealer was
+        // forced, and the line still says so.
+        const auto passed = [&round](int k) {
+            return round.Hand[common::SeatAfter(round.attSaka, k)].GeBud() == 0;
+        };
+        if (round.myGameStatus == 3 && status == 2 && passed(1) && passed(2) && passed(3)) {
+            EXPECT_EQ(Shown(), Say(say.ForcedBid(round.attSaka)));
+            ++seen["forced bid"];
+        }
+        if (round.myGameStatus == 6 && status != 6) {
+            EXPECT_EQ(Shown(),
+                      Say(say.AuctionWon(round.gbBjuditHogst, round.gbHogstaBudet, round.gbFarg)));
+            ++seen["auction won"];
+        }
+        status = round.myGameStatus;
+        for (int s = 0; s < common::kSeats; ++s) {
+            const bool others = std::any_of(round.Hand.begin(), round.Hand.end(),
+                                            [&](auto& h) { return !h.HandEmpty(round.gbFarg); });
+            if (round.ColdFlag[s] == -1 && cold[s] == 0 && others) {
+                EXPECT_EQ(Shown(), Say(say.LaysDown(s)));
+                ++seen["lays down"];
+            }
+            cold[s] = round.ColdFlag[s];
+        }
+        if (table_->Timer3().Tag == "ANIMATE" && tag != "ANIMATE") {
+            const bool vi_bid = common::IsVi(round.gbBjuditHogst);
+            if (table_->Ctl().LblGameOver.Visible) {
+                const bool vi_over = round.gbVi > 61;
+                const bool vi_won = vi_over && round.gbDe > 61 ? vi_bid : vi_over;
+                EXPECT_EQ(Shown(), Say(say.GameWon(vi_won, round.gbVi, round.gbDe)));
+                ++seen["game won"];
+                Shoot("game_won_announced");
+            } else {
+                // What the bidders took, before a lost bid turned it into minus the bid.
+                const auto& taken = vi_bid ? round.TrickPointsVi : round.TrickPointsDe;
+                const int points = std::accumulate(taken.begin(), taken.end(), 0);
+                EXPECT_EQ(Shown(), Say(say.RoundResult(vi_bid, round.gbHogstaBudet, points)));
+                ++seen["round result"];
+                if (seen["round result"] == 1) {
+                    Shoot("round_result_announced");
+                }
+            }
+        }
+        tag = table_->Timer3().Tag;
+        if (tag == "ANIMATE" && table_->WaitsForClick()) {
+            ClickItem("Main");
+            tag.clear();
+        }
+    }
+    for (const char* kind :
+         {"forced bid", "auction won", "dealer fills", "lays down", "round result", "game won"}) {
+        EXPECT_GT(seen[kind], 0) << kind << " never happened";
+    }
+}
+
+TEST(HelpPage, OpensInBothLanguagesWithItsPictures) {
+    for (const auto language : {presentation::Language::Svenska, presentation::Language::English}) {
+        HelpDialog help(nullptr, language);
+        const QString text = help.Browser().toPlainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("61"))) << "the game to more than 61";
+        EXPECT_TRUE(text.contains(QStringLiteral("14"))) << "the round's 14 points";
+        EXPECT_TRUE(text.contains(QStringLiteral("Ctrl+Q")));
+        EXPECT_EQ(text.contains(QStringLiteral("fivrorna")),
+                  language == presentation::Language::Svenska);
+        const QVariant card = help.Browser().loadResource(QTextDocument::ImageResource,
+                                                          QUrl(QStringLiteral("card:18")));
+        EXPECT_FALSE(card.value<QImage>().isNull()) << "the five of hjärter is drawn";
+        const QVariant mark = help.Browser().loadResource(
+            QTextDocument::ImageResource, QUrl(QStringLiteral("picture:mark_made")));
+        EXPECT_FALSE(mark.value<QImage>().isNull());
+        EXPECT_TRUE(help.Browser()
+                        .loadResource(QTextDocument::ImageResource,
+                                      QUrl(QStringLiteral("https://example.org/x.png")))
+                        .isNull())
+            << "nothing is fetched from outside";
+        help.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+        SaveShot(language == presentation::Language::Svenska ? "help_sv" : "help_en", help.grab());
+    }
+}
+
+TEST_F(TableOnItsOwn, F1AndTheHelpButtonOpenTheRules) {
+    int opened = 0;
+    const auto close_help = [&opened] {
+        if (auto* help = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            help != nullptr && help->objectName() == QLatin1String("HelpDialog")) {
+            ++opened;
+            help->accept();
+        }
+    };
+    QTimer::singleShot(0, close_help);
+    QTest::keyClick(&window_->View(), Qt::Key_F1);
+    EXPECT_EQ(opened, 1) << "F1";
+    QTimer::singleShot(0, close_help);
+    ClickItem("BtnHelp");
+    EXPECT_EQ(opened, 2) << "the help button";
+}
+
+TEST_F(TableOnItsOwn, EveryControlHasATooltipAndAnAccessibleName) {
+    for (const char* name :
+         {"Hand0",      "ImgSuggestUp", "ImgContUp",   "ImgReplayUp",   "ImgTraceUp", "ImgAboutUp",
+          "ImgExitUp",  "BtnHelp",      "ImgSettings", "BtnDebugMsg",   "BtnPlaylog", "BtnLoadlog",
+          "PBBid0",     "PBBid4",       "ImgKlUp",     "ImgRuUp",       "ImgHjUp",    "ImgSpUp",
+          "Scoreboard", "LblScore",     "LblAnnounce", "PakkoImageXP1", "Bord2",      "LBTrace"}) {
+        ControlItem* item = Item(QString::fromLatin1(name));
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_FALSE(item->toolTip().isEmpty()) << name;
+        EXPECT_FALSE(item->property("accessibleName").toString().isEmpty()) << name;
+    }
+    EXPECT_TRUE(
+        Item("PBBid4")->property("accessibleName").toString().endsWith(QStringLiteral(" 9")))
+        << "a bid button names its bid";
+    const QString off = Item("ImgSuggestUp")->toolTip();
+    ClickItem("ImgSuggestUp");
+    EXPECT_NE(Item("ImgSuggestUp")->toolTip(), off) << "the lit bulb is explained";
+}
+
+}  // namespace
+}  // namespace gui::testing

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "common/Names.h"
+#include "presentation/Announcements.h"
+#include "presentation/ResumeRecord.h"
+
+namespace presentation {
+namespace {
+
+ResumeRecord TwoRoundsIn() {
+    ResumeRecord record;
+    record.vi = 14;
+    record.de = -7;
+    record.dealer = 2;
+    record.hints = true;
+    record.rounds = {RoundResult{8, 0, 8, 0}, RoundResult{14, -7, -7, 3}};
+    record.deal = "0123456789abcdef";
+    return record;
+}
+
+TEST(ResumeRecord, ARecordReadsBackAsItWasWritten) {
+    common::MemorySettingsStore store;
+    EXPECT_FALSE(LoadResumeRecord(store).record) << "no record on a first start";
+    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
+    SaveResumeRecord(store, TwoRoundsIn());
+    const StoredResume stored = LoadResumeRecord(store);
+    ASSERT_TRUE(stored.record) << stored.problem;
+    EXPECT_EQ(*stored.record, TwoRoundsIn());
+
+    ResumeRecord fresh;  // a round to deal afresh, nothing on the board yet
+    SaveResumeRecord(store, fresh);
+    EXPECT_EQ(LoadResumeRecord(store).record, fresh);
+    ClearResumeRecord(store);
+    EXPECT_FALSE(LoadResumeRecord(store).record) << "a cleared record is no record";
+    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
+}
+
+TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
+    const std::string good = FormatResumeRecord(TwoRoundsIn());
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    for (const std::string& damaged :
+         {std::string("hello"), replaced("fivra-resume-1", "fivra-resume-9"),
+          replaced("dealer:2", "dealer:4"), replaced("dealer:2", "dealer:two"),
+          replaced(" hints:1", ""), replaced("vi:14", "vi:70"), replaced("vi:14", "vi:15"),
+          replaced("round:8/0/8/0", "round:8/0/5/0"), replaced("deal:0123456789abcdef", "deal:xyz"),
+          good + " round:1/2/6/0", good + " colour:4"}) {
+        const auto parsed = ParseResumeRecord(damaged);
+        EXPECT_TRUE(std::holds_alternative<std::string>(parsed)) << damaged;
+    }
+    std::string twelve = "fivra-resume-1 vi:12 de:0 dealer:0 hints:0";
+    for (int i = 0; i < 12; ++i) {
+        twelve += " round:12/0/6/0";
+    }
+    EXPECT_TRUE(std::holds_alternative<std::string>(ParseResumeRecord(twelve)))
+        << "the board keeps eleven rows";
+}
+
+TEST(ResumeRecord, TheFingerprintTellsDecksApart) {
+    std::array<std::string, 53> order;
+    for (int i = 1; i <= 52; ++i) {
+        order[static_cast<std::size_t>(i)] = std::to_string(i - 1);
+    }
+    const std::string first = DeckFingerprint(order);
+    EXPECT_EQ(first.size(), 16u);
+    EXPECT_EQ(DeckFingerprint(order), first);
+    std::swap(order[1], order[2]);
+    EXPECT_NE(DeckFingerprint(order), first);
+}
+
+TEST(Announcements, WordsInBracesAreFilledInAndOthersLeftAlone) {
+    EXPECT_EQ(FillIn("{a} and {a}, {b}", {{"a", "x"}, {"b", "{a}"}}), "x and x, {a}");
+    EXPECT_EQ(FillIn("{unknown}", {{"a", "x"}}), "{unknown}");
+    for (const Language language : {Language::Svenska, Language::English}) {
+        const Texts texts = LoadTexts(language);
+        const Announcements say(texts, language);
+        for (const std::string& line :
+             {say.ForcedBid(1), say.AuctionWon(2, 9, 0), say.AuctionWon(3, 7, 8),
+              say.DealerFills(0, 2), say.LaysDown(1), say.RoundResult(true, 8, 8),
+              say.GameWon(false, 40, 62)}) {
+            EXPECT_EQ(line.find('{'), std::string::npos) << line;
+            EXPECT_EQ(line.find('\n'), std::string::npos) << "one line: " << line;
+        }
+        EXPECT_EQ(ColourInText(common::kRuter, language),
+                  language == Language::Svenska ? "ruter" : "diamonds");
+    }
+}
+
+TEST(ControlHelp, EveryButtonOfTheTableIsExplainedInBothLanguages) {
+    for (const char* control :
+         {"Hand0",      "ImgSuggestUp", "ImgSuggestDn",  "ImgContUp", "ImgReplayUp", "ImgReloadUp",
+          "ImgTraceUp", "ImgAboutUp",   "ImgExitUp",     "BtnHelp",   "ImgSettings", "BtnDebugMsg",
+          "BtnPlaylog", "BtnLoadlog",   "PBBid0",        "PBBid9",    "ImgKlUp",     "ImgSpUp",
+          "Scoreboard", "Bord3",        "PakkoImageXP2", "LblScore"}) {
+        for (const Language language : {Language::Svenska, Language::English}) {
+            const ControlHelp help = HelpForControl(control, language);
+            EXPECT_FALSE(help.tooltip.empty()) << control;
+            EXPECT_FALSE(help.name.empty()) << control;
+        }
+    }
+    EXPECT_TRUE(HelpForControl("PBBid", Language::English).name == "Bid");
+    EXPECT_TRUE(HelpForControl("PBBidX", Language::English).name.empty());
+    EXPECT_TRUE(HelpForControl("Nothing", Language::Svenska).tooltip.empty());
+}
+
+}  // namespace
+}  // namespace presentation

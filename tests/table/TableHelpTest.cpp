@@ -1,0 +1,252 @@
+// What the table tells a new player: the announcements at their moments, the trick on show
+// and who took it, the reason a card cannot be played, and play from the keyboard.
+#include <gtest/gtest.h>
+
+#include "TableRig.h"
+#include "cards/HandGeometry.h"
+
+namespace table_test {
+namespace {
+
+constexpr int kH = common::kHjarter;
+constexpr int kK = common::kKlover;
+
+presentation::Announcements Expected(const table::Table& table) {
+    return presentation::Announcements(table.Texts(), presentation::BuildLanguage());
+}
+
+const std::string& Announced(const TableRig& rig) {
+    return rig.table.Ctl().LblAnnounce.Caption;
+}
+
+// Runs the clock until `done`, keeping every announcement shown on the way.
+bool RunCollecting(TableRig& rig, const std::function<bool()>& done,
+                   std::vector<std::string>& shown) {
+    return rig.RunUntil([&] {
+        const std::string& now = Announced(rig);
+        if (!now.empty() && (shown.empty() || shown.back() != now)) {
+            shown.push_back(now);
+        }
+        return done();
+    });
+}
+
+TEST(Announcements, EverybodyPassingForcesTheDealerAndTheWinnerIsNamedWithTrump) {
+    TableRig rig(RigOptions().BidRules(kNobodyBids));
+    rig.table.Start();
+    const state::RoundState& round = rig.table.State();
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
+    EXPECT_EQ(Announced(rig), Expected(rig.table).ForcedBid(common::kSyd))
+        << "the three seats before the dealer passed";
+    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Visible);
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
+    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, 6, round.gbFarg));
+    if (presentation::BuildLanguage() == presentation::Language::Svenska) {
+        EXPECT_EQ(Expected(rig.table).ForcedBid(common::kVast),
+                  "Alla passade: Vera (giv) måste bjuda 6.");
+        EXPECT_EQ(Expected(rig.table).AuctionWon(common::kSyd, 6, kH),
+                  "Du vann budgivningen med 6, trumf hjärter.");
+    }
+}
+
+TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
+    // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
+    TableRig rig(RigOptions().Human().Seed(2));
+    rig.table.Start();
+    const table::Controls& ctl = rig.table.Ctl();
+    ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
+    // The arrows walk to the highest bid the dealer may make, which wins the auction.
+    for (int step = 0; step < 10; ++step) {
+        rig.table.KeyStepBid(1);
+    }
+    const int bid = ctl.PBBidChosen + 5;
+    ASSERT_GE(bid, 6);
+    rig.table.KeyEnter();
+    ASSERT_FALSE(ctl.PBButtonsBackground.Visible);
+    ASSERT_TRUE(rig.RunUntil([&] { return ctl.ImgFargUp[0].Visible; }));
+    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
+    rig.table.KeyColour(3);
+    EXPECT_EQ(rig.table.State().gbFarg, common::kSpader) << "S names spader";
+    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
+}
+
+TEST(Announcements, DealerFillingUpFromHisDiscardsIsTold) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    // Nobody but the dealer holds trump, and the deck runs dry before the dealer buys.
+    ScriptedRound script;
+    script.hands[common::kSyd] = {Nr("A", kH), Nr("K", kH), Nr("2", kK), Nr("3", kK),
+                                  Nr("4", kK), Nr("6", kK), Nr("7", kK)};
+    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
+        script.deck.push_back(Nr(face, common::kSpader));
+    }
+    ASSERT_TRUE(SetUpAfterDiscard(rig, script));
+    rig.table.AdvanceMe();
+    EXPECT_EQ(Announced(rig), Expected(rig.table).DealerFills(common::kSyd, 4));
+}
+
+TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
+    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+    rig.table.Start();
+    ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
+    script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
+    ASSERT_TRUE(StartPlayFrom(rig, script));
+    const state::RoundState& round = rig.table.State();
+    ASSERT_TRUE(rig.RunUntil([&] { return round.ColdFlag[common::kOst] == -1; }));
+    EXPECT_EQ(Announced(rig), Expected(rig.table).LaysDown(common::kOst));
+
+    std::vector<std::string> shown;
+    ASSERT_TRUE(RunCollecting(
+        rig, [&] { return rig.table.Timer1().Tag == "STOP_RUNDA"; }, shown));
+    for (const std::string& line : shown) {
+        for (const int seat : {common::kSyd, common::kVast, common::kNord}) {
+            EXPECT_NE(line, Expected(rig.table).LaysDown(seat))
+                << "at the round's end every hand runs out at once; nobody is named";
+        }
+    }
+}
+
+TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
+    for (const auto& [bid, made, margin] : {std::tuple{6, true, 0}, std::tuple{7, false, 1}}) {
+        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+        rig.table.Start();
+        ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(bid, 0, 0)));
+        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
+        const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
+        if (presentation::BuildLanguage() == presentation::Language::Svenska) {
+            EXPECT_NE(Announced(rig).find(word), std::string::npos) << Announced(rig);
+        }
+    }
+    const presentation::Texts en = presentation::LoadTexts(presentation::Language::English);
+    const presentation::Announcements english(en, presentation::Language::English);
+    EXPECT_EQ(english.RoundResult(true, 9, 7), "We went down in 9: 7 points, 2 short.");
+    EXPECT_EQ(english.RoundResult(false, 8, 11), "They made the bid of 8: 11 points, 3 over.");
+    EXPECT_EQ(english.GameWon(true, 64, 40), "We won the game! Final score 64 : 40.");
+}
+
+TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
+    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+    rig.table.Start();
+    ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
+        << "a game on keeps its record";
+    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 30, 58)));
+    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
+    EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
+        << "a finished game leaves no record";
+}
+
+TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
+    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+    rig.table.Start();
+    const table::TrickOnShow& trick = rig.table.Ctl().Trick;
+    EXPECT_FALSE(trick.playing) << "nothing is on show before play";
+    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 0, 0)));
+    const state::RoundState& round = rig.table.State();
+    EXPECT_TRUE(trick.playing);
+    EXPECT_EQ(trick.trump, kH);
+
+    ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 2; }));
+    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}));
+    EXPECT_EQ(trick.winner, -1) << "the trick is still being played";
+
+    ASSERT_TRUE(rig.RunUntil([&] { return round.Round == 2; }));
+    EXPECT_EQ(trick.winner, common::kVast) << "the ace took the first trick";
+    EXPECT_EQ(trick.card, (std::array<int, 4>{Nr("3", kH), Nr("A", kH), Nr("4", kH), Nr("5", kH)}))
+        << "the taken trick stays on show until the next one begins";
+
+    ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 5; }));
+    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("7", kH), -1, -1}));
+    EXPECT_EQ(trick.winner, -1);
+
+    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    EXPECT_FALSE(trick.playing) << "the round's count takes over";
+}
+
+class HumanPlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        rig_.table.Start();
+        ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Ctl().PBButtonsBackground.Visible; }));
+        rig_.table.KeyPass();
+        ScriptedRound script;
+        script.bidder = common::kSyd;
+        script.hands[common::kSyd] = {dead_, trump_, Nr("K", kH)};
+        script.hands[common::kVast] = {Nr("2", kH)};
+        ASSERT_TRUE(StartPlayFrom(rig_, script));
+        ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
+    }
+    const state::RoundState& Round() const { return rig_.table.State(); }
+    int Raised() const {
+        const auto& cards = Round().Hand[common::kSyd].Cards();
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            if (cards[i]->Kop) {
+                return static_cast<int>(i) + 1;
+            }
+        }
+        return 0;
+    }
+
+    const int dead_ = Nr("K", common::kSpader);
+    const int trump_ = Nr("A", kH);
+    TableRig rig_{RigOptions()
+                      .Human()
+                      .PlayRules(kPlayFirstTrump)
+                      .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")};
+};
+
+TEST_F(HumanPlay, PressingACardThatIsNoTrumpTellsWhyAndPlaysNothing) {
+    const cards::KortHand& hand = Round().Hand[common::kSyd];
+    const cards::CardPlace place = cards::CardPosition(0, false, hand.HandKod, hand.LayoutStyle);
+    rig_.table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
+    const table::Controls& ctl = rig_.table.Ctl();
+    EXPECT_EQ(ctl.LblSuggest.Caption, rig_.table.Texts().only_trump);
+    EXPECT_TRUE(ctl.LblSuggest.Visible);
+    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(hand.AntalKort(), 3);
+    EXPECT_EQ(hand.HandAktivitat, 1) << "SYD still chooses";
+    EXPECT_TRUE(rig_.dialogs.messages.empty());
+}
+
+TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
+    rig_.table.KeyChooseCard(-1);
+    EXPECT_EQ(Raised(), 3) << "Left starts at the right end";
+    rig_.table.KeyChooseCard(1);
+    EXPECT_EQ(Raised(), 1) << "and runs round";
+    rig_.table.KeyEnter();
+    EXPECT_EQ(Round().CardsPlayed, 0) << "the chosen king of spader is no trump";
+    EXPECT_EQ(rig_.table.Ctl().LblSuggest.Caption, rig_.table.Texts().only_trump);
+    rig_.table.KeyChooseCard(1);
+    rig_.table.KeyChooseCard(1);
+    EXPECT_EQ(Raised(), 2);
+    rig_.table.KeyEnter();
+    EXPECT_EQ(Round().CardsPlayed, 1);
+    EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
+    rig_.table.KeyChooseCard(1);
+    EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
+}
+
+TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {
+    TableRig rig(RigOptions().Human().Seed(2));
+    rig.table.Start();
+    const table::Controls& ctl = rig.table.Ctl();
+    ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
+    const int highest = rig.table.State().gbHogstaBudet;
+    for (int bid = 6; bid <= 10; ++bid) {
+        rig.table.KeyChooseBid(bid);
+        const bool may = ctl.PBBid[bid - 5].Visible && (bid > highest);
+        if (may) {
+            EXPECT_EQ(ctl.PBBidChosen, bid - 5) << "bid " << bid;
+        } else {
+            EXPECT_NE(ctl.PBBidChosen, bid - 5) << "bid " << bid << " may not be made";
+        }
+    }
+    rig.table.KeyPass();
+    EXPECT_FALSE(ctl.PBButtonsBackground.Visible);
+    EXPECT_EQ(rig.table.State().Hand[common::kSyd].GeBud(), 0);
+    EXPECT_EQ(ctl.PBBidChosen, -1);
+}
+
+}  // namespace
+}  // namespace table_test
