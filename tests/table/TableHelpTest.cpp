@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "TableRig.h"
-#include "cards/HandGeometry.h"
 
 namespace table_test {
 namespace {
@@ -195,19 +194,6 @@ class HumanPlay : public ::testing::Test {
                       .PlayRules(kPlayFirstTrump)
                       .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")};
 };
-
-TEST_F(HumanPlay, PressingACardThatIsNoTrumpTellsWhyAndPlaysNothing) {
-    const cards::KortHand& hand = Round().Hand[common::kSyd];
-    const cards::CardPlace place = cards::CardPosition(0, false, hand.HandKod, hand.LayoutStyle);
-    rig_.table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
-    const table::Controls& ctl = rig_.table.Ctl();
-    EXPECT_EQ(ctl.LblSuggest.Caption, rig_.table.Texts().only_trump);
-    EXPECT_TRUE(ctl.LblSuggest.Visible);
-    EXPECT_EQ(Round().CardsPlayed, 0);
-    EXPECT_EQ(hand.AntalKort(), 3);
-    EXPECT_EQ(hand.HandAktivitat, 1) << "SYD still chooses";
-    EXPECT_TRUE(rig_.dialogs.messages.empty());
-}
 
 TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
     rig_.table.KeyChooseCard(-1);
