@@ -1,6 +1,5 @@
 #include "gui/GameSession.h"
 
-#include <optional>
 
 #include "gui/PaintCache.h"
 #include "gui/QtDialogs.h"
@@ -88,12 +87,8 @@ void GameSession::Start() {
 }
 
 void GameSession::OpenSettings() {
-    std::optional<QtDialogs::ModalScope> hold;
-    if (modal_ != nullptr) {
-        hold.emplace(*modal_);
-    }
     SettingsDialog dialog(preferences_, options_.speed_from_environment, window_.get());
-    if (dialog.exec() == QDialog::Accepted) {
+    if (QtDialogs::Exec(modal_, dialog) == QDialog::Accepted) {
         ApplyPreferences(dialog.Chosen());
     }
 }

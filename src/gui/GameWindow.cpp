@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "gui/AboutDialog.h"
 #include "gui/HelpDialog.h"
@@ -85,24 +84,16 @@ void GameWindow::Refresh() {
 }
 
 void GameWindow::OpenAbout() {
-    std::optional<QtDialogs::ModalScope> hold;
-    if (modal_ != nullptr) {
-        hold.emplace(*modal_);
-    }
     table::Controls& ctl = table_.MutableCtl();
     AboutDialog about(
         {table_.Folder(), settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe}, this);
-    about.exec();
+    QtDialogs::Exec(modal_, about);
     Refresh();
 }
 
 void GameWindow::OpenHelp() {
-    std::optional<QtDialogs::ModalScope> hold;
-    if (modal_ != nullptr) {
-        hold.emplace(*modal_);
-    }
     HelpDialog help(this);
-    help.exec();
+    QtDialogs::Exec(modal_, help);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

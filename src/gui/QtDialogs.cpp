@@ -1,6 +1,9 @@
 #include "gui/QtDialogs.h"
 
+#include <optional>
+
 #include <QAbstractButton>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -29,6 +32,14 @@ QtDialogs::ModalScope::~ModalScope() {
     if (--dialogs_.open_ == 0 && dialogs_.on_all_closed) {
         dialogs_.on_all_closed();
     }
+}
+
+int QtDialogs::Exec(QtDialogs* dialogs, QDialog& dialog) {
+    std::optional<ModalScope> hold;
+    if (dialogs != nullptr) {
+        hold.emplace(*dialogs);
+    }
+    return dialog.exec();
 }
 
 void QtDialogs::Message(const std::string& text, const std::string& title) {

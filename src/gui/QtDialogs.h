@@ -4,6 +4,7 @@
 
 #include "common/Dialogs.h"
 
+class QDialog;
 class QWidget;
 
 namespace gui {
@@ -24,6 +25,10 @@ class QtDialogs : public common::Dialogs {
       private:
         QtDialogs& dialogs_;
     };
+
+    // Runs a window of our own modally, with the clock held while it is open when there are
+    // table dialogs to hold it through (tests may run without them).
+    static int Exec(QtDialogs* dialogs, QDialog& dialog);
 
     void SetParent(QWidget* parent) { parent_ = parent; }
     bool Busy() const { return open_ > 0; }
