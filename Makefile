@@ -6,6 +6,7 @@ FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
 RUN_DIR ?= run
 SECONDS ?= 60
+RUNS ?= -1
 FUZZ_TARGETS = field_reader log_readers archive_name referral settings bid_rules bid_base play_rules
 # A sanitizer report ends the test that made it with a failure.
 SAN_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
@@ -28,22 +29,24 @@ run: build
 	@cp -u data/* $(RUN_DIR)/ 2>/dev/null || true
 	@cd $(RUN_DIR) && ../$(BUILD_DIR)/bin/fivrastar
 
+# Every test, then every test again under the sanitizers where the compiler has them.
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --output-on-failure -j $(JOBS)
+	@if ./scripts/has-sanitizers.sh; then $(MAKE) --no-print-directory test-sanitizers; \
+	else echo "The compiler has no address and undefined-behaviour sanitizers: that run is left out."; fi
 
-# The core, table, tool and corpus tests again, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer in a folder of their own, at -O1 with the debug checks on. The
-# Qt front end is left out there: it would double the build time on a two-core machine, and
-# its settings store is still checked through the settings corpus.
+# Every test again, built with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer
+# in a folder of their own, at -O1 with the standard library's checks on. A report fails the
+# test that made it.
 test-sanitizers: deps
 	@cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g1" \
-		-DFIVRA_SANITIZE=ON -DFIVRA_BUILD_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+		-DFIVRA_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
 		>/dev/null
 	@cmake --build $(SAN_DIR) -j $(JOBS)
 	@cd $(SAN_DIR) && $(SAN_ENV) QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} \
 		ctest --output-on-failure -j $(JOBS)
 
-# Runs each fuzz target for SECONDS seconds on a working copy of its corpus (tests/corpus
+# Runs each fuzz target for SECONDS seconds (or RUNS executions, when that comes first) on a working copy of its corpus (tests/corpus
 # holds the seeds); an input that finds a fault is left in $(FUZZ_DIR)/crashes.
 fuzz: deps
 	@command -v clang++-14 >/dev/null || { echo "make fuzz needs clang++-14"; exit 1; }
@@ -56,7 +59,7 @@ fuzz: deps
 		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp -n tests/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/; \
 		echo "== $$t"; \
 		FIVRA_DATA_DIR=data QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/bin/fuzz_$$t \
-			-max_total_time=$(SECONDS) -timeout=10 -dict=fuzz/fivra.dict -print_final_stats=1 \
+			-max_total_time=$(SECONDS) -runs=$(RUNS) -timeout=10 -dict=fuzz/fivra.dict -print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_DIR)/crashes/$$t- $(FUZZ_DIR)/corpus/$$t \
 			>$(FUZZ_DIR)/$$t.log 2>&1; rc=$$?; \
 		grep -E "^(Done|==[0-9]+==ERROR|SUMMARY)" $(FUZZ_DIR)/$$t.log; \

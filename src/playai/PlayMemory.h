@@ -13,8 +13,9 @@ struct PlayMemory {
     std::array<float, 4> JagSer{};
     std::array<float, 4> AndraSer{};
     std::array<int, 4> NoFivraFlag{};  // -1 when a seat is inferred to hold no fivra card
-    // Per trick 1..6: highest card of the trick, highest unplayed at its start.
-    std::array<std::array<std::string, 2>, 7> TrickHighHistory{};
+    // Per trick 1..6: highest card of the trick, highest unplayed at its start. The strings
+    // start empty without an initializer, and clang 14 crashes compiling one ("{}") here.
+    std::array<std::array<std::string, 2>, 7> TrickHighHistory;
 };
 
 inline constexpr int kTrumpSlots = 6;

@@ -22,7 +22,7 @@ OpenPosition RandomPosition(std::mt19937& random, int per_seat) {
     std::size_t next = 0;
     for (int s = 0; s < 4; ++s) {
         const int n = std::uniform_int_distribution<int>(0, per_seat)(random);
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < n && next < ranks.size(); ++i) {
             p.hands[s] |= Bit(ranks[next++]);
         }
     }
