@@ -1,5 +1,6 @@
 #include "Holdings.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -18,6 +19,26 @@ inline constexpr int kMaxHeld = 6;
 
 double Choose(int n, int k) {
     return std::exp(std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0));
+}
+
+// Marks the commonest keys, most common first, until they hold half of all dealt colours.
+void MarkCommonKeys(std::vector<KeyHoldings>& keys) {
+    std::vector<KeyHoldings*> order;
+    double total = 0.0;
+    for (KeyHoldings& key : keys) {
+        order.push_back(&key);
+        total += key.weight;
+    }
+    std::sort(order.begin(), order.end(),
+              [](const KeyHoldings* a, const KeyHoldings* b) { return a->weight > b->weight; });
+    double covered = 0.0;
+    for (KeyHoldings* key : order) {
+        if (covered >= 0.5 * total) {
+            break;
+        }
+        covered += key->weight;
+        key->common = true;
+    }
 }
 
 }  // namespace
@@ -61,6 +82,7 @@ std::vector<KeyHoldings> AllKeys() {
             keys.push_back(std::move(entry));
         }
     }
+    MarkCommonKeys(keys);
     return keys;
 }
 

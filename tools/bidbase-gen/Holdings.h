@@ -15,12 +15,14 @@ struct KeyHoldings {
     // How often a dealt hand of nine cards holds one of these in a given colour, up to a
     // common factor: holdings of n cards times the ways to choose the other 9 - n cards.
     double weight = 0.0;
+    // Among the commonest keys that together hold half of all dealt colours.
+    bool common = false;
 };
 
 // Sections in file order: <0> .. <6>, then the shapes with two or more middle cards.
 std::vector<std::string> TagOrder();
 
-// All keys, in file order (by section, then by key).
+// All keys, in file order (by section, then by key), the commonest marked.
 std::vector<KeyHoldings> AllKeys();
 
 }  // namespace bidbase_gen

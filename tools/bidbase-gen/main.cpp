@@ -37,9 +37,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: fivra-bidbase-gen [--simulate [--data DIR] [--seed S] [--deals N] [--min-deals N]\n"
-    "                         [--play-bid B] [--jobs J] [--key KEY]] OUTPUT\n"
+    "                         [--common-deals N] [--play-bid B] [--jobs J] [--key KEY]] OUTPUT\n"
     "--deals is the number of rounds for the commonest key; rarer keys get fewer, in\n"
-    "proportion to the square root of how often a deal holds them, but at least --min-deals.\n";
+    "proportion to the square root of how often a deal holds them, but at least --min-deals.\n"
+    "The commonest keys, which hold half of all dealt colours, get at least --common-deals.\n";
 
 struct Options {
     bool simulate = false;
@@ -47,6 +48,7 @@ struct Options {
     std::uint64_t seed = 1;
     int deals = 800;
     int min_deals = 40;
+    int common_deals = 0;
     int play_bid = 7;
     int jobs = 2;
     std::string only_key;  // run this key alone (its tag and key, "<1>[_A_]") and print it
@@ -83,6 +85,8 @@ bool ParseArguments(int argc, char** argv, Options& options) {
             options.deals = static_cast<int>(number);
         } else if (flag == "--min-deals") {
             options.min_deals = static_cast<int>(number);
+        } else if (flag == "--common-deals") {
+            options.common_deals = static_cast<int>(number);
         } else if (flag == "--play-bid") {
             options.play_bid = static_cast<int>(number);
         } else if (flag == "--jobs") {
@@ -105,7 +109,11 @@ bidbase_gen::SimulationSetup SetupFor(const bidbase_gen::KeyHoldings& key, doubl
     setup.folder = folder;
     setup.seed = options.seed;
     setup.deals = DealsFor(key, top_weight, options);
+    // The other bidders' rounds (EaUH) stay in proportion; only EA gets the common keys' floor.
     setup.deals_per_other = std::max(1, setup.deals / 4);
+    if (key.common) {
+        setup.deals = std::max(setup.deals, options.common_deals);
+    }
     setup.play_bid = options.play_bid;
     return setup;
 }
@@ -162,23 +170,18 @@ void Report(const std::vector<bidbase_gen::KeyHoldings>& keys,
     }
     std::sort(order.begin(), order.end(),
               [&](std::size_t a, std::size_t b) { return keys[a].weight > keys[b].weight; });
-    double total_weight = 0.0;
-    for (const auto& key : keys) {
-        total_weight += key.weight;
-    }
-    double covered = 0.0;
     double worst = 0.0;
+    int common = 0;
     for (const std::size_t i : order) {
-        if (covered >= 0.5 * total_weight) {
-            break;
+        if (keys[i].common) {
+            worst = std::max(worst, outcomes[i].ea_stderr);
+            ++common;
         }
-        covered += keys[i].weight;
-        worst = std::max(worst, outcomes[i].ea_stderr);
     }
     std::printf(
-        "keys holding half of all dealt colours: largest standard error of EA (bids 6-10) "
-        "%.3f\n",
-        worst);
+        "the %d keys holding half of all dealt colours: largest standard error of EA "
+        "(bids 6-10) %.3f\n",
+        common, worst);
     for (std::size_t n = 0; n < 5 && n < order.size(); ++n) {
         const std::size_t i = order[n];
         std::printf("  %s %s: %d rounds, EA(6) %.2f, P(6) %.3f, SE %.3f\n", keys[i].tag.c_str(),
