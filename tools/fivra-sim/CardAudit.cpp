@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iomanip>
+#include <sstream>
 
 #include "common/Names.h"
 #include "search/CardJudge.h"
@@ -17,10 +18,51 @@ std::string RuleName(const std::string& trace) {
     return trace.substr(open + 1, close - open - 1);
 }
 
+namespace {
+
+// What a line says of the situation, so that losing decisions can be read and grouped: the
+// seat's side to the bid, the cards in the trick from the leader on, the trumps the seat cannot
+// see, and the judged value of every card it could play (highest first).
+std::string_view SideWord(const search::SeatKnowledge& k) {
+    return k.bidder == k.seat ? "bidder" : k.bidder == (k.seat + 2) % 4 ? "partner" : "defence";
+}
+
+std::string Names(search::TrumpSet set) {
+    std::string text;
+    for (int rank = 14; rank >= 1; --rank) {
+        if (search::Holds(set, rank)) {
+            text += (text.empty() ? "" : " ");
+            text += common::TrumpCardName(rank).value_or("?");
+        }
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string TrickCards(const search::SeatKnowledge& k) {
+    std::string text;
+    for (int step = 0, seat = k.leader; seat != k.seat && step < 4; ++step, seat = (seat + 1) % 4) {
+        text += (text.empty() ? "" : " ");
+        text += k.trick[seat] > 0 ? common::TrumpCardName(k.trick[seat]).value_or("?") : "0";
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string Values(const std::vector<search::CardValue>& values) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(3);
+    for (const search::CardValue& v : values) {
+        text << (&v == &values.front() ? "" : " ") << common::TrumpCardName(v.rank).value_or("?")
+             << '=' << v.mean;
+    }
+    return text.str();
+}
+
+}  // namespace
+
 CardAudit::CardAudit(std::ostream* out, std::uint64_t seed, int samples)
     : out_(out), samples_(samples), random_(seed) {
     if (out_ != nullptr) {
-        *out_ << "round\tseat\ttrick\trule\tchosen\tbest\tloss\n";
+        *out_ << "round\tseat\ttrick\trule\tchosen\tbest\tloss\tside\ttrick cards\tunseen\tvalues\n";
     }
 }
 
@@ -47,7 +89,9 @@ double CardAudit::Judge(const state::RoundState& round, int seat,
               << RuleName(decision.RuleTrace) << '\t'
               << common::TrumpCardName(chosen->rank).value_or("?") << '\t'
               << common::TrumpCardName(best.rank).value_or("?") << '\t' << std::fixed
-              << std::setprecision(3) << loss << '\n';
+              << std::setprecision(3) << loss << '\t' << SideWord(knowledge) << '\t'
+              << TrickCards(knowledge) << '\t' << Names(knowledge.unseen) << '\t'
+              << Values(values) << '\n';
     }
     return loss;
 }
