@@ -88,6 +88,21 @@ TEST(ShippedRules, SetUpTricks) {
         ExpectSoundDecision(t, 0, d);
         EXPECT_EQ(CardOf(d), "10") << "the last seat wins with the cheapest card that wins";
     }
+    {
+        PlayTable t;
+        t.round.Round = 4;
+        t.round.TrickLeader = 2;
+        t.round.ColdFlag[2] = t.round.ColdFlag[3] = -1;
+        for (int rang = 6; rang <= 14; ++rang) {
+            t.round.PlayedTrump[rang] = -1;
+        }
+        t.round.HighestUnplayed = 5;
+        t.Give(0, {"2", "V"});
+        t.Give(1, {"v"});
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), "V") << "behind two seats out of trumps the seat leads the best card";
+    }
 }
 
 std::string FileText(const std::string& path) {

@@ -62,7 +62,8 @@ std::string Values(const std::vector<search::CardValue>& values) {
 CardAudit::CardAudit(std::ostream* out, std::uint64_t seed, int samples)
     : out_(out), samples_(samples), random_(seed) {
     if (out_ != nullptr) {
-        *out_ << "round\tseat\ttrick\trule\tchosen\tbest\tloss\tside\ttrick cards\tunseen\tvalues\n";
+        *out_
+            << "round\tseat\ttrick\trule\tchosen\tbest\tloss\tside\ttrick cards\tunseen\tvalues\n";
     }
 }
 
@@ -90,8 +91,8 @@ double CardAudit::Judge(const state::RoundState& round, int seat,
               << common::TrumpCardName(chosen->rank).value_or("?") << '\t'
               << common::TrumpCardName(best.rank).value_or("?") << '\t' << std::fixed
               << std::setprecision(3) << loss << '\t' << SideWord(knowledge) << '\t'
-              << TrickCards(knowledge) << '\t' << Names(knowledge.unseen) << '\t'
-              << Values(values) << '\n';
+              << TrickCards(knowledge) << '\t' << Names(knowledge.unseen) << '\t' << Values(values)
+              << '\n';
     }
     return loss;
 }
