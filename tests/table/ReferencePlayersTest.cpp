@@ -3,6 +3,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "CardAudit.h"
 #include "Duplicate.h"
@@ -150,6 +152,19 @@ TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
         decisions += loss.decisions;
     }
     EXPECT_EQ(decisions, judged);
+    // Each line tells the situation: eleven fields, and the chosen card among the judged values.
+    std::istringstream text(lines.str());
+    std::string line;
+    std::getline(text, line);
+    while (std::getline(text, line)) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) {
+            fields.push_back(cell);
+        }
+        ASSERT_EQ(fields.size(), 11u) << line;
+        EXPECT_NE((" " + fields[10]).find(" " + fields[4] + "="), std::string::npos) << line;
+    }
 }
 
 }  // namespace
