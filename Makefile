@@ -46,8 +46,9 @@ test-sanitizers: deps
 	@cd $(SAN_DIR) && $(SAN_ENV) QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} \
 		ctest --output-on-failure -j $(JOBS)
 
-# Runs each fuzz target for SECONDS seconds (or RUNS executions, when that comes first) on a working copy of its corpus (tests/corpus
-# holds the seeds); an input that finds a fault is left in $(FUZZ_DIR)/crashes.
+# Runs each fuzz target for SECONDS seconds, or RUNS executions when that comes first, on a
+# working copy of its corpus (tests/corpus holds the seeds); an input that finds a fault is
+# left in $(FUZZ_DIR)/crashes.
 fuzz: deps
 	@command -v clang++-14 >/dev/null || { echo "make fuzz needs clang++-14"; exit 1; }
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g1" \

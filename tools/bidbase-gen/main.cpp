@@ -172,7 +172,7 @@ void Report(const std::vector<bidbase_gen::KeyHoldings>& keys,
               [&](std::size_t a, std::size_t b) { return keys[a].weight > keys[b].weight; });
     double worst = 0.0;
     int common = 0;
-    for (const std::size_t i : order) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].common) {
             worst = std::max(worst, outcomes[i].ea_stderr);
             ++common;

@@ -24,7 +24,9 @@ namespace {
 // seat's side to the bid, the cards in the trick from the leader on, the trumps the seat cannot
 // see, and the judged value of every card it could play (highest first).
 std::string_view SideWord(const search::SeatKnowledge& k) {
-    return k.bidder == k.seat ? "bidder" : k.bidder == (k.seat + 2) % 4 ? "partner" : "defence";
+    return k.bidder == k.seat                         ? "bidder"
+           : k.bidder == common::SeatAfter(k.seat, 2) ? "partner"
+                                                      : "defence";
 }
 
 std::string Names(search::TrumpSet set) {
@@ -40,7 +42,8 @@ std::string Names(search::TrumpSet set) {
 
 std::string TrickCards(const search::SeatKnowledge& k) {
     std::string text;
-    for (int step = 0, seat = k.leader; seat != k.seat && step < 4; ++step, seat = (seat + 1) % 4) {
+    for (int step = 0, seat = k.leader; seat != k.seat && step < 4;
+         ++step, seat = common::SeatAfter(seat, 1)) {
         text += (text.empty() ? "" : " ");
         text += k.trick[seat] > 0 ? common::TrumpCardName(k.trick[seat]).value_or("?") : "0";
     }
