@@ -5,6 +5,39 @@
 
 namespace search {
 
+namespace {
+
+// Folds one value into a running seed (the finaliser of splitmix64).
+std::uint64_t Fold(std::uint64_t seed, std::uint64_t value) {
+    std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL + value;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+// The samples of a card decision are drawn from a seed of the player's seed and everything the
+// seat sees, so the same position always gets the same samples. Two rule sets matched against
+// this player on the same deals then meet the same answers wherever they play alike, and a
+// difference in one round does not change the player's draws in every later round.
+std::uint64_t DecisionSeed(std::uint64_t seed, const SeatKnowledge& k) {
+    std::uint64_t z = Fold(seed, static_cast<std::uint64_t>(k.seat));
+    for (const std::uint64_t value :
+         {std::uint64_t{k.own}, std::uint64_t{k.unseen}, static_cast<std::uint64_t>(k.leader),
+          static_cast<std::uint64_t>(k.points_vi), static_cast<std::uint64_t>(k.points_de),
+          static_cast<std::uint64_t>(k.bid), static_cast<std::uint64_t>(k.bidder)}) {
+        z = Fold(z, value);
+    }
+    for (int s = 0; s < 4; ++s) {
+        const SeatShown& shown = k.shown[static_cast<std::size_t>(s)];
+        z = Fold(z, static_cast<std::uint64_t>(k.trick[static_cast<std::size_t>(s)]));
+        z = Fold(z, static_cast<std::uint64_t>(shown.played * 64 + shown.cards_held * 2 +
+                                               (shown.out ? 1 : 0)));
+    }
+    return z;
+}
+
+}  // namespace
+
 std::optional<state::BidChoice> SearchPlayer::Bid(const state::SeatView& view) {
     if (!search_bids_) {
         return std::nullopt;
@@ -37,8 +70,9 @@ std::optional<state::CardChoice> SearchPlayer::Card(const state::SeatView& view)
     if (knowledge.own == 0) {
         return std::nullopt;
     }
+    std::mt19937_64 random(DecisionSeed(seed_, knowledge));
     const std::vector<CardValue> values =
-        JudgeCards(knowledge, samples_, Measure::kScoreDifference, random_);
+        JudgeCards(knowledge, samples_, Measure::kScoreDifference, random);
     return state::CardChoice{BestCard(values).rank, "[Search]"};
 }
 

@@ -15,7 +15,7 @@ namespace search {
 class SearchPlayer : public state::SeatPlayer {
   public:
     SearchPlayer(int samples, std::uint64_t seed, bool search_bids)
-        : samples_(samples), search_bids_(search_bids), random_(seed) {}
+        : samples_(samples), search_bids_(search_bids), seed_(seed), random_(seed) {}
 
     std::optional<state::BidChoice> Bid(const state::SeatView& view) override;
     std::optional<int> Trump(const state::SeatView& view) override;
@@ -24,7 +24,8 @@ class SearchPlayer : public state::SeatPlayer {
   private:
     int samples_;
     bool search_bids_;
-    std::mt19937_64 random_;
+    std::uint64_t seed_;
+    std::mt19937_64 random_;       // the bidding's samples
     std::array<int, 4> colour_{};  // the colour each seat chose when it bid
 };
 
