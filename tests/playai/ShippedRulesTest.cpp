@@ -66,6 +66,20 @@ TEST(ShippedRules, SetUpTricks) {
         ExpectSoundDecision(t, 0, d);
         EXPECT_EQ(CardOf(d), "3") << "a trick that cannot be won gets a low card";
     }
+    for (const bool longHand : {false, true}) {
+        PlayTable t;
+        t.round.gbBjuditHogst = 3;
+        t.round.TrickLeader = 3;
+        t.Give(0, {"v", "9", "8", "3"});
+        if (longHand) {
+            t.Give(0, {"K"});
+        }
+        t.Play(3, "6");
+        const PlayDecision d = DecideWithShippedRules(t, 0);
+        ExpectSoundDecision(t, 0, d);
+        EXPECT_EQ(CardOf(d), longHand ? "3" : "v")
+            << "a defender under a low lead gives its fivra only from a short hand";
+    }
     {
         PlayTable t;
         t.round.TrickLeader = 1;
