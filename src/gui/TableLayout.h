@@ -38,9 +38,11 @@ inline QRectF BidBesideName(const QRectF& name_text, const QRectF& name_rect, bo
 inline constexpr QPointF kKilledPile(240, 318);
 inline constexpr QRectF kLblNotInPlay(236, 294, 250, 20);  // over the pile, from its left
 inline constexpr QRectF kLblKilledCards(378, 318, 220, 80);
-inline constexpr QRectF kLblScore(290, 250, 200, 36);
+// The round's running points, just under NORD's table spot even when the score count raises
+// one of its cards.
+inline constexpr QRectF kLblScore(290, 258, 200, 36);
 // The caption of the round's running points, to the right of the count.
-inline constexpr QRectF kLblScoreCaption(452, 250, 120, 36);
+inline constexpr QRectF kLblScoreCaption(452, 258, 120, 36);
 // The table's message line, under NORD's hand and clear of the dealers' markers at its sides.
 inline constexpr QRectF kLblAnnounce(100, 132, 570, 20);
 inline constexpr QRectF kLblGameOver(190, 395, 400, 28);
