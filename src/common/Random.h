@@ -5,6 +5,16 @@
 
 namespace common {
 
+// One step of splitmix64: a well-mixed 64-bit number from any 64-bit value, so that seeds which
+// differ by one give unrelated streams. Derived seeds (one for each use of a run's seed, one for
+// each decision of a reference player) are made with it.
+constexpr std::uint64_t SplitMix64(std::uint64_t z) {
+    z += 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
 // The one source of randomness of a table: the shuffle, the timer jitter and the chances of
 // the rule files all draw from it. Seeded once; a fixed seed replays a whole game.
 class Random {

@@ -1,5 +1,6 @@
 #include "search/SearchPlayer.h"
 
+#include "common/Random.h"
 #include "search/CardJudge.h"
 #include "search/SearchBid.h"
 
@@ -7,12 +8,9 @@ namespace search {
 
 namespace {
 
-// Folds one value into a running seed (the finaliser of splitmix64).
+// Folds one value into a running seed.
 std::uint64_t Fold(std::uint64_t seed, std::uint64_t value) {
-    std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL + value;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
+    return common::SplitMix64(seed + value);
 }
 
 // The samples of a card decision are drawn from a seed of the player's seed and everything the

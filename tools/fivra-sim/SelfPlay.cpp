@@ -16,6 +16,7 @@
 #include "RoundDriver.h"
 #include "RuleMutator.h"
 #include "ScratchFolder.h"
+#include "common/Random.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "table/Table.h"
@@ -52,10 +53,7 @@ table::TableConfig ConfigFor(const std::string& folder, const SimOptions& option
 
 // A seed of its own for each use of the run's seed.
 std::uint64_t Mix(std::uint64_t seed, std::uint64_t salt) {
-    std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL * (salt + 1);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
+    return common::SplitMix64(seed + 0x9E3779B97F4A7C15ULL * salt);
 }
 
 // Lays deal n from the seed and n: the same cards whoever sits where.
