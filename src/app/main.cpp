@@ -7,6 +7,7 @@
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
 #include "gui/window/DataPlaces.h"
+#include "gui/window/FirstLanguage.h"
 #include "gui/window/GameSession.h"
 
 namespace {
@@ -50,10 +51,16 @@ int main(int argc, char* argv[]) {
     gui::QtDialogs dialogs;
     gui::IniSettingsStore settings(&dialogs);
     const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
+    gui::GameSession::Setup setup{options,           gui::DataPlaces(),
+                                  dialogs,           settings,
+                                  &dialogs,          settings.FilePath("user").toStdString(),
+                                  QLocale::system(), {}};
+    // Without a screen nobody could answer the first start's question.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        setup.ask_language = gui::AskFirstLanguage;
+    }
     std::string problem;
-    const auto session = gui::GameSession::Open({options, gui::DataPlaces(), dialogs, settings,
-                                                 &dialogs, settings.FilePath("user").toStdString()},
-                                                problem);
+    const auto session = gui::GameSession::Open(setup, problem);
     if (!session) {
         ReportNoProgramFolder(problem);
         return EXIT_FAILURE;

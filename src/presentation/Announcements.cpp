@@ -1,5 +1,7 @@
 #include "presentation/Announcements.h"
 
+#include "common/Names.h"
+
 namespace presentation {
 
 std::string FillIn(std::string text,
@@ -25,7 +27,9 @@ std::string Announcements::AuctionWon(int bidder, int bid, int trump) const {
 }
 
 std::string Announcements::DealerFills(int dealer, int count) const {
-    return FillIn(texts_.dealer_fills, {{"seat", Seat(dealer)}, {"count", std::to_string(count)}});
+    const std::string& text =
+        dealer == common::kSyd ? texts_.dealer_fills_you : texts_.dealer_fills;
+    return FillIn(text, {{"seat", Seat(dealer)}, {"count", std::to_string(count)}});
 }
 
 std::string Announcements::LaysDown(int seat) const {

@@ -10,6 +10,9 @@
 #ifndef FIVRA_SUPPORT_ADDRESS
 #define FIVRA_SUPPORT_ADDRESS ""
 #endif
+#ifndef FIVRA_LICENSE_FILE
+#define FIVRA_LICENSE_FILE "LICENSE"
+#endif
 
 namespace presentation {
 
@@ -41,6 +44,8 @@ void LoadTableHelp(Texts& t, Language language) {
            : "The round's deal could not be read from {file}; the game goes on with a new deal.";
     t.resume_damaged = sv ? "Det sparade spelet i {file} är skadat; ett nytt spel börjar."
                           : "The saved game in {file} is damaged; a new game begins.";
+    t.new_game_question = sv ? "Vill du börja ett nytt spel? Det pågående spelet avbryts."
+                             : "Start a new game? The game in progress will be abandoned.";
     t.forced_bid = sv ? "Alla passade: {seat} (giv) måste bjuda 6."
                       : "Everybody passed: {seat} (dealer) must bid 6.";
     t.auction_won =
@@ -49,6 +54,8 @@ void LoadTableHelp(Texts& t, Language language) {
                              : "{seat} won the auction with {bid}, trump {colour}.";
     t.dealer_fills = sv ? "{seat} (giv) fyller upp till sex kort med {count} ur sina kastade."
                         : "{seat} (dealer) makes up six cards with {count} from the discards.";
+    t.dealer_fills_you = sv ? "{seat} (giv) fyller upp till sex kort med {count} ur dina kastade."
+                            : "{seat} (dealer) make up six cards with {count} from the discards.";
     t.lays_down = sv ? "{seat}: slut på trumf, handen läggs ner."
                      : "{seat}: out of trumps, the hand is laid down.";
     t.round_made = sv ? "{team} klarade budet {bid}: {points} poäng, {margin} över."
@@ -116,10 +123,11 @@ std::string AboutInformation(Language language, const Addresses& addresses) {
 }
 
 std::string AboutRights(Language language) {
-    // The game is free software; the notice names its licence.
+    // The game is free software; the notice names its licence and where the licence lies.
+    const std::string file = FIVRA_LICENSE_FILE;
     return Swedish(language)
-               ? "Fivrastar 2.5 - Fri programvara under MIT-licensen (se filen LICENSE)."
-               : "Fivrastar 2.5 - Free software under the MIT licence (see the file LICENSE).";
+               ? "Fivrastar 2.5 - Fri programvara under MIT-licensen (se filen " + file + ")."
+               : "Fivrastar 2.5 - Free software under the MIT licence (see the file " + file + ").";
 }
 
 std::string ResetStatisticsCaption(Language language) {
@@ -142,6 +150,7 @@ Texts LoadTexts(Language language, const Addresses& addresses) {
                                   : Join("Kolla ", web, " för nyheter och uppdateringar.");
         t.team_vi = "Vi";
         t.team_de = "De";
+        t.games_won = "Vunna spel";
     } else {
         t.quit_question = "Do you really want to quit?";
         t.too_many_cards = "has more than 6 cards";
@@ -155,6 +164,7 @@ Texts LoadTexts(Language language, const Addresses& addresses) {
                                   : Join("Like this game? Check ", web, " for updates and news.");
         t.team_vi = "We";
         t.team_de = "They";
+        t.games_won = "Games won";
     }
     t.about_title = AboutTitle(language);
     t.about_information = AboutInformation(language, addresses);

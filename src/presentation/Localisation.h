@@ -48,6 +48,7 @@ struct Texts {
     std::string about_rights;
     std::string team_vi;  // the partnerships' captions on the score panel and scoreboard
     std::string team_de;
+    std::string games_won;  // over the partnerships' counts of games won
 
     // Help for a new player: why a pressed card did not play, the caption of the round's
     // running points, and the rules page's title and missing-page message.
@@ -61,12 +62,15 @@ struct Texts {
     std::string resume_question;
     std::string resume_new_deal;
     std::string resume_damaged;
+    // Asked before a game in progress gives way to a new one.
+    std::string new_game_question;
 
     // The table's announcements; the words in braces are filled in (see Announcements.h).
     std::string forced_bid;          // {seat}
     std::string auction_won;         // {seat} {bid}
     std::string auction_won_trump;   // {seat} {bid} {colour}
     std::string dealer_fills;        // {seat} {count}
+    std::string dealer_fills_you;    // the same said of the player: "You make", "dina"
     std::string lays_down;           // {seat}
     std::string round_made;          // {team} {bid} {points} {margin}
     std::string round_made_exactly;  // {team} {bid} {points}

@@ -18,7 +18,8 @@ struct TrickOnShow {
     bool playing = false;
     std::array<int, 4> card{-1, -1, -1, -1};
     int winner = -1;
-    int trump = 0;  // the human's cards of other colours cannot be played
+    int last_taker = -1;  // Nr of the card that took the last trick, kept through the next one
+    int trump = 0;        // the human's cards of other colours cannot be played
 };
 
 // A place on the table in twips (15 to a pixel of the logical canvas).

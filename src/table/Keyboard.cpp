@@ -22,14 +22,32 @@ void Table::KeyChooseCard(int step) {
     if (hand.HandAktivitat != 1 || count == 0 || step == 0) {
         return;
     }
-    // The walk starts from the raised card (the suggestion raises its card), else at an end,
-    // and runs round from one end to the other.
+    // The walk starts from the raised card (the suggestion raises its card), else beyond an
+    // end, runs round from one end to the other, and passes over the grey cards that cannot be
+    // played.
+    const int direction = step > 0 ? 1 : -1;
     const int from = RaisedPosition(hand);
-    int chosen = from == 0 ? (step > 0 ? 1 : count) : from + (step > 0 ? 1 : -1);
-    chosen = chosen < 1 ? count : (chosen > count ? 1 : chosen);
+    int position = from == 0 ? (direction > 0 ? 0 : count + 1) : from;
+    for (int tried = 0; tried < count; ++tried) {
+        position += direction;
+        position = position < 1 ? count : (position > count ? 1 : position);
+        if (hand.CardAt(position)->IsOfColour(round_.gbFarg)) {
+            hand.SattInKortIHanden();
+            hand.StickOut(position);
+            hand.refresh();
+            return;
+        }
+    }
+}
+
+void Table::KeyChooseEndCard(bool last) {
+    cards::KortHand& hand = round_.Hand[common::kSyd];
+    if (hand.HandAktivitat != 1) {
+        return;
+    }
+    // From beyond the other end, one step lands on the first playable card from this end.
     hand.SattInKortIHanden();
-    hand.StickOut(chosen);
-    hand.refresh();
+    KeyChooseCard(last ? -1 : 1);
 }
 
 bool Table::BidAllowed(int index) const {
@@ -85,7 +103,11 @@ void Table::KeyColour(int colour_index) {
 
 void Table::KeyEnter() {
     if (ctl_.PBButtonsBackground.Visible) {
-        const int chosen = ctl_.PBBidChosen;
+        // Nothing chosen by the keys: the hinted bid is the one Enter makes.
+        int chosen = ctl_.PBBidChosen;
+        for (int i = 0; i < 10 && chosen < 0; ++i) {
+            chosen = ctl_.PBBidLook[i] == BidLook::Suggested ? i : -1;
+        }
         if (BidAllowed(chosen)) {
             PBBid_MouseDown(chosen);
             PBBid_MouseUp(chosen);
@@ -100,6 +122,10 @@ void Table::KeyEnter() {
         return;
     }
     TableClick();
+}
+
+void Table::KeyHint() {
+    ctl_.ImgSuggestUp.Visible ? ImgSuggestUp_MouseDown() : ImgSuggestDn_MouseDown();
 }
 
 }  // namespace table

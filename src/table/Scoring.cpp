@@ -39,6 +39,7 @@ void Table::ScoreRound() {
     }
     round_.gbVi += round_.PointsVi;
     round_.gbDe += round_.PointsDe;
+    TallyRound(vi_bid, made);
     presentation::RoundResult result;
     result.vi_total = round_.gbVi;
     result.de_total = round_.gbDe;
@@ -64,9 +65,21 @@ void Table::ScoreRound() {
     }
 }
 
+void Table::TallyRound(bool vi_bid, bool made) {
+    ++game_tally_.rounds;
+    if (vi_bid) {
+        ++(made ? game_tally_.bids_made : game_tally_.bids_failed);
+    }
+    game_tally_.points_vi += round_.PointsVi;
+    game_tally_.points_de += round_.PointsDe;
+}
+
 void Table::CountGameWon(bool vi_won) {
-    const int count = presentation::CountGameWon(
-        settings_, vi_won ? presentation::Team::Vi : presentation::Team::De);
+    game_tally_.vi_won = vi_won;
+    game_tally_.final_vi = round_.gbVi;
+    game_tally_.final_de = round_.gbDe;
+    const int count = presentation::RecordGame(settings_, game_tally_);
+    game_tally_ = {};
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }
 

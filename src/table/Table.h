@@ -20,6 +20,7 @@
 #include "presentation/Localisation.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
+#include "presentation/Statistics.h"
 #include "presentation/Ticker.h"
 #include "round/RoundState.h"
 #include "round/SeatPlayer.h"
@@ -130,16 +131,29 @@ class Table : private common::TraceSink {
     void ReplayFromLog();
     void ReloadFromLog();
 
+    // The game menu. A new game asks first while a game is on; on Yes the round in progress is
+    // dropped and a fresh game is dealt with both totals 0 (the statistics keep what they
+    // hold). Returns whether a new game began.
+    bool NewGame();
+    // The computer takes SYD's seat (or gives it back): from the decision on hand, and waits for
+    // a click go on by themselves after `auto_continue_ms`.
+    void SetComputerPlaysSyd(bool on, int auto_continue_ms);
+    bool ComputerPlaysSyd() const { return config_.computer_plays_syd; }
+
     // The keyboard. Left/Right choose a card of the human's hand while it is the human's turn
     // (the chosen card stands out); in the bid panel a digit or an arrow chooses a bid; Enter
     // (or Space) plays the chosen card, makes the chosen bid or continues where the game waits
     // for a click; P passes; a colour's letter names trump.
+    // Left/Right walk over the cards SYD may play only; Home and End go to the first and last.
     void KeyChooseCard(int step);
+    void KeyChooseEndCard(bool last);
     void KeyChooseBid(int bid);
     void KeyStepBid(int step);
     void KeyPass();
     void KeyColour(int colour_index);
     void KeyEnter();
+    // H: the hint button's press.
+    void KeyHint();
 
     const state::RoundState& State() const { return round_; }
     // Direct access for tests and tools that set up a round by hand.
@@ -152,6 +166,7 @@ class Table : private common::TraceSink {
     const presentation::ViDeScoreboard& Scoreboard() const { return scoreboard_; }
     const presentation::ScoreAnimation& Animation() const { return animation_; }
     const presentation::Texts& Texts() const { return texts_; }
+    presentation::Language TextLanguage() const { return config_.language; }
     const common::Timer& Timer1() const { return timer1_; }
     const common::Timer& Timer2() const { return timer2_; }
     const common::Timer& Timer3() const { return timer3_; }
@@ -251,7 +266,10 @@ class Table : private common::TraceSink {
     void CloseTrick();
     void SuggestSYD();
     void ScoreRound();
+    void TallyRound(bool vi_bid, bool made);
     void CountGameWon(bool vi_won);
+    // The computer decides what SYD was asked: the bid, trump or card the hint would give.
+    void DecideForSyd();
 
     // Replay and the debug report.
     void ArchiveDebugReport();
@@ -299,6 +317,10 @@ class Table : private common::TraceSink {
     bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
     PlayStats stats_;
     std::array<state::SeatPlayer*, 2> players_{};
+    // The game so far, for the statistics when it ends.
+    presentation::GameRecord game_tally_;
+    // An announcement made before the first card lasts through the first trick only.
+    bool announced_before_play_ = false;
 };
 
 }  // namespace table

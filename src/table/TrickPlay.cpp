@@ -226,6 +226,7 @@ void Table::CloseTrick() {
     ctl_.LblScore.Visible = true;
     round_.PlaySeat = round_.TrickLeader = winner;
     ctl_.Trick.winner = winner;
+    ctl_.Trick.last_taker = ctl_.Trick.card[winner];
     round_.TrickCards.fill(0);
     round_.TrickPoints.fill(0);
     round_.TrickTyp.fill("");
@@ -285,6 +286,10 @@ void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
     if (ctl_.Trick.winner >= 0) {
         ctl_.Trick.card.fill(-1);
         ctl_.Trick.winner = -1;
+        // What was said before the play (the auction, the dealer's fill) is old news now.
+        if (announced_before_play_) {
+            Announce("");
+        }
     }
     ctl_.Trick.card[seat] = card.Nr;
 }

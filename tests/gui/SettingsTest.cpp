@@ -183,8 +183,8 @@ class SessionStart : public ::testing::Test {
         folders::FolderPlaces places;
         places.current = folder_.path().toStdString();
         std::string problem;
-        auto session =
-            GameSession::Open({options, places, dialogs_, settings_, nullptr, {}}, problem);
+        auto session = GameSession::Open(
+            {options, places, dialogs_, settings_, nullptr, {}, desktop_, ask_}, problem);
         EXPECT_TRUE(session) << problem;
         return session;
     }
@@ -192,6 +192,8 @@ class SessionStart : public ::testing::Test {
     QTemporaryDir folder_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
+    QLocale desktop_{QLocale::Swedish, QLocale::Sweden};
+    std::function<presentation::Language()> ask_;
 };
 
 TEST_F(SessionStart, TheOtherLanguageChosenShowsItsCaptionsAtTheNextStart) {
@@ -235,6 +237,25 @@ TEST_F(SessionStart, FivraSpeedOverridesTheSpeedSettingAndSettingsApplyAtOnce) {
     EXPECT_DOUBLE_EQ(plain->Clock().Speed(), 1.0 / TimerFactor(GameSpeed::Fast));
     EXPECT_EQ(CardPainter::CurrentDeckLook().back, CardBack::Diamonds);
     EXPECT_EQ(LoadPreferences(settings_).preferences, chosen) << "kept for the next start";
+}
+
+TEST_F(SessionStart, ADesktopInAnotherLanguageIsAskedOnceAndASwedishOneNever) {
+    int asked = 0;
+    ask_ = [&asked] {
+        ++asked;
+        return presentation::Language::English;
+    };
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(asked, 0) << "sv_SE starts in Swedish without a question";
+    EXPECT_FALSE(LanguageStored(settings_));
+    desktop_ = QLocale(QLocale::English, QLocale::UnitedKingdom);
+    const auto first = Open();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(first->CurrentPreferences().language, presentation::Language::English);
+    desktop_ = QLocale(QLocale::German, QLocale::Germany);
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(asked, 1) << "the answer is remembered";
 }
 
 TEST(SettingsDialog, ShowsTheSettingsAndGivesBackWhatThePlayerSet) {

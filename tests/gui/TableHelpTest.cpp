@@ -41,7 +41,16 @@ class KeyboardTable : public GuiFixture {
     // One move of the game made with keys only; the clock ticks while nothing waits for SYD.
     void KeyStep() {
         const table::Controls& ctl = table_->Ctl();
-        if (ctl.PBButtonsBackground.Visible) {
+        if (ctl.PBButtonsBackground.Visible && hinted_bids_) {
+            // Enter alone makes the bid the hint marks (a pass when it marks none).
+            int hinted = 0;
+            for (int i = 0; i < 10; ++i) {
+                hinted = ctl.PBBidLook[i] == table::BidLook::Suggested ? i : hinted;
+            }
+            Key(Qt::Key_Return);
+            EXPECT_EQ(table_->State().Hand[0].GeBud(), hinted == 0 ? 0 : hinted + 5);
+            ++bids_;
+        } else if (ctl.PBButtonsBackground.Visible) {
             for (int i = 0; i < 10; ++i) {
                 Key(Qt::Key_Right);  // on to the highest bid SYD may make
             }
@@ -64,6 +73,7 @@ class KeyboardTable : public GuiFixture {
         }
     }
 
+    bool hinted_bids_ = false;
     int bids_ = 0;
     int colours_ = 0;
     int cards_ = 0;
@@ -86,6 +96,16 @@ TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
         ASSERT_NO_FATAL_FAILURE(KeyStep());
     }
     EXPECT_EQ(table_->State().myGameStatus, 2) << "Space started the next round";
+
+    // The next round with the hints lit by H: Enter makes the hinted bid.
+    Key(Qt::Key_H);
+    ASSERT_TRUE(table_->State().bSuggest);
+    hinted_bids_ = true;
+    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 1; ++i) {
+        ASSERT_NO_FATAL_FAILURE(KeyStep());
+    }
+    EXPECT_EQ(bids_, 2);
+    EXPECT_EQ(table_->Scoreboard().RowCount(), 2) << "the second round was scored";
 }
 
 TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
@@ -102,6 +122,15 @@ TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
     EXPECT_EQ(hand->mark_of(*syd.CardAt(dead)), CardMark::Unplayable) << "drawn dimmed";
     EXPECT_EQ(hand->mark_of(*syd.CardAt(FirstCard(*table_, true))), CardMark::None);
     Shoot("dimmed_cards");
+    for (int i = 0; i < 2 * syd.AntalKort(); ++i) {
+        Key(i % 3 == 0 ? Qt::Key_Left : Qt::Key_Right);
+        for (int p = 1; p <= syd.AntalKort(); ++p) {
+            ASSERT_TRUE(!syd.CardAt(p)->Kop || syd.CardAt(p)->IsOfColour(table_->State().gbFarg))
+                << "the arrows stopped on a grey card";
+        }
+    }
+    Key(Qt::Key_Home);
+    EXPECT_TRUE(syd.CardAt(FirstCard(*table_, true))->Kop) << "Home: the first playable card";
 
     const int played = table_->State().CardsPlayed;
     const int held = syd.AntalKort();
@@ -171,7 +200,10 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
     EXPECT_EQ(now.winner, -1) << "the next trick has begun";
     for (int seat = 0; seat < common::kSeats; ++seat) {
         if (first.card[seat] >= 0) {
-            EXPECT_EQ(mark(seat, first.card[seat]), CardMark::EarlierTrick) << "seat " << seat;
+            // The card that took the last trick keeps its frame while the next is played.
+            EXPECT_EQ(mark(seat, first.card[seat]),
+                      seat == first.winner ? CardMark::TrickWinner : CardMark::EarlierTrick)
+                << "seat " << seat;
         }
         if (now.card[seat] >= 0) {
             EXPECT_EQ(mark(seat, now.card[seat]), CardMark::None) << "live card, seat " << seat;

@@ -28,6 +28,7 @@ TEST(Localisation, EachLanguageTakesItsOwnColumn) {
     EXPECT_EQ(sv.team_vi, "Vi");
     EXPECT_EQ(sv.team_de, "De");
     EXPECT_NE(sv.about_rights.find("MIT"), std::string::npos) << "the About box names the licence";
+    EXPECT_NE(sv.about_rights.find("/LICENSE)"), std::string::npos) << "and says where it lies";
 
     const Texts en = LoadTexts(Language::English, kExample);
     EXPECT_EQ(en.quit_question, "Do you really want to quit?");

@@ -89,6 +89,24 @@ TEST(Announcements, WordsInBracesAreFilledInAndOthersLeftAlone) {
     }
 }
 
+TEST(Announcements, TheDealersFillAgreesWithThePlayerAndTheOthers) {
+    const struct {
+        Language language;
+        int dealer;
+        std::string_view says;
+    } cases[] = {
+        {Language::English, common::kSyd, "You (dealer) make up six cards with 2 "},
+        {Language::English, common::kVast, " (dealer) makes up six cards with 2 "},
+        {Language::Svenska, common::kSyd, "Du (giv) fyller upp till sex kort med 2 ur dina "},
+        {Language::Svenska, common::kOst, " (giv) fyller upp till sex kort med 2 ur sina "}};
+    for (const auto& c : cases) {
+        const Texts texts = LoadTexts(c.language);
+        const Announcements say(texts, c.language);
+        EXPECT_NE(say.DealerFills(c.dealer, 2).find(c.says), std::string::npos)
+            << say.DealerFills(c.dealer, 2);
+    }
+}
+
 TEST(ControlHelp, EveryButtonOfTheTableIsExplainedInBothLanguages) {
     for (const char* control :
          {"Hand0",      "ImgSuggestUp", "ImgSuggestDn",  "ImgContUp", "ImgReplayUp", "ImgReloadUp",

@@ -33,6 +33,53 @@ TEST(Statistics, DamagedCountsStartAgainFromZero) {
     EXPECT_GT(CountGameWon(store, Team::De), 0) << "a huge count never wraps round";
 }
 
+TEST(Statistics, GamesAddUpWithStreaksAndTheLastScoresAndClearToNothing) {
+    common::MemorySettingsStore store;
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "5");  // from before the figures
+    // Won, won, lost, won: the longest streak is 2, the current one 1.
+    for (const bool vi_won : {true, true, false, true}) {
+        GameRecord game;
+        game.vi_won = vi_won;
+        game.rounds = 6;
+        game.bids_made = 2;
+        game.bids_failed = 1;
+        game.points_vi = vi_won ? 64 : 30;
+        game.points_de = vi_won ? 20 : 62;
+        game.final_vi = game.points_vi;
+        game.final_de = game.points_de;
+        RecordGame(store, game);
+    }
+    StatisticsSummary s = ReadStatistics(store);
+    EXPECT_EQ(s.Won(Team::Vi), 8);
+    EXPECT_EQ(s.Lost(Team::Vi), 1);
+    EXPECT_EQ(s.Won(Team::De), 1);
+    EXPECT_EQ(s.GamesPlayed(), 9);
+    EXPECT_EQ(s.rounds, 24);
+    EXPECT_EQ(s.bids_made, 8);
+    EXPECT_EQ(s.bids_failed, 4);
+    EXPECT_DOUBLE_EQ(s.AveragePoints(Team::Vi), (64 * 3 + 30) / 24.0);
+    EXPECT_EQ(s.longest_streak, 2);
+    EXPECT_EQ(s.streak, 1);
+    EXPECT_EQ(LastGamesText(s.last_games), "64:20 64:20 30:62 64:20");
+    for (int i = 0; i < 20; ++i) {
+        RecordGame(store, GameRecord{false, 5, 0, 0, 10, 70, 10 + i, 70});
+    }
+    s = ReadStatistics(store);
+    ASSERT_EQ(s.last_games.size(), kLastGamesKept) << "the chart keeps the latest games";
+    EXPECT_EQ(s.last_games.back(), std::make_pair(29, 70));
+
+    ResetGamesWon(store);
+    s = ReadStatistics(store);
+    EXPECT_EQ(s.GamesPlayed() + s.rounds + s.bids_made + s.longest_streak, 0);
+    EXPECT_TRUE(s.last_games.empty());
+    EXPECT_EQ(s.AveragePoints(Team::De), 0) << "no rounds, no division by zero";
+}
+
+TEST(Statistics, ADamagedListOfScoresKeepsOnlyWhatReadsAsScores) {
+    EXPECT_EQ(LastGamesFromText("62:40 x:3 :5 7: 1:2:3 -14:66 99999999:1 55:63"),
+              (std::vector<std::pair<int, int>>{{62, 40}, {-14, 66}, {55, 63}}));
+}
+
 TEST(MemorySettingsStore, EmptyIsABlankAndLocal64IsReadOnly) {
     common::MemorySettingsStore store;
     store.RegWriteSetting("user", "Statistic", "Note", "");

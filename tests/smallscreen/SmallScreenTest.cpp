@@ -11,6 +11,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/GuiTestRun.h"
+#include "gui/dialogs/HelpDialog.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
 #include "gui/window/WindowPlacement.h"
@@ -60,6 +61,19 @@ TEST_F(SmallScreen, TheWindowOpensFittingTheScreenAtScaleFactorTwo) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), kScreen / 2);
     const auto window = OpenWindow();
     ExpectWholeTableOnScreen(*window);
+}
+
+TEST_F(SmallScreen, TheRulesFitTheScreenWithTheirOkButtonInReach) {
+    const auto window = OpenWindow();
+    HelpDialog help(window.get());
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    const QRect screen = help.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(help.frameGeometry()))
+        << "rules " << help.frameGeometry().height() << " high on " << screen.height();
+    const auto* ok = help.findChild<QWidget*>(QStringLiteral("HelpClose"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
 }
 
 TEST_F(SmallScreen, APlaceKeptFromALargerScreenIsShrunkToThisOne) {

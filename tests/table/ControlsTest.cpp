@@ -3,6 +3,7 @@
 
 #include "TableRig.h"
 #include "cards/HandGeometry.h"
+#include "presentation/Statistics.h"
 
 namespace table_test {
 namespace {
@@ -23,6 +24,64 @@ TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
     EXPECT_EQ(Snapshot(rig.table), before);
     rig.table.AdvanceMe();
     EXPECT_EQ(rig.table.State().myGameStatus, 7) << "the game goes on: the click starts the buying";
+}
+
+TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
+    TableRig rig(RigOptions{});
+    rig.settings.RegWriteSetting("user", "Statistic", "TotalVi", "3");
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToRoundEnd());
+    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.RunToTag("WAIT_KOR")) << "the second round is under way";
+    const state::RoundState& round = rig.table.State();
+    ASSERT_NE(round.gbVi + round.gbDe, 0);
+    const TableSnapshot before = Snapshot(rig.table);
+
+    rig.dialogs.yes_no_answers = {false};
+    EXPECT_FALSE(rig.table.NewGame());
+    ASSERT_EQ(rig.dialogs.questions.size(), 1u);
+    EXPECT_EQ(rig.dialogs.questions.back(), rig.table.Texts().new_game_question);
+    EXPECT_EQ(Snapshot(rig.table), before) << "No changes nothing";
+
+    rig.dialogs.yes_no_answers = {true};
+    EXPECT_TRUE(rig.table.NewGame());
+    EXPECT_EQ(round.gbVi, 0);
+    EXPECT_EQ(round.gbDe, 0);
+    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
+    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
+    EXPECT_EQ(presentation::ReadStatistics(rig.settings).Won(presentation::Team::Vi), 3)
+        << "the statistics are untouched";
+    ASSERT_TRUE(rig.RunToRoundEnd()) << "a fresh deal is played through";
+    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
+    EXPECT_EQ(presentation::ReadStatistics(rig.settings).rounds, 0)
+        << "the abandoned game's rounds never reach the statistics";
+}
+
+// Whole games played by the computer alone: the statistics add up to what the table showed.
+TEST(Controls, FinishedGamesAddUpInTheStatistics) {
+    TableRig rig(RigOptions{}.Seed(11));
+    rig.table.Start();
+    const state::RoundState& round = rig.table.State();
+    int rounds = 0;
+    int vi_bids = 0;
+    std::vector<std::pair<int, int>> finals;
+    while (finals.size() < 2) {
+        ASSERT_TRUE(rig.RunToRoundEnd());
+        ++rounds;
+        vi_bids += common::IsVi(round.gbBjuditHogst) ? 1 : 0;
+        if (round.gbVi > 61 || round.gbDe > 61) {
+            finals.emplace_back(round.gbVi, round.gbDe);
+        }
+        rig.table.AdvanceMe();
+    }
+    const presentation::StatisticsSummary s = presentation::ReadStatistics(rig.settings);
+    EXPECT_EQ(s.GamesPlayed(), 2);
+    EXPECT_EQ(s.last_games, finals);
+    EXPECT_EQ(s.rounds, rounds);
+    EXPECT_EQ(s.bids_made + s.bids_failed, vi_bids);
+    // Each game starts from 0, so the round scores add up to the final totals.
+    EXPECT_EQ(s.points_vi, finals[0].first + finals[1].first);
+    EXPECT_EQ(s.points_de, finals[0].second + finals[1].second);
 }
 
 TEST(Controls, ExitWithoutAGameClosesWithoutAsking) {

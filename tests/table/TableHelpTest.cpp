@@ -2,6 +2,8 @@
 // and who took it, the reason a card cannot be played, and play from the keyboard.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TableRig.h"
 
 namespace table_test {
@@ -195,21 +197,23 @@ class HumanPlay : public ::testing::Test {
                       .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")};
 };
 
-TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
-    rig_.table.KeyChooseCard(-1);
-    EXPECT_EQ(Raised(), 3) << "Left starts at the right end";
-    rig_.table.KeyChooseCard(1);
-    EXPECT_EQ(Raised(), 1) << "and runs round";
-    rig_.table.KeyEnter();
-    EXPECT_EQ(Round().CardsPlayed, 0) << "the chosen king of spader is no trump";
-    EXPECT_EQ(rig_.table.Ctl().LblSuggest.Caption, rig_.table.Texts().only_trump);
-    rig_.table.KeyChooseCard(1);
-    rig_.table.KeyChooseCard(1);
-    EXPECT_EQ(Raised(), 2);
-    rig_.table.KeyEnter();
+TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
+    table::Table& table = rig_.table;
+    const std::vector<std::pair<std::function<void()>, int>> steps = {
+        {[&] { table.KeyChooseCard(-1); }, 3},        // Left starts at the right end
+        {[&] { table.KeyChooseCard(1); }, 2},         // runs round, past the grey king of spader
+        {[&] { table.KeyChooseCard(-1); }, 3},        // and round the other way past it too
+        {[&] { table.KeyChooseEndCard(true); }, 3},   // End: the last card that may be played
+        {[&] { table.KeyChooseEndCard(false); }, 2},  // Home: the first
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        steps[i].first();
+        EXPECT_EQ(Raised(), steps[i].second) << "step " << i;
+    }
+    table.KeyEnter();
     EXPECT_EQ(Round().CardsPlayed, 1);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
-    rig_.table.KeyChooseCard(1);
+    table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
 }
 

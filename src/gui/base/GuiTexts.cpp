@@ -67,6 +67,65 @@ Pair TextsOf(GuiTextId id) {
             return {"Gröna ringar", "Green rings"};
         case GuiTextId::HintsAtStart:
             return {"Tips påslagna när spelet startar", "Hints switched on when the game starts"};
+        case GuiTextId::MenuGame:
+            return {"&Spel", "&Game"};
+        case GuiTextId::MenuNewGame:
+            return {"&Nytt spel", "&New Game"};
+        case GuiTextId::MenuReplay:
+            return {"Spela om senaste &rundan", "&Replay Last Round"};
+        case GuiTextId::MenuRoundReview:
+            return {"Rund&genomgång", "Round Re&view"};
+        case GuiTextId::MenuStatistics:
+            return {"S&tatistik", "S&tatistics"};
+        case GuiTextId::MenuWatch:
+            return {"Se &datorn spela", "&Watch the Computer Play"};
+        case GuiTextId::MenuQuit:
+            return {"&Avsluta", "&Quit"};
+        case GuiTextId::MenuView:
+            return {"&Visa", "&View"};
+        case GuiTextId::MenuTrace:
+            return {"&Spårlista", "&Trace List"};
+        case GuiTextId::MenuFullScreen:
+            return {"&Helskärm", "&Full Screen"};
+        case GuiTextId::MenuSettings:
+            return {"&Inställningar", "&Settings"};
+        case GuiTextId::MenuPreferences:
+            return {"&Inställningar…", "&Preferences…"};
+        case GuiTextId::MenuHelp:
+            return {"&Hjälp", "&Help"};
+        case GuiTextId::MenuRules:
+            return {"&Regler", "&Rules"};
+        case GuiTextId::MenuAbout:
+            return {"&Om Fivrastar", "&About Fivrastar"};
+        case GuiTextId::Watching:
+            return {"Datorn spelar din plats. Tryck på en tangent eller klicka för att ta över.",
+                    "The computer plays your seat. Press a key or click to take over."};
+        case GuiTextId::StatisticsTitle:
+            return {"Statistik", "Statistics"};
+        case GuiTextId::GamesPlayed:
+            return {"Spelade spel", "Games played"};
+        case GuiTextId::GamesWon:
+            return {"Vunna spel", "Games won"};
+        case GuiTextId::GamesLost:
+            return {"Förlorade spel", "Games lost"};
+        case GuiTextId::Rounds:
+            return {"Rundor", "Rounds"};
+        case GuiTextId::BidsMade:
+            return {"Bud som vi klarade", "Bids we made"};
+        case GuiTextId::BidsFailed:
+            return {"Bud som vi gick bet på", "Bids we went down in"};
+        case GuiTextId::AveragePoints:
+            return {"Poäng per runda i snitt", "Average points a round"};
+        case GuiTextId::LongestStreak:
+            return {"Flest vunna spel i rad (Vi)", "Longest winning streak (We)"};
+        case GuiTextId::LastGames:
+            return {"Slutställning i de senaste spelen", "Final scores of the last games"};
+        case GuiTextId::NoGamesYet:
+            return {"Inga avslutade spel än.", "No finished games yet."};
+        case GuiTextId::GameNumber:
+            return {"Spel", "Game"};
+        case GuiTextId::FinalScore:
+            return {"Poäng", "Points"};
     }
     return {"", ""};
 }

@@ -2,9 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "cards/HandGeometry.h"
@@ -109,7 +111,11 @@ HelpDialog::HelpDialog(QWidget* parent, presentation::Language language) : QDial
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(680, 620);
+    // The page scrolls, so the window may be small: on a small screen, or at a large scale
+    // factor, it stays within the screen with its OK button in reach, frame and all.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() * 0.85 : QSize();
+    resize(room.isValid() ? QSize(680, 620).boundedTo(room) : QSize(680, 620));
 }
 
 }  // namespace gui

@@ -10,6 +10,9 @@ namespace gui {
 // played, a card of an earlier trick, the card that took the trick on show.
 enum class CardMark { None, Unplayable, EarlierTrick, TrickWinner };
 
+// How far a mark reaches beyond its card's edge (the winner's frame and its glow).
+inline constexpr double kCardMarkReach = 6;
+
 // Drawn over a card already painted in `rect`.
 void DrawCardMark(QPainter& painter, const QRectF& rect, CardMark mark);
 

@@ -1,6 +1,7 @@
 #include "gui/scene/HandItem.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 namespace gui {
@@ -54,6 +55,16 @@ QRectF HandItem::CardsRect() const {
         used |= card.rect;
     }
     return used;
+}
+
+QRectF HandItem::boundingRect() const {
+    return Rect().adjusted(-kCardMarkReach, -kCardMarkReach, kCardMarkReach, kCardMarkReach);
+}
+
+QPainterPath HandItem::shape() const {
+    QPainterPath path;
+    path.addRect(Rect());
+    return path;
 }
 
 void HandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

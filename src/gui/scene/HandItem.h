@@ -25,6 +25,10 @@ class HandItem : public ControlItem {
     // Where cards are drawn, in scene pixels; the control itself may reach further.
     QRectF CardsRect() const;
 
+    // The marks reach beyond the cards, and the control must repaint all they drew when its
+    // cards go; a press still counts only on the control itself.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
     // What each card tells beyond its face; unset, nothing.

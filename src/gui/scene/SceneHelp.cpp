@@ -81,10 +81,11 @@ void TableScene::MarkCards() {
                 if (!ctl.Trick.playing) {
                     return CardMark::None;
                 }
-                if (ctl.Trick.card[seat] != card.Nr) {
-                    return CardMark::EarlierTrick;
+                // The card that took the last trick keeps its frame through the next trick.
+                if (card.Nr == ctl.Trick.last_taker) {
+                    return CardMark::TrickWinner;
                 }
-                return ctl.Trick.winner == seat ? CardMark::TrickWinner : CardMark::None;
+                return ctl.Trick.card[seat] != card.Nr ? CardMark::EarlierTrick : CardMark::None;
             };
     }
 }

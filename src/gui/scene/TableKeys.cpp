@@ -8,13 +8,19 @@ namespace gui {
 
 namespace {
 
-// K(löver), R(uter), H(järter), S(pader): the colour index of a trump key, -1 for others.
-int ColourOfKey(int key) {
+// The colour index of a trump key, -1 for others: the colours' initials in the table's
+// language, K(löver) R(uter) H(järter) S(pader) or C(lubs) D(iamonds) H(earts) S(pades).
+int ColourOfKey(int key, presentation::Language language) {
+    const bool english = language == presentation::Language::English;
     switch (key) {
         case Qt::Key_K:
-            return 0;
+            return english ? -1 : 0;
         case Qt::Key_R:
-            return 1;
+            return english ? -1 : 1;
+        case Qt::Key_C:
+            return english ? 0 : -1;
+        case Qt::Key_D:
+            return english ? 1 : -1;
         case Qt::Key_H:
             return 2;
         case Qt::Key_S:
@@ -34,7 +40,7 @@ int BidOfKey(int key) {
 
 }  // namespace
 
-bool HandleTableKey(const QKeyEvent& event, table::Table& table) {
+bool HandleTableKey(const QKeyEvent& event, table::Table& table, presentation::Language language) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return false;
     }
@@ -59,6 +65,10 @@ bool HandleTableKey(const QKeyEvent& event, table::Table& table) {
         case Qt::Key_Space:
             table.KeyEnter();
             return true;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            table.KeyChooseEndCard(key == Qt::Key_End);
+            return true;
         case Qt::Key_P:
             table.KeyPass();
             return true;
@@ -69,8 +79,14 @@ bool HandleTableKey(const QKeyEvent& event, table::Table& table) {
         table.KeyChooseBid(bid);
         return true;
     }
-    if (const int colour = ColourOfKey(key); colour >= 0) {
+    // H names hjärter while trump is asked for, and asks for a hint at every other time.
+    const bool naming_trump = table.Ctl().ImgFargUp[0].Visible;
+    if (const int colour = ColourOfKey(key, language); colour >= 0 && naming_trump) {
         table.KeyColour(colour);
+        return true;
+    }
+    if (key == Qt::Key_H) {
+        table.KeyHint();
         return true;
     }
     return false;

@@ -65,11 +65,13 @@ inline QRectF ColourButton(int colour_index) {
 }
 
 // Side panel.
-// The partnership captions are wide enough for the longer English words.
-inline constexpr QRectF kLabelVi(792, 8, 40, 22);
-inline constexpr QRectF kLblStatisticVi(830, 8, 60, 22);
-inline constexpr QRectF kLabelDe(900, 8, 44, 22);
-inline constexpr QRectF kLblStatisticDe(942, 8, 56, 22);
+// The games each partnership has won, under their caption; the partnerships' captions are wide
+// enough for the longer English words.
+inline constexpr QRectF kLblGamesWon(792, 0, 236, 14);
+inline constexpr QRectF kLabelVi(792, 15, 40, 21);
+inline constexpr QRectF kLblStatisticVi(830, 15, 60, 21);
+inline constexpr QRectF kLabelDe(900, 15, 44, 21);
+inline constexpr QRectF kLblStatisticDe(942, 15, 56, 21);
 inline constexpr QPointF kScoreboard(792, 36);
 inline constexpr QRectF kLblReplay(792, 312, 236, 20);
 inline constexpr QRectF kLlbDisabled(792, 332, 236, 20);

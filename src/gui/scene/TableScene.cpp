@@ -10,9 +10,9 @@
 #include "gui/paint/CardPainter.h"
 #include "gui/paint/Pictures.h"
 #include "gui/scene/ButtonItem.h"
+#include "gui/scene/FocusRing.h"
 #include "gui/scene/HandItem.h"
 #include "gui/scene/ScoreboardItem.h"
-#include "gui/scene/TableKeys.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/scene/TraceItem.h"
 #include "presentation/Localisation.h"
@@ -77,6 +77,7 @@ TableScene::TableScene(table::Table& table) : table_(table) {
     BuildButtons();
     BuildSettingsButton();
     BuildHelpButton();
+    BuildFocusRing();
     MarkCards();
     DescribeControls();
     Sync();
@@ -103,29 +104,6 @@ void TableScene::Input(const std::function<void()>& operation) {
     Sync();
     if (after_input) {
         after_input();
-    }
-}
-
-void TableScene::keyPressEvent(QKeyEvent* event) {
-    // F1 and Ctrl+Q are the window's shortcuts too; here they also work while the table has
-    // the keyboard and no shortcut took them.
-    const std::function<void()>* window_key =
-        event->key() == Qt::Key_F1                                                  ? &open_help
-        : (event->key() == Qt::Key_Q && (event->modifiers() & Qt::ControlModifier)) ? &quit
-                                                                                    : nullptr;
-    if (window_key != nullptr) {
-        event->accept();
-        if (*window_key) {
-            (*window_key)();
-        }
-        return;
-    }
-    bool handled = false;
-    Input([this, event, &handled] { handled = HandleTableKey(*event, table_); });
-    if (handled) {
-        event->accept();
-    } else {
-        QGraphicsScene::keyPressEvent(event);
     }
 }
 
@@ -265,9 +243,12 @@ void TableScene::BuildSidePanel() {
     const presentation::Texts& texts = table_.Texts();
     for (const auto& [name, rect, text] :
          {std::tuple{"LabelVi", layout::kLabelVi, &texts.team_vi},
-          std::tuple{"LabelDe", layout::kLabelDe, &texts.team_de}}) {
+          std::tuple{"LabelDe", layout::kLabelDe, &texts.team_de},
+          std::tuple{"LblGamesWon", layout::kLblGamesWon, &texts.games_won}}) {
         auto* caption = Add<LabelItem>(QString::fromLatin1(name), rect, caption_style);
-        caption->SetText(QString::fromStdString(*text), QColor(246, 240, 220));
+        const bool heading = text == &texts.games_won;
+        caption->SetText(QString::fromStdString(*text),
+                         heading ? QColor(210, 178, 90) : QColor(246, 240, 220));
         ContinuesGame(*caption);
     }
     AddLabel(QStringLiteral("LblStatisticVi"), layout::kLblStatisticVi, ctl.LblStatisticVi, 14,
@@ -405,6 +386,7 @@ void TableScene::Sync() {
     trace_->Sync();
     scoreboard_->Sync();
     score_caption_->setVisible(score_->isVisible());
+    focus_->Sync();
     SyncHelp();
 }
 

@@ -12,6 +12,7 @@ namespace gui {
 
 class ButtonItem;
 class ControlItem;
+class FocusRing;
 class HandItem;
 class LabelItem;
 class PictureItem;
@@ -30,6 +31,10 @@ class TableScene : public QGraphicsScene {
 
     // The item that carries a control's name, nullptr if none.
     ControlItem* Item(const QString& name) const;
+    // The keyboard's mark on the buttons (Tab, Shift+Tab).
+    FocusRing& Focus() { return *focus_; }
+    // Tells the player that the computer plays the seat, and how to take it back.
+    void ShowWatching(bool watching);
 
     // Called after every input has reached the table (the clock reschedules on it).
     std::function<void()> after_input;
@@ -45,6 +50,8 @@ class TableScene : public QGraphicsScene {
   protected:
     // The game's keys (see TableKeys.h).
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab: the scene's items take no focus, so the mark moves instead.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     template <class T, class... Args>
@@ -60,6 +67,9 @@ class TableScene : public QGraphicsScene {
     void BuildButtons();
     void BuildSettingsButton();
     void BuildHelpButton();
+    void BuildFocusRing();
+    // Enter or Space on a marked button, Esc; false for every other key.
+    bool FocusKey(const QKeyEvent& event);
     // Tooltips and accessible names of every control, in the game's language.
     void DescribeControls();
     void MarkCards();
@@ -107,6 +117,8 @@ class TableScene : public QGraphicsScene {
     LabelItem* score_ = nullptr;
     LabelItem* score_caption_ = nullptr;
     ButtonItem* suggest_ = nullptr;
+    FocusRing* focus_ = nullptr;
+    LabelItem* watching_ = nullptr;
 };
 
 }  // namespace gui

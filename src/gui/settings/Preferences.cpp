@@ -95,9 +95,17 @@ LoadedPreferences LoadPreferences(common::SettingsStore& settings) {
     return loaded;
 }
 
+bool LanguageStored(common::SettingsStore& settings) {
+    return !settings.RegReadSetting(kScope, kSection, "Language", "").empty();
+}
+
+void SaveLanguage(common::SettingsStore& settings, presentation::Language language) {
+    WriteChoice(settings, "Language", kLanguageWords, LanguageIndex(language));
+}
+
 void SavePreferences(common::SettingsStore& settings, const Preferences& preferences) {
     WriteChoice(settings, "Speed", kSpeedWords, static_cast<int>(preferences.speed));
-    WriteChoice(settings, "Language", kLanguageWords, LanguageIndex(preferences.language));
+    SaveLanguage(settings, preferences.language);
     WriteChoice(settings, "FourColourDeck", kFlagWords, preferences.deck.four_colours ? 1 : 0);
     WriteChoice(settings, "CardBack", kBackWords, static_cast<int>(preferences.deck.back));
     WriteChoice(settings, "HintsAtStart", kFlagWords, preferences.hints_at_start ? 1 : 0);

@@ -33,6 +33,9 @@ struct LoadedPreferences {
 };
 
 LoadedPreferences LoadPreferences(common::SettingsStore& settings);
+// Whether the player has chosen a language yet (in the settings or at the first start).
+bool LanguageStored(common::SettingsStore& settings);
+void SaveLanguage(common::SettingsStore& settings, presentation::Language language);
 void SavePreferences(common::SettingsStore& settings, const Preferences& preferences);
 
 }  // namespace gui

@@ -32,6 +32,11 @@ table::TableConfig ConfigOf(const LaunchOptions& options, const std::filesystem:
 }  // namespace
 
 std::unique_ptr<GameSession> GameSession::Open(const Setup& setup, std::string& problem) {
+    // A player whose desktop is not Swedish chooses once, before anything is shown.
+    if (setup.ask_language && !LanguageStored(setup.settings) &&
+        setup.desktop.language() != QLocale::Swedish) {
+        SaveLanguage(setup.settings, setup.ask_language());
+    }
     LoadedPreferences loaded = LoadPreferences(setup.settings);
     presentation::SetProgramLanguage(loaded.preferences.language);
     InstallQtTranslations(loaded.preferences.language);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLocale>
+#include <functional>
 #include <memory>
 
 #include "common/Dialogs.h"
@@ -26,6 +28,10 @@ class GameSession {
         common::SettingsStore& settings;
         QtDialogs* modal = nullptr;  // the real dialogs, whose boxes hold the clock
         std::string settings_file;   // named in the notice of a damaged kept game
+        // The desktop's language, and the question asked once when no language is stored and
+        // the desktop speaks another language than Swedish (unset: never asked).
+        QLocale desktop = QLocale::system();
+        std::function<presentation::Language()> ask_language;
     };
 
     // Reads the player's settings (the language first, so that everything after speaks it)

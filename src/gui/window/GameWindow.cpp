@@ -1,15 +1,19 @@
 #include "gui/window/GameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QShortcut>
+#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "gui/base/QtOwned.h"
 #include "gui/dialogs/AboutDialog.h"
 #include "gui/dialogs/HelpDialog.h"
 #include "gui/dialogs/QtDialogs.h"
+#include "gui/dialogs/StatisticsDialog.h"
 #include "gui/paint/PaintCache.h"
 #include "gui/scene/TableLayout.h"
+#include "gui/window/GameMenus.h"
+#include "gui/window/LaunchOptions.h"
 #include "gui/window/WindowPlacement.h"
 
 namespace gui {
@@ -49,24 +53,22 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
     auto* box = MakeChild<QVBoxLayout>(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(&view_);
+    auto* bar = MakeChild<QMenuBar>(this);
+    box->setMenuBar(bar);
     RestorePlacement(*this, settings_);
     view_.setFocus();
-    auto* settings_key = MakeChild<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_Comma), this);
-    const auto settings_wanted = [this] {
+    scene_.open_settings = [this] {
         if (open_settings) {
             open_settings();
         }
     };
-    connect(settings_key, &QShortcut::activated, this, settings_wanted);
-    scene_.open_settings = settings_wanted;
     scene_.close_window = [this] {
         table_closed_ = true;  // the exit button has closed the game log already
         close();
     };
     scene_.open_help = [this] { OpenHelp(); };
     scene_.quit = [this] { close(); };
-    MakeChild<QShortcut>(QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(); });
-    MakeChild<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+    BuildMenus();
     setAccessibleName(QStringLiteral("Fivrastar"));
     view_.setAccessibleName(QString::fromStdString(
         presentation::HelpForControl("Main", presentation::ProgramLanguage()).name));
@@ -76,6 +78,88 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
         return !debug_image_.isNull() && debug_image_.save(QString::fromStdString(path), "BMP");
     };
     Refresh();
+}
+
+GameWindow::~GameWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void GameWindow::BuildMenus() {
+    table::Table& t = table_;
+    GameMenuHandlers h;
+    h.new_game = [this] { NewGame(); };
+    h.replay = [this, &t] {
+        t.ImgReplayUp_MouseDown();
+        t.ImgReplayUp_MouseUp();
+        AfterMenu();
+    };
+    h.replay_possible = [&t] { return t.Ctl().ImgReplayUp.Visible; };
+    h.round_review = [this] {
+        if (open_round_review) {
+            open_round_review();
+        }
+    };
+    h.round_review_possible = [this] {
+        return open_round_review && round_review_exists && round_review_exists();
+    };
+    h.statistics = [this] { OpenStatistics(); };
+    h.watch = [this] { SetWatching(!watching_); };
+    h.watching = [&t] { return t.ComputerPlaysSyd(); };
+    h.quit = [this] { close(); };
+    h.trace = [this, &t] {
+        t.Ctl().LBTraceBox.Visible ? t.ImgTraceDn_Click() : t.ImgTraceUp_Click();
+        AfterMenu();
+    };
+    h.trace_shown = [&t] { return t.Ctl().LBTraceBox.Visible; };
+    h.full_screen = [this] { isFullScreen() ? showNormal() : showFullScreen(); };
+    h.full_screen_on = [this] { return isFullScreen(); };
+    h.preferences = scene_.open_settings;
+    h.rules = [this] { OpenHelp(); };
+    h.about = [this] { OpenAbout(); };
+    menus_ = std::make_unique<GameMenus>(*findChild<QMenuBar*>(), std::move(h));
+}
+
+void GameWindow::AfterMenu() {
+    Refresh();
+    if (scene_.after_input) {
+        scene_.after_input();
+    }
+}
+
+void GameWindow::NewGame() {
+    table_.NewGame();
+    AfterMenu();
+}
+
+void GameWindow::OpenStatistics() {
+    table::Controls& ctl = table_.MutableCtl();
+    StatisticsDialog statistics({settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
+                                this);
+    QtDialogs::Exec(modal_, statistics);
+    Refresh();
+}
+
+void GameWindow::SetWatching(bool watching) {
+    watching_ = watching;
+    table_.SetComputerPlaysSyd(watching, kDemoContinueMs);
+    scene_.ShowWatching(watching);
+    if (watching) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    AfterMenu();
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool input =
+        event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (watching_ && input && widget != nullptr && widget->window() == this) {
+        SetWatching(false);
+        return true;  // the key or click only took the seat back
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GameWindow::Refresh() {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "common/Dialogs.h"
 #include "common/SettingsStore.h"
@@ -12,6 +13,7 @@
 
 namespace gui {
 
+class GameMenus;
 class QtDialogs;
 
 // The table's view: the scene scaled to the window, keeping its aspect ratio.
@@ -30,6 +32,7 @@ class GameWindow : public QWidget {
     // `modal` (may be null) is told while the About box is open, so that the clock holds.
     GameWindow(table::Table& table, common::Dialogs& dialogs, common::SettingsStore& settings,
                QtDialogs* modal);
+    ~GameWindow() override;
 
     // Redraws everything from the table.
     void Refresh();
@@ -42,13 +45,31 @@ class GameWindow : public QWidget {
 
     // The rules page (F1 and the help button).
     void OpenHelp();
+    // The game menu's entries.
+    void NewGame();
+    void OpenStatistics();
+    // The computer plays SYD's seat until a key or a click takes it back.
+    void SetWatching(bool watching);
+    bool Watching() const { return watching_; }
+    GameMenus& Menus() { return *menus_; }
+
+    // The round review: the window that explains the last round. The Game menu's entry calls
+    // `open_round_review`, and can be chosen while `round_review_exists` says there is a round
+    // to review (unset: never).
+    std::function<void()> open_round_review;
+    std::function<bool()> round_review_exists;
 
   protected:
     // Every way of closing asks the table's quit question while a game is on.
     void closeEvent(QCloseEvent* event) override;
+    // While the computer plays the seat, the player's first key or click takes it back.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void OpenAbout();
+    void BuildMenus();
+    // Redraws and lets the clock plan again after the menu changed the table.
+    void AfterMenu();
 
     table::Table& table_;
     common::Dialogs& dialogs_;
@@ -58,6 +79,8 @@ class GameWindow : public QWidget {
     TableView view_;
     QImage debug_image_;
     bool table_closed_ = false;
+    bool watching_ = false;
+    std::unique_ptr<GameMenus> menus_;
 };
 
 }  // namespace gui
