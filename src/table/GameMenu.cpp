@@ -35,7 +35,10 @@ void Table::SetComputerPlaysSyd(bool on, int auto_continue_ms) {
     config_.computer_plays_syd = on;
     config_.auto_continue_ms = on ? auto_continue_ms : 0;
     waiting_since_ = -1;
-    round_.Hand[common::kSyd].SetHandSpelarTyp(on ? 0 : 1);
+    cards::KortHand& syd = round_.Hand[common::kSyd];
+    syd.SetHandSpelarTyp(on ? 0 : 1);
+    syd.VisaHanden = 0;  // the player watches the own cards being played
+    syd.refresh();
     if (on) {
         DecideForSyd();
     }

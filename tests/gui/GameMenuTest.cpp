@@ -98,6 +98,7 @@ TEST_F(AtTheTable, TheComputerTakesTheSeatAndAKeyGivesItBack) {
     EXPECT_FALSE(table_->Ctl().PBButtonsBackground.Visible) << "the computer made SYD's bid";
     EXPECT_GE(table_->State().Hand[0].GeBud(), 0);
     EXPECT_TRUE(Item("LblWatching")->isVisible());
+    EXPECT_EQ(table_->State().Hand[0].VisaHanden, 0) << "SYD's cards stay face up";
     Shoot("watching");
     // The computer plays on through the round's end without a click.
     const int rows = table_->Scoreboard().RowCount();

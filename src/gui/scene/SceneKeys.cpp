@@ -14,8 +14,9 @@ namespace gui {
 
 namespace {
 
-// Where the line stands: over the table's message line, clear of NORD's hand.
-constexpr QRectF kWatching(100, 110, 570, 20);
+// Where the line stands: at the foot of the table, clear of the cards (the news ticker runs
+// there only after a won game, and a key or click ends the watching anyway).
+constexpr QRectF kWatching(96, 698, 570, 20);
 
 }  // namespace
 
