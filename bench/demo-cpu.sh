@@ -13,7 +13,8 @@ data=$(realpath "$(dirname "$0")/../data")
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cp "$data"/* "$folder"/
-export XDG_CONFIG_HOME="$folder/config" XDG_DATA_HOME="$folder/share"
+# A Swedish desktop starts without the first start's language question.
+export XDG_CONFIG_HOME="$folder/config" XDG_DATA_HOME="$folder/share" LC_ALL=sv_SE.UTF-8
 (cd "$folder" && /usr/bin/time -f "%U %S" -o "$folder/time" env QT_QPA_PLATFORM=offscreen \
     FIVRA_DEMO=1 FIVRA_SPEED=1 FIVRA_SEED="$seed" FIVRA_SCREENSHOT="$picture" \
     FIVRA_SCREENSHOT_AFTER_MS=$((seconds * 1000)) "$binary" >/dev/null 2>&1)
