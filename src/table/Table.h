@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "bidai/BidEngine.h"
 #include "cards/Packe.h"
@@ -18,6 +20,7 @@
 #include "playai/PlayEngine.h"
 #include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
+#include "presentation/ResumeRecord.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
@@ -192,12 +195,23 @@ class Table : private common::TraceSink {
     // The bid buttons the human may press now (pass, bids above the highest, 14).
     bool BidAllowed(int index) const;
 
-    // The game kept between runs in the user's settings.
-    void ResumeInterruptedGame();
+    // The game kept between runs in the user's settings. True when the interrupted round is
+    // brought back and goes on.
+    bool ResumeInterruptedGame();
+    bool AskToResume();
     void KeepResumeRecord(bool deal_in_log);
+    // At the window's close: the human's cards of the round so far go into the record.
+    void KeepPlayedCards();
     void ForgetResumeRecord();
+    std::string KeptLogPath() const;
     bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
-    void RestoreLoggedRound(const std::string& fingerprint);
+    bool RestoreLoggedRound(const presentation::ResumeRecord& record);
+    // Deals the restored deck and plays the round on to where its log ends; 0 then, else the
+    // log's line from which the round differs.
+    int FollowLoggedRound(const std::string& logged, const std::vector<int>& played);
+    bool FollowHuman(std::string_view line, const std::vector<int>& played);
+    // The bid panel, the colour buttons or the human's hand wait for the human's move.
+    bool HumanToAct() const;
 
     void OneTimeSetUp();
     void ConfigureHands();
@@ -296,7 +310,11 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
-    bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
+    bool deal_restored_ = false;       // the next deal uses the deck as restored, unshuffled
+    presentation::ResumeRecord kept_;  // the record last kept
+    // A kept round's random source as it stood after the deal, taken up once it is dealt again.
+    std::optional<common::RandomPosition> resume_random_;
+    bool keep_records_ = true;  // false while a saved game waits for the next start
     PlayStats stats_;
     std::array<state::SeatPlayer*, 2> players_{};
 };
