@@ -5,7 +5,7 @@
 
 #include "common/Control.h"
 #include "common/Dialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace presentation {
 

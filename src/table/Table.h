@@ -21,8 +21,8 @@
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
 #include "table/Controls.h"
 
 namespace table {
