@@ -1,9 +1,9 @@
 #include <QGraphicsScene>
 
-#include "gui/ButtonItem.h"
 #include "gui/GuiFixture.h"
-#include "gui/HandItem.h"
-#include "gui/TableLayout.h"
+#include "gui/scene/ButtonItem.h"
+#include "gui/scene/HandItem.h"
+#include "gui/scene/TableLayout.h"
 #include "presentation/HandGeometry.h"
 
 namespace gui::testing {

@@ -11,9 +11,9 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "gui/ControlItem.h"
-#include "gui/GameWindow.h"
-#include "gui/TableLayout.h"
+#include "gui/scene/ControlItem.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/window/GameWindow.h"
 #include "presentation/HandGeometry.h"
 #include "table/Table.h"
 

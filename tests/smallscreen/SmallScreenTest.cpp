@@ -9,10 +9,10 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "gui/GameWindow.h"
 #include "gui/GuiTestRun.h"
-#include "gui/TableLayout.h"
-#include "gui/WindowPlacement.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/window/GameWindow.h"
+#include "gui/window/WindowPlacement.h"
 #include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
