@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "common/FieldReader.h"
-#include "presentation/ResumeRecord.h"
+#include "persistence/ResumeRecord.h"
 #include "table/Table.h"
 
 // The game kept between runs: a small record in the user's settings at every round's start
@@ -22,14 +22,14 @@ void Table::KeepResumeRecord(bool deal_in_log) {
     if (!keep_records_) {
         return;
     }
-    presentation::ResumeRecord record;
+    persistence::ResumeRecord record;
     record.vi = round_.gbVi;
     record.de = round_.gbDe;
     record.dealer = round_.attSaka;  // at a round's end already the next round's dealer
     record.hints = round_.bSuggest;
     record.rounds = scoreboard_.Rounds();
     if (deal_in_log) {
-        record.deal = presentation::DeckFingerprint(deck_.OrderRecord());
+        record.deal = persistence::DeckFingerprint(deck_.OrderRecord());
         // The round has just been dealt: a kept round takes up its random source here.
         if (resume_random_) {
             random_.GoTo(*resume_random_);
@@ -38,7 +38,7 @@ void Table::KeepResumeRecord(bool deal_in_log) {
         record.random = random_.Position();
     }
     kept_ = record;
-    presentation::SaveResumeRecord(settings_, record);
+    persistence::SaveResumeRecord(settings_, record);
 }
 
 void Table::KeepPlayedCards() {
@@ -49,15 +49,15 @@ void Table::KeepPlayedCards() {
     for (const cards::Kort* card : round_.Bord[common::kSyd].Cards()) {
         kept_.played.push_back(card->Nr);
     }
-    presentation::SaveResumeRecord(settings_, kept_);
+    persistence::SaveResumeRecord(settings_, kept_);
 }
 
 void Table::ForgetResumeRecord() {
     if (!keep_records_) {
         return;
     }
-    kept_ = presentation::ResumeRecord{};
-    presentation::ClearResumeRecord(settings_);
+    kept_ = persistence::ResumeRecord{};
+    persistence::ClearResumeRecord(settings_);
 }
 
 std::string Table::KeptLogPath() const {
@@ -90,7 +90,7 @@ bool Table::AskToResume() {
 }
 
 bool Table::ResumeInterruptedGame() {
-    const presentation::StoredResume stored = presentation::LoadResumeRecord(settings_);
+    const persistence::StoredResume stored = persistence::LoadResumeRecord(settings_);
     if (!stored.problem.empty()) {
         Trace(config_.settings_file + ": " + stored.problem);
         Announce(presentation::FillIn(texts_.resume_damaged, {{"file", config_.settings_file}}));
@@ -101,7 +101,7 @@ bool Table::ResumeInterruptedGame() {
     if (!stored.record || !AskToResume()) {
         return false;
     }
-    const presentation::ResumeRecord& record = *stored.record;
+    const persistence::ResumeRecord& record = *stored.record;
     round_.gbVi = record.vi;
     round_.gbDe = record.de;
     scoreboard_.Restore(record.rounds);
@@ -117,7 +117,7 @@ bool Table::ResumeInterruptedGame() {
 // The interrupted round from its game log, when the log still holds that very round: the deal
 // is restored and the round played on to where the log ends. Otherwise the game goes on from
 // the totals with a fresh deal, and the player is told why.
-bool Table::RestoreLoggedRound(const presentation::ResumeRecord& record) {
+bool Table::RestoreLoggedRound(const persistence::ResumeRecord& record) {
     const std::string path = std::filesystem::exists(KeptLogPath()) ? KeptLogPath() : log_.Path();
     const auto text = common::ReadWholeFile(path);
     auto read = gamelog::ReadRoundDeal(path);
@@ -127,7 +127,7 @@ bool Table::RestoreLoggedRound(const presentation::ResumeRecord& record) {
     } else {
         const auto& logged = std::get<gamelog::ReloadLog>(read);
         if (!text || logged.gbVi != round_.gbVi || logged.gbDe != round_.gbDe ||
-            presentation::DeckFingerprint(logged.order) != record.deal) {
+            persistence::DeckFingerprint(logged.order) != record.deal) {
             problem = "The game log " + path + " holds another round.";
         } else if (!RestoreLoggedDeck(logged)) {
             problem = "The deck of the game log " + path + " cannot be restored.";

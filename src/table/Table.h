@@ -17,15 +17,15 @@
 #include "common/Timer.h"
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
+#include "persistence/ResumeRecord.h"
 #include "playai/PlayEngine.h"
 #include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
-#include "presentation/ResumeRecord.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
 #include "table/Controls.h"
 
 namespace table {
@@ -94,6 +94,7 @@ class Table : private common::TraceSink {
     void DealNext();
     void HittaHogBud();
     void BjudarenValjer();
+    // Trump is chosen: the three seats other than the dealer throw away their non-trump cards.
     void FargVald();
     void KastaKort(int seat, int target);
     void Kopa();
@@ -205,7 +206,7 @@ class Table : private common::TraceSink {
     void ForgetResumeRecord();
     std::string KeptLogPath() const;
     bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
-    bool RestoreLoggedRound(const presentation::ResumeRecord& record);
+    bool RestoreLoggedRound(const persistence::ResumeRecord& record);
     // Deals the restored deck and plays the round on to where its log ends; 0 then, else the
     // log's line from which the round differs.
     int FollowLoggedRound(const std::string& logged, const std::vector<int>& played);
@@ -245,7 +246,9 @@ class Table : private common::TraceSink {
     void PakkoBort();
 
     // Trump and buying.
-    void ValdFarg(int seat);
+    // The bidder names trump: a computer seat announces its colour, the human gets the colour
+    // buttons (the hand's ValdFarg).
+    void SeatNamesTrump(int seat);
     void LoadFargForm();
     void UnloadFargForm();
     void ShowChosenColour();
@@ -310,8 +313,8 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
-    bool deal_restored_ = false;       // the next deal uses the deck as restored, unshuffled
-    presentation::ResumeRecord kept_;  // the record last kept
+    bool deal_restored_ = false;      // the next deal uses the deck as restored, unshuffled
+    persistence::ResumeRecord kept_;  // the record last kept
     // A kept round's random source as it stood after the deal, taken up once it is dealt again.
     std::optional<common::RandomPosition> resume_random_;
     bool keep_records_ = true;  // false while a saved game waits for the next start
