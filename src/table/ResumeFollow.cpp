@@ -101,12 +101,12 @@ int Table::FollowLoggedRound(const std::string& logged, const std::vector<int>& 
     // The round is dealt again from the restored deck.
     round_.myGameStatus = 1;
     Run();
-    const long long limit = now_ + kFollowPatienceMs;
+    const long long limit = clock_.Now() + kFollowPatienceMs;
     while (!parted && matched < logged.size()) {
         if (FollowHuman(LineAt(logged, matched), played)) {
             continue;
         }
-        if (timer1_.Tag == "WAIT_KOR") {
+        if (timer1_.Tag == WaitStep::WaitToBuy) {
             AdvanceMe();  // the log goes on: the human clicked to start the buying
         } else if (HumanToAct() || WaitsForClick() || !StepClock(limit)) {
             parted = true;

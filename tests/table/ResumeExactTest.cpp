@@ -68,7 +68,7 @@ bool HumanMoves(table::Table& table) {
         table.KeyEnter();
         return true;
     }
-    if (table.Timer1().Tag == "WAIT_KOR") {
+    if (table.Timer1().Tag == table::WaitStep::WaitToBuy) {
         table.AdvanceMe();
         return true;
     }
@@ -102,7 +102,7 @@ TEST_P(ResumeExactly, ARoundStoppedAfterAnyMoveGoesOnAsIfItNeverStopped) {
     whole.table.Start();
     int moves = 0;
     const auto round_over = [&](const table::Table& table) {
-        return table.Timer1().Tag == "STOP_RUNDA";
+        return table.Timer1().Tag == table::WaitStep::RoundOver;
     };
     ASSERT_TRUE(PlayOn(whole.table, [&] {
         moves = std::max(moves, MovesMade(whole.table));

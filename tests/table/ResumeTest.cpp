@@ -62,7 +62,7 @@ class Resume : public ::testing::Test {
         de_ = round.gbDe;
         rounds_ = rig_.table.Scoreboard().Rounds();
         ASSERT_TRUE(rig_.RunUntil([&] {
-            if (rig_.table.Timer1().Tag == "WAIT_KOR") {
+            if (rig_.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 rig_.table.AdvanceMe();
             }
             return CardsOnTheTable(rig_.table) >= 3;
@@ -132,8 +132,8 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
         NextStart later(rig_, 999, {kLater});
         EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
         const long long limit = later.table.Now() + kPatienceMs;
-        while (later.table.Timer1().Tag != "STOP_RUNDA" && later.table.StepClock(limit)) {
-            if (later.table.Timer1().Tag == "WAIT_KOR") {
+        while (later.table.Timer1().Tag != table::WaitStep::RoundOver && later.table.StepClock(limit)) {
+            if (later.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 later.table.AdvanceMe();
             }
         }
