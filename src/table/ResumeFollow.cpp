@@ -98,6 +98,11 @@ int Table::FollowLoggedRound(const std::string& logged, const std::vector<int>& 
         parted = logged.compare(matched, n, entry, 0, n) != 0;
         matched += parted ? 0 : entry.size();
     });
+    // Whatever happens on the way, the log stops reporting to this function's locals.
+    struct StopWatching {
+        gamelog::GameLog& log;
+        ~StopWatching() { log.Watch({}); }
+    } stop_watching{log_};
     // The round is dealt again from the restored deck.
     round_.myGameStatus = 1;
     Run();
@@ -112,7 +117,6 @@ int Table::FollowLoggedRound(const std::string& logged, const std::vector<int>& 
             parted = true;
         }
     }
-    log_.Watch({});
     if (!parted) {
         return 0;
     }

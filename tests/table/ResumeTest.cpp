@@ -132,7 +132,8 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
         NextStart later(rig_, 999, {kLater});
         EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
         const long long limit = later.table.Now() + kPatienceMs;
-        while (later.table.Timer1().Tag != table::WaitStep::RoundOver && later.table.StepClock(limit)) {
+        while (later.table.Timer1().Tag != table::WaitStep::RoundOver &&
+               later.table.StepClock(limit)) {
             if (later.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 later.table.AdvanceMe();
             }
