@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <random>
 #include <vector>
 
@@ -17,6 +18,18 @@ struct CardValue {
     int rank = 0;
     double mean = 0;  // mean over the sampled deals, each played out best by both sides
 };
+
+// One deal of the unseen trumps to judge on, counted `weight` times in the means.
+struct WeightedDeal {
+    std::array<TrumpSet, 4> hands{};
+    double weight = 1;
+};
+
+// Judges each trump card the seat may play on the given deals: plays the card in each and
+// solves the rest of the round; a card's mean is weighted by the deals' weights. Equal cards
+// are judged once. Highest card first.
+std::vector<CardValue> JudgeCardsOn(const SeatKnowledge& knowledge,
+                                    const std::vector<WeightedDeal>& deals, Measure measure);
 
 // Judges each trump card the seat may play: samples `samples` deals of the unseen trumps,
 // plays the card in each and solves the rest of the round. Equal cards (nothing unseen
