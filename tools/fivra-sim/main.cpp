@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
     "                 [--expert-budget N]\n"
     "                 [--duplicate] [--jobs N] [--audit FILE] [--audit-summary]\n"
+    "                 [--audit-samples N]\n"
     "                 [--mutate-rules]\n"
     "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
     "P is rules (the team's rule files), random, greedy, search or expert; beginner, normal\n"
@@ -40,6 +41,7 @@ struct Arguments {
     bool duplicate = false;
     std::string audit_file;
     bool audit_summary = false;
+    int audit_samples = sim::CardAudit::kSamples;
 };
 
 bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions& options) {
@@ -72,6 +74,14 @@ bool ParseValueFlag(const std::string& flag, const char* value, Arguments& argum
     if (flag == "--policy-vi" || flag == "--policy-de") {
         (flag == "--policy-vi" ? options.policy_vi : options.policy_de) = value;
         return sim::IsPolicy(value);
+    }
+    if (flag == "--audit-samples") {
+        long long number = 0;
+        if (!ParseNumber(value, number) || number < 1) {
+            return false;
+        }
+        arguments.audit_samples = static_cast<int>(std::min(number, 100000LL));
+        return true;
     }
     if (flag == "--audit") {
         arguments.audit_file = value;
@@ -168,7 +178,7 @@ int main(int argc, char** argv) {
             }
         }
         audit = std::make_unique<sim::CardAudit>(audit_out.is_open() ? &audit_out : nullptr,
-                                                 options.seed);
+                                                 options.seed, arguments.audit_samples);
         options.audit = audit.get();
     }
     int failures = 0;
