@@ -95,6 +95,16 @@ std::vector<CardValue> JudgeCards(const SeatKnowledge& k, int samples, Measure m
     return JudgeCardsOn(k, deals, measure);
 }
 
+int DistinctCards(const SeatKnowledge& k) {
+    std::vector<int> cards;
+    const std::vector<int> representative = Representatives(k, cards);
+    int distinct = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        distinct += representative[i] == cards[i] ? 1 : 0;
+    }
+    return distinct;
+}
+
 CardValue BestCard(const std::vector<CardValue>& values) {
     CardValue best;
     bool first = true;

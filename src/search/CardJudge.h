@@ -37,6 +37,9 @@ std::vector<CardValue> JudgeCardsOn(const SeatKnowledge& knowledge,
 std::vector<CardValue> JudgeCards(const SeatKnowledge& knowledge, int samples, Measure measure,
                                   std::mt19937_64& random);
 
+// How many of the seat's cards are distinct choices (equal cards count once).
+int DistinctCards(const SeatKnowledge& knowledge);
+
 // The card with the best mean; of cards judged alike, the lowest.
 CardValue BestCard(const std::vector<CardValue>& values);
 

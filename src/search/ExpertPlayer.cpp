@@ -1,6 +1,7 @@
 #include "search/ExpertPlayer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 #include "common/Random.h"
@@ -14,34 +15,17 @@ namespace search {
 
 namespace {
 
-// Samples solved for each distinct card of a decision, by default: chosen by measurement
-// (docs/ai.md) so that a decision keeps within its time at the table.
+// The work of a card decision: the samples solved times the distinct cards judged on each.
+// Chosen by measurement (docs/ai.md): more gained nothing measurable and cost time.
 constexpr std::int64_t kDefaultCardBudget = 360;
 constexpr int kFewestSamples = 40;
 constexpr int kMostSamples = 1000;
 constexpr int kCandidatesPerSample = 4;  // deals drawn and weighed for each deal solved
 constexpr int kBidSamples = 24;
 
-// Distinct cards of the seat: cards with nothing unseen or in the trick between them and the
-// same points are one choice.
-int DistinctChoices(const SeatKnowledge& k) {
-    TrumpSet blockers = k.unseen;
-    for (int rank : k.trick) {
-        blockers |= rank > 0 ? Bit(rank) : 0;
-    }
-    int distinct = 0;
-    int previous = 0;
-    for (TrumpSet rest = k.own; rest != 0;) {
-        const int rank = Highest(rest);
-        rest &= static_cast<TrumpSet>(~Bit(rank));
-        distinct += previous != 0 && EqualCards(previous, rank, blockers) ? 0 : 1;
-        previous = rank;
-    }
-    return distinct;
-}
-
 // Draws `count` deals by weight from the candidates (systematic resampling: one random offset,
-// then evenly spaced), and merges equal deals into one with their count as weight.
+// then evenly spaced); a candidate drawn more than once is solved once with its count as
+// weight. When no candidate explains the auction, the model is wrong here and all count alike.
 std::vector<WeightedDeal> Resample(const std::vector<WeightedDeal>& candidates, int count,
                                    std::mt19937_64& random) {
     double total = 0;
@@ -49,8 +33,13 @@ std::vector<WeightedDeal> Resample(const std::vector<WeightedDeal>& candidates, 
         total += deal.weight;
     }
     if (total <= 0) {
-        return {candidates.begin(),
-                candidates.begin() + std::min<std::ptrdiff_t>(count, std::ssize(candidates))};
+        std::vector<WeightedDeal> alike(
+            candidates.begin(),
+            candidates.begin() + std::min<std::ptrdiff_t>(count, std::ssize(candidates)));
+        for (WeightedDeal& deal : alike) {
+            deal.weight = 1;
+        }
+        return alike;
     }
     const double step = total / count;
     double next = std::uniform_real_distribution<double>(0, step)(random);
@@ -70,14 +59,12 @@ std::vector<WeightedDeal> Resample(const std::vector<WeightedDeal>& candidates, 
 }
 
 std::vector<JudgedChoice> BestFirst(std::vector<JudgedChoice> choices) {
-    // Of equal values the lower choice first: the cheaper card, the lower bid.
-    std::stable_sort(choices.begin(), choices.end(),
-                     [](const JudgedChoice& a, const JudgedChoice& b) {
-                         if (a.mean > b.mean + 1e-9 || a.mean < b.mean - 1e-9) {
-                             return a.mean > b.mean;
-                         }
-                         return a.choice < b.choice;
-                     });
+    // Means that differ by rounding only are equal; of equal means the lower choice goes
+    // first: the cheaper card, the lower bid.
+    auto key = [](const JudgedChoice& c) { return std::llround(c.mean * 1e6); };
+    std::sort(choices.begin(), choices.end(), [&](const JudgedChoice& a, const JudgedChoice& b) {
+        return key(a) != key(b) ? key(a) > key(b) : a.choice < b.choice;
+    });
     return choices;
 }
 
@@ -100,7 +87,7 @@ struct ExpertPlayer::Impl {
 std::vector<WeightedDeal> ExpertPlayer::Impl::Deals(const state::SeatView& view,
                                                     const SeatKnowledge& k) {
     // One distinct card is no choice: a few samples give its value for the coach.
-    const int choices = DistinctChoices(k);
+    const int choices = DistinctCards(k);
     const std::int64_t per_choice = choices < 2 ? 0 : options.card_budget / choices;
     const int samples =
         static_cast<int>(std::clamp<std::int64_t>(per_choice, kFewestSamples, kMostSamples));
@@ -141,8 +128,9 @@ std::optional<state::CardChoice> ExpertPlayer::Card(const state::SeatView& view)
     return state::CardChoice{choices.front().choice, "[Expert]"};
 }
 
-// The bids are judged by open-hand play-outs of sampled deals from the nine cards; the seat's
-// bids and trump come from the rule files, which measure as strong (docs/ai.md).
+// The bids are judged by open-hand play-outs of sampled deals from the nine cards, for the
+// coach; the seat's own bids and trump come from the rule files, which measured stronger than
+// searched bids (docs/ai.md).
 std::array<ColourOutlook, 4> ExpertPlayer::Impl::Colours(const state::SeatView& view) {
     std::uint64_t seed = common::SplitMix64(options.seed + static_cast<std::uint64_t>(view.seat));
     for (const cards::Kort* card : view.hand.Cards()) {
