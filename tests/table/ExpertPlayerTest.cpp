@@ -2,6 +2,7 @@
 // threads is the match played on one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,11 +16,23 @@ namespace table_test {
 namespace {
 
 // Plays as the Expert; at each card it also judges the same moment with one trump of one other
-// seat swapped for one trump of another, which the seat cannot tell apart.
+// seat swapped for one trump of another, which the seat cannot tell apart, and at each bid it
+// checks the judged bids.
 class SwappingExpert : public state::SeatPlayer {
   public:
     explicit SwappingExpert(search::ExpertOptions options) : expert_(std::move(options)) {}
+    // Every legal bid is judged, and the pass unless the bid is forced.
     std::optional<state::BidChoice> Bid(const state::SeatView& view) override {
+        std::vector<int> legal = state::LegalBids(view);
+        if (view.biggest_bid != 5) {
+            legal.insert(legal.begin(), 0);
+        }
+        std::vector<int> judged;
+        for (const search::JudgedChoice& c : expert_.JudgeBids(view)) {
+            judged.push_back(c.choice);
+        }
+        std::sort(judged.begin(), judged.end());
+        EXPECT_EQ(judged, legal);
         return expert_.Bid(view);
     }
     std::optional<int> Trump(const state::SeatView& view) override { return expert_.Trump(view); }
