@@ -5,8 +5,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "round/RoundState.h"
 #include "search/TrumpSet.h"
+#include "state/RoundState.h"
 
 namespace search {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "cards/KortHand.h"
-#include "round/RoundState.h"
 #include "search/TrumpSet.h"
+#include "state/RoundState.h"
 
 namespace search {
 

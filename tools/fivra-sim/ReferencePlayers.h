@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "round/SeatPlayer.h"
 #include "search/ExpertPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace sim {
 
