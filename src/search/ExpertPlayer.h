@@ -17,10 +17,11 @@ enum class SeatModel { RuleFiles, Human, Unknown };
 struct ExpertOptions {
     std::uint64_t seed = 0;
     std::filesystem::path rule_folder;  // the rule files the RuleFiles seats play by
-    std::array<SeatModel, 4> models{};  // by seat number (0 SYD ... 3 OST)
-    // The work budget of one card decision, in solver nodes summed over its samples: a count
-    // of work rather than wall time, so that seeded games repeat exactly on any machine.
-    // Zero takes the default chosen by measurement.
+    std::array<SeatModel, 4> models{};  // by seat number (0 SYD ... 3 OST); all RuleFiles
+    // The work budget of one card decision: the deals solved times the distinct cards judged
+    // on each (at least 40 deals, at most 1,000). A count of work rather than wall time, so
+    // that seeded games repeat exactly on any machine. Zero takes the default (360), chosen
+    // by measurement.
     std::int64_t card_budget = 0;
 };
 
