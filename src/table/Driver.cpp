@@ -38,6 +38,9 @@ void Table::Start() {
 
 void Table::Close() {
     log_.LogClose();
+    // A decision still under way when the window closed finishes after this; its lines would
+    // open the log afresh and lose the round just written.
+    log_.SetEnabled(false);
 }
 
 std::optional<long long> Table::NextDue() const {
@@ -158,6 +161,9 @@ void Table::ConfigureHands() {
 }
 
 void Table::NewRound() {
+    if (round_starting) {
+        round_starting();
+    }
     timer1_.Tag.clear();
     timer3_.Tag.clear();
     animation_.Start();
