@@ -6,8 +6,8 @@
 
 #include "cards/Kort.h"
 #include "presentation/Localisation.h"
-#include "round/SeatPlayer.h"
 #include "search/ExpertPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace coach {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "cards/Kort.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
 
 namespace coach {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace search {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace search {
 

@@ -142,7 +142,7 @@ TEST(RoundReview, TotalsAreTheSumsOfTheLinesAndTheJudgementsChoicesCostNothing) 
 
         // The kept views do not follow the cards into the next deal.
         rig.table.TableClick();
-        ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
         const coach::RoundReview later = coach::ReviewRound(recorder.Decisions(), FixedJudgement);
         ASSERT_EQ(later.tricks.size(), review.tricks.size());
         for (std::size_t t = 0; t < review.tricks.size(); ++t) {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace gui {
 

@@ -9,7 +9,7 @@
 #include "gui/paint/CardPainter.h"
 #include "gui/paint/PaintCache.h"
 #include "gui/window/QtTranslations.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 namespace gui {
 
@@ -111,7 +111,7 @@ void GameSession::ReviewRound() {
     const bool round_over = ctl.ImgReplayUp.Visible && !table_->State().bReplay;
     if (round_over && serial == round_serial_ && counted_serial_ != serial) {
         counted_serial_ = serial;
-        presentation::CountGivenAway(settings_, review->given_away[common::kSyd]);
+        persistence::CountGivenAway(settings_, review->given_away[common::kSyd]);
     }
     ReviewWindow window(*review, window_.get());
     QtDialogs::Exec(modal_, window);
