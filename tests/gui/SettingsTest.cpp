@@ -49,6 +49,9 @@ Preferences EverySettingChanged() {
     changed.deck.four_colours = true;
     changed.deck.back = CardBack::Rings;
     changed.hints_at_start = true;
+    changed.opponents = Level::Expert;
+    changed.partner = Level::Beginner;
+    changed.hints_from = HintSource::Expert;
     return changed;
 }
 
@@ -63,18 +66,25 @@ TEST(Preferences, EachSettingRoundTripsThroughTheSettingsFileBesideTheStatistics
 
     // One setting at a time, so that a setting written into another's key shows.
     const Preferences all = EverySettingChanged();
-    std::vector<Preferences> singles(5);
+    std::vector<Preferences> singles(8);
     singles[0].speed = all.speed;
     singles[1].language = all.language;
     singles[2].deck.four_colours = true;
     singles[3].deck.back = all.deck.back;
     singles[4].hints_at_start = true;
+    singles[5].opponents = all.opponents;
+    singles[6].partner = all.partner;
+    singles[7].hints_from = all.hints_from;
     singles.push_back(all);
     for (int back = 0; back < kCardBacks; ++back) {
         singles.emplace_back().deck.back = static_cast<CardBack>(back);
     }
     for (int speed = 0; speed < kGameSpeeds; ++speed) {
         singles.emplace_back().speed = static_cast<GameSpeed>(speed);
+    }
+    for (int level = 0; level < kLevels; ++level) {
+        Preferences& levels = singles.emplace_back();
+        levels.opponents = levels.partner = static_cast<Level>(level);
     }
     for (const Preferences& chosen : singles) {
         SavePreferences(settings, chosen);
