@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bidai/BidEngine.h"
 #include "cards/Packe.h"
@@ -162,6 +163,9 @@ class Table : private common::TraceSink {
     int SuggestPosition() const { return suggest_position_; }
     const playai::PlayEngine& PlayAi() const { return play_ai_; }
     const PlayStats& Stats() const { return stats_; }
+    // The decisions of this round the table refused: an illegal bid, a card the seat does not
+    // hold. Each was shown as a message and logged.
+    const std::vector<std::string>& RefusedDecisions() const { return refused_; }
     common::LogSink& Log() { return log_; }
 
     // Set by the view: the About box, and the picture of the window for a debug report
@@ -246,6 +250,8 @@ class Table : private common::TraceSink {
     int DecideTrump(int seat);
     playai::PlayDecision DecideCard(int seat);
     state::SeatPlayer* PlayerAt(int seat) const;
+    void RefuseDecision(int seat, const std::string& what);
+    void RefuseCard(int seat, int rank_code);
     void PlayChosenCard(int seat, int rank_code);
     void LogPlay(int seat, const cards::Kort& card);
     void CloseTrick();
@@ -298,6 +304,7 @@ class Table : private common::TraceSink {
     long long waiting_since_ = -1;
     bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
     PlayStats stats_;
+    std::vector<std::string> refused_;  // this round's refused decisions
     std::array<state::SeatPlayer*, 2> players_{};
 };
 

@@ -101,8 +101,11 @@ void Table::PlayChosenCard(int seat, int rank_code) {
         suggest_position_ = position;
         return;
     }
-    // A choice the seat cannot play would stop the round for good; the seat plays its first
-    // trump card instead.
+    // A choice the seat cannot play would stop the round for good; it is refused and the seat
+    // plays its first trump card instead.
+    if (position <= 0) {
+        RefuseCard(seat, rank_code);
+    }
     for (int i = 1; position <= 0 && i <= hand.AntalKort(); ++i) {
         if (hand.CardAt(i)->IsOfColour(round_.gbFarg)) {
             position = i;
