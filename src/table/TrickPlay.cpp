@@ -269,15 +269,14 @@ void Table::PressHumanCard(int position) {
         return;
     }
     hand.SattInKortIHanden();
+    ctl_.LblSuggest.Caption.clear();
+    ctl_.LblSuggest.Visible = false;
     if (card->IsOfColour(round_.gbFarg)) {
-        ctl_.LblSuggest.Caption.clear();
-        ctl_.LblSuggest.Visible = false;
         PlayIt(common::kSyd, position);
         return;
     }
-    // A card of another colour plays nothing; the player is told why, where hints appear.
-    ctl_.LblSuggest.Caption = texts_.only_trump;
-    ctl_.LblSuggest.Visible = true;
+    // A card of another colour plays nothing; the announcement line tells the player why.
+    Announce(texts_.only_trump);
 }
 
 void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
