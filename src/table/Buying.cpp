@@ -7,10 +7,10 @@ namespace table {
 
 void Table::BjudarenValjer() {
     ctl_.Label[round_.gbBjuditHogst].ForeColor = common::kYellow;
-    ValdFarg(round_.gbBjuditHogst);
+    SeatNamesTrump(round_.gbBjuditHogst);
 }
 
-void Table::ValdFarg(int seat) {
+void Table::SeatNamesTrump(int seat) {
     if (round_.Hand[seat].HandSpelarTyp() == 1) {
         LoadFargForm();
         return;
@@ -215,7 +215,7 @@ void Table::BuyCard(int seat) {
 
 void Table::KopSlut() {
     for (auto& hand : round_.Hand) {
-        hand.TomKoptaKort();
+        hand.SattInKortIHanden();
         hand.refresh();
     }
 }

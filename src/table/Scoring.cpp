@@ -1,4 +1,4 @@
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 #include "table/Table.h"
 
 namespace table {
@@ -65,8 +65,8 @@ void Table::ScoreRound() {
 }
 
 void Table::CountGameWon(bool vi_won) {
-    const int count = presentation::CountGameWon(
-        settings_, vi_won ? presentation::Team::Vi : presentation::Team::De);
+    const int count = persistence::CountGameWon(
+        settings_, vi_won ? persistence::Team::Vi : persistence::Team::De);
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }
 

@@ -22,8 +22,8 @@
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
 #include "table/Controls.h"
 
 namespace table {
@@ -92,6 +92,7 @@ class Table : private common::TraceSink {
     void DealNext();
     void HittaHogBud();
     void BjudarenValjer();
+    // Trump is chosen: the three seats other than the dealer throw away their non-trump cards.
     void FargVald();
     void KastaKort(int seat, int target);
     void Kopa();
@@ -235,7 +236,9 @@ class Table : private common::TraceSink {
     void PakkoBort();
 
     // Trump and buying.
-    void ValdFarg(int seat);
+    // The bidder names trump: a computer seat announces its colour, the human gets the colour
+    // buttons (the hand's ValdFarg).
+    void SeatNamesTrump(int seat);
     void LoadFargForm();
     void UnloadFargForm();
     void ShowChosenColour();

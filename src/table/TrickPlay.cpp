@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "cards/HandGeometry.h"
 #include "gamelog/LogBlocks.h"
 #include "playai/Suggestion.h"
+#include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
 namespace table {
@@ -252,9 +252,10 @@ void Table::HandMouseDown(int seat, int x, int y) {
         AdvanceMe();
         return;
     }
-    const cards::HandSize size = cards::ControlSize(hand.CardsToShow, hand.LayoutStyle);
+    const presentation::HandSize size =
+        presentation::ControlSize(hand.CardsToShow, hand.LayoutStyle);
     const int position =
-        cards::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
+        presentation::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
     if (position == 0 || hand.HandAktivitat != 1) {
         AdvanceMe();
         return;

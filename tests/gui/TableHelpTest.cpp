@@ -105,7 +105,8 @@ TEST_F(KeyboardTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
 
     const int played = table_->State().CardsPlayed;
     const int held = syd.AntalKort();
-    const cards::CardPlace place = cards::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
+    const presentation::CardPlace place =
+        presentation::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
     EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
     EXPECT_EQ(syd.AntalKort(), held);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TableRig.h"
-#include "cards/HandGeometry.h"
+#include "presentation/HandGeometry.h"
 
 namespace table_test {
 namespace {
@@ -52,8 +52,8 @@ TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
 // A press on the card at a position (1-based) of SYD's hand.
 void PressSydCard(table::Table& table, int position) {
     const cards::KortHand& hand = table.State().Hand[common::kSyd];
-    const cards::CardPlace place =
-        cards::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
+    const presentation::CardPlace place =
+        presentation::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
     table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
 }
 
