@@ -34,7 +34,7 @@ bidai::BidDecision Table::DecideBid(int seat) {
     state::SeatPlayer* player = PlayerAt(seat);
     if (player != nullptr) {
         if (const auto choice = player->Bid(view)) {
-            if (state::IsLegalBid(view.biggest_bid, dealer, choice->bid)) {
+            if (take_staged_bids || state::IsLegalBid(view.biggest_bid, dealer, choice->bid)) {
                 round_.Hand[seat].PutBud(choice->bid);
                 if (!choice->explanation.empty()) {
                     log_.Log(choice->explanation);

@@ -178,6 +178,10 @@ class Table : private common::TraceSink {
     // Tools only. Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule
     // files); the player must outlive the table.
     void SetTeamPlayer(int team, state::SeatPlayer* player) { players_.at(team) = player; }
+    // Tools only. Takes a player's bid even when it is not legal: the bid base simulation stages
+    // auctions a game cannot reach (a dealer bidding 7 over three passes) to play every round
+    // of a key at one bid. Off, an illegal bid is refused.
+    bool take_staged_bids = false;
     // Sees every card a computer seat chose, before it is played.
     std::function<void(int seat, const playai::PlayDecision& decision)> card_chosen;
     // Lays the deck for the next deal instead of the shuffle (duplicate matches deal the same
