@@ -6,21 +6,21 @@ namespace table {
 void Table::Aftermath() {
     timer1_.SetInterval(1000);
     timer1_.SetEnabled(true);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "A_OK";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::AftermathAfterOne;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     ctl_.LblClickVidare.Visible = true;
-    EndTrickDisplay();
+    ctl_.EndTrickDisplay();
     ScoreRound();
     ctl_.LblScore.Caption =
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.myGameStatus = 1;
-    timer1_.Tag = "STOP_RUNDA";
+    timer1_.Tag = WaitStep::RoundOver;
     animation_.Start();
-    timer3_.Tag = "ANIMATE";
+    timer3_.Tag = WaitStep::Animate;
     ctl_.ImgReplayUp.Visible = true;
     ctl_.ImgReplayUp.Enabled = ctl_.ImgReplayDn.Enabled = true;
 }
