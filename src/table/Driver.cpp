@@ -31,12 +31,14 @@ void Table::Start() {
     Run();
     ticker_.StopTicker(ctl_.LblTicker, timer_ad_);
     ImgSuggestDn_MouseDown();  // suggestions start switched off
-    ResumeInterruptedGame();
-    round_.myGameStatus = 1;
-    Run();
+    if (!ResumeInterruptedGame()) {
+        round_.myGameStatus = 1;
+        Run();
+    }
 }
 
 void Table::Close() {
+    KeepPlayedCards();
     log_.LogClose();
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bidai/BidEngine.h"
@@ -15,6 +16,7 @@
 #include "common/SettingsStore.h"
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
+#include "persistence/ResumeRecord.h"
 #include "playai/PlayEngine.h"
 #include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
@@ -201,12 +203,23 @@ class Table : private common::TraceSink {
     // The bid buttons the human may press now (pass, bids above the highest, 14).
     bool BidAllowed(int index) const;
 
-    // The game kept between runs in the user's settings.
-    void ResumeInterruptedGame();
+    // The game kept between runs in the user's settings. True when the interrupted round is
+    // brought back and goes on.
+    bool ResumeInterruptedGame();
+    bool AskToResume();
     void KeepResumeRecord(bool deal_in_log);
+    // At the window's close: the human's cards of the round so far go into the record.
+    void KeepPlayedCards();
     void ForgetResumeRecord();
+    std::string KeptLogPath() const;
     bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
-    void RestoreLoggedRound(const std::string& fingerprint);
+    bool RestoreLoggedRound(const persistence::ResumeRecord& record);
+    // Deals the restored deck and plays the round on to where its log ends; 0 then, else the
+    // log's line from which the round differs.
+    int FollowLoggedRound(const std::string& logged, const std::vector<int>& played);
+    bool FollowHuman(std::string_view line, const std::vector<int>& played);
+    // The bid panel, the colour buttons or the human's hand wait for the human's move.
+    bool HumanToAct() const;
 
     void OneTimeSetUp();
     void ConfigureHands();
@@ -305,7 +318,11 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
-    bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
+    bool deal_restored_ = false;      // the next deal uses the deck as restored, unshuffled
+    persistence::ResumeRecord kept_;  // the record last kept
+    // A kept round's random source as it stood after the deal, taken up once it is dealt again.
+    std::optional<common::RandomPosition> resume_random_;
+    bool keep_records_ = true;  // false while a saved game waits for the next start
     PlayStats stats_;
     std::vector<std::string> refused_;  // this round's refused decisions
     std::array<state::SeatPlayer*, 2> players_{};

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
@@ -280,6 +281,24 @@ TEST(QtDialogs, TheQuitQuestionHasACriticalIconAndSwedishButtons) {
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
     EXPECT_EQ(no.remove(QLatin1Char('&')), QStringLiteral("Nej"));
+}
+
+// The offer to continue a saved game: Enter takes the default, Yes; Escape decides nothing.
+TEST(QtDialogs, EnterContinuesTheSavedGameAndEscapeLeavesItForLater) {
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Return, common::Answer::Yes},
+                                        std::pair{Qt::Key_Escape, common::Answer::Later}}) {
+        QtDialogs dialogs;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&, key = key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && box->isVisible()) {
+                poll.stop();
+                QTest::keyClick(box, key);
+            }
+        });
+        poll.start(10);
+        EXPECT_EQ(dialogs.AskYesNoLater("Fortsätta?", "Fivra"), expected) << key;
+    }
 }
 
 }  // namespace

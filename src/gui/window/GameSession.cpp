@@ -83,6 +83,7 @@ void GameSession::Start() {
         table_->ImgSuggestUp_MouseDown();
     }
     window_->Refresh();
+    clock_->Rebase();
     clock_->Reschedule();
 }
 
