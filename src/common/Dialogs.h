@@ -5,8 +5,9 @@
 
 namespace common {
 
-// The icon of a Yes/No question: the stop icon of a warning, or the question mark of a plain
-// question such as whether to quit.
+// The icon of a Yes/No question: the critical-message (stop) icon of a warning or of the
+// question whether to quit, or the question mark of a plain question such as whether to take
+// up a kept game.
 enum class AskIcon { Stop, Question };
 
 // The answer to a question that may also be left open: Later decides nothing (Cancel, or

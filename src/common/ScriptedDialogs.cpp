@@ -6,10 +6,10 @@ void ScriptedDialogs::Message(const std::string& text, const std::string& /*titl
     messages.push_back(text);
 }
 
-bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string& /*title*/,
-                               AskIcon icon) {
+bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string& title, AskIcon icon) {
     questions.push_back(text);
     question_icons.push_back(icon);
+    question_titles.push_back(title);
     if (yes_no_answers.empty()) {
         return false;
     }

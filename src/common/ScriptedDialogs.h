@@ -21,9 +21,10 @@ class ScriptedDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> ChooseLogFile(const std::string& folder) override;
 
-    std::vector<std::string> messages;    // texts of message boxes, in order
-    std::vector<std::string> questions;   // texts of Yes/No questions and input prompts
-    std::vector<AskIcon> question_icons;  // the icon of each Yes/No question
+    std::vector<std::string> messages;         // texts of message boxes, in order
+    std::vector<std::string> questions;        // texts of Yes/No questions and input prompts
+    std::vector<AskIcon> question_icons;       // the icon of each Yes/No question
+    std::vector<std::string> question_titles;  // the title of each Yes/No question
     std::deque<bool> yes_no_answers;
     std::deque<Answer> answers;
     std::deque<std::string> input_answers;

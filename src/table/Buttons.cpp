@@ -69,7 +69,7 @@ bool Table::ImgExitUp_MouseUp() {
 
 bool Table::MayClose() {
     return !round_.GamePlaying ||
-           dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Question);
+           dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Stop);
 }
 
 void Table::BtnDebugMsg_Click() {

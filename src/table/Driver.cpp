@@ -178,6 +178,7 @@ void Table::ResetRoundTables() {
     }
     play_ai_.Memory() = playai::PlayMemory{};
     min_farg_.fill(-1);
+    refused_.clear();
 }
 
 void Table::ShowStatistics() {

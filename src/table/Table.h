@@ -167,6 +167,9 @@ class Table : private common::TraceSink {
     int SuggestPosition() const { return suggest_position_; }
     const playai::PlayEngine& PlayAi() const { return play_ai_; }
     const PlayStats& Stats() const { return stats_; }
+    // The decisions of this round the table refused: an illegal bid, a card the seat does not
+    // hold. Each was shown as a message and logged.
+    const std::vector<std::string>& RefusedDecisions() const { return refused_; }
     common::LogSink& Log() { return log_; }
 
     // Set by the view: the About box, and the picture of the window for a debug report
@@ -195,6 +198,10 @@ class Table : private common::TraceSink {
     // Sees every decision of every seat as it is taken, with what the seat saw before it.
     std::function<void(const state::SeatView& view, state::Decision decision, int choice)>
         decision_taken;
+    // Tools only. Takes a player's bid even when it is not legal: the bid base simulation stages
+    // auctions a game cannot reach (a dealer bidding 7 over three passes) to play every round
+    // of a key at one bid. Off, an illegal bid is refused.
+    bool take_staged_bids = false;
     // Sees every card a computer seat chose, before it is played.
     std::function<void(int seat, const playai::PlayDecision& decision)> card_chosen;
     // Lays the deck for the next deal instead of the shuffle (duplicate matches deal the same
@@ -278,6 +285,8 @@ class Table : private common::TraceSink {
     state::SeatPlayer* PlayerAt(int seat) const;
     void TellDecision(int seat, state::Decision decision, int choice, int biggest_bid);
     void LogSeatLevels();
+    void RefuseDecision(int seat, const std::string& what);
+    void RefuseCard(int seat, int rank_code);
     void PlayChosenCard(int seat, int rank_code);
     void LogPlay(int seat, const cards::Kort& card);
     void CloseTrick();
@@ -339,6 +348,7 @@ class Table : private common::TraceSink {
     state::SeatPlayer* suggestion_player_ = nullptr;
     std::function<std::string()> suggestion_hint_;
     std::string suggest_hint_;  // the suggestion player's words for the card it suggests
+    std::vector<std::string> refused_;  // this round's refused decisions
 };
 
 }  // namespace table

@@ -101,8 +101,11 @@ void Table::PlayChosenCard(int seat, int rank_code) {
         suggest_position_ = position;
         return;
     }
-    // A choice the seat cannot play would stop the round for good; the seat plays its first
-    // trump card instead.
+    // A choice the seat cannot play would stop the round for good; it is refused and the seat
+    // plays its first trump card instead.
+    if (position <= 0) {
+        RefuseCard(seat, rank_code);
+    }
     for (int i = 1; position <= 0 && i <= hand.AntalKort(); ++i) {
         if (hand.CardAt(i)->IsOfColour(round_.gbFarg)) {
             position = i;
@@ -268,15 +271,14 @@ void Table::PressHumanCard(int position) {
         return;
     }
     hand.SattInKortIHanden();
+    ctl_.LblSuggest.Caption.clear();
+    ctl_.LblSuggest.Visible = false;
     if (card->IsOfColour(round_.gbFarg)) {
-        ctl_.LblSuggest.Caption.clear();
-        ctl_.LblSuggest.Visible = false;
         PlayIt(common::kSyd, position);
         return;
     }
-    // A card of another colour plays nothing; the player is told why, where hints appear.
-    ctl_.LblSuggest.Caption = texts_.only_trump;
-    ctl_.LblSuggest.Visible = true;
+    // A card of another colour plays nothing; the announcement line tells the player why.
+    Announce(texts_.only_trump);
 }
 
 void Table::ShowPlayedCard(int seat, const cards::Kort& card) {

@@ -47,8 +47,9 @@ TEST_F(GuiFixture, AnExitAnsweredYesClosesTheWindowAndAnsweredNoKeepsIt) {
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(dialogs_.questions.size(), 2u);
     EXPECT_EQ(dialogs_.question_icons,
-              (std::vector<common::AskIcon>{common::AskIcon::Question, common::AskIcon::Question}))
-        << "quitting is a plain question, not a warning";
+              (std::vector<common::AskIcon>{common::AskIcon::Stop, common::AskIcon::Stop}))
+        << "the quit question has the critical-message icon";
+    EXPECT_EQ(dialogs_.question_titles, (std::vector<std::string>{"Fivra", "Fivra"}));
 }
 
 // A game whose first auction does not pass out, so that SYD, the dealer, gets the bid panel.

@@ -263,9 +263,9 @@ TEST(SettingsDialog, ShowsTheSettingsAndGivesBackWhatThePlayerSet) {
     EXPECT_EQ(dialog.Chosen(), expected);
 }
 
-// Qt's own buttons in Swedish, and the quit question with a question mark rather than a stop
-// sign, in the box the player really sees.
-TEST(QtDialogs, TheQuitQuestionHasAQuestionIconAndSwedishButtons) {
+// Qt's own buttons in Swedish, and the quit question with the critical-message icon, in the box
+// the player really sees.
+TEST(QtDialogs, TheQuitQuestionHasACriticalIconAndSwedishButtons) {
     ASSERT_TRUE(InstallQtTranslations(presentation::Language::Svenska))
         << "Qt's Swedish translations are installed (qt6-translations-l10n)";
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Avbryt"));
@@ -287,8 +287,8 @@ TEST(QtDialogs, TheQuitQuestionHasAQuestionIconAndSwedishButtons) {
         box->button(QMessageBox::No)->click();
     });
     poll.start(10);
-    EXPECT_FALSE(dialogs.AskYesNo("Vill Du faktiskt sluta?", "Fivra", common::AskIcon::Question));
-    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_FALSE(dialogs.AskYesNo("Vill Du faktiskt sluta?", "Fivra", common::AskIcon::Stop));
+    EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
     EXPECT_EQ(no.remove(QLatin1Char('&')), QStringLiteral("Nej"));
 }

@@ -88,7 +88,7 @@ TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
     EXPECT_EQ(table_->State().myGameStatus, 2) << "Space started the next round";
 }
 
-TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
+TEST_F(KeyboardTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
     // Rounds are played by keys until SYD is to play holding a card that is no trump.
     for (int i = 0; i < kTickLimit &&
                     !(table_->State().Hand[0].HandAktivitat == 1 && FirstCard(*table_, false) > 0);
@@ -110,9 +110,10 @@ TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
     EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
     EXPECT_EQ(syd.AntalKort(), held);
-    LabelItem* hint = Label("LblSuggest");
-    EXPECT_TRUE(hint->isVisible()) << "the reason shows where hints appear";
-    EXPECT_EQ(hint->Text().toStdString(), table_->Texts().only_trump);
+    EXPECT_FALSE(Label("LblSuggest")->isVisible()) << "the press hides the suggestion";
+    LabelItem* line = Label("LblAnnounce");
+    EXPECT_TRUE(line->isVisible()) << "the reason shows on the announcement line";
+    EXPECT_EQ(line->Text().toStdString(), table_->Texts().only_trump);
     Shoot("dimmed_card_pressed");
 }
 
@@ -181,27 +182,33 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
     Shoot("live_trick");
 }
 
-TEST_F(TableOnItsOwn, TheCountRestsOnTheFinalScoreWithItsCaption) {
+TEST_F(TableOnItsOwn, TheCountStartsOverAfterTheFinalScoreWithItsCaption) {
     ASSERT_NO_FATAL_FAILURE(
         PlayUntil([&] { return table_->Timer1().Tag == table::WaitStep::RoundOver; }));
     const state::RoundState& round = table_->State();
     const QString final_score = QStringLiteral("%1 : %2").arg(round.PointsVi).arg(round.PointsDe);
     auto* score = static_cast<LabelItem*>(Item("LblScore"));
-    // The count runs through the round's tricks (two steps of 1.2 s each at most), then rests.
+    // The count runs through the round's tricks to the final score, is hidden, and counts again.
+    bool final_shown = false;
+    bool hidden = false;
+    bool counts_again = false;
     const long long start = table_->Now();
-    while (table_->Now() < start + 20000) {
+    while (table_->Now() < start + 60000 && !counts_again) {
         ASSERT_TRUE(Tick());
+        ASSERT_EQ(Item("LblScoreCaption")->isVisible(), score->isVisible())
+            << "the count is captioned";
+        if (!final_shown && score->isVisible() && score->Text() == final_score &&
+            table_->Animation().Status() == presentation::ScoreAnimation::kRestart) {
+            final_shown = true;
+            Shoot("final_score");
+        }
+        hidden = hidden || (final_shown && !score->isVisible());
+        counts_again = hidden && score->isVisible();
     }
-    EXPECT_EQ(score->Text(), final_score);
-    while (table_->Now() < start + 60000) {
-        ASSERT_TRUE(Tick());
-        ASSERT_EQ(score->Text(), final_score) << "the count rests on the final score";
-        ASSERT_TRUE(score->isVisible());
-        ASSERT_TRUE(Item("LblScoreCaption")->isVisible()) << "the count is captioned";
-    }
+    EXPECT_TRUE(final_shown);
+    EXPECT_TRUE(counts_again) << "the count starts over from the first trick";
     EXPECT_EQ(static_cast<LabelItem*>(Item("LblScoreCaption"))->Text().toStdString(),
               table_->Texts().score_caption);
-    Shoot("final_score");
 }
 
 // Watches a whole seeded game and checks each announcement at the moment it belongs to.

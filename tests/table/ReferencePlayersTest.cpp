@@ -1,6 +1,7 @@
 // The reference players, duplicate matches and the card audit of fivra-sim.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "CardAudit.h"
 #include "Duplicate.h"
 #include "ReferencePlayers.h"
+#include "RoundChecks.h"
 #include "SelfPlay.h"
 #include "TableRig.h"
 #include "search/GreedyPlayer.h"
@@ -90,6 +92,54 @@ TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
     EXPECT_EQ(without_time(first), without_time(again));
     const sim::SimOptions other = Match("search", "greedy", 12, 32);
     EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
+}
+
+// A faulty player: it bids 5, which is never a bid, and names the lowest trump card it does not
+// hold.
+class BrokenPlayer : public state::SeatPlayer {
+  public:
+    std::optional<state::BidChoice> Bid(const state::SeatView&) override {
+        return state::BidChoice{5, common::kKlover, ""};
+    }
+    std::optional<int> Trump(const state::SeatView&) override { return std::nullopt; }
+    std::optional<state::CardChoice> Card(const state::SeatView& view) override {
+        int rank = 1;
+        while (view.hand.FindCardIDXofRang(rank, view.round.gbFarg) > 0) {
+            ++rank;
+        }
+        return state::CardChoice{rank, "[BROKEN]"};
+    }
+};
+
+TEST(ReferencePlayers, TheTableRefusesAndCountsEveryIllegalDecision) {
+    TableRig rig(RigOptions{}.Seed(13));
+    BrokenPlayer broken;
+    rig.table.SetTeamPlayer(1, &broken);
+    rig.table.Start();
+    sim::GameTrack track;
+    for (int round = 0; round < 3; ++round) {
+        const std::size_t messages_before = rig.dialogs.messages.size();
+        ASSERT_TRUE(rig.RunToRoundEnd()) << "a refused decision does not stop the round";
+        const state::RoundState& state = rig.table.State();
+        const int de_cards = state.PlayedCount[common::kVast] + state.PlayedCount[common::kOst];
+        const auto& refused = rig.table.RefusedDecisions();
+        ASSERT_EQ(refused.size(), 2u + static_cast<std::size_t>(de_cards))
+            << "both De bids and every De card";
+        EXPECT_NE(refused.front().find(" bids 5, not a legal bid"), std::string::npos)
+            << refused.front();
+        EXPECT_EQ(rig.dialogs.messages.size() - messages_before, refused.size());
+        const std::vector<std::string> problems = sim::CheckFinishedRound(rig.table, track, false);
+        const auto about = [&](const std::string& what) {
+            return std::count_if(problems.begin(), problems.end(), [&](const std::string& p) {
+                return p.find(what) != std::string::npos;
+            });
+        };
+        EXPECT_EQ(about("the table refused a decision"), static_cast<long>(refused.size()));
+        EXPECT_EQ(about("illegal bid"), 0) << "the refused bids were not taken";
+        EXPECT_GT(about("a card it does not hold"), 0);
+        track = sim::GameTrack{state.gbVi, state.gbDe, state.harPacko};
+        rig.table.AdvanceMe();
+    }
 }
 
 // The greedy player's card with SYD holding `faces` of trump hjärter and the trick so far.

@@ -168,8 +168,8 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
         const state::RoundState& round = rig.table.State();
         const auto& highs = rig.table.PlayAi().Memory().TrickHighHistory;
         int steps = 0;
-        // The count runs through the tricks and then rests on the final score.
-        while (steps < 12 && rig.table.Animation().Status() != ScoreAnimation::kResting) {
+        // One turn of the count: through the tricks to the final score.
+        while (steps < 12 && rig.table.Animation().Status() != ScoreAnimation::kRestart) {
             const int status = rig.table.Animation().Status();
             const int trick = rig.table.Animation().Trick();
             ASSERT_TRUE(rig.table.StepClock(rig.table.Now() + kPatienceMs));

@@ -202,7 +202,7 @@ TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
     EXPECT_EQ(Raised(), 1) << "and runs round";
     rig_.table.KeyEnter();
     EXPECT_EQ(Round().CardsPlayed, 0) << "the chosen king of spader is no trump";
-    EXPECT_EQ(rig_.table.Ctl().LblSuggest.Caption, rig_.table.Texts().only_trump);
+    EXPECT_EQ(rig_.table.Ctl().LblAnnounce.Caption, rig_.table.Texts().only_trump);
     rig_.table.KeyChooseCard(1);
     rig_.table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 2);
@@ -211,6 +211,22 @@ TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     rig_.table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
+}
+
+TEST_F(HumanPlay, APressOnACardOfAnotherColourLowersTheMarksAndHidesTheSuggestion) {
+    const table::Controls& ctl = rig_.table.Ctl();
+    rig_.table.ImgSuggestUp_MouseDown();
+    ASSERT_TRUE(ctl.LblSuggest.Visible);
+    ASSERT_FALSE(ctl.LblSuggest.Caption.empty());
+    ASSERT_GT(Raised(), 0) << "the suggestion raises its card";
+    rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
+    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(Raised(), 0);
+    EXPECT_FALSE(ctl.LblSuggest.Visible);
+    EXPECT_TRUE(ctl.LblSuggest.Caption.empty());
+    EXPECT_TRUE(ctl.LblAnnounce.Visible);
+    EXPECT_EQ(ctl.LblAnnounce.Caption, rig_.table.Texts().only_trump)
+        << "the reason is announced, not put among the hints";
 }
 
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {
