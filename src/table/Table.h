@@ -67,6 +67,9 @@ class Table : private common::TraceSink {
     // Window load (start-up and the first round) and window close.
     void Start();
     void Close();
+    // Tools: ends the game log's file after a round so that it can be kept; the next round
+    // writes a file of its own. Unlike Close, the table goes on logging.
+    void CloseLogFile() { log_.LogClose(); }
 
     // The clock: time in milliseconds since start-up. Ticks due at the same instant fire in
     // the order Timer1, Timer2, Timer3, TimerAD.
@@ -347,7 +350,7 @@ class Table : private common::TraceSink {
     std::array<std::string, common::kSeats> levels_{};
     state::SeatPlayer* suggestion_player_ = nullptr;
     std::function<std::string()> suggestion_hint_;
-    std::string suggest_hint_;  // the suggestion player's words for the card it suggests
+    std::string suggest_hint_;          // the suggestion player's words for the card it suggests
     std::vector<std::string> refused_;  // this round's refused decisions
 };
 

@@ -283,7 +283,7 @@ void SelfPlay::KeepLog() {
     if (options_.logs_dir.empty()) {
         return;
     }
-    table_.Close();
+    table_.CloseLogFile();
     std::ostringstream name;
     name << "round-" << std::setw(6) << std::setfill('0') << summary_.rounds << ".txt";
     std::error_code error;
