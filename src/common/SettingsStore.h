@@ -1,16 +1,38 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace common {
+
+// A change to one stored value, made from the text stored just before it (`default_value`
+// when there is none).
+struct SettingChange {
+    std::string section;
+    std::string key;
+    std::function<std::string(const std::string& stored)> change;
+    std::string default_value;
+};
 
 // The few values kept between runs (games won, the debug counter), addressed by scope
 // ("user", "local"; "local64" is read only), section and key. Values are text.
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
+    // Makes all the changes to one scope's values in one write, so they are kept together or
+    // not at all (a game won and its cleared resume record). A store that another program may
+    // write reads the stored values and writes the changed ones without letting it in between,
+    // so a count made there is never lost.
+    virtual void RegChangeSettings(const std::string& scope,
+                                   const std::vector<SettingChange>& changes) {
+        for (const SettingChange& c : changes) {
+            RegWriteSetting(scope, c.section, c.key,
+                            c.change(RegReadSetting(scope, c.section, c.key, c.default_value)));
+        }
+    }
     // An empty value is stored as a single blank.
     virtual void RegWriteSetting(const std::string& scope, const std::string& section,
                                  const std::string& key, const std::string& value) = 0;

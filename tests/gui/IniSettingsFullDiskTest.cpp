@@ -112,7 +112,8 @@ TEST(IniSettingsFullDiskTest, AFullTemporaryFolderNeitherEmptiesNorHidesTheStati
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
         EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 6);
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "6");
-        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
+        EXPECT_TRUE(dialogs.messages.empty())
+            << (dialogs.messages.empty() ? "" : dialogs.messages.front());
         EXPECT_TRUE(FileBytes(store.FilePath("user")).contains("TotalVi=6"));
     }
 }
@@ -150,6 +151,33 @@ TEST(IniSettingsFullDiskTest, NoRoomAnywhereKeepsTheOldFileAndTellsOnce) {
         }
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "0"), "3");
     }
+}
+
+// The settings folder full, the temporary folder roomy: the text is put together and checked
+// in the temporary folder, and only the last step, the save file beside the settings file,
+// meets the full disk. The old file must stay whole, and the player hears that.
+TEST(IniSettingsFullDiskTest, AFullSettingsFolderKeepsTheOldFile) {
+    SmallDisk disk;
+    REQUIRE_SMALL_DISK(disk);
+    common::ScriptedDialogs dialogs;
+    IniSettingsStore store(QDir(disk.Path()).filePath("Kolmbra"), &dialogs);
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "5");
+    store.RegWriteSetting("user", "Preferences", "Language", "sv");
+    const QByteArray old_bytes = FileBytes(store.FilePath("user"));
+
+    disk.Fill(0);
+    store.RegWriteSetting("user", "Resume", "Game", std::string(3000, 'r'));
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "6");
+    EXPECT_EQ(FileBytes(store.FilePath("user")), old_bytes);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages[0].find("stays as it was"), std::string::npos)
+        << dialogs.messages[0];
+    EXPECT_EQ(QDir(QDir(disk.Path()).filePath("Kolmbra")).entryList(QDir::Files),
+              QStringList{"Fivrastar.ini"})
+        << "no save file is left behind";
+    disk.Empty();
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
+    EXPECT_EQ(store.RegReadSetting("user", "Preferences", "Language", ""), "sv");
 }
 
 TEST(IniSettingsFullDiskTest, AFullDiskIsToldWhenReadingInsteadOfShowingZero) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -101,14 +102,57 @@ TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndIsKeptUntilTheNextWrit
     EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage) << "the old contents are kept";
     EXPECT_EQ(dialogs_.messages.size(), 2u);
 
-    // A second damaged file gets a copy of its own; the first copy stays.
+    // A second damaged file takes the one copy's place: there is never more than one.
     const QByteArray second("[Statistic\nTotalVi=1\n");
     WriteBytes(UserFile(), second);
     store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage);
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged-2"), second);
-    EXPECT_NE(dialogs_.messages.back().find(".damaged-2"), std::string::npos)
+    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), second);
+    EXPECT_NE(dialogs_.messages.back().find(".damaged"), std::string::npos)
         << "the message names the copy that holds the old values";
+    EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files).size(), 1);
+}
+
+// Keys QSettings reads but cannot write back as they are, and a file it cannot read at all:
+// neither stops the saves that follow, nor makes more than one copy or message.
+TEST_F(IniSettingsStoreTest, OddLinesAndUnreadableFilesNeverStopLaterSaves) {
+    for (const QByteArray& odd : {QByteArray("=1\n"), QByteArray("/=1\n"), QByteArray("a//b=1\n"),
+                                  QByteArray("[a/]\nk=1\n"), QByteArray("[x]\n\\=2\n"),
+                                  QByteArray("[Statistic]\nTotalVi/=9\n")}) {
+        SCOPED_TRACE(odd.toStdString());
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        common::ScriptedDialogs dialogs;
+        WriteBytes(UserFile(), "[Statistic]\nTotalVi=4\n[Preferences]\nLanguage=sv\n" + odd);
+        IniSettingsStore store(Folder(), &dialogs);
+        for (int game = 5; game <= 7; ++game) {
+            store.RegWriteSetting("user", "Statistic", "TotalVi", std::to_string(game));
+        }
+        IniSettingsStore next_run(Folder(), &dialogs);
+        EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "7");
+        EXPECT_EQ(next_run.RegReadSetting("user", "Preferences", "Language", ""), "sv");
+        EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files),
+                  QStringList{"Fivrastar.ini.damaged"});
+        EXPECT_EQ(dialogs.messages.size(), 1u) << "only the copy is told";
+    }
+}
+
+// A file that is no settings text at all is never replaced nor read past a size cap.
+TEST_F(IniSettingsStoreTest, AFileTooLargeOrNotPlainIsNotUsedNorReplaced) {
+    WriteBytes(UserFile(), QByteArray(2 * 1024 * 1024, 'x'));
+    IniSettingsStore store(Folder(), &dialogs_);
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
+    store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
+    EXPECT_EQ(QFileInfo(UserFile()).size(), 2 * 1024 * 1024);
+    ASSERT_EQ(dialogs_.messages.size(), 2u) << "told once on reading and once on writing";
+    EXPECT_NE(dialogs_.messages[0].find("larger than"), std::string::npos);
+
+    QFile::remove(UserFile());
+    ASSERT_TRUE(QFile::link("/dev/zero", UserFile()));
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
+    EXPECT_TRUE(QFileInfo(UserFile()).isSymLink());
+    EXPECT_NE(dialogs_.messages.back().find("not a plain file"), std::string::npos);
 }
 
 TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {

@@ -72,6 +72,15 @@ std::optional<QByteArray> IniTextIn(const QString& folder, const QMap<QString, Q
     return ReadChecked(path);
 }
 
+// QSettings reads keys it cannot write back as they were: an empty one (`=1`), and ones with
+// an empty part (`/=1`, `a//b=1`, the keys of a section `[a/]`). Written, they would come back
+// under another name, or over a good key's value, and no write could pass its check, so they
+// are left out like unreadable lines.
+bool WritableKey(const QString& key) {
+    return !key.isEmpty() && !key.startsWith('/') && !key.endsWith('/') &&
+           !key.contains(QLatin1String("//")) && !key.contains('\\');
+}
+
 }  // namespace
 
 ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders) {
@@ -87,7 +96,11 @@ ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders) 
     parsed.outcome = settings.status() == QSettings::NoError ? ParsedIni::Outcome::kParsed
                                                              : ParsedIni::Outcome::kBadLines;
     for (const QString& key : keys) {
-        parsed.values.insert(key, settings.value(key));
+        if (WritableKey(key)) {
+            parsed.values.insert(key, settings.value(key));
+        } else {
+            parsed.outcome = ParsedIni::Outcome::kBadLines;
+        }
     }
     return parsed;
 }
@@ -124,6 +137,14 @@ QString ValueText(const QVariant& value) {
             return QString::number(value.toULongLong());
         case QMetaType::QStringList:
             return value.toStringList().join(',');
+        case QMetaType::QVariantList: {
+            // A list with a typed element (`@String(...)`) reads back as a list of variants.
+            QStringList texts;
+            for (const QVariant& element : value.toList()) {
+                texts.append(ValueText(element));
+            }
+            return texts.join(',');
+        }
         default:
             return value.toString();
     }
