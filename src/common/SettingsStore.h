@@ -47,10 +47,8 @@ class MemorySettingsStore : public SettingsStore {
   public:
     void RegWriteSetting(const std::string& scope, const std::string& section,
                          const std::string& key, const std::string& value) override {
-        if (scope == "local64") {
-            return;
-        }
-        values_[{scope == "local" ? "local" : "user", section, key}] = value.empty() ? " " : value;
+        RegChangeSettings(scope,
+                          {{section, key, [&value](const std::string&) { return value; }, ""}});
     }
     std::string RegReadSetting(const std::string& scope, const std::string& section,
                                const std::string& key, const std::string& default_value) override {
@@ -58,9 +56,27 @@ class MemorySettingsStore : public SettingsStore {
         const auto it = values_.find({where, section, key});
         return it == values_.end() ? default_value : it->second;
     }
+    void RegChangeSettings(const std::string& scope,
+                           const std::vector<SettingChange>& changes) override {
+        if (scope == "local64") {
+            return;
+        }
+        last_write_.clear();
+        for (const SettingChange& c : changes) {
+            const std::string value =
+                c.change(RegReadSetting(scope, c.section, c.key, c.default_value));
+            values_[{scope == "local" ? "local" : "user", c.section, c.key}] =
+                value.empty() ? " " : value;
+            last_write_.push_back(c.section + "/" + c.key);
+        }
+    }
+
+    // The "section/key" of every value the last write changed, in its order.
+    const std::vector<std::string>& LastWrite() const { return last_write_; }
 
   private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+    std::vector<std::string> last_write_;
 };
 
 }  // namespace common

@@ -67,6 +67,15 @@ Pair TextsOf(GuiTextId id) {
             return {"Gröna ringar", "Green rings"};
         case GuiTextId::HintsAtStart:
             return {"Tips påslagna när spelet startar", "Hints switched on when the game starts"};
+        case GuiTextId::AlreadyRunning:
+            return {
+                "Fivrastar är redan igång. Bara en kopia av spelet kan vara igång åt gången, "
+                "annars skulle de skriva över varandras statistik.",
+                "Fivrastar is already running. Only one copy of the game can run at a time; "
+                "two would write over each other's statistics."};
+        case GuiTextId::AlreadyRunningShown:
+            return {"Fivrastar är redan igång; dess fönster visas nu.",
+                    "Fivrastar is already running; its window is shown now."};
     }
     return {"", ""};
 }

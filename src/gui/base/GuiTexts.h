@@ -31,6 +31,8 @@ enum class GuiTextId {
     BackDiamonds,
     BackRings,
     HintsAtStart,
+    AlreadyRunning,
+    AlreadyRunningShown,
 };
 
 // The caption in the language the program shows.
