@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include "gui/base/GuiTexts.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
+#include "gui/settings/IniText.h"
 #include "gui/settings/Preferences.h"
 #include "gui/window/DataPlaces.h"
 #include "gui/window/GameSession.h"
@@ -54,6 +56,7 @@ void ReportAlreadyRunning(const gui::SingleInstance& instance, common::SettingsS
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    gui::IgnoreRelativeBaseFolders();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fivrastar"));
     QApplication::setOrganizationName(QStringLiteral("Kolmbra"));
@@ -66,6 +69,7 @@ int main(int argc, char* argv[]) {
         ReportAlreadyRunning(instance, settings);
         return EXIT_SUCCESS;
     }
+    gui::RemoveLeftScratch({QDir::tempPath(), gui::IniSettingsStore::DefaultFolder()});
     const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
     std::string problem;
     const auto session = gui::GameSession::Open({options, gui::DataPlaces(), dialogs, settings,

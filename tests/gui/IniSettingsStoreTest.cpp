@@ -6,8 +6,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <filesystem>
+
 #include "common/ScriptedDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
+#include "gui/settings/IniText.h"
+#include "gui/window/DataPlaces.h"
 #include "presentation/Statistics.h"
 
 namespace gui {
@@ -184,6 +189,24 @@ TEST_F(IniSettingsStoreTest, AFailedWriteIsToldAndLeavesTheOldFile) {
     EXPECT_NE(dialogs_.messages[0].find("could not be written"), std::string::npos);
     EXPECT_EQ(blocked.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
     EXPECT_EQ(good.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
+}
+
+// Scratch folders a killed game left are removed at the next start; a fresh one (another
+// copy's write under way) stays. A relative base folder is ignored.
+TEST_F(IniSettingsStoreTest, LeftScratchFoldersGoAndRelativeBaseFoldersAreIgnored) {
+    QDir folder(Folder());
+    ASSERT_TRUE(folder.mkpath("fivrastar-AbC123/x") && folder.mkpath("fivrastar-Fresh1"));
+    const std::filesystem::path left = folder.filePath("fivrastar-AbC123").toStdString();
+    std::filesystem::last_write_time(
+        left, std::filesystem::last_write_time(left) - std::chrono::hours(24));
+    RemoveLeftScratch({Folder()});
+    EXPECT_FALSE(folder.exists("fivrastar-AbC123"));
+    EXPECT_TRUE(folder.exists("fivrastar-Fresh1"));
+
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    IgnoreRelativeBaseFolders();
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+    EXPECT_TRUE(QDir::isAbsolutePath(IniSettingsStore::DefaultFolder()));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "gui/settings/IniText.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@ namespace gui {
 namespace {
 
 constexpr char kScratchName[] = "settings.ini";
+constexpr char kScratchPattern[] = "fivrastar-XXXXXX";
+constexpr qint64 kLeftScratchAgeSecs = 600;
 
 // Writes bytes to a new file and checks that they all reached the disk: QFile buffers, so a
 // full disk shows only at the flush, and a short file only in its size.
@@ -29,7 +32,7 @@ bool WriteChecked(const QString& path, const QByteArray& bytes) {
 // scratch file; null when none could.
 std::unique_ptr<QTemporaryDir> ScratchWith(const QByteArray& bytes, const QStringList& folders) {
     for (const QString& folder : folders) {
-        auto dir = std::make_unique<QTemporaryDir>(QDir(folder).filePath("fivrastar-XXXXXX"));
+        auto dir = std::make_unique<QTemporaryDir>(QDir(folder).filePath(kScratchPattern));
         if (dir->isValid() && WriteChecked(dir->filePath(kScratchName), bytes)) {
             return dir;
         }
@@ -82,6 +85,19 @@ bool WritableKey(const QString& key) {
 }
 
 }  // namespace
+
+void RemoveLeftScratch(const QStringList& scratch_folders) {
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-kLeftScratchAgeSecs);
+    for (const QString& folder : scratch_folders) {
+        const QFileInfoList left = QDir(folder).entryInfoList(
+            {QString(kScratchPattern).replace('X', '?')}, QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QFileInfo& info : left) {
+            if (!info.isSymLink() && info.isWritable() && info.lastModified() < before) {
+                QDir(info.filePath()).removeRecursively();
+            }
+        }
+    }
+}
 
 ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders) {
     ParsedIni parsed;
