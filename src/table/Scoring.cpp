@@ -1,5 +1,5 @@
-#include "presentation/ResumeRecord.h"
-#include "presentation/Statistics.h"
+#include "persistence/ResumeRecord.h"
+#include "persistence/Statistics.h"
 #include "table/Table.h"
 
 namespace table {
@@ -7,21 +7,21 @@ namespace table {
 void Table::Aftermath() {
     timer1_.SetInterval(1000);
     timer1_.SetEnabled(true);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "A_OK";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::AftermathAfterOne;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     ctl_.LblClickVidare.Visible = true;
-    EndTrickDisplay();
+    ctl_.EndTrickDisplay();
     ScoreRound();
     ctl_.LblScore.Caption =
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.myGameStatus = 1;
-    timer1_.Tag = "STOP_RUNDA";
+    timer1_.Tag = WaitStep::RoundOver;
     animation_.Start();
-    timer3_.Tag = "ANIMATE";
+    timer3_.Tag = WaitStep::Animate;
     ctl_.ImgReplayUp.Visible = true;
     ctl_.ImgReplayUp.Enabled = ctl_.ImgReplayDn.Enabled = true;
 }
@@ -67,9 +67,9 @@ void Table::ScoreRound() {
 // The game won and its cleared resume record in one write: a stop between two writes would
 // offer the won game again at the next start and count it twice.
 void Table::CountGameWon(bool vi_won) {
-    const int count = presentation::CountGameWon(
-        settings_, vi_won ? presentation::Team::Vi : presentation::Team::De,
-        {presentation::ResumeRecordCleared()});
+    const int count =
+        persistence::CountGameWon(settings_, vi_won ? persistence::Team::Vi : persistence::Team::De,
+                                  {persistence::ResumeRecordCleared()});
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }
 

@@ -105,7 +105,8 @@ TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
 
     const int played = table_->State().CardsPlayed;
     const int held = syd.AntalKort();
-    const cards::CardPlace place = cards::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
+    const presentation::CardPlace place =
+        presentation::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
     EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
     EXPECT_EQ(syd.AntalKort(), held);
@@ -137,7 +138,7 @@ class TableOnItsOwn : public GuiFixture {
     // Plays on by itself until `reached` holds; the wait after the discard is clicked away.
     void PlayUntil(const std::function<bool()>& reached) {
         for (int i = 0; i < kTickLimit && !reached(); ++i) {
-            if (table_->Timer1().Tag == "WAIT_KOR") {
+            if (table_->Timer1().Tag == table::WaitStep::WaitToBuy) {
                 ClickItem("Main");
             } else {
                 ASSERT_TRUE(Tick());
@@ -181,7 +182,8 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
 }
 
 TEST_F(TableOnItsOwn, TheCountRestsOnTheFinalScoreWithItsCaption) {
-    ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return table_->Timer1().Tag == "STOP_RUNDA"; }));
+    ASSERT_NO_FATAL_FAILURE(
+        PlayUntil([&] { return table_->Timer1().Tag == table::WaitStep::RoundOver; }));
     const state::RoundState& round = table_->State();
     const QString final_score = QStringLiteral("%1 : %2").arg(round.PointsVi).arg(round.PointsDe);
     auto* score = static_cast<LabelItem*>(Item("LblScore"));
@@ -221,11 +223,11 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
     std::map<std::string, int> seen;
     std::array<int, 4> cold{};
     int status = round.myGameStatus;
-    std::string tag;
+    table::WaitStep tag = table::WaitStep::None;
     // Games are played until every kind of announcement has come at least once.
     for (int i = 0; i < kTickLimit && seen.size() < 6; ++i) {
-        if (table_->WaitsForClick() && tag != "ANIMATE") {
-            const bool buying = table_->Timer1().Tag == "WAIT_KOR";
+        if (table_->WaitsForClick() && tag != table::WaitStep::Animate) {
+            const bool buying = table_->Timer1().Tag == table::WaitStep::WaitToBuy;
             const int dealer = round.attSaka;
             ClickItem("Main");
             const int taken_back = buying ? round.Hand[dealer].AntalKort() -
@@ -262,7 +264,7 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
             }
             cold[s] = round.ColdFlag[s];
         }
-        if (table_->Timer3().Tag == "ANIMATE" && tag != "ANIMATE") {
+        if (table_->Timer3().Tag == table::WaitStep::Animate && tag != table::WaitStep::Animate) {
             const bool vi_bid = common::IsVi(round.gbBjuditHogst);
             if (table_->Ctl().LblGameOver.Visible) {
                 const bool vi_over = round.gbVi > 61;
@@ -282,9 +284,9 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
             }
         }
         tag = table_->Timer3().Tag;
-        if (tag == "ANIMATE" && table_->WaitsForClick()) {
+        if (tag == table::WaitStep::Animate && table_->WaitsForClick()) {
             ClickItem("Main");
-            tag.clear();
+            tag = table::WaitStep::None;
         }
     }
     for (const char* kind :

@@ -5,11 +5,14 @@
 #include <fstream>
 
 #include "common/ScriptedDialogs.h"
+#include "persistence/Statistics.h"
 #include "presentation/About.h"
-#include "presentation/Statistics.h"
 
 namespace presentation {
 namespace {
+
+// The kept records (statistics, resume record) are tested here beside the texts they use.
+using namespace persistence;
 
 TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
     common::MemorySettingsStore store;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TableRig.h"
-#include "cards/HandGeometry.h"
+#include "presentation/HandGeometry.h"
 
 namespace table_test {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     const TableSnapshot before = Snapshot(rig.table);
     rig.table.ImgExitUp_MouseDown();
     EXPECT_TRUE(rig.table.Ctl().ImgExitDn.Visible);
@@ -52,8 +52,8 @@ TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
 // A press on the card at a position (1-based) of SYD's hand.
 void PressSydCard(table::Table& table, int position) {
     const cards::KortHand& hand = table.State().Hand[common::kSyd];
-    const cards::CardPlace place =
-        cards::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
+    const presentation::CardPlace place =
+        presentation::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
     table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
 }
 
