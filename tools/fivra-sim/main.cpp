@@ -1,5 +1,6 @@
 // fivra-sim: plays Fivra headless with four computer seats on the virtual clock and checks the
 // rules of every round. The last line of standard output is a JSON summary.
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -25,10 +26,15 @@ constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
     "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
     "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
-    "                 [--duplicate] [--audit FILE] [--audit-summary] [--mutate-rules]\n"
+    "                 [--expert-budget N]\n"
+    "                 [--duplicate] [--jobs N] [--audit FILE] [--audit-summary]\n"
+    "                 [--audit-samples N]\n"
+    "                 [--mutate-rules]\n"
     "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
-    "P is rules (the team's rule files), random, greedy or search. --duplicate plays the\n"
-    "rounds again on the same deals with the teams swapped. --audit judges every computer card\n"
+    "P is rules (the team's rule files), random, greedy, search or expert; beginner, normal\n"
+    "and expert name the game's levels (greedy, rules, expert). --duplicate plays the rounds\n"
+    "again on the same deals with the teams swapped; --jobs 2 plays the two seatings on two\n"
+    "threads with the same results. --audit judges every computer card\n"
     "against the best card by sampled deals and writes one line a decision. --mutate-rules\n"
     "replaces the rule files by random mutations while the rounds run.\n";
 
@@ -52,37 +58,54 @@ struct Arguments {
     bool duplicate = false;
     std::string audit_file;
     bool audit_summary = false;
+    int audit_samples = sim::CardAudit::kSamples;
 };
 
-bool KnownPolicy(const std::string& policy) {
-    return policy == "rules" || policy == "random" || policy == "greedy" || policy == "search";
-}
-
 bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions& options) {
-    constexpr std::uint64_t kMostRounds = std::numeric_limits<int>::max();
+    constexpr std::uint64_t kMostInt = std::numeric_limits<int>::max();
     constexpr std::uint64_t kMostSamples = 1'000'000;
-    std::uint64_t number = 0;
     if (flag == "--seed") {
         return ParseNumber(flag, value, 0, std::numeric_limits<std::uint64_t>::max(), options.seed);
     }
+    const bool budget = flag == "--expert-budget";
     const bool samples = flag == "--search-samples";
-    if (!ParseNumber(flag, value, samples ? 1 : 0, samples ? kMostSamples : kMostRounds, number)) {
+    const std::uint64_t lowest = samples ? 1 : 0;
+    const std::uint64_t highest = budget    ? std::numeric_limits<std::int64_t>::max()
+                                  : samples ? kMostSamples
+                                            : kMostInt;
+    std::uint64_t number = 0;
+    if (!ParseNumber(flag, value, lowest, highest, number)) {
         return false;
     }
-    (flag == "--rounds"  ? options.rounds
-     : flag == "--games" ? options.games
-                         : options.players.search_samples) = static_cast<int>(number);
+    if (budget) {
+        options.players.expert_budget = static_cast<std::int64_t>(number);
+    } else if (flag == "--jobs") {
+        options.jobs = static_cast<int>(std::clamp<std::uint64_t>(number, 1, 64));
+    } else {
+        (flag == "--rounds"  ? options.rounds
+         : flag == "--games" ? options.games
+                             : options.players.search_samples) = static_cast<int>(number);
+    }
     return true;
 }
 
 bool ParseValueFlag(const std::string& flag, const char* value, Arguments& arguments) {
     sim::SimOptions& options = arguments.options;
-    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples") {
+    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples" ||
+        flag == "--jobs" || flag == "--expert-budget") {
         return ParseNumberFlag(flag, value, options);
     }
     if (flag == "--policy-vi" || flag == "--policy-de") {
         (flag == "--policy-vi" ? options.policy_vi : options.policy_de) = value;
-        return KnownPolicy(value);
+        return sim::IsPolicy(value);
+    }
+    if (flag == "--audit-samples") {
+        std::uint64_t number = 0;
+        if (!ParseNumber(flag, value, 1, std::numeric_limits<int>::max(), number)) {
+            return false;
+        }
+        arguments.audit_samples = static_cast<int>(std::min<std::uint64_t>(number, 100000));
+        return true;
     }
     if (flag == "--audit") {
         arguments.audit_file = value;
@@ -199,7 +222,7 @@ int main(int argc, char** argv) {
             }
         }
         audit = std::make_unique<sim::CardAudit>(audit_out.is_open() ? &audit_out : nullptr,
-                                                 options.seed);
+                                                 options.seed, arguments.audit_samples);
         options.audit = audit.get();
     }
     int failures = 0;
