@@ -13,6 +13,10 @@ namespace gamelog {
 // The game log's file name in the program folder.
 inline constexpr std::string_view kLogFileName = "Fivralog.txt";
 
+// True when nothing is at `path`, or a plain file: the game writes its log and its debug
+// archives only there, never through a link to a file elsewhere nor into a device.
+bool PlainFileOrNothing(const std::string& path);
+
 // The game log "Fivralog.txt" in the program folder: one round per file, UTF-8 with LF line
 // ends. The file is opened afresh (truncated) by the first line after construction or after
 // LogClose, so that once closed it holds exactly the lines of the round just finished. Lines
@@ -22,7 +26,7 @@ inline constexpr std::string_view kLogFileName = "Fivralog.txt";
 // A write that fails (folder not writable, disk full) is reported once through the dialogs and
 // the rest of that round's lines are dropped; the next round tries again. While the log keeps
 // failing nothing more is reported; after a round that was written completely a new failure is
-// reported again.
+// reported again. A log that is a link or no plain file is never opened.
 class GameLog : public common::LogSink {
   public:
     // `folder` ends with a path separator.

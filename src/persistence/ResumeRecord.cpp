@@ -222,8 +222,12 @@ void SaveResumeRecord(common::SettingsStore& store, const ResumeRecord& record) 
     store.RegWriteSetting(kResumeScope, kResumeSection, kResumeKey, FormatResumeRecord(record));
 }
 
+common::SettingChange ResumeRecordCleared() {
+    return {kResumeSection, kResumeKey, [](const std::string&) { return std::string(); }, ""};
+}
+
 void ClearResumeRecord(common::SettingsStore& store) {
-    store.RegWriteSetting(kResumeScope, kResumeSection, kResumeKey, "");
+    store.RegChangeSettings(kResumeScope, {ResumeRecordCleared()});
 }
 
 }  // namespace persistence

@@ -56,5 +56,7 @@ StoredResume LoadResumeRecord(common::SettingsStore& store);
 // Written as one value, so the store's atomic write keeps the record whole.
 void SaveResumeRecord(common::SettingsStore& store, const ResumeRecord& record);
 void ClearResumeRecord(common::SettingsStore& store);
+// The change that clears the record, for a write that makes other changes with it.
+common::SettingChange ResumeRecordCleared();
 
 }  // namespace persistence

@@ -34,10 +34,17 @@ int ReadGamesWon(common::SettingsStore& store, Team team) {
         store.RegReadSetting(kStatisticScope, kStatisticSection, GamesWonKey(team), "0"));
 }
 
-int CountGameWon(common::SettingsStore& store, Team team) {
-    const int count = std::min(ReadGamesWon(store, team) + 1, static_cast<int>(kMaxCount));
-    store.RegWriteSetting(kStatisticScope, kStatisticSection, GamesWonKey(team),
-                          std::to_string(count));
+int CountGameWon(common::SettingsStore& store, Team team, std::vector<common::SettingChange> with) {
+    // The count is made from the value read in the same write, so a game another copy of the
+    // game counted in between is kept; should the write fail, the count shown still goes on.
+    int count = std::min(ReadGamesWon(store, team) + 1, static_cast<int>(kMaxCount));
+    with.push_back({kStatisticSection, GamesWonKey(team),
+                    [&count](const std::string& stored) {
+                        count = std::min(CountFromText(stored) + 1, static_cast<int>(kMaxCount));
+                        return std::to_string(count);
+                    },
+                    "0"});
+    store.RegChangeSettings(kStatisticScope, with);
     return count;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/Control.h"
 #include "common/Dialogs.h"
@@ -22,8 +23,11 @@ std::string GamesWonKey(Team team);
 // a negative number), so a damaged setting never shows or adds up to nonsense.
 int ReadGamesWon(common::SettingsStore& store, Team team);
 
-// Counts one more game won by the team, stores it and returns the new count.
-int CountGameWon(common::SettingsStore& store, Team team);
+// Counts one more game won by the team, stores it and returns the new count; the changes
+// `with` it (the game's cleared resume record) go in the same write, so a game is never
+// counted without them, nor they made without the count.
+int CountGameWon(common::SettingsStore& store, Team team,
+                 std::vector<common::SettingChange> with = {});
 
 // Stores "0" for both partnerships.
 void ResetGamesWon(common::SettingsStore& store);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/AsciiCase.h"
 #include "common/Names.h"
 
 #ifndef FIVRA_WEB_ADDRESS
@@ -200,8 +201,8 @@ std::string ColourInText(int colour, Language language) {
     }
     // The colour's own name, written small inside a sentence (its first letter is plain ASCII).
     std::string name(common::ColourDisplayName(colour));
-    if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z') {
-        name[0] = static_cast<char>(name[0] - 'A' + 'a');
+    if (!name.empty()) {
+        name[0] = common::AsciiLower(name[0]);
     }
     return name;
 }

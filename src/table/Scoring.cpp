@@ -1,3 +1,4 @@
+#include "persistence/ResumeRecord.h"
 #include "persistence/Statistics.h"
 #include "table/Table.h"
 
@@ -56,17 +57,19 @@ void Table::ScoreRound() {
         Announce(Announcer().GameWon(vi_won, round_.gbVi, round_.gbDe));
     }
     scoreboard_.ScoreboardAddRound(result);
-    // A finished game leaves nothing to continue; otherwise the next start deals afresh.
-    if (vi_over || de_over) {
-        ForgetResumeRecord();
-    } else {
+    // A finished game leaves nothing to continue (its record went with the count); otherwise
+    // the next start deals afresh.
+    if (!vi_over && !de_over) {
         KeepResumeRecord(false);
     }
 }
 
+// The game won and its cleared resume record in one write: a stop between two writes would
+// offer the won game again at the next start and count it twice.
 void Table::CountGameWon(bool vi_won) {
-    const int count = persistence::CountGameWon(
-        settings_, vi_won ? persistence::Team::Vi : persistence::Team::De);
+    const int count =
+        persistence::CountGameWon(settings_, vi_won ? persistence::Team::Vi : persistence::Team::De,
+                                  {persistence::ResumeRecordCleared()});
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }
 

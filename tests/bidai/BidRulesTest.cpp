@@ -1,5 +1,8 @@
 #include "BidTestSupport.h"
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 using bidai_test::BidFixture;
@@ -59,6 +62,21 @@ TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
               "BID");
     EXPECT_EQ(engine.LastRun().Bid, 7) << "a variable whose value is 0 loads fine";
     EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
+}
+
+// Keywords read the same under a Turkish locale, where the C library's upper case of 'i' is
+// no 'I'.
+TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
+    const std::string before = std::setlocale(LC_CTYPE, nullptr);
+    if (std::setlocale(LC_CTYPE, "tr_TR.ISO-8859-9") == nullptr &&
+        std::setlocale(LC_CTYPE, "tr_TR") == nullptr) {
+        GTEST_SKIP() << "no Turkish locale here";
+    }
+    const std::string said = Run("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
+    const int bid = engine.LastRun().Bid;
+    std::setlocale(LC_CTYPE, before.c_str());
+    EXPECT_EQ(said, "BID");
+    EXPECT_EQ(bid, 14);
 }
 
 TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {

@@ -1,5 +1,6 @@
 // Tricks and the round's score: who takes which points, the bid check, the end of a game.
 // Every seat plays the first trump card of its hand, so the scripts below decide each trick.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -109,6 +110,13 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         EXPECT_EQ(rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
                   c.de_won ? "1" : "0");
         EXPECT_EQ(rig.table.Ctl().LblStatisticDe.Caption, c.de_won ? "1" : "0");
+        if (c.vi_won || c.de_won) {
+            // Counted and the resume record cleared in one write: a stop in between would
+            // offer the won game again and count it twice.
+            EXPECT_THAT(rig.settings.LastWrite(),
+                        ::testing::UnorderedElementsAre(
+                            c.vi_won ? "Statistic/TotalVi" : "Statistic/TotalDe", "Resume/Game"));
+        }
         EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
         if (!c.vi_won && !c.de_won) {
             rig.table.TableClick();

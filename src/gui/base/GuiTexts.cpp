@@ -112,6 +112,15 @@ Pair TextsOf(GuiTextId id) {
         case GuiTextId::ReviewTotals:
             return {"Bortgivna poäng: du %1, partnern %2, motståndarna %3",
                     "Points given away: you %1, your partner %2, the opponents %3"};
+        case GuiTextId::AlreadyRunning:
+            return {
+                "Fivrastar är redan igång. Bara en kopia av spelet kan vara igång åt gången, "
+                "annars skulle de skriva över varandras statistik.",
+                "Fivrastar is already running. Only one copy of the game can run at a time; "
+                "two would write over each other's statistics."};
+        case GuiTextId::AlreadyRunningShown:
+            return {"Fivrastar är redan igång; dess fönster visas nu.",
+                    "Fivrastar is already running; its window is shown now."};
     }
     return {"", ""};
 }

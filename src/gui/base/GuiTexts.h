@@ -53,6 +53,8 @@ enum class GuiTextId {
     ReviewTrump,
     ReviewNothing,
     ReviewTotals,
+    AlreadyRunning,
+    AlreadyRunningShown,
 };
 
 // The caption in the language the program shows.

@@ -58,6 +58,7 @@ GameSession::GameSession(OpenKey, const Setup& setup, const folders::FolderChoic
       folder_(folder.folder),
       preferences_(loaded.preferences),
       problems_(std::move(loaded.problems)) {
+    problems_.insert(problems_.end(), folder.notes.begin(), folder.notes.end());
     for (const std::string& problem : options_.problems) {
         problems_.push_back("The setting " + problem + " cannot be used; the default applies.");
     }
