@@ -61,6 +61,8 @@ struct Texts {
     std::string resume_question;
     std::string resume_new_deal;
     std::string resume_damaged;
+    // A fault of the program that stops the table; {error} says which.
+    std::string table_fault;
 
     // The table's announcements; the words in braces are filled in (see Announcements.h).
     std::string forced_bid;          // {seat}

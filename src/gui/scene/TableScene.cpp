@@ -99,7 +99,7 @@ ControlItem* TableScene::Item(const QString& name) const {
 }
 
 void TableScene::Input(const std::function<void()>& operation) {
-    operation();
+    table_.Guarded(operation);
     Sync();
     if (after_input) {
         after_input();
