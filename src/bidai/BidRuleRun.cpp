@@ -47,7 +47,7 @@ bool BidRuleRun::RunRule() {
         return true;
     }
     if (!holds) {
-        reader_.SkipTo("END");
+        SkipToEnd();
         return false;
     }
     if (!Alternatives()) {
@@ -58,7 +58,7 @@ bool BidRuleRun::RunRule() {
         return true;
     }
     current_rule_.clear();
-    reader_.SkipTo("END");
+    SkipToEnd();
     return false;
 }
 
@@ -144,7 +144,31 @@ std::optional<std::string_view> BidRuleRun::Next() {
     if (!reader_.HasMore()) {
         return std::nullopt;
     }
-    return reader_.Next();
+    const std::string_view field = reader_.Next();
+    if (FailOnUnclosedQuote()) {
+        return std::nullopt;
+    }
+    return field;
+}
+
+std::string_view BidRuleRun::NextOperand() {
+    const std::string_view field = reader_.Next();
+    FailOnUnclosedQuote();
+    return field;
+}
+
+void BidRuleRun::SkipToEnd() {
+    reader_.SkipTo("END");
+    FailOnUnclosedQuote();
+}
+
+bool BidRuleRun::FailOnUnclosedQuote() {
+    if (reader_.UnclosedQuoteLine() == 0) {
+        return false;
+    }
+    // The field read last is the one whose quote opened; the file ends inside it.
+    Fail("a quote opened here is never closed, so the rest of the file reads as one field");
+    return true;
 }
 
 float BidRuleRun::Value(std::string_view field) {

@@ -51,6 +51,11 @@ void LoadTableHelp(Texts& t, Language language) {
            : "The round's deal could not be read from {file}; the game goes on with a new deal.";
     t.resume_damaged = sv ? "Det sparade spelet i {file} är skadat; ett nytt spel börjar."
                           : "The saved game in {file} is damaged; a new game begins.";
+    t.table_fault =
+        sv ? "Spelet har ett fel och kan inte fortsätta: {error}. Spelet är sparat som det "
+             "senast sparades och fortsätter därifrån nästa gång du startar."
+           : "The game met a fault and cannot go on: {error}. The game is saved as it was last "
+             "kept and goes on from there the next time you start.";
     t.forced_bid = sv ? "Alla passade: {seat} (giv) måste bjuda 6."
                       : "Everybody passed: {seat} (dealer) must bid 6.";
     t.auction_won =

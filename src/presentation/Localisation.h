@@ -63,6 +63,8 @@ struct Texts {
     std::string resume_diverged;  // the round's moves differ from its log from some move on
     std::string resume_new_deal;
     std::string resume_damaged;
+    // A fault of the program that stops the table; {error} says which.
+    std::string table_fault;
 
     // The table's announcements; the words in braces are filled in (see Announcements.h).
     std::string forced_bid;          // {seat}

@@ -68,7 +68,7 @@ bool Table::ImgExitUp_MouseUp() {
 }
 
 bool Table::MayClose() {
-    return !round_.GamePlaying ||
+    return halted_ || !round_.GamePlaying ||
            dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Stop);
 }
 

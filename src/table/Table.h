@@ -93,6 +93,13 @@ class Table : private common::TraceSink {
     // True while the game waits for the human's click to go on.
     bool WaitsForClick() const;
 
+    // Runs one input or tick of the table. A broken invariant of the cards (a card in two
+    // places, a card missing) stops the table for good: its timers stop, the log is closed
+    // and the player is told; the settings hold the game as it was last kept. False
+    // then, and for every later call.
+    bool Guarded(const std::function<void()>& operation);
+    bool Halted() const { return halted_; }
+
     // The phases' operations.
     void DealStart();
     void DealNext();
@@ -340,6 +347,7 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
+    bool halted_ = false;  // a fault stopped the table
     bool deal_restored_ = false;      // the next deal uses the deck as restored, unshuffled
     persistence::ResumeRecord kept_;  // the record last kept
     // A kept round's random source as it stood after the deal, taken up once it is dealt again.

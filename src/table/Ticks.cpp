@@ -7,11 +7,14 @@ std::optional<long long> Table::NextDue() const {
 }
 
 bool Table::StepClock(long long limit) {
-    if (!clock_.Step(limit, [this](TableClock::TimerId timer) { Fire(timer); })) {
-        return false;
-    }
-    AutoContinue();
-    return true;
+    bool stepped = false;
+    Guarded([&] {
+        stepped = clock_.Step(limit, [this](TableClock::TimerId timer) { Fire(timer); });
+        if (stepped) {
+            AutoContinue();
+        }
+    });
+    return stepped;
 }
 
 void Table::AdvanceTo(long long time) {

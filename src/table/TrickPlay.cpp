@@ -295,7 +295,8 @@ void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
 
 namespace {
 
-// The hint file holds each hint in both languages; the player reads the build's language.
+// The hint file holds each hint in both languages; the player reads the table's language,
+// which is the one the player chose in the settings.
 const char* HintLanguageTag(presentation::Language language) {
     return language == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
 }

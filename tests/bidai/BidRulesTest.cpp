@@ -186,6 +186,10 @@ TEST_F(BidRulesTest, ProblemsInTheFileEndTheRunWithOneError) {
          "bid level 4 is beyond the bounds of PLevel"},
         {"no register", "RULE\ndx,>,1\nEXECUTES\n100,BID,9\nEND\n", "\"dx\" names no register"},
         {"open role list", "RULE\nRoleInRound,LEAD\n", "has no closing \"!\""},
+        {"a line after a quoted line end", "Set,V,\"a\nb\"\nRULE\ndx,>,1\n",
+         "line 4: \"dx\" names no register"},
+        {"an unclosed quote", "RULE\nd1,\"x\nEXECUTES\n100,BID,9\nEND\n",
+         "line 2: a quote opened here is never closed"},
     };
     for (const Case& c : cases) {
         dialogs.messages.clear();

@@ -187,5 +187,31 @@ TEST(Driver, UnknownGameStatusIsReportedAndKept) {
     EXPECT_EQ(rig.table.State().myGameStatus, 9);
 }
 
+TEST(Driver, ACardFaultStopsTheTableWithAMessageAndTheKeptGameStays) {
+    TableRig rig(RigOptions{});
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
+    const std::string kept = rig.settings.RegReadSetting("user", "Resume", "Game", "");
+    ASSERT_FALSE(kept.empty()) << "the round under way is kept";
+    const std::size_t shown = rig.dialogs.messages.size();
+    // A card added twice to one hand breaks the card model's invariant mid-operation.
+    EXPECT_FALSE(rig.table.Guarded([&] {
+        cards::KortHand& hand = rig.table.MutableState().Hand[common::kOst];
+        hand.AddACard(hand.Cards().front());
+    }));
+    ASSERT_EQ(rig.dialogs.messages.size(), shown + 1);
+    EXPECT_NE(rig.dialogs.messages.back().find("Card already available (KortHand 1001)"),
+              std::string::npos)
+        << rig.dialogs.messages.back();
+    EXPECT_TRUE(rig.table.Halted());
+    EXPECT_FALSE(rig.table.NextDue()) << "no tick reaches the broken table";
+    EXPECT_FALSE(rig.table.StepClock(1'000'000));
+    EXPECT_FALSE(rig.table.Guarded([] {})) << "no input either";
+    const std::size_t asked = rig.dialogs.questions.size();
+    EXPECT_TRUE(rig.table.MayClose());
+    EXPECT_EQ(rig.dialogs.questions.size(), asked) << "closing asks nothing";
+    EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", ""), kept);
+}
+
 }  // namespace
 }  // namespace table_test

@@ -103,7 +103,7 @@ void TableScene::Input(const std::function<void()>& operation) {
     if (input_held_) {
         return;
     }
-    operation();
+    table_.Guarded(operation);
     Sync();
     if (after_input) {
         after_input();

@@ -127,10 +127,12 @@ void GameSession::Start() {
     for (const std::string& problem : problems_) {
         dialogs_.Message(problem, "Fivrastar");
     }
-    table_->Start();
-    if (preferences_.hints_at_start) {
-        table_->ImgSuggestUp_MouseDown();
-    }
+    table_->Guarded([this] {
+        table_->Start();
+        if (preferences_.hints_at_start) {
+            table_->ImgSuggestUp_MouseDown();
+        }
+    });
     window_->Refresh();
     clock_->Rebase();
     clock_->Reschedule();
