@@ -18,7 +18,7 @@ deps:
 	@./scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR_FLAG) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -29,7 +29,9 @@ run: build
 	@cp -u data/* $(RUN_DIR)/ 2>/dev/null || true
 	@cd $(RUN_DIR) && ../$(BUILD_DIR)/bin/fivrastar
 
-# Every test, then every test again under the sanitizers where the compiler has them.
+# Every test, then every test again under the sanitizers where the compiler has them. The
+# test path builds with warnings as errors.
+test: WERROR_FLAG = -DFIVRA_WERROR=ON
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ctest --output-on-failure -j $(JOBS)
 	@if ./scripts/has-sanitizers.sh; then $(MAKE) --no-print-directory test-sanitizers; \

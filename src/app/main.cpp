@@ -1,14 +1,19 @@
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
+#include "gui/base/GuiTexts.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
+#include "gui/settings/IniText.h"
+#include "gui/settings/Preferences.h"
 #include "gui/window/DataPlaces.h"
 #include "gui/window/FirstLanguage.h"
 #include "gui/window/GameSession.h"
+#include "gui/window/SingleInstance.h"
 
 namespace {
 
@@ -30,19 +35,29 @@ void ScheduleScreenshot(const gui::LaunchOptions& options, gui::GameWindow& wind
     });
 }
 
-// The game cannot start. Without a screen nobody could close a message box, so a headless
+// The game does not start. Without a screen nobody could close a message box, so a headless
 // run only writes the message.
-void ReportNoProgramFolder(const std::string& problem) {
-    std::fprintf(stderr, "%s\n", problem.c_str());
+void ReportNotStarted(const QString& problem, QMessageBox::Icon icon) {
+    std::fprintf(stderr, "%s\n", qPrintable(problem));
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        QMessageBox::critical(nullptr, QStringLiteral("Fivrastar"),
-                              QString::fromStdString(problem));
+        QMessageBox(icon, QStringLiteral("Fivrastar"), problem).exec();
     }
+}
+
+// A second copy of the game brings the first one's window forward and says why it stops, in
+// the player's language.
+void ReportAlreadyRunning(const gui::SingleInstance& instance, common::SettingsStore& settings) {
+    presentation::SetProgramLanguage(gui::LoadPreferences(settings).preferences.language);
+    const bool shown = instance.AskFirstToShow();
+    ReportNotStarted(
+        gui::GuiText(shown ? gui::GuiTextId::AlreadyRunningShown : gui::GuiTextId::AlreadyRunning),
+        QMessageBox::Information);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    gui::IgnoreRelativeBaseFolders();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fivrastar"));
     QApplication::setOrganizationName(QStringLiteral("Kolmbra"));
@@ -50,6 +65,12 @@ int main(int argc, char* argv[]) {
 
     gui::QtDialogs dialogs;
     gui::IniSettingsStore settings(&dialogs);
+    gui::SingleInstance instance(gui::IniSettingsStore::DefaultFolder());
+    if (!instance.First()) {
+        ReportAlreadyRunning(instance, settings);
+        return EXIT_SUCCESS;
+    }
+    gui::RemoveLeftScratch({QDir::tempPath(), gui::IniSettingsStore::DefaultFolder()});
     const gui::LaunchOptions options = gui::ReadLaunchOptions(Environment);
     gui::GameSession::Setup setup{options,           gui::DataPlaces(),
                                   dialogs,           settings,
@@ -62,9 +83,15 @@ int main(int argc, char* argv[]) {
     std::string problem;
     const auto session = gui::GameSession::Open(setup, problem);
     if (!session) {
-        ReportNoProgramFolder(problem);
+        ReportNotStarted(QString::fromStdString(problem), QMessageBox::Critical);
         return EXIT_FAILURE;
     }
+    instance.OnShowAsked([&window = session->Window()] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     session->Start();
     ScheduleScreenshot(options, session->Window());
     return QApplication::exec();

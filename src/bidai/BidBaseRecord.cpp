@@ -10,6 +10,8 @@ namespace bidai {
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
+constexpr const char* kUnclosedQuote =
+    "a quote opened here is never closed, so the rest of the file reads as one field";
 
 // Reads the record's fields after its key; false (with the lookup's problem set) when the file
 // ends first. The reader starts `offset` bytes into the text.
@@ -22,6 +24,12 @@ class RecordReader {
         const bool more = reader_.HasMore();
         const std::string_view field = reader_.Next();
         ++position_;
+        if (reader_.UnclosedQuoteLine() > 0) {
+            lookup_.status = BidLookup::Status::kBadField;
+            lookup_.line = LinesBefore() + reader_.UnclosedQuoteLine();
+            lookup_.problem = kUnclosedQuote;
+            return false;
+        }
         if (!more) {
             lookup_.status = BidLookup::Status::kBadField;
             lookup_.line = Line();
@@ -45,9 +53,9 @@ class RecordReader {
 
   private:
     // The line in the whole text of the field read last; counted only when a note needs it.
-    int Line() const {
-        return static_cast<int>(std::count(text_.begin(), text_.begin() + offset_, '\n')) +
-               reader_.Line();
+    int Line() const { return LinesBefore() + reader_.Line(); }
+    int LinesBefore() const {
+        return static_cast<int>(std::count(text_.begin(), text_.begin() + offset_, '\n'));
     }
 
     std::string_view text_;
@@ -174,7 +182,13 @@ BidLookup FindBidRecordByFields(std::string_view text, std::string_view tag, std
     common::FieldReader reader(text);
     reader.Next();  // the marker
     if (!reader.SkipTo(tag) || !reader.SkipTo(key)) {
-        return {};
+        BidLookup lookup;
+        if (reader.UnclosedQuoteLine() > 0) {
+            lookup.status = BidLookup::Status::kBadField;
+            lookup.line = reader.UnclosedQuoteLine();
+            lookup.problem = kUnclosedQuote;
+        }
+        return lookup;
     }
     return ReadRecordAt(text, reader.Position(), key);
 }

@@ -13,7 +13,7 @@
 #include "common/Dialogs.h"
 #include "common/LogSink.h"
 #include "common/Random.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace bidai {
 
@@ -52,9 +52,10 @@ class BidEngine {
     BidDecision bjud(const BidContext& ctx);
 
     // Fills EA, P and EaUH for the seat's hand from folder + fileName and logs three lines a
-    // colour. False when the valuation is incomplete (the player has been told why): a colour
-    // whose key is missing keeps EA unvalued and P and EaUH as they were; a file that cannot
-    // be used leaves no number of an earlier decision.
+    // colour. A colour whose key is missing is told of, keeps EA unvalued and P and EaUH as
+    // they were, and the other colours are valued all the same. False only when the file
+    // cannot be used (the player has been told why); then no number of an earlier decision
+    // is left.
     bool ReadBidBase(const BidContext& ctx, const std::string& fileName);
 
     // Runs the rule file at `path` for the seat; the outcome "BID", "EA" or "PASS", or
@@ -70,10 +71,9 @@ class BidEngine {
     const RuleOutcome& LastRun() const { return rules_; }
 
   private:
-    enum class ColourValuation { kValued, kMissing, kBroken };
-
-    ColourValuation ValueColour(const BidContext& ctx, const BidBaseText& base,
-                                const std::string& fileName, int colour_index);
+    // False when the file turns out broken while valuing the colour.
+    bool ValueColour(const BidContext& ctx, const BidBaseText& base, const std::string& fileName,
+                     int colour_index);
     void LogColour(const BidContext& ctx, int colour_index, const std::string& log_key);
     void ClearTables();
     void FollowOutcome(const BidContext& ctx, const std::string& outcome,

@@ -1,27 +1,9 @@
 #include "bidai/BidRuleRun.h"
 
-#include <cctype>
-
 #include "bidai/NumberField.h"
+#include "common/AsciiCase.h"
 
 namespace bidai {
-
-namespace {
-
-// Compares a field with an upper-case keyword after converting the field to upper case.
-bool EqualsInUpperCase(std::string_view field, std::string_view keyword) {
-    if (field.size() != keyword.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(field[i])) != keyword[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 BidRuleRun::BidRuleRun(std::string text, std::string file, const AuctionView& auction,
                        const BidTables& tables, common::Random& random)
@@ -47,7 +29,7 @@ RuleOutcome BidRuleRun::Run() {
             if (!variables_.Add(std::string(name), std::string(value))) {
                 Fail("\"Set " + std::string(name) + "\" goes beyond row 20 of the variable table");
             }
-        } else if (EqualsInUpperCase(*field, "RULE") && RunRule()) {
+        } else if (common::EqualsIgnoringAsciiCase(*field, "RULE") && RunRule()) {
             break;
         }
     }
@@ -65,7 +47,7 @@ bool BidRuleRun::RunRule() {
         return true;
     }
     if (!holds) {
-        reader_.SkipTo("END");
+        SkipToEnd();
         return false;
     }
     if (!Alternatives()) {
@@ -76,7 +58,7 @@ bool BidRuleRun::RunRule() {
         return true;
     }
     current_rule_.clear();
-    reader_.SkipTo("END");
+    SkipToEnd();
     return false;
 }
 
@@ -119,15 +101,15 @@ bool BidRuleRun::ChanceTaken(std::string_view field) {
 
 bool BidRuleRun::TakeAction() {
     const std::string_view keyword = NextOperand();
-    if (EqualsInUpperCase(keyword, "EA")) {
+    if (common::EqualsIgnoringAsciiCase(keyword, "EA")) {
         result_.threshold = Value(NextOperand());
-    } else if (EqualsInUpperCase(keyword, "RANDOM")) {
+    } else if (common::EqualsIgnoringAsciiCase(keyword, "RANDOM")) {
         const float low = Number(NextOperand());
         const float high = Number(NextOperand());
         result_.threshold = low + static_cast<float>(random_.Uniform()) * (high - low);
-    } else if (EqualsInUpperCase(keyword, "BID")) {
+    } else if (common::EqualsIgnoringAsciiCase(keyword, "BID")) {
         const std::string_view x = NextOperand();
-        if (EqualsInUpperCase(x, "PASS")) {
+        if (common::EqualsIgnoringAsciiCase(x, "PASS")) {
             result_.outcome = "PASS";
             result_.Bid = 0;
             return true;
@@ -162,7 +144,31 @@ std::optional<std::string_view> BidRuleRun::Next() {
     if (!reader_.HasMore()) {
         return std::nullopt;
     }
-    return reader_.Next();
+    const std::string_view field = reader_.Next();
+    if (FailOnUnclosedQuote()) {
+        return std::nullopt;
+    }
+    return field;
+}
+
+std::string_view BidRuleRun::NextOperand() {
+    const std::string_view field = reader_.Next();
+    FailOnUnclosedQuote();
+    return field;
+}
+
+void BidRuleRun::SkipToEnd() {
+    reader_.SkipTo("END");
+    FailOnUnclosedQuote();
+}
+
+bool BidRuleRun::FailOnUnclosedQuote() {
+    if (reader_.UnclosedQuoteLine() == 0) {
+        return false;
+    }
+    // The field read last is the one whose quote opened; the file ends inside it.
+    Fail("a quote opened here is never closed, so the rest of the file reads as one field");
+    return true;
 }
 
 float BidRuleRun::Value(std::string_view field) {

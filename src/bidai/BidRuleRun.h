@@ -51,7 +51,11 @@ class BidRuleRun {
     bool BidIsValid() const;
 
     std::optional<std::string_view> Next();
-    std::string_view NextOperand() { return reader_.Next(); }
+    // Skips to the rule's END, and fails when an unclosed quote took the rest of the file.
+    void SkipToEnd();
+    // Fails the run when the field read last opened a quote that is never closed.
+    bool FailOnUnclosedQuote();
+    std::string_view NextOperand();
     float Value(std::string_view field);
     float Number(std::string_view field);
     int RegisterIndex(std::string_view field);

@@ -66,21 +66,20 @@ bool BidEngine::ReadBidBase(const BidContext& ctx, const std::string& fileName) 
         TellFileProblem(ctx, *error, text.value_or(std::string()));
         return false;
     }
-    bool complete = true;
+    // A colour whose key is missing stays unvalued; the other colours and the bid rules carry
+    // on, so an edited bid base weakens one colour instead of silencing the seat.
     const BidBaseText base(*text);
     for (int c = 0; c < kColours; ++c) {
-        const ColourValuation valuation = ValueColour(ctx, base, fileName, c);
-        if (valuation == ColourValuation::kBroken) {
+        if (!ValueColour(ctx, base, fileName, c)) {
             return false;
         }
-        complete = complete && valuation == ColourValuation::kValued;
     }
     told_.erase(path);
-    return complete;
+    return true;
 }
 
-BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const BidBaseText& base,
-                                                  const std::string& fileName, int colour_index) {
+bool BidEngine::ValueColour(const BidContext& ctx, const BidBaseText& base,
+                            const std::string& fileName, int colour_index) {
     // Under this colour as trump the fivra of the other suit reports this colour and Rang 4.
     ctx.deck.ValjFarg(common::ColourCode(colour_index));
     const HoldingKey holding =
@@ -93,13 +92,12 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const B
         ClearTables();
         TellFileProblem(ctx, BidFileError{ctx.folder + fileName, lookup.line, lookup.problem},
                         base.text);
-        return ColourValuation::kBroken;
+        return false;
     }
     for (const BidFileNote& note : lookup.notes) {
         ctx.log.Log(note.Text(ctx.folder + fileName));
     }
-    const bool found = lookup.status == BidLookup::Status::kFound;
-    if (found) {
+    if (lookup.status == BidLookup::Status::kFound) {
         std::copy(lookup.record.ea.begin(), lookup.record.ea.end(),
                   tables_.EA[colour_index].begin());
         tables_.P[colour_index] = lookup.record.p;
@@ -112,7 +110,7 @@ BidEngine::ColourValuation BidEngine::ValueColour(const BidContext& ctx, const B
         ctx.dialogs.Message("Rollto: " + holding.tag);
     }
     LogColour(ctx, colour_index, holding.log_key);
-    return found ? ColourValuation::kValued : ColourValuation::kMissing;
+    return true;
 }
 
 void BidEngine::LogColour(const BidContext& ctx, int colour_index, const std::string& log_key) {

@@ -1,5 +1,6 @@
 #include "common/FieldReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -125,6 +126,11 @@ std::string_view FieldReader::Next() {
         const std::size_t close = text_.find('"', pos_ + 1);
         const std::size_t end = close == std::string_view::npos ? text_.size() : close;
         field = text_.substr(pos_ + 1, end - pos_ - 1);
+        if (close == std::string_view::npos && unclosed_quote_line_ == 0) {
+            unclosed_quote_line_ = line_;
+        }
+        // A quoted field may hold line ends; the lines after it count from past them.
+        line_ += static_cast<int>(std::count(field.begin(), field.end(), '\n'));
         pos_ = close == std::string_view::npos ? text_.size() : close + 1;
         // Whatever stands between the closing quote and the delimiter is dropped.
         while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '\n') {

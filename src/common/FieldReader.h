@@ -44,8 +44,12 @@ class FieldReader {
     bool SkipTo(std::string_view terminator);
     // Drops what is left of the line on which the field read last stands.
     void SkipRestOfLine();
-    // 1-based line number of the field read last (0 before the first).
+    // 1-based line number of the field read last (0 before the first); a quoted field that
+    // holds line ends stands on the line where it opened.
     int Line() const { return line_of_last_; }
+    // The line of a quote that is never closed (its field runs to the end of the text), once
+    // the reading has met it; 0 while none was met.
+    int UnclosedQuoteLine() const { return unclosed_quote_line_; }
     // Where reading goes on: the offset in the text just past the field read last.
     std::size_t Position() const { return pos_; }
 
@@ -57,6 +61,7 @@ class FieldReader {
     std::size_t pos_ = 0;
     int line_ = 1;
     int line_of_last_ = 0;
+    int unclosed_quote_line_ = 0;
     bool last_ended_line_ = false;
 };
 

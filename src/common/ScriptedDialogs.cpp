@@ -6,15 +6,26 @@ void ScriptedDialogs::Message(const std::string& text, const std::string& /*titl
     messages.push_back(text);
 }
 
-bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string& /*title*/,
-                               AskIcon icon) {
+bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string& title, AskIcon icon) {
     questions.push_back(text);
     question_icons.push_back(icon);
+    question_titles.push_back(title);
     if (yes_no_answers.empty()) {
         return false;
     }
     const bool answer = yes_no_answers.front();
     yes_no_answers.pop_front();
+    return answer;
+}
+
+Answer ScriptedDialogs::AskYesNoLater(const std::string& text, const std::string& title) {
+    if (answers.empty()) {
+        return AskYesNo(text, title, AskIcon::Question) ? Answer::Yes : Answer::No;
+    }
+    questions.push_back(text);
+    question_icons.push_back(AskIcon::Question);
+    const Answer answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 

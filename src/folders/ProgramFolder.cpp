@@ -32,8 +32,57 @@ const fs::path* InstalledData(const FolderPlaces& places) {
     return nullptr;
 }
 
-// Copies every regular file of `from` that `to` does not hold yet; files the player already
-// has, edited or not, are left alone.
+// Copies one data file under a name of its own and then renames it into place, so a start
+// that is stopped halfway leaves no cut file that later starts would take for the player's.
+bool CopyOne(const fs::path& from, const fs::path& target, std::error_code& error) {
+    fs::path part = target;
+    part += ".copying";
+    if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, error)) {
+        return false;
+    }
+    fs::rename(part, target, error);
+    if (error) {
+        fs::remove(part, error);
+        return false;
+    }
+    return true;
+}
+
+// Copies one entry of the installed folder when the user's folder has nothing by its name;
+// what is there already, edited or not, a link or not, is left alone. An entry that cannot
+// be looked at (a link that loops, a name too long) is skipped with a note naming it.
+void CopyIfMissing(const fs::directory_entry& entry, const fs::path& to, FolderChoice& choice) {
+    const fs::path target = to / entry.path().filename();
+    std::error_code error;
+    const bool plain = entry.is_regular_file(error);
+    if (error || !plain) {
+        if (error) {
+            choice.notes.push_back("The data file \"" + entry.path().string() +
+                                   "\" is skipped: " + error.message() + ".");
+        }
+        return;
+    }
+    const fs::file_status there = fs::symlink_status(target, error);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        choice.notes.push_back("The data file \"" + target.string() +
+                               "\" cannot be looked at: " + error.message() + ".");
+        return;
+    }
+    if (fs::exists(there)) {
+        return;
+    }
+    if (!CopyOne(entry.path(), target, error)) {
+        choice.notes.push_back("The data file \"" + entry.path().string() +
+                               "\" cannot be copied to \"" + to.string() +
+                               "\": " + error.message() + ".");
+        return;
+    }
+    choice.copied.push_back(entry.path().filename().string());
+}
+
+// Copies every regular file of `from` that `to` does not hold yet. Only a folder that cannot
+// be made or read stops the copy; a file that cannot be copied is a note, and the game goes on
+// (a seat without its rule file plays safe and says so).
 bool CopyMissingFiles(const fs::path& from, const fs::path& to, FolderChoice& choice) {
     std::error_code error;
     fs::create_directories(to, error);
@@ -41,17 +90,9 @@ bool CopyMissingFiles(const fs::path& from, const fs::path& to, FolderChoice& ch
         choice.problem = "The folder \"" + to.string() + "\" cannot be made: " + error.message();
         return false;
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, error)) {
-        const fs::path target = to / entry.path().filename();
-        if (!entry.is_regular_file() || fs::exists(target)) {
-            continue;
-        }
-        if (!fs::copy_file(entry.path(), target, error)) {
-            choice.problem = "The data file \"" + entry.path().string() +
-                             "\" cannot be copied to \"" + to.string() + "\": " + error.message();
-            return false;
-        }
-        choice.copied.push_back(entry.path().filename().string());
+    fs::directory_iterator it(from, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        CopyIfMissing(*it, to, choice);
     }
     if (error) {
         choice.problem = "The folder \"" + from.string() + "\" cannot be read: " + error.message();

@@ -21,6 +21,7 @@ struct FolderChoice {
     Kind kind = Kind::None;
     std::filesystem::path folder;     // the program folder; empty with Kind::None
     std::vector<std::string> copied;  // data files copied into the user's folder this start
+    std::vector<std::string> notes;   // data files skipped, each named, for the player
     std::string problem;              // what went wrong, when there is no folder
 };
 

@@ -43,8 +43,10 @@ int DebugCounter(common::SettingsStore& settings, std::vector<std::string>& prob
 // must not overwrite an earlier report.
 int FreeNumber(const std::string& folder, const std::string& attribute, int n) {
     for (int tries = 0; tries < kMaxSkips; ++tries, ++n) {
+        // Anything by the name counts, a dangling link too: it would lead the copy elsewhere.
         std::error_code ec;
-        if (!fs::exists(LogArchivePath(folder, n, attribute), ec)) {
+        if (fs::symlink_status(LogArchivePath(folder, n, attribute), ec).type() ==
+            fs::file_type::not_found) {
             break;
         }
     }
@@ -54,11 +56,18 @@ int FreeNumber(const std::string& folder, const std::string& attribute, int n) {
 void CopyLog(const std::string& folder, const std::string& target,
              std::vector<std::string>& problems) {
     const std::string source = folder + std::string(kLogFileName);
+    if (!PlainFileOrNothing(target)) {
+        problems.push_back("The game log could not be copied to " + target +
+                           ": it is a link or no plain file.");
+        return;
+    }
     std::error_code ec;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
     if (ec) {
         problems.push_back("The game log " + source + " could not be copied to " + target + ": " +
                            ec.message() + ".");
+        // A cut or empty copy would only use up an archive number.
+        fs::remove(target, ec);
     }
 }
 
@@ -74,6 +83,7 @@ void SaveImage(const std::string& target,
     }
     if (!save_debug_image || !save_debug_image(target)) {
         problems.push_back("The debug picture " + target + " could not be saved.");
+        fs::remove(target, ec);
     }
 }
 

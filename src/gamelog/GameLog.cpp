@@ -1,8 +1,17 @@
 #include "gamelog/GameLog.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace gamelog {
+
+bool PlainFileOrNothing(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+    return status.type() == std::filesystem::file_type::not_found ||
+           (!error && status.type() == std::filesystem::file_type::regular);
+}
 
 GameLog::GameLog(std::string folder, common::Dialogs& dialogs)
     : folder_(std::move(folder)), dialogs_(dialogs) {}
@@ -12,10 +21,20 @@ std::string GameLog::Path() const {
 }
 
 void GameLog::Log(const std::string& line) {
-    if (!enabled_ || round_failed_) {
+    if (!enabled_) {
+        return;
+    }
+    if (watcher_) {
+        watcher_(line);
+    }
+    if (round_failed_) {
         return;
     }
     if (!out_.is_open()) {
+        if (!PlainFileOrNothing(Path())) {
+            Fail("is a link or no plain file, so it is left alone");
+            return;
+        }
         // Binary mode: LF line ends on every platform.
         out_.open(Path(), std::ios::out | std::ios::trunc | std::ios::binary);
         if (!out_.is_open()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace gamelog {
 // The game log's file name in the program folder.
 inline constexpr std::string_view kLogFileName = "Fivralog.txt";
 
+// True when nothing is at `path`, or a plain file: the game writes its log and its debug
+// archives only there, never through a link to a file elsewhere nor into a device.
+bool PlainFileOrNothing(const std::string& path);
+
 // The game log "Fivralog.txt" in the program folder: one round per file, UTF-8 with LF line
 // ends. The file is opened afresh (truncated) by the first line after construction or after
 // LogClose, so that once closed it holds exactly the lines of the round just finished. Lines
@@ -21,7 +26,7 @@ inline constexpr std::string_view kLogFileName = "Fivralog.txt";
 // A write that fails (folder not writable, disk full) is reported once through the dialogs and
 // the rest of that round's lines are dropped; the next round tries again. While the log keeps
 // failing nothing more is reported; after a round that was written completely a new failure is
-// reported again.
+// reported again. A log that is a link or no plain file is never opened.
 class GameLog : public common::LogSink {
   public:
     // `folder` ends with a path separator.
@@ -36,6 +41,9 @@ class GameLog : public common::LogSink {
     void SetEnabled(bool on) { enabled_ = on; }
     bool Enabled() const { return enabled_; }
     std::string Path() const;
+    // Sees every line logged while it is set (a kept round checks its replay against the
+    // round's log with it); an empty function stops it.
+    void Watch(std::function<void(const std::string&)> watcher) { watcher_ = std::move(watcher); }
 
   private:
     void Fail(const std::string& what);
@@ -46,6 +54,7 @@ class GameLog : public common::LogSink {
     bool enabled_ = true;
     bool round_failed_ = false;  // this round's lines are being dropped
     bool reported_ = false;      // the current run of failures has been reported
+    std::function<void(const std::string&)> watcher_;
 };
 
 }  // namespace gamelog

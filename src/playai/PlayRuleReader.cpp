@@ -136,6 +136,11 @@ std::string ReadPlayRules(RuleRun& run, const std::string& file_name) {
             ReadConditionalRule(run, chosen);
         }
     }
+    if (const int line = run.fields.UnclosedQuoteLine(); line > 0) {
+        run.dialogs.Message(file_name + ", line " + std::to_string(line) +
+                            ": a quote opened there is never closed, so the rest of the file "
+                            "reads as one field.");
+    }
     return chosen;
 }
 

@@ -45,6 +45,8 @@ constexpr HelpRow kRows[] = {
     {"ImgExitUp", "Avsluta", "Avsluta spelet (Ctrl+Q)", "Quit", "Quit the game (Ctrl+Q)"},
     {"BtnHelp", "Hjälp", "Spelets regler (F1)", "Help", "The rules of the game (F1)"},
     {"ImgSettings", "Inställningar", "Inställningar (Ctrl+,)", "Settings", "Settings (Ctrl+,)"},
+    {"BtnReview", "Genomgång", "Expertens genomgång av given", "Round review",
+     "The expert's review of the round"},
     {"BtnDebugMsg", "Debug", "Skriv en felrapport i spelloggen (Tab dit, Enter)", "Debug",
      "Write a bug report into the game log (Tab to it, Enter)"},
     {"BtnPlaylog", "Spela logg", "Spela om en omgång ur en spellogg (Tab dit, Enter)", "Play log",

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/AsciiCase.h"
 #include "common/Names.h"
 
 #ifndef FIVRA_WEB_ADDRESS
@@ -36,9 +37,18 @@ void LoadTableHelp(Texts& t, Language language) {
     t.help_title = sv ? "Fivra: regler" : "Fivra: rules";
     t.help_missing =
         sv ? "Reglerna saknas i programmet." : "The rules are missing from the program.";
-    t.resume_question = sv ? "Ett spel avbröts när programmet stängdes. Vill du fortsätta det?"
-                           : "A game was interrupted when the program closed. Do you want to "
-                             "continue it?";
+    t.resume_question =
+        sv ? "Ett spel avbröts när programmet stängdes. Vill du fortsätta det där det slutade?\n"
+             "Avbryt sparar det till nästa start."
+           : "A game was interrupted when the program closed. Do you want to continue it where "
+             "it stopped?\nCancel keeps it for the next start.";
+    t.resume_discard = sv ? "Det sparade spelet går förlorat. Börja ett nytt spel ändå?"
+                          : "The saved game will be lost. Start a new game anyway?";
+    t.resume_diverged =
+        sv ? "Omgången kunde inte återskapas helt ur {file}; den fortsätter därifrån där den "
+             "skiljer sig."
+           : "The round could not be brought back wholly from {file}; it goes on from where "
+             "it differs.";
     t.resume_new_deal =
         sv ? "Omgångens giv kunde inte läsas ur {file}; spelet fortsätter med en ny giv."
            : "The round's deal could not be read from {file}; the game goes on with a new deal.";
@@ -46,6 +56,11 @@ void LoadTableHelp(Texts& t, Language language) {
                           : "The saved game in {file} is damaged; a new game begins.";
     t.new_game_question = sv ? "Vill du börja ett nytt spel? Det pågående spelet avbryts."
                              : "Start a new game? The game in progress will be abandoned.";
+    t.table_fault =
+        sv ? "Spelet har ett fel och kan inte fortsätta: {error}. Spelet är sparat som det "
+             "senast sparades och fortsätter därifrån nästa gång du startar."
+           : "The game met a fault and cannot go on: {error}. The game is saved as it was last "
+             "kept and goes on from there the next time you start.";
     t.forced_bid = sv ? "Alla passade: {seat} (giv) måste bjuda 6."
                       : "Everybody passed: {seat} (dealer) must bid 6.";
     t.auction_won =
@@ -201,8 +216,8 @@ std::string ColourInText(int colour, Language language) {
     }
     // The colour's own name, written small inside a sentence (its first letter is plain ASCII).
     std::string name(common::ColourDisplayName(colour));
-    if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z') {
-        name[0] = static_cast<char>(name[0] - 'A' + 'a');
+    if (!name.empty()) {
+        name[0] = common::AsciiLower(name[0]);
     }
     return name;
 }

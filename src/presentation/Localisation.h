@@ -60,10 +60,14 @@ struct Texts {
     // The game kept between runs: the offer to continue it, and the notices when it cannot be
     // continued as it was. {file} names the file at fault.
     std::string resume_question;
+    std::string resume_discard;   // asked once more before the saved game is thrown away
+    std::string resume_diverged;  // the round's moves differ from its log from some move on
     std::string resume_new_deal;
     std::string resume_damaged;
     // Asked before a game in progress gives way to a new one.
     std::string new_game_question;
+    // A fault of the program that stops the table; {error} says which.
+    std::string table_fault;
 
     // The table's announcements; the words in braces are filled in (see Announcements.h).
     std::string forced_bid;          // {seat}

@@ -67,12 +67,12 @@ void ScoreAnimation::ScoreAnimationStep(
             status_ = kRestart;
             break;
         case kRestart:
-            // The count rests on the final score until the player goes on, so the round's
-            // result can be read at leisure.
+            // The count starts over from the first trick and loops until the table stops it.
             ResetHandsAfterAnimation(round);
-            status_ = kResting;
-            break;
-        case kResting:
+            LblScore.Visible = false;
+            running_vi_ = 0;
+            running_de_ = 0;
+            status_ = kShowTrick;
             break;
         default:
             dialogs.Message("ERROR - in Animation - No status defined");

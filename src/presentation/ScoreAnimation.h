@@ -5,21 +5,20 @@
 
 #include "common/Control.h"
 #include "common/Dialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace presentation {
 
 // Steps through the round's tricks after the round, raising each trick's point cards where they
 // lie (the seats' played cards on their table spots) and counting the round's points up trick by
-// trick on the round score label; then shows the final score and rests on it, until the table
-// stops it.
+// trick on the round score label; then shows the final score, hides the label and starts over
+// from the first trick, until the table stops it.
 class ScoreAnimation {
   public:
     static constexpr int kShowTrick = 0;
     static constexpr int kAdvance = 5;
     static constexpr int kFinal = 6;
     static constexpr int kRestart = 7;
-    static constexpr int kResting = 8;  // on the final score, until the table stops it
 
     // From the first trick, with nothing counted yet.
     void Start();
@@ -35,8 +34,6 @@ class ScoreAnimation {
 
     int Status() const { return status_; }
     int Trick() const { return trick_; }
-    int RunningVi() const { return running_vi_; }
-    int RunningDe() const { return running_de_; }
 
   private:
     void ShowTrick(state::RoundState& round, const std::string& card_letter,

@@ -21,7 +21,7 @@ void Table::ImgContUp_MouseUp() {
         ctl_.ImgContUp.Visible = true;
         return;
     }
-    timer3_.Tag.clear();
+    timer3_.Tag = WaitStep::None;
     animation_.Start();
     ContinueAfterRound();
     Run();
@@ -68,8 +68,8 @@ bool Table::ImgExitUp_MouseUp() {
 }
 
 bool Table::MayClose() {
-    return !round_.GamePlaying ||
-           dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Question);
+    return halted_ || !round_.GamePlaying ||
+           dialogs_.AskYesNo(texts_.quit_question, "Fivra", common::AskIcon::Stop);
 }
 
 void Table::BtnDebugMsg_Click() {

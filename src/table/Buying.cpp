@@ -7,12 +7,12 @@ namespace table {
 
 void Table::BjudarenValjer() {
     ctl_.Label[round_.gbBjuditHogst].ForeColor = common::kYellow;
-    ValdFarg(round_.gbBjuditHogst);
+    SeatNamesTrump(round_.gbBjuditHogst);
 }
 
-void Table::ValdFarg(int seat) {
+void Table::SeatNamesTrump(int seat) {
     if (round_.Hand[seat].HandSpelarTyp() == 1) {
-        LoadFargForm();
+        ctl_.LoadFargForm();
         return;
     }
     // A computer seat names the colour its bidding chose; a seat that never chose one (its
@@ -28,24 +28,12 @@ void Table::ValdFarg(int seat) {
         }
         min_farg_[seat] = colour;
     }
+    TellDecision(seat, state::Decision::Trump, colour, round_.gbHogstaBudet);
     gamelog::LogTrumpBlock(log_, colour);
     round_.gbFarg = colour;
     ShowChosenColour();
     round_.myGameStatus = 5;
     Run();
-}
-
-void Table::LoadFargForm() {
-    for (auto& button : ctl_.ImgFargUp) {
-        button.Visible = true;
-    }
-}
-
-void Table::UnloadFargForm() {
-    for (int i = 0; i < 4; ++i) {
-        ctl_.ImgFargUp[i].Visible = false;
-        ctl_.ImgFargDn[i].Visible = false;
-    }
 }
 
 void Table::ShowChosenColour() {
@@ -66,8 +54,9 @@ void Table::ImgFargUp_MouseUp(int colour_index) {
     if (colour_index < 0 || colour_index > 3 || !ctl_.ImgFargUp[colour_index].Visible) {
         return;
     }
-    UnloadFargForm();
+    ctl_.UnloadFargForm();
     const int colour = common::ColourCode(colour_index);
+    TellDecision(round_.gbBjuditHogst, state::Decision::Trump, colour, round_.gbHogstaBudet);
     round_.gbFarg = colour;
     min_farg_[round_.gbBjuditHogst] = colour;
     log_.Log("HUMAN Selects color " + std::string(common::ColourDisplayName(colour)));
@@ -174,7 +163,7 @@ void Table::Kopa() {
     }
     KastaKort(dealer, 6);
     RitaOmAlla();
-    PakkoLiten();
+    ctl_.PakkoLiten();
 }
 
 void Table::KopFranPacke(int seat) {
@@ -215,7 +204,7 @@ void Table::BuyCard(int seat) {
 
 void Table::KopSlut() {
     for (auto& hand : round_.Hand) {
-        hand.TomKoptaKort();
+        hand.SattInKortIHanden();
         hand.refresh();
     }
 }

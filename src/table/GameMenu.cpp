@@ -11,11 +11,11 @@ bool Table::NewGame() {
     }
     // Whatever the round was waiting for goes with it: the dealing, a pending step, the score
     // count, the panels open for the human.
-    for (common::Timer* timer : {&timer1_, &timer2_, &timer3_}) {
-        timer->Tag.clear();
+    for (StepTimer* timer : {&timer1_, &timer2_, &timer3_}) {
+        timer->Tag = WaitStep::None;
     }
     HideBidPanel();
-    UnloadFargForm();
+    ctl_.UnloadFargForm();
     round_.Hand[common::kSyd].HandAktivitat = 0;
     ticker_.StopTicker(ctl_.LblTicker, timer_ad_);
     Announce("");

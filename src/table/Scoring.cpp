@@ -1,4 +1,5 @@
-#include "presentation/Statistics.h"
+#include "persistence/ResumeRecord.h"
+#include "persistence/Statistics.h"
 #include "table/Table.h"
 
 namespace table {
@@ -6,21 +7,21 @@ namespace table {
 void Table::Aftermath() {
     timer1_.SetInterval(1000);
     timer1_.SetEnabled(true);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "A_OK";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::AftermathAfterOne;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     ctl_.LblClickVidare.Visible = true;
-    EndTrickDisplay();
+    ctl_.EndTrickDisplay();
     ScoreRound();
     ctl_.LblScore.Caption =
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.myGameStatus = 1;
-    timer1_.Tag = "STOP_RUNDA";
+    timer1_.Tag = WaitStep::RoundOver;
     animation_.Start();
-    timer3_.Tag = "ANIMATE";
+    timer3_.Tag = WaitStep::Animate;
     ctl_.ImgReplayUp.Visible = true;
     ctl_.ImgReplayUp.Enabled = ctl_.ImgReplayDn.Enabled = true;
 }
@@ -57,10 +58,9 @@ void Table::ScoreRound() {
         Announce(Announcer().GameWon(vi_won, round_.gbVi, round_.gbDe));
     }
     scoreboard_.ScoreboardAddRound(result);
-    // A finished game leaves nothing to continue; otherwise the next start deals afresh.
-    if (vi_over || de_over) {
-        ForgetResumeRecord();
-    } else {
+    // A finished game leaves nothing to continue (its record went with the count); otherwise
+    // the next start deals afresh.
+    if (!vi_over && !de_over) {
         KeepResumeRecord(false);
     }
 }
@@ -74,11 +74,14 @@ void Table::TallyRound(bool vi_bid, bool made) {
     game_tally_.points_de += round_.PointsDe;
 }
 
+// The game won, its figures and its cleared resume record in one write: a stop between two
+// writes would offer the won game again at the next start and count it twice.
 void Table::CountGameWon(bool vi_won) {
     game_tally_.vi_won = vi_won;
     game_tally_.final_vi = round_.gbVi;
     game_tally_.final_de = round_.gbDe;
-    const int count = presentation::RecordGame(settings_, game_tally_);
+    const int count =
+        persistence::RecordGame(settings_, game_tally_, {persistence::ResumeRecordCleared()});
     game_tally_ = {};
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }

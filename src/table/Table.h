@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "bidai/BidEngine.h"
 #include "cards/Packe.h"
@@ -12,19 +14,21 @@
 #include "common/LogSink.h"
 #include "common/Random.h"
 #include "common/SettingsStore.h"
-#include "common/Timer.h"
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
+#include "persistence/ResumeRecord.h"
+#include "persistence/Statistics.h"
 #include "playai/PlayEngine.h"
 #include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
-#include "presentation/Statistics.h"
 #include "presentation/Ticker.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
+#include "table/Clock.h"
 #include "table/Controls.h"
+#include "table/WaitStep.h"
 
 namespace table {
 
@@ -53,8 +57,8 @@ struct TableConfig {
 
 // The table window's logic without its pixels: owns the deck, the hands, the round state, the
 // controls, the timers and one instance of each AI engine, and drives the round from one
-// state variable and the timers' tags. Clicks of the view and ticks of the clock come in
-// through the public operations; the view draws State() and Ctl() after each of them.
+// state variable and the steps its timers wait for. Clicks of the view and ticks of the clock come
+// in through the public operations; the view draws State() and Ctl() after each of them.
 class Table : private common::TraceSink {
   public:
     Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore& settings);
@@ -64,10 +68,13 @@ class Table : private common::TraceSink {
     // Window load (start-up and the first round) and window close.
     void Start();
     void Close();
+    // Tools: ends the game log's file after a round so that it can be kept; the next round
+    // writes a file of its own. Unlike Close, the table goes on logging.
+    void CloseLogFile() { log_.LogClose(); }
 
     // The clock: time in milliseconds since start-up. Ticks due at the same instant fire in
     // the order Timer1, Timer2, Timer3, TimerAD.
-    long long Now() const { return now_; }
+    long long Now() const { return clock_.Now(); }
     std::optional<long long> NextDue() const;
     // Delivers the next due tick if it is due by `limit`; false when there is none.
     bool StepClock(long long limit);
@@ -87,11 +94,19 @@ class Table : private common::TraceSink {
     // True while the game waits for the human's click to go on.
     bool WaitsForClick() const;
 
+    // Runs one input or tick of the table. A broken invariant of the cards (a card in two
+    // places, a card missing) stops the table for good: its timers stop, the log is closed
+    // and the player is told; the settings hold the game as it was last kept. False
+    // then, and for every later call.
+    bool Guarded(const std::function<void()>& operation);
+    bool Halted() const { return halted_; }
+
     // The phases' operations.
     void DealStart();
     void DealNext();
     void HittaHogBud();
     void BjudarenValjer();
+    // Trump is chosen: the three seats other than the dealer throw away their non-trump cards.
     void FargVald();
     void KastaKort(int seat, int target);
     void Kopa();
@@ -167,9 +182,9 @@ class Table : private common::TraceSink {
     const presentation::ScoreAnimation& Animation() const { return animation_; }
     const presentation::Texts& Texts() const { return texts_; }
     presentation::Language TextLanguage() const { return config_.language; }
-    const common::Timer& Timer1() const { return timer1_; }
-    const common::Timer& Timer2() const { return timer2_; }
-    const common::Timer& Timer3() const { return timer3_; }
+    const StepTimer& Timer1() const { return timer1_; }
+    const StepTimer& Timer2() const { return timer2_; }
+    const StepTimer& Timer3() const { return timer3_; }
     const common::Timer& TimerAD() const { return timer_ad_; }
     const std::string& Folder() const { return config_.folder; }
     const std::string& LogFileName() const { return log_file_name_; }
@@ -177,6 +192,9 @@ class Table : private common::TraceSink {
     int SuggestPosition() const { return suggest_position_; }
     const playai::PlayEngine& PlayAi() const { return play_ai_; }
     const PlayStats& Stats() const { return stats_; }
+    // The decisions of this round the table refused: an illegal bid, a card the seat does not
+    // hold. Each was shown as a message and logged.
+    const std::vector<std::string>& RefusedDecisions() const { return refused_; }
     common::LogSink& Log() { return log_; }
 
     // Set by the view: the About box, and the picture of the window for a debug report
@@ -185,9 +203,30 @@ class Table : private common::TraceSink {
     std::function<void()> capture_debug_image;
     std::function<bool(const std::string& path)> save_debug_image;
 
-    // Tools only. Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule
-    // files); the player must outlive the table.
-    void SetTeamPlayer(int team, state::SeatPlayer* player) { players_.at(team) = player; }
+    // Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule files); the
+    // player must outlive the table.
+    void SetTeamPlayer(int team, state::SeatPlayer* player);
+    // Another player at one computer seat and the level it plays at (nullptr and an empty
+    // level: the rule files). A seat with a level is named in the trace and the game log at
+    // each round's start ("NORD: Expert"); the player must outlive the table or its next
+    // SetSeatPlayer.
+    void SetSeatPlayer(int seat, state::SeatPlayer* player, std::string level = {});
+    // The player whose choices are suggested to the human (nullptr: the rule files' suggestion
+    // and the hint file), and the words it has for the card it chose last (empty: the hint
+    // file's).
+    void SetSuggestionPlayer(state::SeatPlayer* player, std::function<std::string()> hint = {}) {
+        suggestion_player_ = player;
+        suggestion_hint_ = std::move(hint);
+    }
+    // Called as each round starts, before its deal: where the seats' players change.
+    std::function<void()> round_starting;
+    // Sees every decision of every seat as it is taken, with what the seat saw before it.
+    std::function<void(const state::SeatView& view, state::Decision decision, int choice)>
+        decision_taken;
+    // Tools only. Takes a player's bid even when it is not legal: the bid base simulation stages
+    // auctions a game cannot reach (a dealer bidding 7 over three passes) to play every round
+    // of a key at one bid. Off, an illegal bid is refused.
+    bool take_staged_bids = false;
     // Sees every card a computer seat chose, before it is played.
     std::function<void(int seat, const playai::PlayDecision& decision)> card_chosen;
     // Lays the deck for the next deal instead of the shuffle (duplicate matches deal the same
@@ -201,18 +240,28 @@ class Table : private common::TraceSink {
     void Announce(const std::string& text);
     presentation::Announcements Announcer() const;
     void ShowPlayedCard(int seat, const cards::Kort& card);
-    void EndTrickDisplay();
     // A press on the card at a position of the human's hand while the human is to play.
     void PressHumanCard(int position);
     // The bid buttons the human may press now (pass, bids above the highest, 14).
     bool BidAllowed(int index) const;
 
-    // The game kept between runs in the user's settings.
-    void ResumeInterruptedGame();
+    // The game kept between runs in the user's settings. True when the interrupted round is
+    // brought back and goes on.
+    bool ResumeInterruptedGame();
+    bool AskToResume();
     void KeepResumeRecord(bool deal_in_log);
+    // At the window's close: the human's cards of the round so far go into the record.
+    void KeepPlayedCards();
     void ForgetResumeRecord();
+    std::string KeptLogPath() const;
     bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
-    void RestoreLoggedRound(const std::string& fingerprint);
+    bool RestoreLoggedRound(const persistence::ResumeRecord& record);
+    // Deals the restored deck and plays the round on to where its log ends; 0 then, else the
+    // log's line from which the round differs.
+    int FollowLoggedRound(const std::string& logged, const std::vector<int>& played);
+    bool FollowHuman(std::string_view line, const std::vector<int>& played);
+    // The bid panel, the colour buttons or the human's hand wait for the human's move.
+    bool HumanToAct() const;
 
     void OneTimeSetUp();
     void ConfigureHands();
@@ -224,12 +273,13 @@ class Table : private common::TraceSink {
     void TrumpChosenState();
     void BuyingState();
     void PlayState();
+    void Fire(TableClock::TimerId timer);
     void Timer1_Timer();
+    void TakeTimer1Step(WaitStep step);
     void Timer2_Timer();
     void Timer3_Timer();
     void TimerAD_Timer();
     void AutoContinue();
-    void HideEndOfRoundDisplay();
 
     // Deal and auction.
     void DealPacket();
@@ -241,14 +291,11 @@ class Table : private common::TraceSink {
     void UnloadBjudform();
     void HideBidPanel();
     void PutBud(int seat, int bid);
-    void PakkoStor();
-    void PakkoLiten();
-    void PakkoBort();
 
     // Trump and buying.
-    void ValdFarg(int seat);
-    void LoadFargForm();
-    void UnloadFargForm();
+    // The bidder names trump: a computer seat announces its colour, the human gets the colour
+    // buttons (the hand's ValdFarg).
+    void SeatNamesTrump(int seat);
     void ShowChosenColour();
     void KillSurplusTrumps(int seat);
     void BuyCard(int seat);
@@ -261,6 +308,10 @@ class Table : private common::TraceSink {
     int DecideTrump(int seat);
     playai::PlayDecision DecideCard(int seat);
     state::SeatPlayer* PlayerAt(int seat) const;
+    void TellDecision(int seat, state::Decision decision, int choice, int biggest_bid);
+    void LogSeatLevels();
+    void RefuseDecision(int seat, const std::string& what);
+    void RefuseCard(int seat, int rank_code);
     void PlayChosenCard(int seat, int rank_code);
     void LogPlay(int seat, const cards::Kort& card);
     void CloseTrick();
@@ -291,11 +342,11 @@ class Table : private common::TraceSink {
     common::Dialogs& dialogs_;
     common::SettingsStore& settings_;
     common::Random random_;
-    long long now_ = 0;
-    common::Timer timer1_{now_, 1000, true};
-    common::Timer timer2_{now_, 180, true};
-    common::Timer timer3_{now_, 1200, true};
-    common::Timer timer_ad_{now_, 20, false};
+    TableClock clock_;
+    StepTimer& timer1_ = clock_.timer1;
+    StepTimer& timer2_ = clock_.timer2;
+    StepTimer& timer3_ = clock_.timer3;
+    common::Timer& timer_ad_ = clock_.timer_ad;
     cards::Packe deck_{random_};
     state::RoundState round_;
     Controls ctl_;
@@ -314,11 +365,21 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
-    bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
+    bool halted_ = false;             // a fault stopped the table
+    bool deal_restored_ = false;      // the next deal uses the deck as restored, unshuffled
+    persistence::ResumeRecord kept_;  // the record last kept
+    // A kept round's random source as it stood after the deal, taken up once it is dealt again.
+    std::optional<common::RandomPosition> resume_random_;
+    bool keep_records_ = true;  // false while a saved game waits for the next start
     PlayStats stats_;
-    std::array<state::SeatPlayer*, 2> players_{};
+    std::array<state::SeatPlayer*, common::kSeats> players_{};
+    std::array<std::string, common::kSeats> levels_{};
+    state::SeatPlayer* suggestion_player_ = nullptr;
+    std::function<std::string()> suggestion_hint_;
+    std::string suggest_hint_;          // the suggestion player's words for the card it suggests
+    std::vector<std::string> refused_;  // this round's refused decisions
     // The game so far, for the statistics when it ends.
-    presentation::GameRecord game_tally_;
+    persistence::GameRecord game_tally_;
     // An announcement made before the first card lasts through the first trick only.
     bool announced_before_play_ = false;
 };

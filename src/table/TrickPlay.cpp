@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "cards/HandGeometry.h"
 #include "gamelog/LogBlocks.h"
 #include "playai/Suggestion.h"
+#include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
 namespace table {
@@ -32,7 +32,7 @@ void Table::PlayInit() {
     ctl_.Trick = TrickOnShow{};
     ctl_.Trick.playing = true;
     ctl_.Trick.trump = round_.gbFarg;
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     Play();
 }
 
@@ -47,22 +47,22 @@ void Table::Play() {
         // Play speeds up as the round goes on.
         timer1_.SetInterval(static_cast<int>(random_.Uniform() * (450 - 50 * trick)) +
                             (1400 - 100 * trick - 30 * (14 - round_.PointsLeft)));
-        if (timer1_.Tag.empty() && hand.HandSpelarTyp() == 0) {
-            timer1_.Tag = "Play";
+        if (timer1_.Tag == WaitStep::None && hand.HandSpelarTyp() == 0) {
+            timer1_.Tag = WaitStep::Play;
             return;
         }
-        timer1_.Tag.clear();
+        timer1_.Tag = WaitStep::None;
         SeatPlays(seat);
         return;
     }
     if (round_.ColdFlag[seat] == 0) {
         timer1_.SetInterval(1450 - 200 * trick);
-        if (timer1_.Tag.empty()) {
-            timer1_.Tag = "Play";
+        if (timer1_.Tag == WaitStep::None) {
+            timer1_.Tag = WaitStep::Play;
             return;
         }
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     const bool lays_down_now = round_.ColdFlag[seat] == 0;
     hand.TomHand(round_.gbFarg);
     round_.ColdFlag[seat] = -1;
@@ -85,7 +85,7 @@ void Table::SeatPlays(int seat) {
     cards::KortHand& hand = round_.Hand[seat];
     if (hand.HandSpelarTyp() == 1) {
         hand.HandAktivitat = 1;
-        timer1_.Tag = "Suggest";
+        timer1_.Tag = WaitStep::SuggestAfterTwo;
     }
 }
 
@@ -101,8 +101,11 @@ void Table::PlayChosenCard(int seat, int rank_code) {
         suggest_position_ = position;
         return;
     }
-    // A choice the seat cannot play would stop the round for good; the seat plays its first
-    // trump card instead.
+    // A choice the seat cannot play would stop the round for good; it is refused and the seat
+    // plays its first trump card instead.
+    if (position <= 0) {
+        RefuseCard(seat, rank_code);
+    }
     for (int i = 1; position <= 0 && i <= hand.AntalKort(); ++i) {
         if (hand.CardAt(i)->IsOfColour(round_.gbFarg)) {
             position = i;
@@ -124,6 +127,7 @@ void Table::PlayIt(int seat, int position) {
         dialogs_.Message("ERROR - Card chosen not right color");
         return;
     }
+    TellDecision(seat, state::Decision::Card, hand.CardAt(position)->Rang, 0);
     ++round_.CardsPlayed;
     cards::Kort* card = hand.TakeACard(position);
     round_.gbTmpPoang = card->Poang;
@@ -173,7 +177,7 @@ void Table::PlayNext() {
     round_.gbTmpTyp.clear();
     round_.PlaySeat = common::NextSeat(seat);
     if (round_.PlaySeat != round_.TrickLeader) {
-        timer1_.Tag.clear();
+        timer1_.Tag = WaitStep::None;
         Play();
         return;
     }
@@ -184,7 +188,7 @@ void Table::PlayNext() {
         return;
     }
     CloseTrick();
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     Play();
 }
 
@@ -250,9 +254,10 @@ void Table::HandMouseDown(int seat, int x, int y) {
         AdvanceMe();
         return;
     }
-    const cards::HandSize size = cards::ControlSize(hand.CardsToShow, hand.LayoutStyle);
+    const presentation::HandSize size =
+        presentation::ControlSize(hand.CardsToShow, hand.LayoutStyle);
     const int position =
-        cards::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
+        presentation::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
     if (position == 0 || hand.HandAktivitat != 1) {
         AdvanceMe();
         return;
@@ -267,15 +272,14 @@ void Table::PressHumanCard(int position) {
         return;
     }
     hand.SattInKortIHanden();
+    ctl_.LblSuggest.Caption.clear();
+    ctl_.LblSuggest.Visible = false;
     if (card->IsOfColour(round_.gbFarg)) {
-        ctl_.LblSuggest.Caption.clear();
-        ctl_.LblSuggest.Visible = false;
         PlayIt(common::kSyd, position);
         return;
     }
-    // A card of another colour plays nothing; the player is told why, where hints appear.
-    ctl_.LblSuggest.Caption = texts_.only_trump;
-    ctl_.LblSuggest.Visible = true;
+    // A card of another colour plays nothing; the announcement line tells the player why.
+    Announce(texts_.only_trump);
 }
 
 void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
@@ -294,13 +298,10 @@ void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
     ctl_.Trick.card[seat] = card.Nr;
 }
 
-void Table::EndTrickDisplay() {
-    ctl_.Trick = TrickOnShow{};
-}
-
 namespace {
 
-// The hint file holds each hint in both languages; the player reads the build's language.
+// The hint file holds each hint in both languages; the player reads the table's language,
+// which is the one the player chose in the settings.
 const char* HintLanguageTag(presentation::Language language) {
     return language == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
 }
@@ -315,8 +316,10 @@ void Table::SuggestSYD() {
         round_.Hand[common::kSyd].StickOut(suggest_position_);
     }
     ctl_.LblSuggest.Caption =
-        playai::GetSuggestionText(config_.folder + playai::kSuggestionFile, "<INPLAY>",
-                                  suggest_code_, HintLanguageTag(config_.language));
+        !suggest_hint_.empty()
+            ? suggest_hint_
+            : playai::GetSuggestionText(config_.folder + playai::kSuggestionFile, "<INPLAY>",
+                                        suggest_code_, HintLanguageTag(config_.language));
     ctl_.LblSuggest.Visible = round_.bSuggest;
 }
 

@@ -93,6 +93,8 @@ TEST(BidBaseLookup, WholeFieldsOnlyAndThePlacesTheWalkReaches) {
          BidLookup::Status::kBadField},
         {"quoted fields", "KLARTX\n<1>\n\"x,[_A_],y\"," + ak + "\"[_A_]\"" + a.substr(5), "<1>",
          "[_A_]", BidLookup::Status::kFound},
+        {"an unclosed quote swallows the key", "KLARTX\n<1>\n\"open\n" + a, "<1>", "[_A_]",
+         BidLookup::Status::kBadField},
         {"no tag", "KLARTX\n<2>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
         {"the marker is not a tag", "<1>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
     };

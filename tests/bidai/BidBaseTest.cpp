@@ -59,7 +59,7 @@ TEST_F(ReadBidBaseTest, AMissingKeyIsReportedAndLeavesOnlyThatColourUnvalued) {
     WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + RecordLine("[_J_10_]", 8, 1) +
                                       RecordLine("[_7_6_]", 7, 2) + "<3>\n" +
                                       RecordLine("[_A_K_Q_]", 9, 3));
-    EXPECT_FALSE(Read());
+    EXPECT_TRUE(Read()) << "a missing key does not make the bid base unusable";
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{
                   "Please check log - Didn't find key: [_9_8_] in the file: FivraBidBase.txt",

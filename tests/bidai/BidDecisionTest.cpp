@@ -86,6 +86,27 @@ TEST_F(BidDecisionTest, TheForcedDealerAlwaysBidsSix) {
     }
 }
 
+TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
+    // Without hjärter's key [_9_8_]; klöver (three cards) is the longest colour, spader the best
+    // at 6.
+    WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + bidai_test::RecordLine("[_J_10_]", 11, 1) +
+                                      bidai_test::RecordLine("[_7_6_]", 6, 5) + "<3>\n" +
+                                      bidai_test::RecordLine("[_A_K_Q_]", 9, 3));
+    const auto ea = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
+    EXPECT_EQ(dialogs.messages.size(), 2u) << "the key and its tag are told";
+    EXPECT_TRUE(sink.Logged("BidMode - EA: 2"));
+    EXPECT_TRUE(sink.Logged("Rule: [Up]"));
+    EXPECT_EQ(ea.bid, 9);
+    EXPECT_EQ(ea.MinFarg, common::kKlover);
+    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,10,END\n", kVast, 7).MinFarg, common::kRuter);
+
+    sink.logs.clear();
+    const auto forced = Decide("RULE,EXECUTES,100,BID,PASS,END\n", kSyd, 5);
+    EXPECT_TRUE(sink.Logged("BidMode - PASS"));
+    EXPECT_EQ(forced.bid, 6);
+    EXPECT_EQ(forced.MinFarg, common::kSpader) << "the best colour at 6, not the longest";
+}
+
 TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
     struct Case {
         const char* what;

@@ -1,5 +1,8 @@
 #include "BidTestSupport.h"
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 using bidai_test::BidFixture;
@@ -59,6 +62,21 @@ TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
               "BID");
     EXPECT_EQ(engine.LastRun().Bid, 7) << "a variable whose value is 0 loads fine";
     EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
+}
+
+// Keywords read the same under a Turkish locale, where the C library's upper case of 'i' is
+// no 'I'.
+TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
+    const std::string before = std::setlocale(LC_CTYPE, nullptr);
+    if (std::setlocale(LC_CTYPE, "tr_TR.ISO-8859-9") == nullptr &&
+        std::setlocale(LC_CTYPE, "tr_TR") == nullptr) {
+        GTEST_SKIP() << "no Turkish locale here";
+    }
+    const std::string said = Run("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
+    const int bid = engine.LastRun().Bid;
+    std::setlocale(LC_CTYPE, before.c_str());
+    EXPECT_EQ(said, "BID");
+    EXPECT_EQ(bid, 14);
 }
 
 TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {
@@ -168,6 +186,10 @@ TEST_F(BidRulesTest, ProblemsInTheFileEndTheRunWithOneError) {
          "bid level 4 is beyond the bounds of PLevel"},
         {"no register", "RULE\ndx,>,1\nEXECUTES\n100,BID,9\nEND\n", "\"dx\" names no register"},
         {"open role list", "RULE\nRoleInRound,LEAD\n", "has no closing \"!\""},
+        {"a line after a quoted line end", "Set,V,\"a\nb\"\nRULE\ndx,>,1\n",
+         "line 4: \"dx\" names no register"},
+        {"an unclosed quote", "RULE\nd1,\"x\nEXECUTES\n100,BID,9\nEND\n",
+         "line 2: a quote opened here is never closed"},
     };
     for (const Case& c : cases) {
         dialogs.messages.clear();

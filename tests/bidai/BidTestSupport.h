@@ -16,7 +16,7 @@
 #include "common/Names.h"
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace bidai_test {
 

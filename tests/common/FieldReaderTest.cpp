@@ -31,6 +31,21 @@ TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
     EXPECT_EQ(in.Line(), 3);
 }
 
+TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
+    common::FieldReader in("a,\"two\nline\nfield\",b\nc\n\"open, to\nthe end");
+    EXPECT_EQ(in.Next(), "a");
+    EXPECT_EQ(in.Next(), "two\nline\nfield");
+    EXPECT_EQ(in.Line(), 1) << "a quoted field stands where it opened";
+    EXPECT_EQ(in.Next(), "b");
+    EXPECT_EQ(in.Line(), 3);
+    EXPECT_EQ(in.Next(), "c");
+    EXPECT_EQ(in.Line(), 4);
+    EXPECT_EQ(in.UnclosedQuoteLine(), 0);
+    EXPECT_EQ(in.Next(), "open, to\nthe end");
+    EXPECT_EQ(in.UnclosedQuoteLine(), 5);
+    EXPECT_FALSE(in.HasMore());
+}
+
 TEST(FieldReader, SkipToStopsAfterTheTerminatorOrAtTheEnd) {
     common::FieldReader in("a,b,END,c");
     EXPECT_TRUE(in.SkipTo("END"));

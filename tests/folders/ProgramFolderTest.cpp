@@ -107,5 +107,29 @@ TEST_F(ProgramFolderTest, AnUnwritableDataFolderIsReportedNotIgnored) {
     EXPECT_NE(choice.problem.find(places_.user.string()), std::string::npos) << choice.problem;
 }
 
+// Entries that cannot be looked at: the copy goes on past them and names them; a data path
+// over the system's limit is a message, not a stop.
+TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
+    const fs::path looping = places_.installed[1] / "Suggestion.txt";
+    fs::remove(looping);
+    fs::create_symlink(looping, looping);
+    fs::create_directories(places_.user);
+    const fs::path looping_there = places_.user / "Referal.txt";
+    fs::create_symlink(looping_there, looping_there);
+
+    const FolderChoice choice = FindProgramFolder(places_);
+    ASSERT_EQ(choice.kind, FolderChoice::Kind::User) << choice.problem;
+    ASSERT_EQ(choice.notes.size(), 1u);
+    EXPECT_NE(choice.notes[0].find(looping.string()), std::string::npos) << choice.notes[0];
+    EXPECT_TRUE(fs::is_symlink(looping_there)) << "what the player has is left alone";
+    EXPECT_TRUE(fs::exists(places_.user / "FivraBidBase.txt"));
+    EXPECT_FALSE(fs::exists(places_.user / "FivraBidBase.txt.copying")) << "copied, then renamed";
+
+    places_.user = root_.Folder() + std::string(5000, 'x');
+    const FolderChoice too_long = FindProgramFolder(places_);
+    EXPECT_EQ(too_long.kind, FolderChoice::Kind::None);
+    EXPECT_NE(too_long.problem.find("cannot be made"), std::string::npos) << too_long.problem;
+}
+
 }  // namespace
 }  // namespace folders

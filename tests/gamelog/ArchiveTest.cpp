@@ -9,6 +9,7 @@
 #include "TempFolder.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
+#include "gamelog/GameLog.h"
 
 namespace gamelog {
 namespace {
@@ -51,9 +52,7 @@ struct ArchiveFixture : testing::Test {
         return [this, succeed](const std::string& path) {
             picture_existed_at_save = std::filesystem::exists(path);
             saved.push_back(path);
-            if (succeed) {
-                WriteText(path, "BM");
-            }
+            WriteText(path, succeed ? "BM" : "");  // a failed save may leave an empty file
             return succeed;
         };
     }
@@ -84,7 +83,30 @@ TEST_F(ArchiveFixture, FailuresAreReportedByFileNameAndTheCounterStillMoves) {
     const std::string& message = dialogs.messages[0];
     EXPECT_NE(message.find(folder.File("Fivralog.txt")), std::string::npos) << message;
     EXPECT_NE(message.find(folder.File("FivraDEBUG_0_x.bmp")), std::string::npos) << message;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("FivraDEBUG_0_x.bmp"))) << "no empty file";
     EXPECT_EQ(Counter(), "1");
+}
+
+// Links where the game writes: the game log and an archive that point elsewhere are never
+// written through.
+TEST_F(ArchiveFixture, LinksAreNeverWrittenThrough) {
+    namespace fs = std::filesystem;
+    TempFolder elsewhere;
+    WriteText(elsewhere.File("precious.txt"), "keep me\n");
+    fs::create_symlink(elsewhere.File("precious.txt"), folder.File("Fivralog.txt"));
+    fs::create_symlink(elsewhere.File("made.txt"), folder.File("FivraLOG_0_x.txt"));
+    GameLog log(folder.Folder(), dialogs);
+    log.Log("a round");
+    log.LogClose();
+    EXPECT_EQ(FileText(elsewhere.File("precious.txt")), "keep me\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("link"), std::string::npos) << dialogs.messages[0];
+
+    fs::remove(folder.File("Fivralog.txt"));
+    WriteText(folder.File("Fivralog.txt"), "round\n");
+    ArchiveLog(folder.Folder(), "x", settings, SavePicture(), dialogs);
+    EXPECT_FALSE(fs::exists(elsewhere.File("made.txt"))) << "a dangling link is taken";
+    EXPECT_EQ(FileText(folder.File("FivraLOG_1_x.txt")), "round\n");
 }
 
 TEST_F(ArchiveFixture, ABrokenOrResetCounterNeverOverwritesAnEarlierReport) {

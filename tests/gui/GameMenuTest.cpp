@@ -14,7 +14,7 @@
 #include "gui/scene/FocusRing.h"
 #include "gui/scene/HandItem.h"
 #include "gui/window/GameMenus.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 namespace gui::testing {
 namespace {
@@ -73,18 +73,16 @@ TEST_F(AtTheTable, TabVisitsEveryButtonShownBothWaysAndEnterPressesIt) {
     EXPECT_FALSE(window_->Scene().Focus().isVisible());
 }
 
-TEST_F(AtTheTable, TheRoundReviewEntryWaitsForAReview) {
+TEST_F(AtTheTable, TheRoundReviewEntryWaitsForTheRoundsEnd) {
     QAction* review = window_->Menus().Action(QStringLiteral("ActionRoundReview"));
     ASSERT_NE(review, nullptr);
-    window_->Menus().UpdateStates();
-    EXPECT_FALSE(review->isEnabled()) << "no review window yet";
     int opened = 0;
-    bool exists = false;
-    window_->open_round_review = [&opened] { ++opened; };
-    window_->round_review_exists = [&exists] { return exists; };
+    window_->round_review = [&opened] { ++opened; };
     window_->Menus().UpdateStates();
-    EXPECT_FALSE(review->isEnabled()) << "no round to review yet";
-    exists = true;
+    EXPECT_FALSE(review->isEnabled()) << "no round to review during the deal";
+    // A round's end shows the replay button, and the review button beside it.
+    table_->MutableCtl().ImgReplayUp.Visible = true;
+    window_->Refresh();
     window_->Menus().UpdateStates();
     ASSERT_TRUE(review->isEnabled());
     review->trigger();
@@ -136,7 +134,7 @@ TEST_F(AtTheTable, AWinnersFrameIsRepaintedAwayWithItsCard) {
 
 TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
     for (const bool vi_won : {true, false, true}) {
-        presentation::RecordGame(settings_, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
+        persistence::RecordGame(settings_, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
     }
     table::Controls& ctl = table_->MutableCtl();
     StatisticsDialog statistics({settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},

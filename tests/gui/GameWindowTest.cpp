@@ -1,10 +1,10 @@
 #include <QGraphicsScene>
 
-#include "cards/HandGeometry.h"
 #include "gui/GuiFixture.h"
 #include "gui/scene/ButtonItem.h"
 #include "gui/scene/HandItem.h"
 #include "gui/scene/TableLayout.h"
+#include "presentation/HandGeometry.h"
 
 namespace gui::testing {
 namespace {
@@ -30,7 +30,7 @@ TEST_F(GuiFixture, TheWindowNamesEveryControlAndShowsSydsNineCardsAfterTheDeal) 
     }
     const cards::KortHand& syd = table_->State().Hand[0];
     ASSERT_EQ(syd.AntalKort(), 9);
-    const cards::HandSize size = cards::ControlSize(syd.CardsToShow, syd.LayoutStyle);
+    const presentation::HandSize size = presentation::ControlSize(syd.CardsToShow, syd.LayoutStyle);
     EXPECT_EQ(Item("Hand0")->Rect(), QRectF(layout::kHand[0], QSizeF(size.width, size.height)))
         << "the hand item follows the hand geometry";
     EXPECT_TRUE(Item("PakkoImageXP0")->isVisible()) << "SYD deals the first round";
@@ -47,8 +47,9 @@ TEST_F(GuiFixture, AnExitAnsweredYesClosesTheWindowAndAnsweredNoKeepsIt) {
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(dialogs_.questions.size(), 2u);
     EXPECT_EQ(dialogs_.question_icons,
-              (std::vector<common::AskIcon>{common::AskIcon::Question, common::AskIcon::Question}))
-        << "quitting is a plain question, not a warning";
+              (std::vector<common::AskIcon>{common::AskIcon::Stop, common::AskIcon::Stop}))
+        << "the quit question has the critical-message icon";
+    EXPECT_EQ(dialogs_.question_titles, (std::vector<std::string>{"Fivra", "Fivra"}));
 }
 
 // A game whose first auction does not pass out, so that SYD, the dealer, gets the bid panel.

@@ -2,12 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <filesystem>
+
 #include "common/ScriptedDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
-#include "presentation/Statistics.h"
+#include "gui/settings/IniText.h"
+#include "gui/window/DataPlaces.h"
+#include "persistence/Statistics.h"
 
 namespace gui {
 namespace {
@@ -38,7 +44,7 @@ class IniSettingsStoreTest : public ::testing::Test {
 TEST_F(IniSettingsStoreTest, FirstStartReadsZeroAndTheFirstWinStoresOne) {
     IniSettingsStore store(Folder(), &dialogs_);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 1);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 1);
 
     IniSettingsStore next_run(Folder(), &dialogs_);
     EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
@@ -71,7 +77,7 @@ TEST_F(IniSettingsStoreTest, NumberValuesStoredByAnotherToolReadAsDecimalText) {
     IniSettingsStore store(Folder(), &dialogs_);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "42");
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "0"), "-7");
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 43);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 43);
 }
 
 TEST_F(IniSettingsStoreTest, QuickRewritesOfTheSameLengthAreNeverReadStale) {
@@ -101,14 +107,57 @@ TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndIsKeptUntilTheNextWrit
     EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage) << "the old contents are kept";
     EXPECT_EQ(dialogs_.messages.size(), 2u);
 
-    // A second damaged file gets a copy of its own; the first copy stays.
+    // A second damaged file takes the one copy's place: there is never more than one.
     const QByteArray second("[Statistic\nTotalVi=1\n");
     WriteBytes(UserFile(), second);
     store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage);
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged-2"), second);
-    EXPECT_NE(dialogs_.messages.back().find(".damaged-2"), std::string::npos)
+    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), second);
+    EXPECT_NE(dialogs_.messages.back().find(".damaged"), std::string::npos)
         << "the message names the copy that holds the old values";
+    EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files).size(), 1);
+}
+
+// Keys QSettings reads but cannot write back as they are, and a file it cannot read at all:
+// neither stops the saves that follow, nor makes more than one copy or message.
+TEST_F(IniSettingsStoreTest, OddLinesAndUnreadableFilesNeverStopLaterSaves) {
+    for (const QByteArray& odd : {QByteArray("=1\n"), QByteArray("/=1\n"), QByteArray("a//b=1\n"),
+                                  QByteArray("[a/]\nk=1\n"), QByteArray("[x]\n\\=2\n"),
+                                  QByteArray("[Statistic]\nTotalVi/=9\n")}) {
+        SCOPED_TRACE(odd.toStdString());
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        common::ScriptedDialogs dialogs;
+        WriteBytes(UserFile(), "[Statistic]\nTotalVi=4\n[Preferences]\nLanguage=sv\n" + odd);
+        IniSettingsStore store(Folder(), &dialogs);
+        for (int game = 5; game <= 7; ++game) {
+            store.RegWriteSetting("user", "Statistic", "TotalVi", std::to_string(game));
+        }
+        IniSettingsStore next_run(Folder(), &dialogs);
+        EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "7");
+        EXPECT_EQ(next_run.RegReadSetting("user", "Preferences", "Language", ""), "sv");
+        EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files),
+                  QStringList{"Fivrastar.ini.damaged"});
+        EXPECT_EQ(dialogs.messages.size(), 1u) << "only the copy is told";
+    }
+}
+
+// A file that is no settings text at all is never replaced nor read past a size cap.
+TEST_F(IniSettingsStoreTest, AFileTooLargeOrNotPlainIsNotUsedNorReplaced) {
+    WriteBytes(UserFile(), QByteArray(2 * 1024 * 1024, 'x'));
+    IniSettingsStore store(Folder(), &dialogs_);
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
+    store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
+    EXPECT_EQ(QFileInfo(UserFile()).size(), 2 * 1024 * 1024);
+    ASSERT_EQ(dialogs_.messages.size(), 2u) << "told once on reading and once on writing";
+    EXPECT_NE(dialogs_.messages[0].find("larger than"), std::string::npos);
+
+    QFile::remove(UserFile());
+    ASSERT_TRUE(QFile::link("/dev/zero", UserFile()));
+    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
+    store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
+    EXPECT_TRUE(QFileInfo(UserFile()).isSymLink());
+    EXPECT_NE(dialogs_.messages.back().find("not a plain file"), std::string::npos);
 }
 
 TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {
@@ -118,7 +167,7 @@ TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {
     ASSERT_EQ(dialogs_.messages.size(), 1u) << "the bad line is told once";
     EXPECT_NE(dialogs_.messages[0].find(UserFile().toStdString()), std::string::npos);
 
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 501);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 501);
     EXPECT_TRUE(QFile::exists(UserFile() + ".damaged"));
     IniSettingsStore next_run(Folder(), &dialogs_);
     EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "501");
@@ -140,6 +189,24 @@ TEST_F(IniSettingsStoreTest, AFailedWriteIsToldAndLeavesTheOldFile) {
     EXPECT_NE(dialogs_.messages[0].find("could not be written"), std::string::npos);
     EXPECT_EQ(blocked.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
     EXPECT_EQ(good.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
+}
+
+// Scratch folders a killed game left are removed at the next start; a fresh one (another
+// copy's write under way) stays. A relative base folder is ignored.
+TEST_F(IniSettingsStoreTest, LeftScratchFoldersGoAndRelativeBaseFoldersAreIgnored) {
+    QDir folder(Folder());
+    ASSERT_TRUE(folder.mkpath("fivrastar-AbC123/x") && folder.mkpath("fivrastar-Fresh1"));
+    const std::filesystem::path left = folder.filePath("fivrastar-AbC123").toStdString();
+    std::filesystem::last_write_time(
+        left, std::filesystem::last_write_time(left) - std::chrono::hours(24));
+    RemoveLeftScratch({Folder()});
+    EXPECT_FALSE(folder.exists("fivrastar-AbC123"));
+    EXPECT_TRUE(folder.exists("fivrastar-Fresh1"));
+
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    IgnoreRelativeBaseFolders();
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+    EXPECT_TRUE(QDir::isAbsolutePath(IniSettingsStore::DefaultFolder()));
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ class ScreenTour : public GuiFixture {
 
 TEST_F(ScreenTour, EndOfRoundAndEndOfGameKeepTheirCaptionsApart) {
     const table::Controls& ctl = table_->Ctl();
-    RunUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of a round");
+    RunUntil([this] { return table_->Timer3().Tag == table::WaitStep::Animate; },
+             "the end of a round");
     for (int step = 0; step < 3; ++step) {
         ASSERT_TRUE(Tick());
     }
@@ -166,7 +167,8 @@ TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
     const auto* board = static_cast<ScoreboardItem*>(Item("Scoreboard"));
     EXPECT_EQ(board->TeamViCaption(), QStringLiteral("We"));
     EXPECT_EQ(board->TeamDeCaption(), QStringLiteral("They"));
-    RunUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of a round");
+    RunUntil([this] { return table_->Timer3().Tag == table::WaitStep::Animate; },
+             "the end of a round");
     Shoot("english_round_end");
     EXPECT_TRUE(vi->Rect().contains(vi->TextRect())) << "We";
     EXPECT_TRUE(de->Rect().contains(de->TextRect())) << "They";
@@ -241,7 +243,8 @@ TEST_F(HumanTour, TheHumansPanelsHintsAndReplayAreLaidOutCleanly) {
     EXPECT_TRUE(Item("LblSuggest")->isVisible()) << "a hint is shown with suggestions on";
     ExpectNothingOverlaps(scene, "a suggestion");
 
-    PlayUntil([this] { return table_->Timer3().Tag == "ANIMATE"; }, "the end of the round");
+    PlayUntil([this] { return table_->Timer3().Tag == table::WaitStep::Animate; },
+              "the end of the round");
     ClickItem("ImgReplayUp");
     ASSERT_TRUE(table_->State().bReplay);
     Shoot("replay");

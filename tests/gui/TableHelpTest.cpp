@@ -108,7 +108,7 @@ TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
     EXPECT_EQ(table_->Scoreboard().RowCount(), 2) << "the second round was scored";
 }
 
-TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
+TEST_F(KeyboardTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
     // Rounds are played by keys until SYD is to play holding a card that is no trump.
     for (int i = 0; i < kTickLimit &&
                     !(table_->State().Hand[0].HandAktivitat == 1 && FirstCard(*table_, false) > 0);
@@ -134,13 +134,15 @@ TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
 
     const int played = table_->State().CardsPlayed;
     const int held = syd.AntalKort();
-    const cards::CardPlace place = cards::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
+    const presentation::CardPlace place =
+        presentation::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
     EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
     EXPECT_EQ(syd.AntalKort(), held);
-    LabelItem* hint = Label("LblSuggest");
-    EXPECT_TRUE(hint->isVisible()) << "the reason shows where hints appear";
-    EXPECT_EQ(hint->Text().toStdString(), table_->Texts().only_trump);
+    EXPECT_FALSE(Label("LblSuggest")->isVisible()) << "the press hides the suggestion";
+    LabelItem* line = Label("LblAnnounce");
+    EXPECT_TRUE(line->isVisible()) << "the reason shows on the announcement line";
+    EXPECT_EQ(line->Text().toStdString(), table_->Texts().only_trump);
     Shoot("dimmed_card_pressed");
 }
 
@@ -166,7 +168,7 @@ class TableOnItsOwn : public GuiFixture {
     // Plays on by itself until `reached` holds; the wait after the discard is clicked away.
     void PlayUntil(const std::function<bool()>& reached) {
         for (int i = 0; i < kTickLimit && !reached(); ++i) {
-            if (table_->Timer1().Tag == "WAIT_KOR") {
+            if (table_->Timer1().Tag == table::WaitStep::WaitToBuy) {
                 ClickItem("Main");
             } else {
                 ASSERT_TRUE(Tick());
@@ -212,26 +214,33 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
     Shoot("live_trick");
 }
 
-TEST_F(TableOnItsOwn, TheCountRestsOnTheFinalScoreWithItsCaption) {
-    ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return table_->Timer1().Tag == "STOP_RUNDA"; }));
+TEST_F(TableOnItsOwn, TheCountStartsOverAfterTheFinalScoreWithItsCaption) {
+    ASSERT_NO_FATAL_FAILURE(
+        PlayUntil([&] { return table_->Timer1().Tag == table::WaitStep::RoundOver; }));
     const state::RoundState& round = table_->State();
     const QString final_score = QStringLiteral("%1 : %2").arg(round.PointsVi).arg(round.PointsDe);
     auto* score = static_cast<LabelItem*>(Item("LblScore"));
-    // The count runs through the round's tricks (two steps of 1.2 s each at most), then rests.
+    // The count runs through the round's tricks to the final score, is hidden, and counts again.
+    bool final_shown = false;
+    bool hidden = false;
+    bool counts_again = false;
     const long long start = table_->Now();
-    while (table_->Now() < start + 20000) {
+    while (table_->Now() < start + 60000 && !counts_again) {
         ASSERT_TRUE(Tick());
+        ASSERT_EQ(Item("LblScoreCaption")->isVisible(), score->isVisible())
+            << "the count is captioned";
+        if (!final_shown && score->isVisible() && score->Text() == final_score &&
+            table_->Animation().Status() == presentation::ScoreAnimation::kRestart) {
+            final_shown = true;
+            Shoot("final_score");
+        }
+        hidden = hidden || (final_shown && !score->isVisible());
+        counts_again = hidden && score->isVisible();
     }
-    EXPECT_EQ(score->Text(), final_score);
-    while (table_->Now() < start + 60000) {
-        ASSERT_TRUE(Tick());
-        ASSERT_EQ(score->Text(), final_score) << "the count rests on the final score";
-        ASSERT_TRUE(score->isVisible());
-        ASSERT_TRUE(Item("LblScoreCaption")->isVisible()) << "the count is captioned";
-    }
+    EXPECT_TRUE(final_shown);
+    EXPECT_TRUE(counts_again) << "the count starts over from the first trick";
     EXPECT_EQ(static_cast<LabelItem*>(Item("LblScoreCaption"))->Text().toStdString(),
               table_->Texts().score_caption);
-    Shoot("final_score");
 }
 
 // Watches a whole seeded game and checks each announcement at the moment it belongs to.
@@ -253,11 +262,11 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
     std::map<std::string, int> seen;
     std::array<int, 4> cold{};
     int status = round.myGameStatus;
-    std::string tag;
+    table::WaitStep tag = table::WaitStep::None;
     // Games are played until every kind of announcement has come at least once.
     for (int i = 0; i < kTickLimit && seen.size() < 6; ++i) {
-        if (table_->WaitsForClick() && tag != "ANIMATE") {
-            const bool buying = table_->Timer1().Tag == "WAIT_KOR";
+        if (table_->WaitsForClick() && tag != table::WaitStep::Animate) {
+            const bool buying = table_->Timer1().Tag == table::WaitStep::WaitToBuy;
             const int dealer = round.attSaka;
             ClickItem("Main");
             const int taken_back = buying ? round.Hand[dealer].AntalKort() -
@@ -294,7 +303,7 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
             }
             cold[s] = round.ColdFlag[s];
         }
-        if (table_->Timer3().Tag == "ANIMATE" && tag != "ANIMATE") {
+        if (table_->Timer3().Tag == table::WaitStep::Animate && tag != table::WaitStep::Animate) {
             const bool vi_bid = common::IsVi(round.gbBjuditHogst);
             if (table_->Ctl().LblGameOver.Visible) {
                 const bool vi_over = round.gbVi > 61;
@@ -314,9 +323,9 @@ TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
             }
         }
         tag = table_->Timer3().Tag;
-        if (tag == "ANIMATE" && table_->WaitsForClick()) {
+        if (tag == table::WaitStep::Animate && table_->WaitsForClick()) {
             ClickItem("Main");
-            tag.clear();
+            tag = table::WaitStep::None;
         }
     }
     for (const char* kind :

@@ -171,6 +171,36 @@ TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
     }
 }
 
+// Readers that make a field of every separator and readers that skip an empty last field read
+// the shipped rules alike: no line ends with a comma and no field is empty. A Play ends a rule's
+// actions, so the field after its card is the next branch or the rule's end.
+TEST(ShippedRules, EveryReadingOfTheFieldsAgrees) {
+    std::ifstream file(DataFolder() + "FivraPlayRulesAI.TXT");
+    std::vector<std::string> fields;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty() || line.rfind("Remark", 0) == 0) {
+            continue;
+        }
+        std::istringstream pieces(line + ",");
+        for (std::string field; std::getline(pieces, field, ',');) {
+            field.erase(0, field.find_first_not_of(' '));
+            EXPECT_FALSE(field.empty()) << "line " << number << ": " << line;
+            fields.push_back(field);
+        }
+    }
+    ASSERT_GT(fields.size(), 100u);
+    for (std::size_t i = 0; i + 2 < fields.size(); ++i) {
+        if (fields[i] == "Play") {
+            EXPECT_TRUE(fields[i + 2] == "END" || fields[i + 2] == "IF")
+                << "a step after Play " << fields[i + 1] << ": " << fields[i + 2];
+        }
+    }
+}
+
 // Six tricks with random hands, every seat deciding by the shipped rules and the round's
 // tables kept as the table keeps them.
 TEST(ShippedRules, WholeRoundsChooseHeldCardsWithoutMessages) {

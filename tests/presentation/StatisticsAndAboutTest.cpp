@@ -5,11 +5,14 @@
 #include <fstream>
 
 #include "common/ScriptedDialogs.h"
+#include "persistence/Statistics.h"
 #include "presentation/About.h"
-#include "presentation/Statistics.h"
 
 namespace presentation {
 namespace {
+
+// The kept records (statistics, resume record) are tested here beside the texts they use.
+using namespace persistence;
 
 TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
     common::MemorySettingsStore store;
@@ -20,6 +23,20 @@ TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
     EXPECT_EQ(CountGameWon(store, Team::Vi), 2);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "?")
         << "a win for Vi leaves De's count alone";
+}
+
+TEST(Statistics, PointsGivenAwayAddUpPerReviewedRoundAndADamagedSumStartsAgain) {
+    common::MemorySettingsStore store;
+    EXPECT_EQ(ReadGivenAway(store).PerRound(), 0.0) << "no round reviewed yet";
+    CountGivenAway(store, 1.25);
+    CountGivenAway(store, 0.5);
+    EXPECT_EQ(ReadGivenAway(store).rounds, 2);
+    EXPECT_DOUBLE_EQ(ReadGivenAway(store).PerRound(), 0.875);
+    for (const std::string stored : {"-3", "99999999999"}) {
+        store.RegWriteSetting("user", "Statistic", "PointsGivenAway", stored);
+        EXPECT_EQ(ReadGivenAway(store).rounds, 0) << "stored '" << stored << "'";
+        EXPECT_EQ(ReadGivenAway(store).PerRound(), 0.0) << "stored '" << stored << "'";
+    }
 }
 
 TEST(Statistics, DamagedCountsStartAgainFromZero) {

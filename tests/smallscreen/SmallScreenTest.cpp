@@ -7,7 +7,6 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/GuiTestRun.h"
@@ -15,6 +14,7 @@
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
 #include "gui/window/WindowPlacement.h"
+#include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
 namespace gui {
@@ -45,7 +45,7 @@ class SmallScreen : public ::testing::Test {
             << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height()
             << " at " << window.frameGeometry().x() << "," << window.frameGeometry().y()
             << " on a free area of " << screen.width() << "x" << screen.height();
-        const cards::HandSize hand = cards::ControlSize(9, 0);
+        const presentation::HandSize hand = presentation::ControlSize(9, 0);
         const QRectF syd(layout::kHand[0], QSizeF(hand.width, hand.height));
         const QRect shown = window.View().mapFromScene(syd).boundingRect();
         EXPECT_TRUE(window.View().viewport()->rect().contains(shown)) << "SYD's hand is cut off";

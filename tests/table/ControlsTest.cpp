@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "TableRig.h"
-#include "cards/HandGeometry.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
+#include "presentation/HandGeometry.h"
 
 namespace table_test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     const TableSnapshot before = Snapshot(rig.table);
     rig.table.ImgExitUp_MouseDown();
     EXPECT_TRUE(rig.table.Ctl().ImgExitDn.Visible);
@@ -32,7 +32,7 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR")) << "the second round is under way";
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy)) << "the second round is under way";
     const state::RoundState& round = rig.table.State();
     ASSERT_NE(round.gbVi + round.gbDe, 0);
     const TableSnapshot before = Snapshot(rig.table);
@@ -49,11 +49,11 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
     EXPECT_EQ(round.gbDe, 0);
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
     EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
-    EXPECT_EQ(presentation::ReadStatistics(rig.settings).Won(presentation::Team::Vi), 3)
+    EXPECT_EQ(persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi), 3)
         << "the statistics are untouched";
     ASSERT_TRUE(rig.RunToRoundEnd()) << "a fresh deal is played through";
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
-    EXPECT_EQ(presentation::ReadStatistics(rig.settings).rounds, 0)
+    EXPECT_EQ(persistence::ReadStatistics(rig.settings).rounds, 0)
         << "the abandoned game's rounds never reach the statistics";
 }
 
@@ -74,7 +74,7 @@ TEST(Controls, FinishedGamesAddUpInTheStatistics) {
         }
         rig.table.AdvanceMe();
     }
-    const presentation::StatisticsSummary s = presentation::ReadStatistics(rig.settings);
+    const persistence::StatisticsSummary s = persistence::ReadStatistics(rig.settings);
     EXPECT_EQ(s.GamesPlayed(), 2);
     EXPECT_EQ(s.last_games, finals);
     EXPECT_EQ(s.rounds, rounds);
@@ -111,8 +111,8 @@ TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
 // A press on the card at a position (1-based) of SYD's hand.
 void PressSydCard(table::Table& table, int position) {
     const cards::KortHand& hand = table.State().Hand[common::kSyd];
-    const cards::CardPlace place =
-        cards::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
+    const presentation::CardPlace place =
+        presentation::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
     table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
 }
 

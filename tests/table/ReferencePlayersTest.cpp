@@ -1,6 +1,7 @@
 // The reference players, duplicate matches and the card audit of fivra-sim.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,8 +10,10 @@
 #include "CardAudit.h"
 #include "Duplicate.h"
 #include "ReferencePlayers.h"
+#include "RoundChecks.h"
 #include "SelfPlay.h"
 #include "TableRig.h"
+#include "search/GreedyPlayer.h"
 
 namespace table_test {
 namespace {
@@ -24,6 +27,7 @@ sim::SimOptions Match(const std::string& vi, const std::string& de, int rounds,
     options.policy_vi = vi;
     options.policy_de = de;
     options.players.search_samples = 8;
+    options.players.expert_budget = 40;
     return options;
 }
 
@@ -47,7 +51,7 @@ std::string DealOf(const std::string& file) {
 
 TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRound) {
     std::ostringstream progress;
-    for (const char* policy : {"random", "greedy", "search"}) {
+    for (const char* policy : {"random", "beginner", "search", "expert"}) {
         sim::SimOptions options = Match(policy, "rules", 60, 5);
         options.players.search_bids = true;
         const sim::SimSummary summary = sim::RunSelfPlay(options, progress);
@@ -90,6 +94,54 @@ TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
     EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
 }
 
+// A faulty player: it bids 5, which is never a bid, and names the lowest trump card it does not
+// hold.
+class BrokenPlayer : public state::SeatPlayer {
+  public:
+    std::optional<state::BidChoice> Bid(const state::SeatView&) override {
+        return state::BidChoice{5, common::kKlover, ""};
+    }
+    std::optional<int> Trump(const state::SeatView&) override { return std::nullopt; }
+    std::optional<state::CardChoice> Card(const state::SeatView& view) override {
+        int rank = 1;
+        while (view.hand.FindCardIDXofRang(rank, view.round.gbFarg) > 0) {
+            ++rank;
+        }
+        return state::CardChoice{rank, "[BROKEN]"};
+    }
+};
+
+TEST(ReferencePlayers, TheTableRefusesAndCountsEveryIllegalDecision) {
+    TableRig rig(RigOptions{}.Seed(13));
+    BrokenPlayer broken;
+    rig.table.SetTeamPlayer(1, &broken);
+    rig.table.Start();
+    sim::GameTrack track;
+    for (int round = 0; round < 3; ++round) {
+        const std::size_t messages_before = rig.dialogs.messages.size();
+        ASSERT_TRUE(rig.RunToRoundEnd()) << "a refused decision does not stop the round";
+        const state::RoundState& state = rig.table.State();
+        const int de_cards = state.PlayedCount[common::kVast] + state.PlayedCount[common::kOst];
+        const auto& refused = rig.table.RefusedDecisions();
+        ASSERT_EQ(refused.size(), 2u + static_cast<std::size_t>(de_cards))
+            << "both De bids and every De card";
+        EXPECT_NE(refused.front().find(" bids 5, not a legal bid"), std::string::npos)
+            << refused.front();
+        EXPECT_EQ(rig.dialogs.messages.size() - messages_before, refused.size());
+        const std::vector<std::string> problems = sim::CheckFinishedRound(rig.table, track, false);
+        const auto about = [&](const std::string& what) {
+            return std::count_if(problems.begin(), problems.end(), [&](const std::string& p) {
+                return p.find(what) != std::string::npos;
+            });
+        };
+        EXPECT_EQ(about("the table refused a decision"), static_cast<long>(refused.size()));
+        EXPECT_EQ(about("illegal bid"), 0) << "the refused bids were not taken";
+        EXPECT_GT(about("a card it does not hold"), 0);
+        track = sim::GameTrack{state.gbVi, state.gbDe, state.harPacko};
+        rig.table.AdvanceMe();
+    }
+}
+
 // The greedy player's card with SYD holding `faces` of trump hjärter and the trick so far.
 int GreedyCard(const std::vector<std::string>& faces, const std::array<int, 4>& trick) {
     common::Random random(1);
@@ -101,9 +153,25 @@ int GreedyCard(const std::vector<std::string>& faces, const std::array<int, 4>& 
     for (const std::string& face : faces) {
         round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
     }
-    sim::GreedyPlayer greedy;
+    search::GreedyPlayer greedy;
     const auto card = greedy.Card(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
     return card ? card->rank_code : -1;
+}
+
+TEST(ReferencePlayers, TheBeginnersForcedBidIsSixHoweverGoodItsHand) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    state::RoundState round;
+    round.attSaka = common::kNord;
+    for (const char* face : {"A", "K", "Q", "5", "10", "J", "2", "3", "4"}) {
+        round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
+    }
+    search::GreedyPlayer greedy;
+    const auto forced = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 5});
+    ASSERT_TRUE(forced);
+    EXPECT_EQ(forced->bid, 6);
+    const auto free = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
+    EXPECT_GT(free->bid, 6) << "the same hand bids higher when it is free to";
 }
 
 TEST(ReferencePlayers, GreedyTakesCheaplyAndGivesNoPointsAway) {

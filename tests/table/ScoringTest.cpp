@@ -1,5 +1,6 @@
 // Tricks and the round's score: who takes which points, the bid check, the end of a game.
 // Every seat plays the first trump card of its hand, so the scripts below decide each trick.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -28,7 +29,7 @@ class Scoring : public ::testing::Test {
     void PlayRound(const ScriptedRound& script) {
         rig_.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig_, script));
-        ASSERT_TRUE(rig_.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig_.RunToStep(table::WaitStep::RoundOver));
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
 
@@ -100,7 +101,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, c.vi, c.de)));
-        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
         EXPECT_EQ(rig.table.State().gbDe, c.de + 6);
         EXPECT_EQ(rig.table.Ctl().LblGameOver.Visible, c.vi_won || c.de_won);
@@ -109,6 +110,14 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         EXPECT_EQ(rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
                   c.de_won ? "1" : "0");
         EXPECT_EQ(rig.table.Ctl().LblStatisticDe.Caption, c.de_won ? "1" : "0");
+        if (c.vi_won || c.de_won) {
+            // Counted, with the game's figures, and the resume record cleared in one write: a
+            // stop in between would offer the won game again and count it twice.
+            EXPECT_THAT(
+                rig.settings.LastWrite(),
+                ::testing::IsSupersetOf({c.vi_won ? "Statistic/TotalVi" : "Statistic/TotalDe",
+                                         "Resume/Game", "Statistic/LastGames"}));
+        }
         EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
         if (!c.vi_won && !c.de_won) {
             rig.table.TableClick();
@@ -121,7 +130,7 @@ TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
     ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 61, 56)));
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.gbVi, 0);
@@ -130,7 +139,7 @@ TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
     EXPECT_EQ(rig.table.Scoreboard().Rows()[0].vi_label.Caption, "");
     EXPECT_FALSE(rig.table.Ctl().LblGameOver.Visible);
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     const auto log = rig.CloseAndReadLog();
     EXPECT_EQ(Block(log, "<VI>").front(), "0");
     EXPECT_EQ(Block(log, "<DE>").front(), "0");
@@ -168,8 +177,8 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
         const state::RoundState& round = rig.table.State();
         const auto& highs = rig.table.PlayAi().Memory().TrickHighHistory;
         int steps = 0;
-        // The count runs through the tricks and then rests on the final score.
-        while (steps < 12 && rig.table.Animation().Status() != ScoreAnimation::kResting) {
+        // One turn of the count: through the tricks to the final score.
+        while (steps < 12 && rig.table.Animation().Status() != ScoreAnimation::kRestart) {
             const int status = rig.table.Animation().Status();
             const int trick = rig.table.Animation().Trick();
             ASSERT_TRUE(rig.table.StepClock(rig.table.Now() + kPatienceMs));

@@ -54,15 +54,21 @@ TEST(SelfPlay, SameSeedPlaysTheSameGames) {
     EXPECT_NE(first.ToJson(), other.ToJson()) << "another seed, other games";
 }
 
-TEST(SelfPlay, ReloadOfALoggedRoundKeepsEveryRule) {
+TEST(SelfPlay, EachRoundKeepsItsOwnLogAndItsReloadKeepsEveryRule) {
     ProgramFolder logs;
     std::ostringstream progress;
-    sim::SimOptions write = Options(1, 4242);
+    sim::SimOptions write = Options(3, 4242);
     write.logs_dir = logs.Path();
     ASSERT_EQ(sim::RunSelfPlay(write, progress).invariant_failures, 0);
+    const auto text = [&](const std::string& name) {
+        std::ifstream in(logs.File(name));
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_NE(text("round-000001.txt"), text("round-000003.txt"))
+        << "the third round's log is its own, not the first round's kept again";
 
     sim::SimOptions reload = Options(0, 4242);
-    reload.reload_file = logs.File("round-000001.txt");
+    reload.reload_file = logs.File("round-000003.txt");
     const sim::SimSummary summary = sim::RunSelfPlay(reload, progress);
     EXPECT_EQ(summary.rounds, 1);
     EXPECT_EQ(summary.invariant_failures, 0) << Failures(summary);

@@ -98,7 +98,7 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
 
     std::vector<std::string> shown;
     ASSERT_TRUE(RunCollecting(
-        rig, [&] { return rig.table.Timer1().Tag == "STOP_RUNDA"; }, shown));
+        rig, [&] { return rig.table.Timer1().Tag == table::WaitStep::RoundOver; }, shown));
     for (const std::string& line : shown) {
         for (const int seat : {common::kSyd, common::kVast, common::kNord}) {
             EXPECT_NE(line, Expected(rig.table).LaysDown(seat))
@@ -112,7 +112,7 @@ TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(bid, 0, 0)));
-        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
         const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
         if (presentation::BuildLanguage() == presentation::Language::Svenska) {
@@ -132,7 +132,7 @@ TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
     ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
         << "a game on keeps its record";
     ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 30, 58)));
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
     EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
         << "a finished game leaves no record";
@@ -161,7 +161,7 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("7", kH), -1, -1}));
     EXPECT_EQ(trick.winner, -1);
 
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_FALSE(trick.playing) << "the round's count takes over";
 }
 
@@ -215,6 +215,22 @@ TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
+}
+
+TEST_F(HumanPlay, APressOnACardOfAnotherColourLowersTheMarksAndHidesTheSuggestion) {
+    const table::Controls& ctl = rig_.table.Ctl();
+    rig_.table.ImgSuggestUp_MouseDown();
+    ASSERT_TRUE(ctl.LblSuggest.Visible);
+    ASSERT_FALSE(ctl.LblSuggest.Caption.empty());
+    ASSERT_GT(Raised(), 0) << "the suggestion raises its card";
+    rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
+    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(Raised(), 0);
+    EXPECT_FALSE(ctl.LblSuggest.Visible);
+    EXPECT_TRUE(ctl.LblSuggest.Caption.empty());
+    EXPECT_TRUE(ctl.LblAnnounce.Visible);
+    EXPECT_EQ(ctl.LblAnnounce.Caption, rig_.table.Texts().only_trump)
+        << "the reason is announced, not put among the hints";
 }
 
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {

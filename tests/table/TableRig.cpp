@@ -72,16 +72,16 @@ bool TableRig::RunUntil(const std::function<bool()>& done) {
     return true;
 }
 
-bool TableRig::RunToTag(const std::string& tag) {
-    return RunUntil([&] { return table.Timer1().Tag == tag; });
+bool TableRig::RunToStep(table::WaitStep step) {
+    return RunUntil([&] { return table.Timer1().Tag == step; });
 }
 
 bool TableRig::RunToRoundEnd() {
     return RunUntil([&] {
-        if (table.Timer1().Tag == "WAIT_KOR") {
+        if (table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             table.AdvanceMe();
         }
-        return table.Timer1().Tag == "STOP_RUNDA";
+        return table.Timer1().Tag == table::WaitStep::RoundOver;
     });
 }
 
@@ -143,7 +143,7 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
 }
 
 bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
-    if (!rig.RunToTag("WAIT_KOR")) {
+    if (!rig.RunToStep(table::WaitStep::WaitToBuy)) {
         return false;
     }
     PlaceCards(rig.table, script);
@@ -207,7 +207,7 @@ TableSnapshot Snapshot(const table::Table& table) {
     snap.packo = round.harPacko;
     snap.status = round.myGameStatus;
     snap.replay = round.bReplay;
-    snap.timer1_tag = table.Timer1().Tag;
+    snap.timer1_step = table.Timer1().Tag;
     for (int s = 0; s < common::kSeats; ++s) {
         snap.hands[s] = Numbers(round.Hand[s]);
         snap.spots[s] = Numbers(round.Bord[s]);

@@ -9,7 +9,7 @@
 #include "common/Names.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 #include "table/Table.h"
 
 namespace bidbase_gen {
@@ -119,6 +119,7 @@ KeyOutcome SimulateKey(const KeyHoldings& key, const SimulationSetup& setup) {
     auction.bid = setup.play_bid;
     table.SetTeamPlayer(0, &auction);
     table.SetTeamPlayer(1, &auction);
+    table.take_staged_bids = true;  // a planned dealer bids 7 over three passes
     common::Random deal_random(seed + 1);
     const int total = setup.deals + kOtherBidders * setup.deals_per_other;
     int index = 0;

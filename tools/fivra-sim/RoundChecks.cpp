@@ -1,5 +1,6 @@
 #include "RoundChecks.h"
 
+#include <algorithm>
 #include <map>
 
 namespace sim {
@@ -78,6 +79,29 @@ void CheckGameEnd(const table::Table& table, Problems& problems) {
     }
 }
 
+// Every bid legal, every chosen card held and played: the table refused no decision, and the
+// bids the seats hold make a legal auction from the seat after the dealer round to the dealer.
+void CheckDecisions(const state::RoundState& round, const std::vector<std::string>& refused,
+                    Problems& problems) {
+    for (const std::string& decision : refused) {
+        problems.push_back("the table refused a decision: " + decision);
+    }
+    int highest = 0;
+    for (int turn = 1; turn <= common::kSeats; ++turn) {
+        const int seat = common::SeatAfter(round.harPacko, turn);
+        const bool dealer = seat == round.harPacko;
+        if (dealer && highest == 0) {
+            highest = 5;
+        }
+        const int bid = round.Hand[seat].GeBud();
+        if (!state::IsLegalBid(highest, dealer, bid)) {
+            problems.push_back(std::string(common::SeatName(seat)) + " holds the illegal bid " +
+                               std::to_string(bid) + " over " + std::to_string(highest));
+        }
+        highest = std::max(highest, bid);
+    }
+}
+
 }  // namespace
 
 int TrickPointsVi(const state::RoundState& round) {
@@ -108,6 +132,7 @@ std::vector<std::string> CheckFinishedRound(const table::Table& table, const Gam
         }
         return problems;
     }
+    CheckDecisions(round, table.RefusedDecisions(), problems);
     CheckScores(table, track, problems);
     CheckGameEnd(table, problems);
     if (track.previous_dealer >= 0 && round.harPacko != common::NextSeat(track.previous_dealer)) {

@@ -1,15 +1,24 @@
 // fivra-sim: plays Fivra headless with four computer seats on the virtual clock and checks the
 // rules of every round. The last line of standard output is a JSON summary.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "CardAudit.h"
 #include "Duplicate.h"
 #include "SelfPlay.h"
+#include "bidai/BidBaseFormat.h"
+#include "folders/ProgramFolder.h"
+#include "playai/PlayEngine.h"
 
 namespace {
 
@@ -17,17 +26,31 @@ constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
     "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
     "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
-    "                 [--duplicate] [--audit FILE] [--audit-summary] [--mutate-rules]\n"
+    "                 [--expert-budget N]\n"
+    "                 [--duplicate] [--jobs N] [--audit FILE] [--audit-summary]\n"
+    "                 [--audit-samples N]\n"
+    "                 [--mutate-rules]\n"
     "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
-    "P is rules (the team's rule files), random, greedy or search. --duplicate plays the\n"
-    "rounds again on the same deals with the teams swapped. --audit judges every computer card\n"
+    "P is rules (the team's rule files), random, greedy, search or expert; beginner, normal\n"
+    "and expert name the game's levels (greedy, rules, expert). --duplicate plays the rounds\n"
+    "again on the same deals with the teams swapped; --jobs 2 plays the two seatings on two\n"
+    "threads with the same results. --audit judges every computer card\n"
     "against the best card by sampled deals and writes one line a decision. --mutate-rules\n"
     "replaces the rule files by random mutations while the rounds run.\n";
 
-bool ParseNumber(const char* text, long long& value) {
-    char* end = nullptr;
-    value = std::strtoll(text, &end, 10);
-    return end != text && *end == '\0' && value >= 0;
+// A whole decimal number from `lowest` to `highest`; anything else (a sign, a fraction, a number
+// past the end of the range or of the type) is told by the flag's name and refused.
+bool ParseNumber(const std::string& flag, const char* text, std::uint64_t lowest,
+                 std::uint64_t highest, std::uint64_t& value) {
+    const std::string_view digits(text);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        value < lowest || value > highest) {
+        std::cerr << "fivra-sim: " << flag << " " << text << " is not a whole number from "
+                  << lowest << " to " << highest << "\n";
+        return false;
+    }
+    return true;
 }
 
 struct Arguments {
@@ -35,37 +58,54 @@ struct Arguments {
     bool duplicate = false;
     std::string audit_file;
     bool audit_summary = false;
+    int audit_samples = sim::CardAudit::kSamples;
 };
 
-bool KnownPolicy(const std::string& policy) {
-    return policy == "rules" || policy == "random" || policy == "greedy" || policy == "search";
-}
-
 bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions& options) {
-    long long number = 0;
-    if (!ParseNumber(value, number)) {
+    constexpr std::uint64_t kMostInt = std::numeric_limits<int>::max();
+    constexpr std::uint64_t kMostSamples = 1'000'000;
+    if (flag == "--seed") {
+        return ParseNumber(flag, value, 0, std::numeric_limits<std::uint64_t>::max(), options.seed);
+    }
+    const bool budget = flag == "--expert-budget";
+    const bool samples = flag == "--search-samples";
+    const std::uint64_t lowest = samples ? 1 : 0;
+    const std::uint64_t highest = budget    ? std::numeric_limits<std::int64_t>::max()
+                                  : samples ? kMostSamples
+                                            : kMostInt;
+    std::uint64_t number = 0;
+    if (!ParseNumber(flag, value, lowest, highest, number)) {
         return false;
     }
-    if (flag == "--rounds") {
-        options.rounds = static_cast<int>(number);
-    } else if (flag == "--games") {
-        options.games = static_cast<int>(number);
-    } else if (flag == "--search-samples") {
-        options.players.search_samples = static_cast<int>(std::max(1LL, number));
+    if (budget) {
+        options.players.expert_budget = static_cast<std::int64_t>(number);
+    } else if (flag == "--jobs") {
+        options.jobs = static_cast<int>(std::clamp<std::uint64_t>(number, 1, 64));
     } else {
-        options.seed = static_cast<std::uint64_t>(number);
+        (flag == "--rounds"  ? options.rounds
+         : flag == "--games" ? options.games
+                             : options.players.search_samples) = static_cast<int>(number);
     }
     return true;
 }
 
 bool ParseValueFlag(const std::string& flag, const char* value, Arguments& arguments) {
     sim::SimOptions& options = arguments.options;
-    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples") {
+    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples" ||
+        flag == "--jobs" || flag == "--expert-budget") {
         return ParseNumberFlag(flag, value, options);
     }
     if (flag == "--policy-vi" || flag == "--policy-de") {
         (flag == "--policy-vi" ? options.policy_vi : options.policy_de) = value;
-        return KnownPolicy(value);
+        return sim::IsPolicy(value);
+    }
+    if (flag == "--audit-samples") {
+        std::uint64_t number = 0;
+        if (!ParseNumber(flag, value, 1, std::numeric_limits<int>::max(), number)) {
+            return false;
+        }
+        arguments.audit_samples = static_cast<int>(std::min<std::uint64_t>(number, 100000));
+        return true;
     }
     if (flag == "--audit") {
         arguments.audit_file = value;
@@ -110,12 +150,32 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
            !options.replay_file.empty();
 }
 
-// A data folder that is not there would quietly leave a team with the default files.
-bool FoldersExist(const sim::SimOptions& options) {
+// A data folder that is not there, or lacks the rule files, would quietly leave a team with
+// forced bids and default cards; a logs folder that cannot be written would keep nothing.
+bool FoldersUsable(const sim::SimOptions& options) {
+    namespace fs = std::filesystem;
     for (const std::string& dir : {options.data_dir, options.data_vi, options.data_de}) {
         std::error_code error;
-        if (!dir.empty() && !std::filesystem::is_directory(dir, error)) {
+        if (!dir.empty() && !fs::is_directory(dir, error)) {
             std::cerr << "fivra-sim: no data folder " << dir << "\n";
+            return false;
+        }
+    }
+    if (!folders::HoldsRuleFiles(options.data_dir)) {
+        std::cerr << "fivra-sim: the data folder " << options.data_dir << " lacks the rule files ("
+                  << bidai::kBidBaseFileName << ", " << bidai::kBidRulesFileName << ", "
+                  << playai::kPlayRulesFile << ")\n";
+        return false;
+    }
+    if (!options.logs_dir.empty()) {
+        std::error_code error;
+        fs::create_directories(options.logs_dir, error);
+        const fs::path probe = fs::path(options.logs_dir) / ".fivra-sim-probe";
+        const bool writable = !error && std::ofstream(probe).good();
+        fs::remove(probe, error);
+        if (!writable) {
+            std::cerr << "fivra-sim: the logs folder " << options.logs_dir
+                      << " cannot be written\n";
             return false;
         }
     }
@@ -146,7 +206,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     sim::SimOptions& options = arguments.options;
-    if (!FoldersExist(options)) {
+    if (!FoldersUsable(options)) {
         return 2;
     }
     options.progress = true;
@@ -162,7 +222,7 @@ int main(int argc, char** argv) {
             }
         }
         audit = std::make_unique<sim::CardAudit>(audit_out.is_open() ? &audit_out : nullptr,
-                                                 options.seed);
+                                                 options.seed, arguments.audit_samples);
         options.audit = audit.get();
     }
     int failures = 0;

@@ -20,7 +20,7 @@
 #include "gui/base/QtOwned.h"
 #include "presentation/About.h"
 #include "presentation/Localisation.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 namespace gui {
 
@@ -78,11 +78,11 @@ void StatisticsDialog::Fill() {
     while (std::unique_ptr<QLayoutItem> item{grid_->takeAt(0)}) {
         std::unique_ptr<QWidget> label{item->widget()};
     }
-    const presentation::StatisticsSummary s = presentation::ReadStatistics(context_.settings);
+    const persistence::StatisticsSummary s = persistence::ReadStatistics(context_.settings);
     const presentation::Texts texts = presentation::LoadTexts(presentation::ProgramLanguage());
     const auto team_vi = QString::fromStdString(texts.team_vi);
     const auto team_de = QString::fromStdString(texts.team_de);
-    using presentation::Team;
+    using persistence::Team;
     AddRow(0, QString(), QStringLiteral("Team"), team_vi, team_de);
     AddRow(1, GuiText(GuiTextId::GamesWon), QStringLiteral("GamesWon"),
            QString::number(s.Won(Team::Vi)), QString::number(s.Won(Team::De)));
@@ -137,7 +137,7 @@ void StatisticsDialog::Fill() {
 }
 
 void StatisticsDialog::Clear() {
-    if (presentation::ResetStatistics(context_.settings, context_.dialogs,
+    if (persistence::ResetStatistics(context_.settings, context_.dialogs,
                                       presentation::ProgramLanguage(), context_.LblStatisticVi,
                                       context_.LblStatisticDe)) {
         Fill();

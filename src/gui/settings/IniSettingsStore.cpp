@@ -1,11 +1,10 @@
 #include "gui/settings/IniSettingsStore.h"
 
 #include "gui/settings/IniText.h"
+#include "gui/settings/SettingsFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -18,19 +17,8 @@ QString SettingKey(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + "/" + QString::fromStdString(key);
 }
 
-// Writes a whole file through a save file and reads it back.
-bool WriteWhole(const QString& path, const QByteArray& bytes, QString& problem) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        problem = file.errorString();
-        return false;
-    }
-    QFile written(path);
-    if (!written.open(QIODevice::ReadOnly) || written.readAll() != bytes) {
-        problem = "the written file does not read back as written";
-        return false;
-    }
-    return true;
+QString WriteTopic(const QString& path) {
+    return "write:" + path + ":";
 }
 
 }  // namespace
@@ -58,21 +46,16 @@ QStringList IniSettingsStore::ScratchFolders() const {
 
 IniSettingsStore::Snapshot IniSettingsStore::Load(const QString& path) const {
     Snapshot snapshot;
-    if (!QFileInfo::exists(path)) {
+    std::optional<SettingsBytes> read = ReadSettingsBytes(path);
+    if (!read) {
         return snapshot;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!read->problem.isEmpty()) {
         snapshot.unreadable = true;
-        snapshot.problem = "it cannot be opened (" + file.errorString() + ")";
+        snapshot.problem = read->problem;
         return snapshot;
     }
-    snapshot.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        snapshot.unreadable = true;
-        snapshot.problem = "it cannot be read (" + file.errorString() + ")";
-        return snapshot;
-    }
+    snapshot.bytes = std::move(read->bytes);
     ParsedIni parsed = ParseIni(snapshot.bytes, ScratchFolders());
     switch (parsed.outcome) {
         case ParsedIni::Outcome::kNoScratch:
@@ -97,13 +80,16 @@ std::string IniSettingsStore::RegReadSetting(const std::string& scope, const std
     const QString path = FilePath(scope);
     const Snapshot snapshot = Load(path);
     if (snapshot.unreadable) {
-        Report("The settings file \"" + path + "\" is not used: " + snapshot.problem +
-               ". The game goes on with the default values.");
+        const QString text = "The settings file \"" + path + "\" is not used: " + snapshot.problem +
+                             ". The game goes on with the default values.";
+        Report(text, text);
         return default_value;
     }
     if (snapshot.damaged) {
-        Report("The settings file \"" + path +
-               "\" holds lines that cannot be read; the values of its other lines are used.");
+        const QString text = "The settings file \"" + path +
+                             "\" holds lines that cannot be read; the values of its other lines "
+                             "are used.";
+        Report(text, text);
     }
     const auto it = snapshot.values.constFind(SettingKey(section, key));
     if (it == snapshot.values.cend()) {
@@ -114,69 +100,116 @@ std::string IniSettingsStore::RegReadSetting(const std::string& scope, const std
 
 void IniSettingsStore::RegWriteSetting(const std::string& scope, const std::string& section,
                                        const std::string& key, const std::string& value) {
-    if (scope == "local64") {
+    RegChangeSettings(scope, {{section, key, [&value](const std::string&) { return value; }, ""}});
+}
+
+void IniSettingsStore::RegChangeSettings(const std::string& scope,
+                                         const std::vector<common::SettingChange>& changes) {
+    if (scope == "local64" || changes.empty()) {
         return;
     }
     const QString path = FilePath(scope);
-    Snapshot snapshot = Load(path);
-    snapshot.values.insert(SettingKey(section, key),
-                           value.empty() ? QString(" ") : QString::fromStdString(value));
-    QString problem;
-    if (snapshot.unreadable) {
-        // What the file holds is unknown, so it is not replaced.
-        problem = snapshot.problem;
-    } else if (snapshot.damaged && !KeepDamagedCopy(path, snapshot.bytes)) {
-        problem = "its damaged contents could not be kept aside";
-    } else if (Store(path, snapshot.values, problem)) {
+    QStringList keys;
+    for (const common::SettingChange& change : changes) {
+        keys.append(SettingKey(change.section, change.key));
+    }
+    const QString what = keys.join(", ");
+    if (!QDir().mkpath(folder_)) {
+        ReportWriteFault(path, "could not be written (its folder cannot be made). " + what +
+                                   " was not saved; the file stays as it was.");
         return;
     }
-    Report("The settings file \"" + path + "\" could not be written (" + problem + "). " +
-           SettingKey(section, key) + " was not saved; the file stays as it was.");
+    const SettingsLock lock(path);
+    Snapshot snapshot = Load(path);
+    if (snapshot.unreadable) {
+        // What the file holds is unknown, so it is not replaced.
+        ReportWriteFault(path, "could not be written (" + snapshot.problem + "). " + what +
+                                   " was not saved; the file stays as it was.");
+        return;
+    }
+    for (const common::SettingChange& change : changes) {
+        const QString key = SettingKey(change.section, change.key);
+        const auto it = snapshot.values.constFind(key);
+        const std::string stored =
+            it == snapshot.values.cend() ? change.default_value : ValueText(*it).toStdString();
+        const std::string value = change.change(stored);
+        snapshot.values.insert(key, value.empty() ? QString(" ") : QString::fromStdString(value));
+    }
+    Store(path, snapshot, what);
 }
 
 // The new text is put together, parsed back and compared with the values meant before it
 // replaces the old file through a save file, so the old file stays until a checked new one
 // is complete.
-bool IniSettingsStore::Store(const QString& path, const QMap<QString, QVariant>& values,
-                             QString& problem) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        problem = "its folder cannot be made";
-        return false;
-    }
-    const std::optional<QByteArray> text = IniText(values, ScratchFolders());
+void IniSettingsStore::Store(const QString& path, const Snapshot& snapshot, const QString& what) {
+    const QString not_saved = " " + what + " was not saved; the file stays as it was.";
+    const std::optional<QByteArray> text = IniText(snapshot.values, ScratchFolders());
     if (!text) {
-        problem = "the new settings could not be put together and checked; there is no room in \"" +
-                  QDir::tempPath() + "\" nor in its own folder";
-        return false;
-    }
-    return WriteWhole(path, *text, problem);
-}
-
-// A damaged file is about to be replaced; what it held is kept beside it under a name of its
-// own, never over an earlier copy.
-bool IniSettingsStore::KeepDamagedCopy(const QString& path, const QByteArray& bytes) {
-    constexpr int kMostCopies = 999;
-    for (int n = 1; n <= kMostCopies; ++n) {
-        const QString copy = path + ".damaged" + (n == 1 ? QString() : "-" + QString::number(n));
-        if (QFileInfo::exists(copy)) {
-            continue;
-        }
-        QString problem;
-        if (!WriteWhole(copy, bytes, problem)) {
-            return false;
-        }
-        Report("The settings file \"" + path + "\" was damaged and is written anew with the " +
-               "values that could be read; its old contents are kept in \"" + copy + "\".");
-        return true;
-    }
-    return false;
-}
-
-void IniSettingsStore::Report(const QString& text) {
-    if (dialogs_ == nullptr || reported_.contains(text)) {
+        ReportWriteFault(path,
+                         "could not be written (the new settings could not be put together "
+                         "and checked; there is no room in \"" +
+                             QDir::tempPath() + "\" nor in its own folder)." + not_saved);
         return;
     }
-    reported_.insert(text);
+    QString copy;
+    if (snapshot.damaged && !KeepDamagedCopy(path, snapshot.bytes, copy)) {
+        ReportWriteFault(path,
+                         "could not be written (its damaged contents could not be kept "
+                         "aside)." +
+                             not_saved);
+        return;
+    }
+    QString problem;
+    switch (ReplaceFile(path, *text, problem)) {
+        case Replaced::kNo:
+            ReportWriteFault(path, "could not be written (" + problem + ")." + not_saved);
+            return;
+        case Replaced::kUnchecked:
+            ReportWriteFault(path,
+                             "was written, but " + problem + "; " + what + " may not be saved.");
+            return;
+        case Replaced::kYes:
+            break;
+    }
+    // A fault told before is told again when it comes back after this good write.
+    for (auto it = reported_.begin(); it != reported_.end();) {
+        it = it->startsWith(WriteTopic(path)) ? reported_.erase(it) : std::next(it);
+    }
+    if (snapshot.damaged) {
+        Report("damaged:" + path + ":" + QString::number(qHash(snapshot.bytes)),
+               "The settings file \"" + path + "\" was damaged and is written anew with the " +
+                   "values that could be read; its old contents are kept in \"" + copy + "\".");
+    }
+}
+
+// A damaged file is about to be replaced; what it held is kept beside it in one copy, which
+// holds the latest damaged contents (the values that could be read go on in the new file).
+bool IniSettingsStore::KeepDamagedCopy(const QString& path, const QByteArray& bytes,
+                                       QString& copy) {
+    copy = path + ".damaged";
+    const std::optional<SettingsBytes> earlier = ReadSettingsBytes(copy);
+    if (earlier && earlier->problem.isEmpty() && earlier->bytes == bytes) {
+        return true;
+    }
+    if (QFileInfo(copy).isSymLink()) {
+        // The copy is written where it stands, never through a link to somewhere else.
+        QFile::remove(copy);
+    }
+    QString problem;
+    return ReplaceFile(copy, bytes, problem) == Replaced::kYes;
+}
+
+void IniSettingsStore::ReportWriteFault(const QString& path, const QString& text) {
+    // Told once while the same fault lasts, whichever value was being saved.
+    const QString fault = text.section(')', 0, 0);
+    Report(WriteTopic(path) + fault, "The settings file \"" + path + "\" " + text);
+}
+
+void IniSettingsStore::Report(const QString& topic, const QString& text) {
+    if (dialogs_ == nullptr || reported_.contains(topic)) {
+        return;
+    }
+    reported_.insert(topic);
     dialogs_->Message(text.toStdString(), "Fivrastar");
 }
 

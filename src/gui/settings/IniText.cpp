@@ -1,5 +1,6 @@
 #include "gui/settings/IniText.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@ namespace gui {
 namespace {
 
 constexpr char kScratchName[] = "settings.ini";
+constexpr char kScratchPattern[] = "fivrastar-XXXXXX";
+constexpr qint64 kLeftScratchAgeSecs = 600;
 
 // Writes bytes to a new file and checks that they all reached the disk: QFile buffers, so a
 // full disk shows only at the flush, and a short file only in its size.
@@ -29,7 +32,7 @@ bool WriteChecked(const QString& path, const QByteArray& bytes) {
 // scratch file; null when none could.
 std::unique_ptr<QTemporaryDir> ScratchWith(const QByteArray& bytes, const QStringList& folders) {
     for (const QString& folder : folders) {
-        auto dir = std::make_unique<QTemporaryDir>(QDir(folder).filePath("fivrastar-XXXXXX"));
+        auto dir = std::make_unique<QTemporaryDir>(QDir(folder).filePath(kScratchPattern));
         if (dir->isValid() && WriteChecked(dir->filePath(kScratchName), bytes)) {
             return dir;
         }
@@ -72,7 +75,29 @@ std::optional<QByteArray> IniTextIn(const QString& folder, const QMap<QString, Q
     return ReadChecked(path);
 }
 
+// QSettings reads keys it cannot write back as they were: an empty one (`=1`), and ones with
+// an empty part (`/=1`, `a//b=1`, the keys of a section `[a/]`). Written, they would come back
+// under another name, or over a good key's value, and no write could pass its check, so they
+// are left out like unreadable lines.
+bool WritableKey(const QString& key) {
+    return !key.isEmpty() && !key.startsWith('/') && !key.endsWith('/') &&
+           !key.contains(QLatin1String("//")) && !key.contains('\\');
+}
+
 }  // namespace
+
+void RemoveLeftScratch(const QStringList& scratch_folders) {
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-kLeftScratchAgeSecs);
+    for (const QString& folder : scratch_folders) {
+        const QFileInfoList left = QDir(folder).entryInfoList(
+            {QString(kScratchPattern).replace('X', '?')}, QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QFileInfo& info : left) {
+            if (!info.isSymLink() && info.isWritable() && info.lastModified() < before) {
+                QDir(info.filePath()).removeRecursively();
+            }
+        }
+    }
+}
 
 ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders) {
     ParsedIni parsed;
@@ -87,7 +112,11 @@ ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders) 
     parsed.outcome = settings.status() == QSettings::NoError ? ParsedIni::Outcome::kParsed
                                                              : ParsedIni::Outcome::kBadLines;
     for (const QString& key : keys) {
-        parsed.values.insert(key, settings.value(key));
+        if (WritableKey(key)) {
+            parsed.values.insert(key, settings.value(key));
+        } else {
+            parsed.outcome = ParsedIni::Outcome::kBadLines;
+        }
     }
     return parsed;
 }
@@ -124,6 +153,14 @@ QString ValueText(const QVariant& value) {
             return QString::number(value.toULongLong());
         case QMetaType::QStringList:
             return value.toStringList().join(',');
+        case QMetaType::QVariantList: {
+            // A list with a typed element (`@String(...)`) reads back as a list of variants.
+            QStringList texts;
+            for (const QVariant& element : value.toList()) {
+                texts.append(ValueText(element));
+            }
+            return texts.join(',');
+        }
         default:
             return value.toString();
     }

@@ -25,8 +25,12 @@ struct ParsedIni {
     QMap<QString, QVariant> values;  // "section/key" to value; the good keys of a bad file
 };
 
-// Parses INI bytes. Lines QSettings cannot read are skipped and reported as kBadLines; the
-// keys of the other lines are kept.
+// Removes the scratch folders a killed game left in `scratch_folders`: those older than any
+// conversion takes (a write's scratch lives for milliseconds), so another copy's are safe.
+void RemoveLeftScratch(const QStringList& scratch_folders);
+
+// Parses INI bytes. Lines QSettings cannot read, and keys it cannot write back as they are,
+// are skipped and reported as kBadLines; the keys of the other lines are kept.
 ParsedIni ParseIni(const QByteArray& bytes, const QStringList& scratch_folders);
 
 // The INI text of a set of values, parsed back and found to hold exactly those values; tried

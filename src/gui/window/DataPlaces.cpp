@@ -32,4 +32,12 @@ folders::FolderPlaces DataPlaces() {
     return places;
 }
 
+void IgnoreRelativeBaseFolders() {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        if (qEnvironmentVariableIsSet(name) && QDir::isRelativePath(qEnvironmentVariable(name))) {
+            qunsetenv(name);
+        }
+    }
+}
+
 }  // namespace gui

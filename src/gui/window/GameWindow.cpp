@@ -11,6 +11,7 @@
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/dialogs/StatisticsDialog.h"
 #include "gui/paint/PaintCache.h"
+#include "gui/scene/ControlItem.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameMenus.h"
 #include "gui/window/LaunchOptions.h"
@@ -67,6 +68,7 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
         close();
     };
     scene_.open_help = [this] { OpenHelp(); };
+    scene_.open_review = [this] { ShowRoundReview(); };
     scene_.quit = [this] { close(); };
     BuildMenus();
     setAccessibleName(QStringLiteral("Fivrastar"));
@@ -94,13 +96,11 @@ void GameWindow::BuildMenus() {
         AfterMenu();
     };
     h.replay_possible = [&t] { return t.Ctl().ImgReplayUp.Visible; };
-    h.round_review = [this] {
-        if (open_round_review) {
-            open_round_review();
-        }
-    };
+    h.round_review = [this] { ShowRoundReview(); };
+    // The entry can be chosen while the review button is there: once a round is over.
     h.round_review_possible = [this] {
-        return open_round_review && round_review_exists && round_review_exists();
+        const ControlItem* button = scene_.Item(QStringLiteral("BtnReview"));
+        return static_cast<bool>(round_review) && button != nullptr && button->isVisible();
     };
     h.statistics = [this] { OpenStatistics(); };
     h.watch = [this] { SetWatching(!watching_); };
@@ -178,6 +178,12 @@ void GameWindow::OpenAbout() {
 void GameWindow::OpenHelp() {
     HelpDialog help(this);
     QtDialogs::Exec(modal_, help);
+}
+
+void GameWindow::ShowRoundReview() {
+    if (round_review) {
+        round_review();
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -52,12 +52,9 @@ class GameWindow : public QWidget {
     void SetWatching(bool watching);
     bool Watching() const { return watching_; }
     GameMenus& Menus() { return *menus_; }
-
-    // The round review: the window that explains the last round. The Game menu's entry calls
-    // `open_round_review`, and can be chosen while `round_review_exists` says there is a round
-    // to review (unset: never).
-    std::function<void()> open_round_review;
-    std::function<bool()> round_review_exists;
+    // The expert's review of the round (the review button, and the menu).
+    void ShowRoundReview();
+    std::function<void()> round_review;
 
   protected:
     // Every way of closing asks the table's quit question while a game is on.

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cards/KortHand.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace state {
 
@@ -30,15 +31,17 @@ struct CardChoice {
     std::string trace;  // shown and logged where a rule's trace would be
 };
 
-// The bids a seat may make now, lowest first; besides these it may pass unless the bid is
-// forced. The dealer may only go one above the highest bid (or match 14); the others may bid
-// anything above it, and 14 at any time.
-inline std::vector<int> LegalBids(const SeatView& view) {
-    const int highest = view.biggest_bid;
+// The three kinds of decision a seat takes in a round.
+enum class Decision { Bid, Trump, Card };
+
+// The bids a seat may make over the highest bid so far (5: the dealer's forced bid), lowest
+// first; besides these it may pass unless the bid is forced. The dealer may only go one above
+// the highest bid (or match 14); the others may bid anything above it, and 14 at any time.
+inline std::vector<int> LegalBids(int highest, bool dealer) {
     if (highest == 5) {
         return {6};
     }
-    if (view.seat == view.round.attSaka) {
+    if (dealer) {
         return {highest < 14 ? highest + 1 : 14};
     }
     std::vector<int> bids;
@@ -51,9 +54,23 @@ inline std::vector<int> LegalBids(const SeatView& view) {
     return bids;
 }
 
-// Another player at a team's seats, in place of the team's rule files: tools measure the rule
-// files against it. Each decision may be left to the rule files by returning nothing; the
-// table treats a player's decision exactly as it treats a rule-file decision.
+inline std::vector<int> LegalBids(const SeatView& view) {
+    return LegalBids(view.biggest_bid, view.seat == view.round.attSaka);
+}
+
+// A pass (unless the bid is forced) or one of the legal bids.
+inline bool IsLegalBid(int highest, bool dealer, int bid) {
+    if (bid == 0) {
+        return highest != 5;
+    }
+    const std::vector<int> bids = LegalBids(highest, dealer);
+    return std::find(bids.begin(), bids.end(), bid) != bids.end();
+}
+
+// Another player at a seat, in place of the seat's rule files: the game's levels, and the
+// players tools measure the rule files against. Each decision may be left to the rule files by
+// returning nothing; the table treats a player's decision exactly as it treats a rule-file
+// decision.
 class SeatPlayer {
   public:
     virtual ~SeatPlayer() = default;

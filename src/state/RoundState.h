@@ -12,7 +12,9 @@ inline constexpr int kRanks = common::kRankCodes;  // per-rank tables 0..14
 inline constexpr int kTricks = 7;                  // per-trick tables 0..6, tricks 1..6
 
 // The round's public state: the hands and the round variables and tables that the table
-// drives and that the AI, the log and the scoreboard read. The table is its only writer.
+// drives and that the AI, the log and the scoreboard read. The table writes it; besides the
+// table only the score animation (raising and lowering the cards it shows) and the play rules
+// (reordering the deciding seat's own hand) change the hands.
 struct RoundState {
     // Seat hands, table spots (the card each seat played to the trick, and its discards) and
     // the pile of surplus trumps put out of play.

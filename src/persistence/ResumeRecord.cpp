@@ -1,10 +1,10 @@
-#include "presentation/ResumeRecord.h"
+#include "persistence/ResumeRecord.h"
 
 #include <charconv>
 #include <cstdint>
 #include <sstream>
 
-namespace presentation {
+namespace persistence {
 
 namespace {
 
@@ -45,7 +45,7 @@ bool IsSeat(int seat) {
 }
 
 // "vi/de/result/bidder" of one scoreboard row.
-std::optional<RoundResult> ParseRound(std::string_view text) {
+std::optional<presentation::RoundResult> ParseRound(std::string_view text) {
     const auto parts = Split(text, '/');
     if (parts.size() != 4) {
         return std::nullopt;
@@ -59,12 +59,43 @@ std::optional<RoundResult> ParseRound(std::string_view text) {
         !IsSeat(*bidder)) {
         return std::nullopt;
     }
-    RoundResult round;
+    presentation::RoundResult round;
     round.vi_total = *vi;
     round.de_total = *de;
     round.bid_result = *result;
     round.bidder = *bidder;
     return round;
+}
+
+// "seed/draws", the seed in hexadecimal.
+bool ReadRandom(std::string_view text, ResumeRecord& record) {
+    const auto parts = Split(text, '/');
+    common::RandomPosition position;
+    if (parts.size() != 2) {
+        return false;
+    }
+    const auto seed =
+        std::from_chars(parts[0].data(), parts[0].data() + parts[0].size(), position.seed, 16);
+    const auto draws =
+        std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), position.draws);
+    if (seed.ec != std::errc() || seed.ptr != parts[0].data() + parts[0].size() ||
+        draws.ec != std::errc() || draws.ptr != parts[1].data() + parts[1].size()) {
+        return false;
+    }
+    record.random = position;
+    return true;
+}
+
+// Card numbers joined by '.'; a round has at most nine of them.
+bool ReadPlayed(std::string_view text, ResumeRecord& record) {
+    for (const std::string_view part : Split(text, '.')) {
+        const auto number = Number(part);
+        if (!number || *number < 0 || *number > 51 || record.played.size() >= 9) {
+            return false;
+        }
+        record.played.push_back(*number);
+    }
+    return true;
 }
 
 // One "key:value" word of the record into its field; false when it cannot be used.
@@ -77,8 +108,14 @@ bool ReadWord(std::string_view word, ResumeRecord& record, int& seen) {
     const std::string_view value = word.substr(colon + 1);
     if (key == "round") {
         const auto round = ParseRound(value);
-        record.rounds.push_back(round.value_or(RoundResult{}));
-        return round.has_value() && record.rounds.size() <= kScoreboardRows;
+        record.rounds.push_back(round.value_or(presentation::RoundResult{}));
+        return round.has_value() && record.rounds.size() <= presentation::kScoreboardRows;
+    }
+    if (key == "random") {
+        return ReadRandom(value, record);
+    }
+    if (key == "played") {
+        return ReadPlayed(value, record);
     }
     if (key == "deal") {
         record.deal = std::string(value);
@@ -112,12 +149,19 @@ std::string FormatResumeRecord(const ResumeRecord& record) {
     std::ostringstream text;
     text << kMagic << " vi:" << record.vi << " de:" << record.de << " dealer:" << record.dealer
          << " hints:" << (record.hints ? 1 : 0);
-    for (const RoundResult& round : record.rounds) {
+    for (const presentation::RoundResult& round : record.rounds) {
         text << " round:" << round.vi_total << '/' << round.de_total << '/' << round.bid_result
              << '/' << round.bidder;
     }
     if (!record.deal.empty()) {
         text << " deal:" << record.deal;
+    }
+    if (record.random) {
+        text << " random:" << std::hex << record.random->seed << std::dec << '/'
+             << record.random->draws;
+    }
+    for (std::size_t i = 0; i < record.played.size(); ++i) {
+        text << (i == 0 ? " played:" : ".") << record.played[i];
     }
     return text.str();
 }
@@ -178,8 +222,12 @@ void SaveResumeRecord(common::SettingsStore& store, const ResumeRecord& record) 
     store.RegWriteSetting(kResumeScope, kResumeSection, kResumeKey, FormatResumeRecord(record));
 }
 
-void ClearResumeRecord(common::SettingsStore& store) {
-    store.RegWriteSetting(kResumeScope, kResumeSection, kResumeKey, "");
+common::SettingChange ResumeRecordCleared() {
+    return {kResumeSection, kResumeKey, [](const std::string&) { return std::string(); }, ""};
 }
 
-}  // namespace presentation
+void ClearResumeRecord(common::SettingsStore& store) {
+    store.RegChangeSettings(kResumeScope, {ResumeRecordCleared()});
+}
+
+}  // namespace persistence
