@@ -28,6 +28,7 @@ fi
 
 cpu_seconds() {
     local seconds=$1
+    rm -rf "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"  # a first start each time: no game to resume
     local run=(env FIVRA_SEED=3 FIVRA_SCREENSHOT="$folder/shot.png"
                FIVRA_SCREENSHOT_AFTER_MS=$((seconds * 1000)) "$binary")
     if [ "$platform" = xvfb ]; then
