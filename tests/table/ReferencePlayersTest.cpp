@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "CardAudit.h"
-#include "Duplicate.h"
 #include "ReferencePlayers.h"
 #include "SelfPlay.h"
 #include "TableRig.h"
@@ -75,19 +74,6 @@ TEST(ReferencePlayers, DuplicateSeatingsGetTheSameDeals) {
         EXPECT_GT(deal.size(), 52u * 2);
         EXPECT_EQ(deal, DealOf(second_logs.File(name))) << "round " << round;
     }
-}
-
-TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
-    std::ostringstream progress;
-    const sim::SimOptions options = Match("search", "greedy", 12, 31);
-    const std::string first = sim::RunDuplicate(options, progress).ToJson(options);
-    const std::string again = sim::RunDuplicate(options, progress).ToJson(options);
-    auto without_time = [](const std::string& json) {
-        return json.substr(0, json.find("seconds"));
-    };
-    EXPECT_EQ(without_time(first), without_time(again));
-    const sim::SimOptions other = Match("search", "greedy", 12, 32);
-    EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
 }
 
 // The greedy player's card with SYD holding `faces` of trump hjärter and the trick so far.

@@ -1,47 +1,11 @@
 #include "TableRig.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
-
-#include <unistd.h>
 
 #include "common/FieldReader.h"
 
 namespace table_test {
-
-namespace fs = std::filesystem;
-
-std::string DataDir() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return dir != nullptr ? dir : "data";
-}
-
-ProgramFolder::ProgramFolder() {
-    static std::atomic<int> counter{0};
-    const fs::path path = fs::temp_directory_path() / ("fivra_table_" + std::to_string(::getpid()) +
-                                                       "_" + std::to_string(counter++));
-    fs::remove_all(path);
-    fs::create_directories(path);
-    for (const auto& entry : fs::directory_iterator(DataDir())) {
-        if (entry.is_regular_file()) {
-            fs::copy_file(entry.path(), path / entry.path().filename());
-        }
-    }
-    path_ = path.string() + "/";
-}
-
-ProgramFolder::~ProgramFolder() {
-    std::error_code error;
-    fs::remove_all(path_, error);
-}
-
-void ProgramFolder::Write(const std::string& name, const std::string& text) const {
-    std::ofstream(File(name), std::ios::binary | std::ios::trunc) << text;
-}
 
 namespace {
 
@@ -52,7 +16,8 @@ table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& opti
     if (!options.play_rules.empty()) {
         folder.Write("FivraPlayRulesAI.TXT", options.play_rules);
     }
-    table::TableConfig config{folder.Path(), options.seed, options.computer_plays_syd, 0};
+    table::TableConfig config{folder.Path(), options.seed, options.computer_plays_syd,
+                              options.auto_continue_ms};
     config.language = options.language;
     return config;
 }

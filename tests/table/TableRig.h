@@ -9,6 +9,7 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
+#include "support/TempFolder.h"
 #include "table/Table.h"
 
 // A table on the virtual clock in a program folder of its own, and the few moves that the
@@ -24,24 +25,13 @@ inline constexpr const char* kNobodyBids = "Version,1.0\n";
 // Game time a test may let pass before it gives up waiting: far more than any round takes.
 inline constexpr long long kPatienceMs = 4LL * 60 * 60 * 1000;
 
-// The folder of the shipped data files.
-std::string DataDir();
+using test_support::DataDir;
 
 // A fresh folder holding copies of the data files; removed with everything in it at the end.
-class ProgramFolder {
+class ProgramFolder : public test_support::TempFolder {
   public:
-    ProgramFolder();
-    ~ProgramFolder();
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    // With a trailing '/', as the table wants its folder.
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + name; }
-    void Write(const std::string& name, const std::string& text) const;
-
-  private:
-    std::string path_;
+    ProgramFolder() { CopyDataFiles(); }
+    const std::string& Path() const { return Folder(); }
 };
 
 struct RigOptions {
@@ -50,6 +40,7 @@ struct RigOptions {
     std::string bid_rules;   // replaces the shipped bid rule file when not empty
     std::string play_rules;  // replaces the shipped play rule file when not empty
     presentation::Language language = presentation::BuildLanguage();
+    int auto_continue_ms = 0;
 
     RigOptions Seed(std::uint64_t s) const {
         RigOptions o = *this;
@@ -74,6 +65,11 @@ struct RigOptions {
     RigOptions InLanguage(presentation::Language l) const {
         RigOptions o = *this;
         o.language = l;
+        return o;
+    }
+    RigOptions AutoContinue(int ms) const {
+        RigOptions o = *this;
+        o.auto_continue_ms = ms;
         return o;
     }
 };
