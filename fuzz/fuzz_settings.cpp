@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "common/ScriptedDialogs.h"
-#include "gui/IniSettingsStore.h"
+#include "gui/settings/IniSettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;

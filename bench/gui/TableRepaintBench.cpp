@@ -12,9 +12,9 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "gui/PaintCache.h"
-#include "gui/TableLayout.h"
-#include "gui/TableScene.h"
+#include "gui/paint/PaintCache.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/scene/TableScene.h"
 #include "table/Table.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "gui/DataPlaces.h"
-#include "gui/GameSession.h"
-#include "gui/IniSettingsStore.h"
-#include "gui/QtDialogs.h"
+#include "gui/dialogs/QtDialogs.h"
+#include "gui/settings/IniSettingsStore.h"
+#include "gui/window/DataPlaces.h"
+#include "gui/window/GameSession.h"
 
 namespace {
 

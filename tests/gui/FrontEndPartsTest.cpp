@@ -7,10 +7,10 @@
 #include <map>
 
 #include "common/SettingsStore.h"
-#include "gui/CardPainter.h"
-#include "gui/LaunchOptions.h"
-#include "gui/QtClock.h"
-#include "gui/QtDialogs.h"
+#include "gui/dialogs/QtDialogs.h"
+#include "gui/paint/CardPainter.h"
+#include "gui/window/LaunchOptions.h"
+#include "gui/window/QtClock.h"
 #include "table/Table.h"
 
 namespace gui {

@@ -1,10 +1,10 @@
 #include <QGraphicsScene>
 
 #include "cards/HandGeometry.h"
-#include "gui/ButtonItem.h"
 #include "gui/GuiFixture.h"
-#include "gui/HandItem.h"
-#include "gui/TableLayout.h"
+#include "gui/scene/ButtonItem.h"
+#include "gui/scene/HandItem.h"
+#include "gui/scene/TableLayout.h"
 
 namespace gui::testing {
 namespace {

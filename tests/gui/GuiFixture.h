@@ -12,9 +12,9 @@
 #include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "gui/ControlItem.h"
-#include "gui/GameWindow.h"
-#include "gui/TableLayout.h"
+#include "gui/scene/ControlItem.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/window/GameWindow.h"
 #include "table/Table.h"
 
 namespace gui::testing {

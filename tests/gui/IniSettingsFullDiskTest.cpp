@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "common/ScriptedDialogs.h"
-#include "gui/IniSettingsStore.h"
+#include "gui/settings/IniSettingsStore.h"
 #include "presentation/Statistics.h"
 
 // The settings store on a full and on a nearly full disk: a small tmpfs mounted for the test

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "common/ScriptedDialogs.h"
-#include "gui/IniSettingsStore.h"
+#include "gui/settings/IniSettingsStore.h"
 #include "presentation/Statistics.h"
 
 namespace gui {

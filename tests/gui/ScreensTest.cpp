@@ -2,13 +2,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "gui/AboutDialog.h"
+#include "gui/dialogs/AboutDialog.h"
 
 #include "gui/GuiFixture.h"
-#include "gui/HandItem.h"
-#include "gui/ScoreboardItem.h"
-#include "gui/TableLayout.h"
-#include "gui/TraceItem.h"
+#include "gui/scene/HandItem.h"
+#include "gui/scene/ScoreboardItem.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/scene/TraceItem.h"
 
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the

@@ -17,16 +17,16 @@
 #include <set>
 
 #include "common/ScriptedDialogs.h"
-#include "gui/ButtonItem.h"
-#include "gui/CardPainter.h"
-#include "gui/GameSession.h"
 #include "gui/GuiFixture.h"
-#include "gui/IniSettingsStore.h"
-#include "gui/Preferences.h"
-#include "gui/QtClock.h"
-#include "gui/QtDialogs.h"
-#include "gui/QtTranslations.h"
-#include "gui/SettingsDialog.h"
+#include "gui/dialogs/QtDialogs.h"
+#include "gui/dialogs/SettingsDialog.h"
+#include "gui/paint/CardPainter.h"
+#include "gui/scene/ButtonItem.h"
+#include "gui/settings/IniSettingsStore.h"
+#include "gui/settings/Preferences.h"
+#include "gui/window/GameSession.h"
+#include "gui/window/QtClock.h"
+#include "gui/window/QtTranslations.h"
 
 namespace gui {
 namespace {

@@ -9,10 +9,10 @@
 #include <map>
 #include <numeric>
 
-#include "gui/ButtonItem.h"
 #include "gui/GuiFixture.h"
-#include "gui/HandItem.h"
-#include "gui/HelpDialog.h"
+#include "gui/dialogs/HelpDialog.h"
+#include "gui/scene/ButtonItem.h"
+#include "gui/scene/HandItem.h"
 #include "presentation/Announcements.h"
 
 namespace gui::testing {

@@ -10,10 +10,10 @@
 #include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "gui/GameWindow.h"
 #include "gui/GuiTestRun.h"
-#include "gui/TableLayout.h"
-#include "gui/WindowPlacement.h"
+#include "gui/scene/TableLayout.h"
+#include "gui/window/GameWindow.h"
+#include "gui/window/WindowPlacement.h"
 #include "table/Table.h"
 
 namespace gui {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+#include "gui/settings/Preferences.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+namespace gui {
+
+// The player's settings: game speed, language (from the next start), the four-colour deck,
+// the card back and whether hints start switched on. Shows the given preferences; Chosen()
+// gives what the player set. When FIVRA_SPEED sets the speed of this run, the dialog says so.
+class SettingsDialog : public QDialog {
+  public:
+    SettingsDialog(const Preferences& shown, bool speed_set_by_environment, QWidget* parent);
+
+    Preferences Chosen() const;
+
+  private:
+    void ShowBackPreview();
+
+    QComboBox* speed_ = nullptr;
+    QComboBox* language_ = nullptr;
+    QCheckBox* four_colours_ = nullptr;
+    QComboBox* back_ = nullptr;
+    QLabel* back_preview_ = nullptr;
+    QCheckBox* hints_ = nullptr;
+};
+
+}  // namespace gui
