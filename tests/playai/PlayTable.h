@@ -62,9 +62,7 @@ class PlayTable {
         round.TrickHistory[round.Round][seat] = card.Rang;
     }
 
-    void WriteRules(const std::string& text) const {
-        folder_.Write(kPlayRulesFile, text);
-    }
+    void WriteRules(const std::string& text) const { folder_.Write(kPlayRulesFile, text); }
 
     PlayDecision Decide(int seat, const std::string& rules) {
         WriteRules(rules);

@@ -83,7 +83,8 @@ TEST(AboutBox, LinksAreUrlsADesktopHandlerOpens) {
     EXPECT_EQ(WebLink(folder_text, kExample),
               "https://fivrastar.example.com/?p=230&u=club%20nord&t=spring%26summer");
     temp.Write("Referal.txt", "only one line\n");
-    EXPECT_EQ(WebLink(temp.Path().string(), kExample), "https://fivrastar.example.com/?p=230&u=1&t=1");
+    EXPECT_EQ(WebLink(temp.Path().string(), kExample),
+              "https://fivrastar.example.com/?p=230&u=1&t=1");
     EXPECT_EQ(WebLink(test_support::DataDir(), kExample),
               "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
 }

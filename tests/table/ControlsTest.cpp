@@ -1,7 +1,7 @@
 // The table's own buttons and the human's card presses.
 #include <gtest/gtest.h>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "cards/HandGeometry.h"
 
 namespace table_test {
@@ -71,7 +71,7 @@ TEST(Controls, HumanPressPlaysATrumpCardAndIgnoresOtherColours) {
     const int trump = Nr("A", common::kHjarter);
     script.hands[common::kSyd] = {dead, trump};
     script.hands[common::kVast] = {Nr("2", common::kHjarter)};
-    ASSERT_TRUE(StartPlayFrom(rig, script));
+    ASSERT_TRUE(StartPlayFrom(rig.table, script));
     const state::RoundState& round = rig.table.State();
     ASSERT_EQ(round.PlaySeat, common::kSyd);
     ASSERT_EQ(round.Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "TableRig.h"
 #include "playai/Suggestion.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -33,8 +33,11 @@ std::vector<int> SuggestedButtons(const table::Controls& ctl) {
 }
 
 // OST deals, so SYD speaks first in the auction with every bid open.
-bool RunToSydsFirstBid(TableRig& rig) {
+bool RunToSydsFirstBid(TableRig& rig, bool lamp) {
     rig.table.Start();
+    if (lamp) {
+        rig.table.ImgSuggestUp_MouseDown();
+    }
     rig.RestartRoundDealtBy(common::kOst);
     return rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; });
 }
@@ -45,12 +48,10 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
         int button;  // 0 passes, 1 bids 6 ... 9 bids 14
     };
     for (const Case& c : {Case{"RULE, EXECUTES, 100, BID, 8, END\n", 3},
-                          Case{"RULE, EXECUTES, 100, BID, 14, END\n", 9},
-                          Case{kNobodyBids, 0}}) {
+                          Case{"RULE, EXECUTES, 100, BID, 14, END\n", 9}, Case{kNobodyBids, 0}}) {
         SCOPED_TRACE(c.rules);
         TableRig rig(RigOptions().Human().BidRules(c.rules));
-        rig.table.ImgSuggestUp_MouseDown();
-        ASSERT_TRUE(RunToSydsFirstBid(rig));
+        ASSERT_TRUE(RunToSydsFirstBid(rig, true));
         EXPECT_EQ(SuggestedButtons(rig.table.Ctl()), std::vector<int>{c.button});
         const state::RoundState& round = rig.table.State();
         const cards::KortHand& syd = round.Hand[common::kSyd];
@@ -64,7 +65,7 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
 
 TEST(BidSuggestion, IsMarkedOnlyOnceTheLampIsLit) {
     TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
-    ASSERT_TRUE(RunToSydsFirstBid(rig));
+    ASSERT_TRUE(RunToSydsFirstBid(rig, false));
     const table::Controls& ctl = rig.table.Ctl();
     EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "no suggestion without the lamp";
     EXPECT_EQ(RaisedPosition(rig.table.State().Hand[common::kSyd]), 0);
@@ -88,7 +89,7 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
         script.bidder = common::kSyd;
         script.hands[common::kSyd] = {Nr("K", common::kSpader), Nr("A", kH), Nr("K", kH)};
         script.hands[common::kVast] = {Nr("2", kH)};
-        ASSERT_TRUE(StartPlayFrom(rig_, script));
+        ASSERT_TRUE(StartPlayFrom(rig_.table, script));
     }
     std::string Hint() const {
         const char* tag = GetParam() == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
@@ -105,13 +106,13 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
     TableRig rig_{RigOptions()
                       .Human()
                       .InLanguage(GetParam())
-                      .BidRules(kNobodyBids)
+                      .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")
                       .PlayRules("RULE, Name, Hint, Suggest, ONLY, EXECUTES, 100, Play, K, END\n")};
 };
 
 TEST_P(CardSuggestion, RaisesTheRulesCardAndShowsItsHintWhenSydsTurnComes) {
     StartPlay(true);
-    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Ctl().LblSuggest.Visible; }));
+    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag.empty(); }));
     ExpectKingSuggested();
 }
 

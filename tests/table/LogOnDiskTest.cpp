@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "common/FieldReader.h"
 #include "gamelog/LogBlocks.h"
 

@@ -9,7 +9,7 @@
 #include "CardAudit.h"
 #include "ReferencePlayers.h"
 #include "SelfPlay.h"
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "presentation/ResumeRecord.h"
 
 namespace table_test {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -27,7 +27,7 @@ class Scoring : public ::testing::Test {
   protected:
     void PlayRound(const ScriptedRound& script) {
         rig_.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig_, script));
+        ASSERT_TRUE(StartPlayFrom(rig_.table, script));
         ASSERT_TRUE(rig_.RunToTag("STOP_RUNDA"));
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
@@ -99,7 +99,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         SCOPED_TRACE(c.what);
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, c.vi, c.de)));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
         EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
         EXPECT_EQ(rig.table.State().gbDe, c.de + 6);
@@ -120,7 +120,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
 TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
-    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 61, 56)));
+    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 61, 56)));
     ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "search/DealSampler.h"
 
 namespace table_test {

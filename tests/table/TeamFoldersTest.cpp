@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "SelfPlay.h"
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "common/FieldReader.h"
 #include "common/Names.h"
 

@@ -1,4 +1,4 @@
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -27,7 +27,7 @@ table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& opti
 TableRig::TableRig(const RigOptions& options)
     : table(ConfigFor(folder, options), dialogs, settings) {}
 
-bool TableRig::RunUntil(const std::function<bool()>& done) {
+bool RunUntil(table::Table& table, const std::function<bool()>& done) {
     const long long limit = table.Now() + kPatienceMs;
     while (!done()) {
         if (!table.StepClock(limit)) {
@@ -50,7 +50,7 @@ bool TableRig::RunToRoundEnd() {
     });
 }
 
-void TableRig::RestartRoundDealtBy(int dealer) {
+void RestartRoundDealtBy(table::Table& table, int dealer) {
     table.MutableState().attSaka = dealer;
     table.MutableState().myGameStatus = 1;
     table.Run();
@@ -107,12 +107,33 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
     return script;
 }
 
-bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
-    if (!rig.RunToTag("WAIT_KOR")) {
+// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
+ScriptedRound KillingRound() {
+    constexpr int kH = common::kHjarter;
+    ScriptedRound script;
+    script.vi = 55;
+    script.de = 20;
+    script.hands[common::kVast] = {Nr("K", kH), Nr("Q", kH), Nr("9", kH)};
+    script.hands[common::kNord] = {
+        Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH), Nr("5", common::kRuter),
+        Nr("4", kH), Nr("3", kH), Nr("2", kH)};
+    script.hands[common::kOst] = {Nr("8", kH), Nr("7", kH)};
+    script.hands[common::kSyd] = {Nr("6", kH), Nr("2", common::kKlover), Nr("3", common::kKlover)};
+    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
+        script.deck.push_back(Nr(face, common::kSpader));
+    }
+    for (const char* face : {"4", "6", "7", "8"}) {
+        script.deck.push_back(Nr(face, common::kKlover));
+    }
+    return script;
+}
+
+bool SetUpAfterDiscard(table::Table& table, const ScriptedRound& script) {
+    if (!RunUntil(table, [&] { return table.Timer1().Tag == "WAIT_KOR"; })) {
         return false;
     }
-    PlaceCards(rig.table, script);
-    state::RoundState& round = rig.table.MutableState();
+    PlaceCards(table, script);
+    state::RoundState& round = table.MutableState();
     round.gbFarg = script.trump;
     round.attSaka = round.harPacko = round.attBjuda = script.dealer;
     round.gbBjuditHogst = script.bidder;
@@ -124,12 +145,12 @@ bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
     return true;
 }
 
-bool StartPlayFrom(TableRig& rig, const ScriptedRound& script) {
-    if (!SetUpAfterDiscard(rig, script)) {
+bool StartPlayFrom(table::Table& table, const ScriptedRound& script) {
+    if (!SetUpAfterDiscard(table, script)) {
         return false;
     }
-    rig.table.MutableState().myGameStatus = 7;
-    rig.table.Run();
+    table.MutableState().myGameStatus = 7;
+    table.Run();
     return true;
 }
 

@@ -74,17 +74,22 @@ struct RigOptions {
     }
 };
 
+// Runs a table's clock until `done` holds; false when it did not within kPatienceMs.
+bool RunUntil(table::Table& table, const std::function<bool()>& done);
+
+// Starts the round again with another dealer, as if the earlier rounds had been played.
+void RestartRoundDealtBy(table::Table& table, int dealer);
+
 // The table with everything it needs. Construction does not start the table.
 struct TableRig {
     explicit TableRig(const RigOptions& options);
 
     // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
-    bool RunUntil(const std::function<bool()>& done);
+    bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToTag(const std::string& tag);
     // Plays on (clicking after the discard) until the round's end waits for the click.
     bool RunToRoundEnd();
-    // Starts the round again with another dealer, as if the earlier rounds had been played.
-    void RestartRoundDealtBy(int dealer);
+    void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
     // The game log of the round so far; closes the log, so call it when the test is done
     // playing.
@@ -116,11 +121,15 @@ struct ScriptedRound {
 // second with the jack over SYD's ten (2 points). Every seat plays its first trump card.
 ScriptedRound DeTakesSixViTwo(int bid, int vi, int de);
 
+// NORD holds eight trumps and gives up two; NORD's side (Vi, 55 before the round) goes on to win
+// the game. SYD holds two cards that are no trump.
+ScriptedRound KillingRound();
+
 // Run to the wait after the discard, then replace the round's cards and variables by the
 // script. The table then waits for the click that starts the buying.
-bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script);
+bool SetUpAfterDiscard(table::Table& table, const ScriptedRound& script);
 // The same, and play starts at once from the first trick, without any buying.
-bool StartPlayFrom(TableRig& rig, const ScriptedRound& script);
+bool StartPlayFrom(table::Table& table, const ScriptedRound& script);
 
 // Card numbers held by a hand, in its order.
 std::vector<int> Numbers(const cards::KortHand& hand);
