@@ -290,6 +290,8 @@ def main():
     parser.add_argument("--workdir", default=str(REPO / "build-mutants"))
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--report", action="store_true", help="print the report and stop")
+    parser.add_argument("--same-as", metavar="LABEL",
+                        help="only the mutants that the run LABEL got to, to compare two runs")
     parser.add_argument("--limit", type=int, default=0,
                         help="seconds a mutant's tests may take (default: 4 x the clean run)")
     args = parser.parse_args()
@@ -299,6 +301,9 @@ def main():
     tree.mkdir(parents=True, exist_ok=True)
     export_tree(args.rev, tree)
     chosen = sample(all_mutants(tree), args.seed, args.count)
+    if args.same_as:
+        earlier = load(work / f"results-{args.same_as}.json")
+        chosen = [m for m in chosen if m["id"] in earlier]
     results_path = work / f"results-{args.label}.json"
     results = load(results_path)
     if args.list or args.report:
