@@ -63,7 +63,7 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
     }
 }
 
-TEST(BidSuggestion, IsMarkedOnlyOnceTheLampIsLit) {
+TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
     ASSERT_TRUE(RunToSydsFirstBid(rig, false));
     const table::Controls& ctl = rig.table.Ctl();
@@ -72,6 +72,10 @@ TEST(BidSuggestion, IsMarkedOnlyOnceTheLampIsLit) {
     rig.table.ImgSuggestUp_MouseDown();
     EXPECT_EQ(SuggestedButtons(ctl), std::vector<int>{3}) << "lit in the middle of the auction";
     EXPECT_TRUE(ctl.LblSuggest.Visible);
+    rig.table.ImgSuggestDn_MouseDown();
+    EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "put out again";
+    EXPECT_EQ(ctl.PBBidLook[3], table::BidLook::Active);
+    EXPECT_FALSE(ctl.LblSuggest.Visible);
 }
 
 // SYD leads holding the king of spader (no trump), the ace and the king of trump; the rules
