@@ -108,6 +108,24 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
 }
 
 // NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
+ScriptedRound SydLeads() {
+    ScriptedRound script;
+    script.bidder = common::kSyd;
+    script.hands[common::kSyd] = {Nr("K", common::kSpader), Nr("A", common::kHjarter),
+                                  Nr("K", common::kHjarter)};
+    script.hands[common::kVast] = {Nr("2", common::kHjarter)};
+    return script;
+}
+
+bool StartSydsLead(TableRig& rig) {
+    rig.table.Start();
+    if (!rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; })) {
+        return false;
+    }
+    rig.table.KeyPass();
+    return StartPlayFrom(rig.table, SydLeads());
+}
+
 ScriptedRound KillingRound() {
     constexpr int kH = common::kHjarter;
     ScriptedRound script;

@@ -121,6 +121,16 @@ struct ScriptedRound {
 // second with the jack over SYD's ten (2 points). Every seat plays its first trump card.
 ScriptedRound DeTakesSixViTwo(int bid, int vi, int de);
 
+// Bid rules by which a computer seat wins the auction when a human SYD passes.
+inline constexpr const char* kOthersBidNine =
+    "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n";
+
+// SYD, the bidder, leads holding the king of spader (no trump), then the ace and the king of
+// trump; VAST holds the two.
+ScriptedRound SydLeads();
+// With a human SYD: passes when the bid panel first opens, then starts play from SydLeads().
+bool StartSydsLead(TableRig& rig);
+
 // NORD holds eight trumps and gives up two; NORD's side (Vi, 55 before the round) goes on to win
 // the game. SYD holds two cards that are no trump.
 ScriptedRound KillingRound();

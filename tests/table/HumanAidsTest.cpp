@@ -78,8 +78,7 @@ TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     EXPECT_FALSE(ctl.LblSuggest.Visible);
 }
 
-// SYD leads holding the king of spader (no trump), the ace and the king of trump; the rules
-// suggest the king of trump with the hint of code ONLY.
+// SYD leads (SydLeads); the rules suggest the king of trump with the hint of code ONLY.
 class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
   protected:
     void StartPlay(bool lamp_first) {
@@ -89,11 +88,7 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
         if (lamp_first) {
             rig_.table.ImgSuggestUp_MouseDown();
         }
-        ScriptedRound script;
-        script.bidder = common::kSyd;
-        script.hands[common::kSyd] = {Nr("K", common::kSpader), Nr("A", kH), Nr("K", kH)};
-        script.hands[common::kVast] = {Nr("2", kH)};
-        ASSERT_TRUE(StartPlayFrom(rig_.table, script));
+        ASSERT_TRUE(StartPlayFrom(rig_.table, SydLeads()));
     }
     std::string Hint() const {
         const char* tag = GetParam() == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
@@ -110,7 +105,7 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
     TableRig rig_{RigOptions()
                       .Human()
                       .InLanguage(GetParam())
-                      .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")
+                      .BidRules(kOthersBidNine)
                       .PlayRules("RULE, Name, Hint, Suggest, ONLY, EXECUTES, 100, Play, K, END\n")};
 };
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "support/TableRig.h"
 #include "presentation/ResumeRecord.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

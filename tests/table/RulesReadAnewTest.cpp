@@ -4,8 +4,8 @@
 
 #include <numeric>
 
-#include "support/TableRig.h"
 #include "common/FieldReader.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

@@ -2,6 +2,7 @@
 // and who took it, the reason a card cannot be played, and play from the keyboard.
 #include <gtest/gtest.h>
 
+#include "cards/HandGeometry.h"
 #include "support/TableRig.h"
 
 namespace table_test {
@@ -166,14 +167,7 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
 class HumanPlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        rig_.table.Start();
-        ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Ctl().PBButtonsBackground.Visible; }));
-        rig_.table.KeyPass();
-        ScriptedRound script;
-        script.bidder = common::kSyd;
-        script.hands[common::kSyd] = {dead_, trump_, Nr("K", kH)};
-        script.hands[common::kVast] = {Nr("2", kH)};
-        ASSERT_TRUE(StartPlayFrom(rig_.table, script));
+        ASSERT_TRUE(StartSydsLead(rig_));
         ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
@@ -189,10 +183,7 @@ class HumanPlay : public ::testing::Test {
 
     const int dead_ = Nr("K", common::kSpader);
     const int trump_ = Nr("A", kH);
-    TableRig rig_{RigOptions()
-                      .Human()
-                      .PlayRules(kPlayFirstTrump)
-                      .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")};
+    TableRig rig_{RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine)};
 };
 
 TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
@@ -211,6 +202,20 @@ TEST_F(HumanPlay, ArrowsChooseACardAndEnterPlaysIt) {
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     rig_.table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
+}
+
+TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
+    rig_.table.HandMouseDown(common::kSyd, 5, 20);
+    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
+    EXPECT_TRUE(rig_.dialogs.messages.empty());
+    const cards::CardPlace second = cards::CardPosition(1, false, "SYD", 0);
+    rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
+    EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
+    EXPECT_EQ(Numbers(Round().Hand[common::kSyd]), (std::vector<int>{dead_, Nr("K", kH)}));
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 0);
+    EXPECT_EQ(Round().PlaySeat, common::kVast) << "the turn moves on";
+    EXPECT_EQ(Round().PlayedTrump[14], -1);
 }
 
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {
