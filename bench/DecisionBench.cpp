@@ -17,7 +17,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "playai/PlayEngine.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 #include "table/Table.h"
 
 namespace {

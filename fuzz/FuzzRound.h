@@ -15,7 +15,7 @@
 #include "common/LogSink.h"
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 // What the decision fuzz targets share: a program folder holding the shipped data files, in
 // which a target replaces one file by the fuzzer's input, and a dealt round to decide in.

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "common/Names.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace bidai {
 

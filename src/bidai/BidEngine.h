@@ -13,7 +13,7 @@
 #include "common/Dialogs.h"
 #include "common/LogSink.h"
 #include "common/Random.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace bidai {
 

@@ -172,7 +172,7 @@ void KortHand::StickInAllCardsOfRang(int rang) {
     ++revision_;
 }
 
-void KortHand::TomKoptaKort() {
+void KortHand::SattInKortIHanden() {
     for (Kort* k : cards_) {
         k->Kop = false;
     }

@@ -25,7 +25,6 @@ class KortHand {
 
     int AntalKort() const { return static_cast<int>(cards_.size()); }
     int AntalKortIFarg(int colour) const;
-    int NumberOfCardsOfColor(int colour) const { return AntalKortIFarg(colour); }
     bool HandEmpty(int colour) const { return AntalKortIFarg(colour) == 0; }
     // With no card of the colour: the hand goes out of play and drops all its cards.
     // Returns whether that was the case.
@@ -45,8 +44,8 @@ class KortHand {
     void StickOutAllCardsOfFarg(int colour);
     void StickOutAllCardsOfRang(int rang);
     void StickInAllCardsOfRang(int rang);
-    void TomKoptaKort();
-    void SattInKortIHanden() { TomKoptaKort(); }
+    // Lowers every raised card (clears every Kop mark).
+    void SattInKortIHanden();
 
     // Moves the card at position `from` to position `to` (both 1-based), the others closing
     // up; the play rules use it to reorder a seat's trump cards.

@@ -4,12 +4,13 @@
 
 namespace common {
 
-// A table timer: an interval in milliseconds, an enabled flag and a free text tag that holds
-// the step it waits to perform. Setting the interval or enabling restarts its count, as
-// such timers do. Time comes from the clock that owns `now`.
-class Timer {
+// A table timer: an interval in milliseconds, an enabled flag and a tag that holds the step it
+// waits to perform. Setting the interval or enabling restarts its count, as such timers do.
+// Time comes from the clock that owns `now`.
+template <class TagType>
+class TaggedTimer {
   public:
-    Timer(const long long& now, int interval_ms, bool enabled)
+    TaggedTimer(const long long& now, int interval_ms, bool enabled)
         : now_(now), interval_(interval_ms), enabled_(enabled), due_(now + interval_ms) {}
 
     int Interval() const { return interval_; }
@@ -29,7 +30,7 @@ class Timer {
     // The clock calls this as it delivers a tick.
     void Fired() { due_ = now_ + interval_; }
 
-    std::string Tag;
+    TagType Tag{};
 
   private:
     void Restart() { due_ = now_ + interval_; }
@@ -39,5 +40,8 @@ class Timer {
     bool enabled_;
     long long due_;
 };
+
+// The ticker's timer counts its steps in a text tag.
+using Timer = TaggedTimer<std::string>;
 
 }  // namespace common

@@ -6,7 +6,7 @@
 #include "cards/Kort.h"
 #include "cards/Packe.h"
 #include "common/LogSink.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 // The tagged blocks of the game log. The replay and reload readers depend on their exact form,
 // so every writer of a tag goes through here.

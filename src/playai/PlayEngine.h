@@ -9,7 +9,7 @@
 #include "common/Random.h"
 #include "playai/PlayMemory.h"
 #include "playai/Suggestion.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace playai {
 

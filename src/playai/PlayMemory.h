@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace playai {
 

@@ -25,7 +25,6 @@ class CardListTable {
     // False when the table is full; the list is then not kept.
     bool Add(const CardList& list);
     const CardList* Find(std::string_view name) const;
-    int Count() const { return count_; }
 
   private:
     std::array<CardList, kCardLists> lists_{};
@@ -49,7 +48,6 @@ class NamedValueTable {
     // Entries 0 to LastUsed() are filled; -1 when empty.
     int LastUsed() const { return count_ - 1; }
     const NamedValue& At(int index) const { return entries_.at(index); }
-    void Clear() { count_ = 0; }
 
   private:
     std::array<NamedValue, kNamedValues> entries_{};

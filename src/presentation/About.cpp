@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "common/FieldReader.h"
-#include "presentation/Statistics.h"
 
 namespace presentation {
 
@@ -85,18 +84,6 @@ std::string WebLink(const std::string& folder, const Addresses& addresses) {
     }
     // The slash keeps the query on the site's front page for every URL handler.
     return addresses.web + "/" + query;
-}
-
-bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs, Language language,
-                     common::Control& LblStatisticVi, common::Control& LblStatisticDe) {
-    const Texts texts = LoadTexts(language);
-    if (!dialogs.AskYesNo(texts.confirmation, texts.reset_caption)) {
-        return false;
-    }
-    ResetGamesWon(store);
-    LblStatisticVi.Caption = "0";
-    LblStatisticDe.Caption = "0";
-    return true;
 }
 
 }  // namespace presentation

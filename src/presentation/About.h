@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "common/Control.h"
-#include "common/Dialogs.h"
-#include "common/SettingsStore.h"
 #include "presentation/Localisation.h"
 
-// The About box without its window: what it shows, the links it opens and the reset of the
-// games-won statistics.
+// The About box without its window: what it shows and the links it opens.
 namespace presentation {
 
 struct AboutContents {
@@ -32,11 +28,6 @@ std::string MailtoLink(const Addresses& addresses = BuildAddresses());
 // The product's web page with the referral query. The first two lines of "Referal.txt" in
 // `folder` name the referrer; without them the fixed query is used.
 std::string WebLink(const std::string& folder, const Addresses& addresses = BuildAddresses());
-
-// Asks whether the statistics should be reset; on Yes both counts and both labels become
-// "0". Returns whether they were reset.
-bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs, Language language,
-                     common::Control& LblStatisticVi, common::Control& LblStatisticDe);
 
 // Percent-encodes everything but the characters a URL carries unescaped.
 std::string PercentEncode(const std::string& text);

@@ -5,7 +5,7 @@
 
 #include "common/Control.h"
 #include "common/Dialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace presentation {
 
@@ -35,8 +35,6 @@ class ScoreAnimation {
 
     int Status() const { return status_; }
     int Trick() const { return trick_; }
-    int RunningVi() const { return running_vi_; }
-    int RunningDe() const { return running_de_; }
 
   private:
     void ShowTrick(state::RoundState& round, const std::string& card_letter,

@@ -68,7 +68,6 @@ class ViDeScoreboard {
     int RowCount() const { return row_count_; }
 
     int ViTotal(int row) const { return history_.at(static_cast<std::size_t>(row)).vi_total; }
-    int DeTotal(int row) const { return history_.at(static_cast<std::size_t>(row)).de_total; }
     int Result(int row) const { return history_.at(static_cast<std::size_t>(row)).result; }
     const std::string& Bidder(int row) const {
         return history_.at(static_cast<std::size_t>(row)).bidder;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace search {
 

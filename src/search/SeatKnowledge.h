@@ -3,8 +3,8 @@
 #include <array>
 
 #include "cards/KortHand.h"
-#include "round/RoundState.h"
 #include "search/TrumpSet.h"
+#include "state/RoundState.h"
 
 namespace search {
 

@@ -5,11 +5,11 @@ namespace table {
 
 void Table::BjudNext() {
     timer1_.SetInterval(static_cast<int>(random_.Uniform() * 300) + 1200);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "Bjudnext";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::BidNext;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     round_.attBjuda = common::NextSeat(round_.attBjuda);
     // The three seats before the dealer have all passed: the dealer may not pass.
     if (round_.attBjuda == round_.attSaka && round_.gbHogstaBudet == 0) {
@@ -179,26 +179,6 @@ void Table::PBBid_MouseUp(int index) {
     timer1_.SetEnabled(false);
     timer1_.SetEnabled(true);
     UnloadBjudform();
-}
-
-void Table::PakkoStor() {
-    static constexpr std::array<TwipsRect, 4> kLarge = {
-        TwipsRect{8400, 950, 1305, 1740}, TwipsRect{600, 120, 1305, 1740},
-        TwipsRect{600, 1680, 1305, 1740}, TwipsRect{600, 10200, 1305, 1740}};
-    ctl_.PakkoPlace = kLarge;
-}
-
-void Table::PakkoLiten() {
-    static constexpr std::array<TwipsRect, 4> kSmall = {
-        TwipsRect{9600, 2560, 1260 / 3, 1740 / 3}, TwipsRect{2040, 240, 1260 / 3, 1740 / 3},
-        TwipsRect{120, 2700, 1260 / 3, 1740 / 3}, TwipsRect{2040, 9800, 1260 / 3, 1740 / 3}};
-    ctl_.PakkoPlace = kSmall;
-}
-
-void Table::PakkoBort() {
-    for (auto& marker : ctl_.PakkoImageXP) {
-        marker.Visible = false;
-    }
 }
 
 }  // namespace table

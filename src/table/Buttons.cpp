@@ -21,7 +21,7 @@ void Table::ImgContUp_MouseUp() {
         ctl_.ImgContUp.Visible = true;
         return;
     }
-    timer3_.Tag.clear();
+    timer3_.Tag = WaitStep::None;
     animation_.Start();
     ContinueAfterRound();
     Run();

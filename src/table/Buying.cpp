@@ -7,12 +7,12 @@ namespace table {
 
 void Table::BjudarenValjer() {
     ctl_.Label[round_.gbBjuditHogst].ForeColor = common::kYellow;
-    ValdFarg(round_.gbBjuditHogst);
+    SeatNamesTrump(round_.gbBjuditHogst);
 }
 
-void Table::ValdFarg(int seat) {
+void Table::SeatNamesTrump(int seat) {
     if (round_.Hand[seat].HandSpelarTyp() == 1) {
-        LoadFargForm();
+        ctl_.LoadFargForm();
         return;
     }
     // A computer seat names the colour its bidding chose; a seat that never chose one (its
@@ -35,19 +35,6 @@ void Table::ValdFarg(int seat) {
     Run();
 }
 
-void Table::LoadFargForm() {
-    for (auto& button : ctl_.ImgFargUp) {
-        button.Visible = true;
-    }
-}
-
-void Table::UnloadFargForm() {
-    for (int i = 0; i < 4; ++i) {
-        ctl_.ImgFargUp[i].Visible = false;
-        ctl_.ImgFargDn[i].Visible = false;
-    }
-}
-
 void Table::ShowChosenColour() {
     for (int i = 0; i < 4; ++i) {
         ctl_.ImgFargChosen[i].Visible = common::ColourCode(i) == round_.gbFarg;
@@ -66,7 +53,7 @@ void Table::ImgFargUp_MouseUp(int colour_index) {
     if (colour_index < 0 || colour_index > 3 || !ctl_.ImgFargUp[colour_index].Visible) {
         return;
     }
-    UnloadFargForm();
+    ctl_.UnloadFargForm();
     const int colour = common::ColourCode(colour_index);
     round_.gbFarg = colour;
     min_farg_[round_.gbBjuditHogst] = colour;
@@ -174,7 +161,7 @@ void Table::Kopa() {
     }
     KastaKort(dealer, 6);
     RitaOmAlla();
-    PakkoLiten();
+    ctl_.PakkoLiten();
 }
 
 void Table::KopFranPacke(int seat) {
@@ -215,7 +202,7 @@ void Table::BuyCard(int seat) {
 
 void Table::KopSlut() {
     for (auto& hand : round_.Hand) {
-        hand.TomKoptaKort();
+        hand.SattInKortIHanden();
         hand.refresh();
     }
 }

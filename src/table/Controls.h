@@ -84,6 +84,19 @@ struct Controls {
 
     common::Control LBTraceBox;  // visibility of the trace list
     std::vector<std::string> LBTrace;
+
+    // The display resets and layouts the round's phases call.
+    // Hides the buttons and labels of a finished round.
+    void HideEndOfRoundDisplay();
+    // Shows or hides the four colour buttons of the human's trump choice.
+    void LoadFargForm();
+    void UnloadFargForm();
+    // The forced-bid marker: large by the dealer's name during the auction, small later.
+    void PakkoStor();
+    void PakkoLiten();
+    void PakkoBort();
+    // No trick on show.
+    void EndTrickDisplay();
 };
 
 // Widget names of the colour controls, by colour index.

@@ -42,7 +42,7 @@ void Table::DealStart() {
     }
     deal_restored_ = false;
     gamelog::LogRoundStart(log_, round_.gbVi, round_.gbDe, deck_);
-    UnloadFargForm();
+    ctl_.UnloadFargForm();
     for (auto& mark : ctl_.ImgFargChosen) {
         mark.Visible = false;
     }
@@ -61,7 +61,7 @@ void Table::DealStart() {
     log_.Log("");
     round_.DealStep = 0;
     round_.DealSeat = common::NextSeat(round_.attSaka);
-    timer2_.Tag = "DELUT";
+    timer2_.Tag = WaitStep::Deal;
 }
 
 void Table::DealNext() {
@@ -111,7 +111,7 @@ void Table::DealPause() {
     } else if (round_.DealStep == 12) {
         round_.Hand[common::kSyd].SortHand();
     } else if (round_.DealStep >= 15) {
-        timer2_.Tag.clear();
+        timer2_.Tag = WaitStep::None;
         BjudNext();
     }
 }

@@ -40,50 +40,6 @@ void Table::Close() {
     log_.LogClose();
 }
 
-std::optional<long long> Table::NextDue() const {
-    std::optional<long long> due;
-    for (const common::Timer* t : {&timer1_, &timer2_, &timer3_, &timer_ad_}) {
-        if (t->Enabled() && (!due || t->Due() < *due)) {
-            due = t->Due();
-        }
-    }
-    return due;
-}
-
-bool Table::StepClock(long long limit) {
-    const auto due = NextDue();
-    if (!due || *due > limit) {
-        return false;
-    }
-    now_ = std::max(now_, *due);
-    // Each timer due now fires once, in the fixed order; a timer restarted by an earlier
-    // one's tick waits for its new due time.
-    if (timer1_.Enabled() && timer1_.Due() <= now_) {
-        timer1_.Fired();
-        Timer1_Timer();
-    }
-    if (timer2_.Enabled() && timer2_.Due() <= now_) {
-        timer2_.Fired();
-        Timer2_Timer();
-    }
-    if (timer3_.Enabled() && timer3_.Due() <= now_) {
-        timer3_.Fired();
-        Timer3_Timer();
-    }
-    if (timer_ad_.Enabled() && timer_ad_.Due() <= now_) {
-        timer_ad_.Fired();
-        TimerAD_Timer();
-    }
-    AutoContinue();
-    return true;
-}
-
-void Table::AdvanceTo(long long time) {
-    while (StepClock(time)) {
-    }
-    now_ = std::max(now_, time);
-}
-
 void Table::Run() {
     switch (round_.myGameStatus) {
         case 0:
@@ -158,11 +114,11 @@ void Table::ConfigureHands() {
 }
 
 void Table::NewRound() {
-    timer1_.Tag.clear();
-    timer3_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
+    timer3_.Tag = WaitStep::None;
     animation_.Start();
     ctl_.LblClickVidare.Visible = false;
-    HideEndOfRoundDisplay();
+    ctl_.HideEndOfRoundDisplay();
     ShowStatistics();
     TomAllaBord();
     TomAllaHander();
@@ -179,7 +135,7 @@ void Table::NewRound() {
     ctl_.LblKilledCards.Caption.clear();
     round_.KortKilled.ClearHand();
     round_.KortKilled.refresh();
-    PakkoBort();
+    ctl_.PakkoBort();
     round_.GamePlaying = true;
     log_.LogClose();
     if (round_.gbDEBUGCapture) {
@@ -187,7 +143,7 @@ void Table::NewRound() {
     }
     round_.attBjuda = round_.attSaka;
     round_.harPacko = round_.attSaka;
-    PakkoStor();
+    ctl_.PakkoStor();
     ctl_.PakkoImageXP[round_.attSaka].Visible = true;
     round_.gbHogstaBudet = 0;
     ctl_.Trick = TrickOnShow{};
@@ -235,11 +191,11 @@ void Table::FindHighestBidState() {
     timer1_.SetEnabled(false);
     timer1_.SetInterval(300);
     timer1_.SetEnabled(true);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "HITTAHOGBUD";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::FindHighestBidAfterOne;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     HittaHogBud();
     round_.myGameStatus = 4;
     Run();
@@ -247,24 +203,24 @@ void Table::FindHighestBidState() {
 
 void Table::TrumpChosenState() {
     timer1_.SetInterval(1200 + static_cast<int>(random_.Uniform() * 300));
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "FARGVALD";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::TrumpChosen;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     gamelog::LogForeKop(log_, round_);
     FargVald();
     ctl_.LblClickVidare.Visible = true;
     round_.myGameStatus = 6;
     timer1_.SetInterval(800);
     timer1_.SetEnabled(true);
-    timer1_.Tag = "WAIT_KOR";
+    timer1_.Tag = WaitStep::WaitToBuy;
 }
 
 void Table::BuyingState() {
     Kopa();
     round_.myGameStatus = 7;
-    timer1_.Tag = "OK";
+    timer1_.Tag = WaitStep::StartPlayAfterOne;
 }
 
 void Table::PlayState() {
@@ -273,99 +229,6 @@ void Table::PlayState() {
     round_.HighestUnplayed = 14;
     round_.attSaka = common::NextSeat(round_.attSaka);
     PlayInit();
-}
-
-void Table::Timer1_Timer() {
-    std::string& tag = timer1_.Tag;
-    if (tag.empty()) {
-        return;
-    }
-    if (tag == "Bjudnext") {
-        BjudNext();
-    }
-    if (tag == "FARGVALD") {
-        Run();
-    }
-    if (tag == "HogBud1") {
-        Run();
-    }
-    if (tag == "HITTAHOGBUD") {
-        tag = "HogBud1";
-    }
-    if (tag == "Play") {
-        Play();
-    }
-    if (tag == "OK1") {
-        tag.clear();
-        Run();
-    }
-    if (tag == "OK") {
-        tag = "OK1";
-    }
-    if (tag == "A_OK1") {
-        Aftermath();
-    }
-    if (tag == "A_OK") {
-        tag = "A_OK1";
-    }
-    if (tag == "SuggestOK") {
-        tag.clear();
-        SuggestSYD();
-    }
-    if (tag == "Suggest1") {
-        tag = "SuggestOK";
-    }
-    if (tag == "Suggest") {
-        tag = "Suggest1";
-    }
-    if (tag == "WAIT_KOR") {
-        ctl_.LblClickVidare.Visible = !ctl_.LblClickVidare.Visible;
-    }
-}
-
-void Table::Timer2_Timer() {
-    if (timer2_.Tag == "DELUT") {
-        DealNext();
-    }
-}
-
-void Table::Timer3_Timer() {
-    if (timer3_.Tag == "ANIMATE") {
-        animation_.ScoreAnimationStep(round_, TrickCardLetters(), ctl_.LblScore, dialogs_);
-    }
-}
-
-void Table::TimerAD_Timer() {
-    ticker_.TimerAD_Timer(ctl_.LblTicker, timer_ad_);
-}
-
-bool Table::WaitsForClick() const {
-    return timer3_.Tag == "ANIMATE" || timer1_.Tag == "WAIT_KOR" || timer1_.Tag == "STOP_RUNDA";
-}
-
-void Table::AutoContinue() {
-    if (config_.auto_continue_ms <= 0 || !WaitsForClick()) {
-        waiting_since_ = -1;
-        return;
-    }
-    if (waiting_since_ < 0) {
-        waiting_since_ = now_;
-    } else if (now_ - waiting_since_ >= config_.auto_continue_ms) {
-        waiting_since_ = -1;
-        AdvanceMe();
-    }
-}
-
-void Table::AdvanceMe() {
-    if (timer3_.Tag == "ANIMATE") {
-        timer3_.Tag.clear();
-        ContinueAfterRound();
-        Run();
-    } else if (timer1_.Tag == "WAIT_KOR" || timer1_.Tag == "STOP_RUNDA") {
-        timer1_.Tag.clear();
-        ctl_.LblClickVidare.Visible = false;
-        Run();
-    }
 }
 
 void Table::ContinueAfterRound() {
@@ -379,22 +242,7 @@ void Table::ContinueAfterRound() {
     round_.bReplay = false;
     ctl_.LblAnnounce.Caption.clear();
     ctl_.LblAnnounce.Visible = false;
-    HideEndOfRoundDisplay();
-}
-
-void Table::HideEndOfRoundDisplay() {
-    ctl_.LlbDisabled.Visible = false;
-    ctl_.LblReplay.Visible = false;
-    for (common::Control* c : {&ctl_.ImgContUp, &ctl_.ImgContDn, &ctl_.ImgReplayUp,
-                               &ctl_.ImgReplayDn, &ctl_.ImgReloadUp, &ctl_.ImgReloadDn}) {
-        c->Visible = false;
-    }
-    ctl_.LblGameOver.Caption.clear();
-    ctl_.LblGameOver.Visible = false;
-    ctl_.LblSuggest.Visible = false;
-    ctl_.LblLogFileName.Visible = false;
-    ctl_.LBTraceBox.Visible = false;
-    ctl_.LblScore.Visible = false;
+    ctl_.HideEndOfRoundDisplay();
 }
 
 void Table::TomAllaBord() {

@@ -60,9 +60,9 @@ void Table::ShowReplayLook() {
     round_.bReplay = true;
     ctl_.Trick = TrickOnShow{};
     // Nothing of the interrupted round may go on behind the replay.
-    timer1_.Tag.clear();
-    timer2_.Tag.clear();
-    timer3_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
+    timer2_.Tag = WaitStep::None;
+    timer3_.Tag = WaitStep::None;
     presentation::ScoreAnimation::ResetHandsAfterAnimation(round_);
 }
 
@@ -152,7 +152,7 @@ void Table::ReplayFromLog() {
     round_.attSaka = logged.dealer;
     round_.gbHogstaBudet = logged.bid;
     round_.harPacko = round_.attBjuda = round_.attSaka;
-    PakkoLiten();
+    ctl_.PakkoLiten();
     ctl_.PakkoImageXP[round_.harPacko].Visible = true;
     ctl_.LabelBud[logged.bidder].Caption = std::to_string(logged.bid);
     ctl_.LabelBud[logged.bidder].Visible = true;
@@ -173,9 +173,9 @@ void Table::ClearTableForReplay() {
     round_.KortKilled.refresh();
     ctl_.LblKilledCards.Caption.clear();
     ctl_.LblKilledCards.Visible = ctl_.LblNotInPlay.Visible = false;
-    PakkoBort();
+    ctl_.PakkoBort();
     HideBidPanel();
-    UnloadFargForm();
+    ctl_.UnloadFargForm();
     ClearPlayedTables();
     for (int s = 0; s < common::kSeats; ++s) {
         ctl_.LabelBud[s].Caption.clear();

@@ -1,4 +1,4 @@
-#include "presentation/ResumeRecord.h"
+#include "persistence/ResumeRecord.h"
 #include "table/Table.h"
 
 // The game kept between runs: a small record in the user's settings at every round's start
@@ -7,24 +7,24 @@
 namespace table {
 
 void Table::KeepResumeRecord(bool deal_in_log) {
-    presentation::ResumeRecord record;
+    persistence::ResumeRecord record;
     record.vi = round_.gbVi;
     record.de = round_.gbDe;
     record.dealer = round_.attSaka;  // at a round's end already the next round's dealer
     record.hints = round_.bSuggest;
     record.rounds = scoreboard_.Rounds();
     if (deal_in_log) {
-        record.deal = presentation::DeckFingerprint(deck_.OrderRecord());
+        record.deal = persistence::DeckFingerprint(deck_.OrderRecord());
     }
-    presentation::SaveResumeRecord(settings_, record);
+    persistence::SaveResumeRecord(settings_, record);
 }
 
 void Table::ForgetResumeRecord() {
-    presentation::ClearResumeRecord(settings_);
+    persistence::ClearResumeRecord(settings_);
 }
 
 void Table::ResumeInterruptedGame() {
-    const presentation::StoredResume stored = presentation::LoadResumeRecord(settings_);
+    const persistence::StoredResume stored = persistence::LoadResumeRecord(settings_);
     if (!stored.problem.empty()) {
         Trace(config_.settings_file + ": " + stored.problem);
         Announce(presentation::FillIn(texts_.resume_damaged, {{"file", config_.settings_file}}));
@@ -36,7 +36,7 @@ void Table::ResumeInterruptedGame() {
         ForgetResumeRecord();
         return;
     }
-    const presentation::ResumeRecord& record = *stored.record;
+    const persistence::ResumeRecord& record = *stored.record;
     round_.gbVi = record.vi;
     round_.gbDe = record.de;
     scoreboard_.Restore(record.rounds);
@@ -60,7 +60,7 @@ void Table::RestoreLoggedRound(const std::string& fingerprint) {
     } else {
         const auto& logged = std::get<gamelog::ReloadLog>(read);
         if (logged.gbVi != round_.gbVi || logged.gbDe != round_.gbDe ||
-            presentation::DeckFingerprint(logged.order) != fingerprint) {
+            persistence::DeckFingerprint(logged.order) != fingerprint) {
             problem = "The game log " + path + " holds another round.";
         } else if (!RestoreLoggedDeck(logged)) {
             problem = "The deck of the game log " + path + " cannot be restored.";

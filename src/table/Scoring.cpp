@@ -1,4 +1,4 @@
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 #include "table/Table.h"
 
 namespace table {
@@ -6,21 +6,21 @@ namespace table {
 void Table::Aftermath() {
     timer1_.SetInterval(1000);
     timer1_.SetEnabled(true);
-    if (timer1_.Tag.empty()) {
-        timer1_.Tag = "A_OK";
+    if (timer1_.Tag == WaitStep::None) {
+        timer1_.Tag = WaitStep::AftermathAfterOne;
         return;
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     ctl_.LblClickVidare.Visible = true;
-    EndTrickDisplay();
+    ctl_.EndTrickDisplay();
     ScoreRound();
     ctl_.LblScore.Caption =
         std::to_string(round_.PointsVi) + " : " + std::to_string(round_.PointsDe);
     ctl_.LblScore.Visible = true;
     round_.myGameStatus = 1;
-    timer1_.Tag = "STOP_RUNDA";
+    timer1_.Tag = WaitStep::RoundOver;
     animation_.Start();
-    timer3_.Tag = "ANIMATE";
+    timer3_.Tag = WaitStep::Animate;
     ctl_.ImgReplayUp.Visible = true;
     ctl_.ImgReplayUp.Enabled = ctl_.ImgReplayDn.Enabled = true;
 }
@@ -65,8 +65,8 @@ void Table::ScoreRound() {
 }
 
 void Table::CountGameWon(bool vi_won) {
-    const int count = presentation::CountGameWon(
-        settings_, vi_won ? presentation::Team::Vi : presentation::Team::De);
+    const int count = persistence::CountGameWon(
+        settings_, vi_won ? persistence::Team::Vi : persistence::Team::De);
     (vi_won ? ctl_.LblStatisticVi : ctl_.LblStatisticDe).Caption = std::to_string(count);
 }
 

@@ -12,7 +12,6 @@
 #include "common/LogSink.h"
 #include "common/Random.h"
 #include "common/SettingsStore.h"
-#include "common/Timer.h"
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
 #include "playai/PlayEngine.h"
@@ -21,9 +20,11 @@
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
 #include "presentation/Ticker.h"
-#include "round/RoundState.h"
-#include "round/SeatPlayer.h"
+#include "state/RoundState.h"
+#include "state/SeatPlayer.h"
+#include "table/Clock.h"
 #include "table/Controls.h"
+#include "table/WaitStep.h"
 
 namespace table {
 
@@ -52,8 +53,8 @@ struct TableConfig {
 
 // The table window's logic without its pixels: owns the deck, the hands, the round state, the
 // controls, the timers and one instance of each AI engine, and drives the round from one
-// state variable and the timers' tags. Clicks of the view and ticks of the clock come in
-// through the public operations; the view draws State() and Ctl() after each of them.
+// state variable and the steps its timers wait for. Clicks of the view and ticks of the clock come
+// in through the public operations; the view draws State() and Ctl() after each of them.
 class Table : private common::TraceSink {
   public:
     Table(TableConfig config, common::Dialogs& dialogs, common::SettingsStore& settings);
@@ -66,7 +67,7 @@ class Table : private common::TraceSink {
 
     // The clock: time in milliseconds since start-up. Ticks due at the same instant fire in
     // the order Timer1, Timer2, Timer3, TimerAD.
-    long long Now() const { return now_; }
+    long long Now() const { return clock_.Now(); }
     std::optional<long long> NextDue() const;
     // Delivers the next due tick if it is due by `limit`; false when there is none.
     bool StepClock(long long limit);
@@ -91,6 +92,7 @@ class Table : private common::TraceSink {
     void DealNext();
     void HittaHogBud();
     void BjudarenValjer();
+    // Trump is chosen: the three seats other than the dealer throw away their non-trump cards.
     void FargVald();
     void KastaKort(int seat, int target);
     void Kopa();
@@ -152,9 +154,9 @@ class Table : private common::TraceSink {
     const presentation::ViDeScoreboard& Scoreboard() const { return scoreboard_; }
     const presentation::ScoreAnimation& Animation() const { return animation_; }
     const presentation::Texts& Texts() const { return texts_; }
-    const common::Timer& Timer1() const { return timer1_; }
-    const common::Timer& Timer2() const { return timer2_; }
-    const common::Timer& Timer3() const { return timer3_; }
+    const StepTimer& Timer1() const { return timer1_; }
+    const StepTimer& Timer2() const { return timer2_; }
+    const StepTimer& Timer3() const { return timer3_; }
     const common::Timer& TimerAD() const { return timer_ad_; }
     const std::string& Folder() const { return config_.folder; }
     const std::string& LogFileName() const { return log_file_name_; }
@@ -186,7 +188,6 @@ class Table : private common::TraceSink {
     void Announce(const std::string& text);
     presentation::Announcements Announcer() const;
     void ShowPlayedCard(int seat, const cards::Kort& card);
-    void EndTrickDisplay();
     // A press on the card at a position of the human's hand while the human is to play.
     void PressHumanCard(int position);
     // The bid buttons the human may press now (pass, bids above the highest, 14).
@@ -209,12 +210,13 @@ class Table : private common::TraceSink {
     void TrumpChosenState();
     void BuyingState();
     void PlayState();
+    void Fire(TableClock::TimerId timer);
     void Timer1_Timer();
+    void TakeTimer1Step(WaitStep step);
     void Timer2_Timer();
     void Timer3_Timer();
     void TimerAD_Timer();
     void AutoContinue();
-    void HideEndOfRoundDisplay();
 
     // Deal and auction.
     void DealPacket();
@@ -226,14 +228,11 @@ class Table : private common::TraceSink {
     void UnloadBjudform();
     void HideBidPanel();
     void PutBud(int seat, int bid);
-    void PakkoStor();
-    void PakkoLiten();
-    void PakkoBort();
 
     // Trump and buying.
-    void ValdFarg(int seat);
-    void LoadFargForm();
-    void UnloadFargForm();
+    // The bidder names trump: a computer seat announces its colour, the human gets the colour
+    // buttons (the hand's ValdFarg).
+    void SeatNamesTrump(int seat);
     void ShowChosenColour();
     void KillSurplusTrumps(int seat);
     void BuyCard(int seat);
@@ -273,11 +272,11 @@ class Table : private common::TraceSink {
     common::Dialogs& dialogs_;
     common::SettingsStore& settings_;
     common::Random random_;
-    long long now_ = 0;
-    common::Timer timer1_{now_, 1000, true};
-    common::Timer timer2_{now_, 180, true};
-    common::Timer timer3_{now_, 1200, true};
-    common::Timer timer_ad_{now_, 20, false};
+    TableClock clock_;
+    StepTimer& timer1_ = clock_.timer1;
+    StepTimer& timer2_ = clock_.timer2;
+    StepTimer& timer3_ = clock_.timer3;
+    common::Timer& timer_ad_ = clock_.timer_ad;
     cards::Packe deck_{random_};
     state::RoundState round_;
     Controls ctl_;

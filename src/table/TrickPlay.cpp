@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "cards/HandGeometry.h"
 #include "gamelog/LogBlocks.h"
 #include "playai/Suggestion.h"
+#include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
 namespace table {
@@ -32,7 +32,7 @@ void Table::PlayInit() {
     ctl_.Trick = TrickOnShow{};
     ctl_.Trick.playing = true;
     ctl_.Trick.trump = round_.gbFarg;
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     Play();
 }
 
@@ -47,22 +47,22 @@ void Table::Play() {
         // Play speeds up as the round goes on.
         timer1_.SetInterval(static_cast<int>(random_.Uniform() * (450 - 50 * trick)) +
                             (1400 - 100 * trick - 30 * (14 - round_.PointsLeft)));
-        if (timer1_.Tag.empty() && hand.HandSpelarTyp() == 0) {
-            timer1_.Tag = "Play";
+        if (timer1_.Tag == WaitStep::None && hand.HandSpelarTyp() == 0) {
+            timer1_.Tag = WaitStep::Play;
             return;
         }
-        timer1_.Tag.clear();
+        timer1_.Tag = WaitStep::None;
         SeatPlays(seat);
         return;
     }
     if (round_.ColdFlag[seat] == 0) {
         timer1_.SetInterval(1450 - 200 * trick);
-        if (timer1_.Tag.empty()) {
-            timer1_.Tag = "Play";
+        if (timer1_.Tag == WaitStep::None) {
+            timer1_.Tag = WaitStep::Play;
             return;
         }
     }
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     const bool lays_down_now = round_.ColdFlag[seat] == 0;
     hand.TomHand(round_.gbFarg);
     round_.ColdFlag[seat] = -1;
@@ -85,7 +85,7 @@ void Table::SeatPlays(int seat) {
     cards::KortHand& hand = round_.Hand[seat];
     if (hand.HandSpelarTyp() == 1) {
         hand.HandAktivitat = 1;
-        timer1_.Tag = "Suggest";
+        timer1_.Tag = WaitStep::SuggestAfterTwo;
     }
 }
 
@@ -173,7 +173,7 @@ void Table::PlayNext() {
     round_.gbTmpTyp.clear();
     round_.PlaySeat = common::NextSeat(seat);
     if (round_.PlaySeat != round_.TrickLeader) {
-        timer1_.Tag.clear();
+        timer1_.Tag = WaitStep::None;
         Play();
         return;
     }
@@ -184,7 +184,7 @@ void Table::PlayNext() {
         return;
     }
     CloseTrick();
-    timer1_.Tag.clear();
+    timer1_.Tag = WaitStep::None;
     Play();
 }
 
@@ -249,9 +249,10 @@ void Table::HandMouseDown(int seat, int x, int y) {
         AdvanceMe();
         return;
     }
-    const cards::HandSize size = cards::ControlSize(hand.CardsToShow, hand.LayoutStyle);
+    const presentation::HandSize size =
+        presentation::ControlSize(hand.CardsToShow, hand.LayoutStyle);
     const int position =
-        cards::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
+        presentation::CardAtPoint(x, y, size, hand.CardsToShow, hand.LayoutStyle, hand.AntalKort());
     if (position == 0 || hand.HandAktivitat != 1) {
         AdvanceMe();
         return;
@@ -287,10 +288,6 @@ void Table::ShowPlayedCard(int seat, const cards::Kort& card) {
         ctl_.Trick.winner = -1;
     }
     ctl_.Trick.card[seat] = card.Nr;
-}
-
-void Table::EndTrickDisplay() {
-    ctl_.Trick = TrickOnShow{};
 }
 
 namespace {

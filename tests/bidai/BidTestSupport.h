@@ -14,7 +14,7 @@
 #include "common/Names.h"
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 #include "support/TempFolder.h"
 
 namespace bidai_test {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "cards/HandGeometry.h"
 #include "cards/KortHand.h"
 #include "cards/Packe.h"
 #include "common/FivraError.h"
@@ -118,31 +117,6 @@ TEST_F(HandTest, MarksAndMoves) {
     EXPECT_EQ(hand.FindCardIDXofRang(14, 1), 2);
     EXPECT_EQ(hand.FindCardIDXofRang(14, 2), -1);
     EXPECT_EQ(hand.TakeACard(4), nullptr);
-}
-
-TEST(HandGeometry, HitTestAtTheEdges) {
-    const cards::HandSize row = cards::ControlSize(9, 0);
-    EXPECT_EQ(row.width, 11 * 71 / 2);
-    // Left of the first card: position 1. Beyond the last card but within the margin: the
-    // last card. Far beyond: nothing.
-    EXPECT_EQ(cards::CardAtPoint(0, 10, row, 9, 0, 6), 1);
-    const int slot = row.width / 11;
-    EXPECT_EQ(cards::CardAtPoint(2 * slot + 1, 10, row, 9, 0, 6), 3);
-    EXPECT_EQ(cards::CardAtPoint(7 * slot + 1, 10, row, 9, 0, 6), 6);
-    EXPECT_EQ(cards::CardAtPoint(9 * slot + 1, 10, row, 9, 0, 6), 0);
-    const cards::HandSize column = cards::ControlSize(9, 1);
-    EXPECT_EQ(column.height, 8 * 96 / 3 + 96);
-    EXPECT_EQ(cards::CardAtPoint(5, 0, column, 9, 1, 9), 1);
-}
-
-TEST(HandGeometry, RaisedCardsStandOutTowardsTheCentre) {
-    EXPECT_EQ(cards::CardPosition(2, true, "VAST", 1).x, 71 / 9);
-    EXPECT_EQ(cards::CardPosition(2, false, "VAST", 1).x, 0);
-    EXPECT_EQ(cards::CardPosition(1, true, "NORD", 0).y, 96 / 10);
-    EXPECT_EQ(cards::CardPosition(1, true, "SYD", 0).y, 0);
-    EXPECT_EQ(cards::CardPosition(1, false, "SYD", 0).y, 96 / 10);
-    EXPECT_EQ(cards::CardPosition(3, false, "OST", 1).x, 71 / 9);
-    EXPECT_EQ(cards::CardPosition(3, false, "OST", 1).y, 96);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "cards/Packe.h"
 #include "common/Random.h"
 #include "gamelog/LogBlocks.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace gamelog_test {
 

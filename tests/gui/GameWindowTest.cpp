@@ -1,10 +1,10 @@
 #include <QGraphicsScene>
 
-#include "cards/HandGeometry.h"
 #include "gui/GuiFixture.h"
 #include "gui/scene/ButtonItem.h"
 #include "gui/scene/HandItem.h"
 #include "gui/scene/TableLayout.h"
+#include "presentation/HandGeometry.h"
 
 namespace gui::testing {
 namespace {
@@ -30,7 +30,7 @@ TEST_F(GuiFixture, TheWindowNamesEveryControlAndShowsSydsNineCardsAfterTheDeal) 
     }
     const cards::KortHand& syd = table_->State().Hand[0];
     ASSERT_EQ(syd.AntalKort(), 9);
-    const cards::HandSize size = cards::ControlSize(syd.CardsToShow, syd.LayoutStyle);
+    const presentation::HandSize size = presentation::ControlSize(syd.CardsToShow, syd.LayoutStyle);
     EXPECT_EQ(Item("Hand0")->Rect(), QRectF(layout::kHand[0], QSizeF(size.width, size.height)))
         << "the hand item follows the hand geometry";
     EXPECT_TRUE(Item("PakkoImageXP0")->isVisible()) << "SYD deals the first round";

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/scene/ControlItem.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
+#include "presentation/HandGeometry.h"
 #include "support/TableRig.h"
 #include "table/Table.h"
 
@@ -97,8 +97,8 @@ class GuiFixture : public ::testing::Test {
         const auto& held = syd.Cards();
         for (std::size_t i = 0; i < held.size(); ++i) {
             if (held[i]->IsOfColour(table_->State().gbFarg)) {
-                const cards::CardPlace place =
-                    cards::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
+                const presentation::CardPlace place =
+                    presentation::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
                 ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
                 return;
             }

@@ -15,7 +15,7 @@
 
 #include "common/ScriptedDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 // The settings store on a full and on a nearly full disk: a small tmpfs mounted for the test
 // (where the machine allows it) is filled to the last byte or to one free page.
@@ -110,7 +110,7 @@ TEST(IniSettingsFullDiskTest, AFullTemporaryFolderNeitherEmptiesNorHidesTheStati
         temp.Fill(free_bytes);
         const TemporaryFolderAt moved(temp.Path());
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
-        EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 6);
+        EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 6);
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "6");
         EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
         EXPECT_TRUE(FileBytes(store.FilePath("user")).contains("TotalVi=6"));

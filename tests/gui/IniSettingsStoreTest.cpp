@@ -7,7 +7,7 @@
 
 #include "common/ScriptedDialogs.h"
 #include "gui/settings/IniSettingsStore.h"
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 namespace gui {
 namespace {
@@ -38,7 +38,7 @@ class IniSettingsStoreTest : public ::testing::Test {
 TEST_F(IniSettingsStoreTest, FirstStartReadsZeroAndTheFirstWinStoresOne) {
     IniSettingsStore store(Folder(), &dialogs_);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 1);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 1);
 
     IniSettingsStore next_run(Folder(), &dialogs_);
     EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
@@ -71,7 +71,7 @@ TEST_F(IniSettingsStoreTest, NumberValuesStoredByAnotherToolReadAsDecimalText) {
     IniSettingsStore store(Folder(), &dialogs_);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "42");
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "0"), "-7");
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 43);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 43);
 }
 
 TEST_F(IniSettingsStoreTest, QuickRewritesOfTheSameLengthAreNeverReadStale) {
@@ -118,7 +118,7 @@ TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {
     ASSERT_EQ(dialogs_.messages.size(), 1u) << "the bad line is told once";
     EXPECT_NE(dialogs_.messages[0].find(UserFile().toStdString()), std::string::npos);
 
-    EXPECT_EQ(presentation::CountGameWon(store, presentation::Team::Vi), 501);
+    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 501);
     EXPECT_TRUE(QFile::exists(UserFile() + ".damaged"));
     IniSettingsStore next_run(Folder(), &dialogs_);
     EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "501");

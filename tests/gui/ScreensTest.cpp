@@ -73,7 +73,7 @@ class ScreenTour : public GuiFixture {
     // De's bid of 6 makes it and wins the game, 32 : 64; stops at the round's count.
     void PlayGameWinningRound() {
         ASSERT_TRUE(table_test::StartPlayFrom(*table_, table_test::DeTakesSixViTwo(6, 30, 58)));
-        ASSERT_TRUE(Reach([this] { return table_->Timer3().Tag == "ANIMATE"; }));
+        ASSERT_TRUE(Reach([this] { return table_->Timer3().Tag == table::WaitStep::Animate; }));
     }
 };
 
@@ -227,12 +227,13 @@ TEST_F(HumanTour, TheHumansPanelsHintsAndReplayAreLaidOutCleanly) {
 
     ASSERT_TRUE(Reach([&] { return table_->State().Hand[0].HandAktivitat == 1 || MoveForSyd(); }));
     // The hint follows a moment after SYD's turn begins.
-    ASSERT_TRUE(Reach([this] { return table_->Timer1().Tag.empty(); }));
+    ASSERT_TRUE(Reach([this] { return table_->Timer1().Tag == table::WaitStep::None; }));
     Shoot("suggestion");
     EXPECT_TRUE(Item("LblSuggest")->isVisible()) << "a hint is shown with suggestions on";
     ExpectNothingOverlaps(scene, "a suggestion");
 
-    ASSERT_TRUE(Reach([&] { return table_->Timer3().Tag == "ANIMATE" || MoveForSyd(); }));
+    ASSERT_TRUE(
+        Reach([&] { return table_->Timer3().Tag == table::WaitStep::Animate || MoveForSyd(); }));
     ClickItem("ImgReplayUp");
     ASSERT_TRUE(table_->State().bReplay);
     Shoot("replay");

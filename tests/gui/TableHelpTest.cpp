@@ -101,7 +101,8 @@ TEST_F(KeyboardTable, APressOnADimmedCardShowsTheReasonAndPlaysNothing) {
 
     const int played = table_->State().CardsPlayed;
     const int held = syd.AntalKort();
-    const cards::CardPlace place = cards::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
+    const presentation::CardPlace place =
+        presentation::CardPosition(dead - 1, syd.CardAt(dead)->Kop, "SYD", 0);
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
     EXPECT_EQ(table_->State().CardsPlayed, played) << "nothing was played";
     EXPECT_EQ(syd.AntalKort(), held);
@@ -133,7 +134,7 @@ class TableOnItsOwn : public GuiFixture {
     // Plays on by itself until `reached` holds; the wait after the discard is clicked away.
     void PlayUntil(const std::function<bool()>& reached) {
         for (int i = 0; i < kTickLimit && !reached(); ++i) {
-            if (table_->Timer1().Tag == "WAIT_KOR") {
+            if (table_->Timer1().Tag == table::WaitStep::WaitToBuy) {
                 ClickItem("Main");
             } else {
                 ASSERT_TRUE(Tick());
@@ -177,7 +178,8 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
 }
 
 TEST_F(TableOnItsOwn, TheCountRestsOnTheFinalScoreWithItsCaption) {
-    ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return table_->Timer1().Tag == "STOP_RUNDA"; }));
+    ASSERT_NO_FATAL_FAILURE(
+        PlayUntil([&] { return table_->Timer1().Tag == table::WaitStep::RoundOver; }));
     const state::RoundState& round = table_->State();
     const QString final_score = QStringLiteral("%1 : %2").arg(round.PointsVi).arg(round.PointsDe);
     auto* score = static_cast<LabelItem*>(Item("LblScore"));

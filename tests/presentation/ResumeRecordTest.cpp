@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "common/Names.h"
+#include "persistence/ResumeRecord.h"
 #include "presentation/Announcements.h"
-#include "presentation/ResumeRecord.h"
 
 namespace presentation {
 namespace {
+
+// The kept records (statistics, resume record) are tested here beside the texts they use.
+using namespace persistence;
 
 ResumeRecord TwoRoundsIn() {
     ResumeRecord record;

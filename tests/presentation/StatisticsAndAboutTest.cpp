@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "common/ScriptedDialogs.h"
+#include "persistence/Statistics.h"
 #include "presentation/About.h"
-#include "presentation/Statistics.h"
 #include "support/TempFolder.h"
 
 namespace presentation {
 namespace {
+
+// The kept records (statistics, resume record) are tested here beside the texts they use.
+using namespace persistence;
 
 TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
     common::MemorySettingsStore store;

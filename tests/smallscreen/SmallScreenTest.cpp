@@ -7,13 +7,13 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "cards/HandGeometry.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gui/GuiTestRun.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
 #include "gui/window/WindowPlacement.h"
+#include "presentation/HandGeometry.h"
 #include "table/Table.h"
 
 namespace gui {
@@ -44,7 +44,7 @@ class SmallScreen : public ::testing::Test {
             << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height()
             << " at " << window.frameGeometry().x() << "," << window.frameGeometry().y()
             << " on a free area of " << screen.width() << "x" << screen.height();
-        const cards::HandSize hand = cards::ControlSize(9, 0);
+        const presentation::HandSize hand = presentation::ControlSize(9, 0);
         const QRectF syd(layout::kHand[0], QSizeF(hand.width, hand.height));
         const QRect shown = window.View().mapFromScene(syd).boundingRect();
         EXPECT_TRUE(window.View().viewport()->rect().contains(shown)) << "SYD's hand is cut off";

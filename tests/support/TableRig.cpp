@@ -37,16 +37,16 @@ bool RunUntil(table::Table& table, const std::function<bool()>& done) {
     return true;
 }
 
-bool TableRig::RunToTag(const std::string& tag) {
-    return RunUntil([&] { return table.Timer1().Tag == tag; });
+bool TableRig::RunToStep(table::WaitStep step) {
+    return RunUntil([&] { return table.Timer1().Tag == step; });
 }
 
 bool TableRig::RunToRoundEnd() {
     return RunUntil([&] {
-        if (table.Timer1().Tag == "WAIT_KOR") {
+        if (table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             table.AdvanceMe();
         }
-        return table.Timer1().Tag == "STOP_RUNDA";
+        return table.Timer1().Tag == table::WaitStep::RoundOver;
     });
 }
 
@@ -147,7 +147,7 @@ ScriptedRound KillingRound() {
 }
 
 bool SetUpAfterDiscard(table::Table& table, const ScriptedRound& script) {
-    if (!RunUntil(table, [&] { return table.Timer1().Tag == "WAIT_KOR"; })) {
+    if (!RunUntil(table, [&] { return table.Timer1().Tag == table::WaitStep::WaitToBuy; })) {
         return false;
     }
     PlaceCards(table, script);
@@ -211,7 +211,7 @@ TableSnapshot Snapshot(const table::Table& table) {
     snap.packo = round.harPacko;
     snap.status = round.myGameStatus;
     snap.replay = round.bReplay;
-    snap.timer1_tag = table.Timer1().Tag;
+    snap.timer1_step = table.Timer1().Tag;
     for (int s = 0; s < common::kSeats; ++s) {
         snap.hands[s] = Numbers(round.Hand[s]);
         snap.spots[s] = Numbers(round.Bord[s]);

@@ -86,7 +86,7 @@ struct TableRig {
 
     // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
     bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
-    bool RunToTag(const std::string& tag);
+    bool RunToStep(table::WaitStep step);
     // Plays on (clicking after the discard) until the round's end waits for the click.
     bool RunToRoundEnd();
     void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
@@ -159,7 +159,7 @@ struct TableSnapshot {
     int packo = 0;
     int status = 0;
     bool replay = false;
-    std::string timer1_tag;
+    table::WaitStep timer1_step = table::WaitStep::None;
     std::array<std::vector<int>, common::kSeats> hands;
     std::array<std::vector<int>, common::kSeats> spots;
     std::vector<int> killed;

@@ -44,7 +44,7 @@ std::pair<std::vector<int>, std::vector<int>> PanelButtons(const table::Table& t
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     TableRig rig(RigOptions().BidRules(kFirstTwoBid14));
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.Hand[common::kVast].GeBud(), 14);
     EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14);
@@ -59,7 +59,7 @@ TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
 TEST(Auction, ComputerDealerIsForcedToSix) {
     TableRig rig(RigOptions().BidRules(kNobodyBids));
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
     for (int s = common::kVast; s <= common::kOst; ++s) {
         EXPECT_EQ(round.Hand[s].GeBud(), 0) << "seat " << s << " passes";
@@ -147,7 +147,7 @@ TEST(Auction, HumanNotDealerAfterFourteenMayPassOrBidFourteen) {
     EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
     rig.table.PBBid_MouseUp(0);
     EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 0);
-    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     EXPECT_EQ(round.gbBjuditHogst, common::kNord);
     EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: PASS"));
 }

@@ -9,7 +9,7 @@ namespace {
 TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     const TableSnapshot before = Snapshot(rig.table);
     rig.table.ImgExitUp_MouseDown();
     EXPECT_TRUE(rig.table.Ctl().ImgExitDn.Visible);

@@ -37,10 +37,11 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
     rig.table.Start();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.myGameStatus, 2);
-    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT");
+    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::Deal);
     EXPECT_TRUE(round.GamePlaying);
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
-    EXPECT_EQ(rig.table.Timer2().Tag, "") << "the deal is over when the auction begins";
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
+    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::None)
+        << "the deal is over when the auction begins";
     EXPECT_EQ(rig.table.Deck().KortIPacken(), 16);
     EXPECT_EQ(round.attBjuda, common::kSyd) << "nobody has spoken yet";
 
@@ -77,9 +78,10 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
 TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("FARGVALD"));
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Timer1().Tag != "FARGVALD"; }));
-    EXPECT_EQ(rig.table.Timer1().Tag, "WAIT_KOR");
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
+    ASSERT_TRUE(
+        rig.RunUntil([&] { return rig.table.Timer1().Tag != table::WaitStep::TrumpChosen; }));
+    EXPECT_EQ(rig.table.Timer1().Tag, table::WaitStep::WaitToBuy);
     EXPECT_EQ(rig.table.State().myGameStatus, 6);
     EXPECT_EQ(rig.table.Timer1().Interval(), 800);
     EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible)
@@ -88,18 +90,20 @@ TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
     EXPECT_TRUE(rig.table.Ctl().LblClickVidare.Visible) << "the next tick shows it";
     rig.table.AdvanceTo(rig.table.Timer1().Due());
     EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible) << "and the one after hides it";
-    EXPECT_EQ(rig.table.Timer1().Tag, "WAIT_KOR") << "the blinking waits for the click";
+    EXPECT_EQ(rig.table.Timer1().Tag, table::WaitStep::WaitToBuy)
+        << "the blinking waits for the click";
 }
 
 TEST(Driver, DealerMovesOnWhenPlayBegins) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     EXPECT_EQ(rig.table.State().attSaka, common::kSyd);
     rig.table.AdvanceMe();
     ASSERT_TRUE(rig.RunUntil([&] {
-        const std::string& tag = rig.table.Timer1().Tag;
-        return rig.table.State().myGameStatus == 7 && tag != "OK" && tag != "OK1";
+        const table::WaitStep step = rig.table.Timer1().Tag;
+        return rig.table.State().myGameStatus == 7 && step != table::WaitStep::StartPlayAfterOne &&
+               step != table::WaitStep::StartPlay;
     }));
     EXPECT_EQ(rig.table.State().attSaka, common::kVast)
         << "the next dealer, as soon as play begins";
@@ -107,7 +111,7 @@ TEST(Driver, DealerMovesOnWhenPlayBegins) {
 
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.harPacko, common::kVast);
     EXPECT_TRUE(rig.table.Ctl().PakkoImageXP[common::kVast].Visible);
@@ -134,7 +138,7 @@ TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
     EXPECT_EQ(probe(), before) << "during the deal";
 
     ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().attBjuda == common::kNord; }));
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     before = probe();
     rig.table.AdvanceMe();
     rig.table.TableClick();
@@ -149,20 +153,20 @@ TEST(Driver, RoundEndWaitsForTheClick) {
     rig.table.AdvanceTo(rig.table.Now() + 3LL * 60 * 60 * 1000);
     EXPECT_EQ(Snapshot(rig.table), at_end) << "three hours later the round still waits";
     EXPECT_TRUE(rig.table.WaitsForClick());
-    EXPECT_EQ(rig.table.Timer2().Tag, "") << "no deal started by itself";
+    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::None) << "no deal started by itself";
 }
 
 TEST(Driver, ClickDuringTheAnimationStartsTheNextRoundInOneStep) {
     TableRig rig(RigOptions{});
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
-    ASSERT_EQ(rig.table.Timer3().Tag, "ANIMATE");
+    ASSERT_EQ(rig.table.Timer3().Tag, table::WaitStep::Animate);
     EXPECT_TRUE(rig.table.Ctl().ImgReplayUp.Visible);
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(rig.table.Timer3().Tag, "");
-    EXPECT_EQ(rig.table.Timer1().Tag, "");
-    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT") << "the next deal has begun";
+    EXPECT_EQ(rig.table.Timer3().Tag, table::WaitStep::None);
+    EXPECT_EQ(rig.table.Timer1().Tag, table::WaitStep::None);
+    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::Deal) << "the next deal has begun";
     EXPECT_EQ(round.myGameStatus, 2);
     EXPECT_EQ(round.harPacko, common::kVast);
     EXPECT_FALSE(rig.table.Ctl().ImgReplayUp.Visible);
@@ -170,7 +174,7 @@ TEST(Driver, ClickDuringTheAnimationStartsTheNextRoundInOneStep) {
     const int deal_step = round.DealStep;
     rig.table.TableClick();
     EXPECT_EQ(round.DealStep, deal_step) << "a second click finds nothing to continue";
-    EXPECT_EQ(rig.table.Timer2().Tag, "DELUT");
+    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::Deal);
 }
 
 TEST(Driver, UnknownGameStatusIsReportedAndKept) {

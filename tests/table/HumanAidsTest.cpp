@@ -111,13 +111,13 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
 
 TEST_P(CardSuggestion, RaisesTheRulesCardAndShowsItsHintWhenSydsTurnComes) {
     StartPlay(true);
-    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag.empty(); }));
+    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag == table::WaitStep::None; }));
     ExpectKingSuggested();
 }
 
 TEST_P(CardSuggestion, LightingTheLampDuringSydsTurnSuggestsAtOnce) {
     StartPlay(false);
-    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag.empty(); }));
+    ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag == table::WaitStep::None; }));
     EXPECT_EQ(RaisedPosition(rig_.table.State().Hand[common::kSyd]), 0);
     EXPECT_FALSE(rig_.table.Ctl().LblSuggest.Visible);
     rig_.table.ImgSuggestUp_MouseDown();
@@ -131,15 +131,16 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CardSuggestion,
 TEST(Demo, EveryWaitForAClickEndsByItselfAfterItsTime) {
     TableRig rig(RigOptions().AutoContinue(5000));
     rig.table.Start();
-    for (const std::string tag : {"WAIT_KOR", "STOP_RUNDA"}) {
-        ASSERT_TRUE(rig.RunToTag(tag));
+    for (const table::WaitStep step : {table::WaitStep::WaitToBuy, table::WaitStep::RoundOver}) {
+        ASSERT_TRUE(rig.RunToStep(step));
         const long long since = rig.table.Now();
         rig.table.AdvanceTo(since + 4000);
-        EXPECT_EQ(rig.table.Timer1().Tag, tag) << "still waiting before its time";
+        EXPECT_EQ(rig.table.Timer1().Tag, step) << "still waiting before its time";
         rig.table.AdvanceTo(since + 6000);
-        EXPECT_NE(rig.table.Timer1().Tag, tag) << "went on by itself";
+        EXPECT_NE(rig.table.Timer1().Tag, step) << "went on by itself";
     }
-    ASSERT_TRUE(rig.RunToTag("Bjudnext")) << "the next round was dealt without a click";
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext))
+        << "the next round was dealt without a click";
 }
 
 TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
@@ -152,14 +153,14 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
         return true;
     };
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("WAIT_KOR"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     rig.dialogs.input_answers = {"odd/lead", "VAST threw the ace"};
     rig.table.BtnDebugMsg_Click();
     EXPECT_EQ(captured, 1) << "the picture is taken when the button is pressed";
     EXPECT_TRUE(saved.empty()) << "and kept only when the round is over";
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     EXPECT_EQ(saved, std::vector<std::string>{rig.folder.File("FivraDEBUG_0_oddlead.bmp")});
     const std::string report = rig.folder.Read("FivraLOG_0_oddlead.txt");
     EXPECT_NE(report.find("VAST threw the ace"), std::string::npos);
@@ -167,7 +168,7 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
 
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     EXPECT_EQ(saved.size(), 1u) << "one press, one report";
 }
 

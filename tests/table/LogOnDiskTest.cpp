@@ -47,10 +47,10 @@ TEST(LogOnDisk, AfterEachPhaseTheFileHoldsEveryLineLoggedBeforeIt) {
     std::vector<Tick> ticks;
     ASSERT_TRUE(rig.RunUntil([&] {
         ticks.push_back({round.myGameStatus, round.gbFarg, round.Round, OnDisk(rig)});
-        if (rig.table.Timer1().Tag == "WAIT_KOR") {
+        if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             rig.table.AdvanceMe();
         }
-        return rig.table.Timer1().Tag == "STOP_RUNDA";
+        return rig.table.Timer1().Tag == table::WaitStep::RoundOver;
     }));
     const std::string before_close = OnDisk(rig);
     rig.table.Close();

@@ -32,7 +32,7 @@ std::set<int> TrumpsHeld(const cards::KortHand& hand, int trump) {
 // Runs to the moment play begins: the buying is over and no card has been played.
 bool RunToPlayStart(TableRig& rig) {
     return rig.RunUntil([&] {
-        if (rig.table.Timer1().Tag == "WAIT_KOR") {
+        if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             rig.table.AdvanceMe();
         }
         const state::RoundState& round = rig.table.State();
@@ -52,7 +52,7 @@ std::vector<std::string> PlayAndKeepLog(TableRig& rig) {
 TEST(Reload, DealsTheLoggedDeckToTheSameSeats) {
     TableRig rig(RigOptions().Seed(11));
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     std::array<std::vector<int>, common::kSeats> dealt;
     for (int s = 0; s < common::kSeats; ++s) {
         dealt[s] = Numbers(rig.table.State().Hand[s]);
@@ -61,7 +61,8 @@ TEST(Reload, DealsTheLoggedDeckToTheSameSeats) {
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.folder.Write("round.txt", JoinLines(rig.CloseAndReadLog()));
     rig.table.TableClick();
-    ASSERT_TRUE(rig.RunToTag("Bjudnext")) << "a second round with another deal and dealer";
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext))
+        << "a second round with another deal and dealer";
 
     rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
     rig.table.BtnLoadlog_Click();
@@ -71,7 +72,7 @@ TEST(Reload, DealsTheLoggedDeckToTheSameSeats) {
     EXPECT_EQ(round.gbVi, 0) << "the totals before the logged round";
     EXPECT_EQ(round.gbDe, 0);
     EXPECT_EQ(rig.table.Ctl().LblLogFileName.Caption, "Playing: " + rig.folder.File("round.txt"));
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     for (int s = 0; s < common::kSeats; ++s) {
         EXPECT_EQ(Numbers(round.Hand[s]), dealt[s]) << "seat " << s;
     }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "presentation/ResumeRecord.h"
+#include "persistence/ResumeRecord.h"
 #include "support/TableRig.h"
 
 namespace table_test {
@@ -91,7 +91,7 @@ TEST_F(Resume, DecliningStartsAFreshGameAndForgetsTheRecord) {
         EXPECT_EQ(next.table.Scoreboard().RowCount(), 0);
         next.table.Close();
     }
-    const auto stored = presentation::LoadResumeRecord(rig_.settings);
+    const auto stored = persistence::LoadResumeRecord(rig_.settings);
     ASSERT_TRUE(stored.record.has_value()) << "the fresh game keeps its own record";
     EXPECT_EQ(stored.record->vi, 0);
     EXPECT_TRUE(stored.record->rounds.empty());
@@ -135,7 +135,7 @@ TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {
                                        {{"file", table::TableConfig{}.settings_file}}))
             << damaged;
         EXPECT_EQ(rig.table.State().gbVi, 0);
-        const auto stored = presentation::LoadResumeRecord(rig.settings);
+        const auto stored = persistence::LoadResumeRecord(rig.settings);
         EXPECT_TRUE(stored.problem.empty()) << "the fresh game's record replaces it";
     }
 }

@@ -64,7 +64,7 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig.table, c.script));
-        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         const state::RoundState& round = rig.table.State();
         EXPECT_EQ(round.PointsVi, c.points_vi);
         EXPECT_EQ(round.PointsDe, c.points_de);
@@ -99,7 +99,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, c.vi, c.de)));
-        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
         EXPECT_EQ(rig.table.State().gbDe, c.de + 6);
         EXPECT_EQ(rig.table.Ctl().LblGameOver.Visible, c.vi_won || c.de_won);
@@ -120,7 +120,7 @@ TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 61, 56)));
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.gbVi, 0);
@@ -129,7 +129,7 @@ TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
     EXPECT_EQ(rig.table.Scoreboard().Rows()[0].vi_label.Caption, "");
     EXPECT_FALSE(rig.table.Ctl().LblGameOver.Visible);
-    ASSERT_TRUE(rig.RunToTag("Bjudnext"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     const auto log = rig.CloseAndReadLog();
     EXPECT_EQ(Block(log, "<VI>").front(), "0");
     EXPECT_EQ(Block(log, "<DE>").front(), "0");

@@ -2,7 +2,7 @@
 // and who took it, the reason a card cannot be played, and play from the keyboard.
 #include <gtest/gtest.h>
 
-#include "cards/HandGeometry.h"
+#include "presentation/HandGeometry.h"
 #include "support/TableRig.h"
 
 namespace table_test {
@@ -97,7 +97,7 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
 
     std::vector<std::string> shown;
     ASSERT_TRUE(RunCollecting(
-        rig, [&] { return rig.table.Timer1().Tag == "STOP_RUNDA"; }, shown));
+        rig, [&] { return rig.table.Timer1().Tag == table::WaitStep::RoundOver; }, shown));
     for (const std::string& line : shown) {
         for (const int seat : {common::kSyd, common::kVast, common::kNord}) {
             EXPECT_NE(line, Expected(rig.table).LaysDown(seat))
@@ -111,7 +111,7 @@ TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(bid, 0, 0)));
-        ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
         const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
         if (presentation::BuildLanguage() == presentation::Language::Svenska) {
@@ -131,7 +131,7 @@ TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
     ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
         << "a game on keeps its record";
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 30, 58)));
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
     EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
         << "a finished game leaves no record";
@@ -160,7 +160,7 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("7", kH), -1, -1}));
     EXPECT_EQ(trick.winner, -1);
 
-    ASSERT_TRUE(rig.RunToTag("STOP_RUNDA"));
+    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_FALSE(trick.playing) << "the round's count takes over";
 }
 
@@ -209,7 +209,7 @@ TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
     EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
     EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
     EXPECT_TRUE(rig_.dialogs.messages.empty());
-    const cards::CardPlace second = cards::CardPosition(1, false, "SYD", 0);
+    const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
     rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     EXPECT_EQ(Numbers(Round().Hand[common::kSyd]), (std::vector<int>{dead_, Nr("K", kH)}));

@@ -9,7 +9,7 @@
 #include "common/Names.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 #include "table/Table.h"
 
 namespace bidbase_gen {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "playai/PlayEngine.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace sim {
 

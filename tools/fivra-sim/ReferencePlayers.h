@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "round/SeatPlayer.h"
+#include "state/SeatPlayer.h"
 
 namespace sim {
 

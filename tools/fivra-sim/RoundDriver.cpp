@@ -20,7 +20,7 @@ bool PlayUntilRoundEnd(table::Table& table, const std::function<void()>& between
                 return false;
             }
         }
-        if (table.Timer1().Tag != "WAIT_KOR") {
+        if (table.Timer1().Tag != table::WaitStep::WaitToBuy) {
             return true;
         }
         table.AdvanceMe();

@@ -181,7 +181,8 @@ SimSummary SelfPlay::Run() {
         };
         if (!PlayUntilRoundEnd(table_, between_steps)) {
             Fail("the round stalled in state " + std::to_string(table_.State().myGameStatus) +
-                 " with Timer1 tag '" + table_.Timer1().Tag + "'");
+                 " with Timer1 tag '" + std::string(table::WaitStepName(table_.Timer1().Tag)) +
+                 "'");
             break;
         }
         FinishRound();

@@ -9,6 +9,7 @@
 
 #include "gui/base/GuiTexts.h"
 #include "gui/base/QtOwned.h"
+#include "persistence/Statistics.h"
 #include "presentation/About.h"
 
 namespace gui {
@@ -81,8 +82,8 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
 }
 
 void AboutDialog::ResetStatistics_Click() {
-    presentation::ResetStatistics(context_.settings, context_.dialogs, language_,
-                                  context_.LblStatisticVi, context_.LblStatisticDe);
+    persistence::ResetStatistics(context_.settings, context_.dialogs, language_,
+                                 context_.LblStatisticVi, context_.LblStatisticDe);
 }
 
 }  // namespace gui

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cards/HandGeometry.h"
 #include "gui/base/GuiTexts.h"
 #include "gui/base/QtOwned.h"
 #include "gui/paint/CardPainter.h"
 #include "gui/paint/Pictures.h"
+#include "presentation/HandGeometry.h"
 
 namespace gui {
 
@@ -21,14 +21,16 @@ namespace {
 constexpr int kSharpness = 2;
 
 QImage CardImage(int nr) {
-    const QSize size(cards::kCardSize.width * kSharpness, cards::kCardSize.height * kSharpness);
+    const QSize size(presentation::kCardSize.width * kSharpness,
+                     presentation::kCardSize.height * kSharpness);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(kSharpness, kSharpness);
-    CardPainter::Draw(painter, QRectF(0, 0, cards::kCardSize.width, cards::kCardSize.height), nr,
-                      CardLook::Face);
+    CardPainter::Draw(painter,
+                      QRectF(0, 0, presentation::kCardSize.width, presentation::kCardSize.height),
+                      nr, CardLook::Face);
     return image;
 }
 

@@ -10,25 +10,25 @@ HandItem::HandItem(const QString& name, QPointF top_left, const cards::KortHand&
     Sync();
 }
 
-cards::CardSize HandItem::CardSizeOfHand() const {
-    return IsKilledPile() ? cards::kKilledCardSize : cards::kCardSize;
+presentation::CardSize HandItem::CardSizeOfHand() const {
+    return IsKilledPile() ? presentation::kKilledCardSize : presentation::kCardSize;
 }
 
-cards::HandSize HandItem::ControlSize() const {
-    return cards::ControlSize(hand_.CardsToShow, hand_.LayoutStyle, CardSizeOfHand());
+presentation::HandSize HandItem::ControlSize() const {
+    return presentation::ControlSize(hand_.CardsToShow, hand_.LayoutStyle, CardSizeOfHand());
 }
 
 std::vector<HandItem::ShownCard> HandItem::ShownCards() const {
-    const cards::CardSize card = CardSizeOfHand();
+    const presentation::CardSize card = CardSizeOfHand();
     const auto& cards = hand_.Cards();
     const int shown = std::min(static_cast<int>(cards.size()), std::max(0, hand_.CardsToShow));
     std::vector<ShownCard> result;
     result.reserve(static_cast<std::size_t>(shown));
     for (int i = 0; i < shown; ++i) {
         const cards::Kort& kort = *cards[static_cast<std::size_t>(i)];
-        const cards::CardPlace place =
-            cards::CardPosition(i, kort.Kop, hand_.HandKod, hand_.LayoutStyle, card);
-        const int mode = IsKilledPile() ? 0 : cards::DrawMode(kort, hand_.VisaHanden);
+        const presentation::CardPlace place =
+            presentation::CardPosition(i, kort.Kop, hand_.HandKod, hand_.LayoutStyle, card);
+        const int mode = IsKilledPile() ? 0 : presentation::DrawMode(kort, hand_.VisaHanden);
         // Face-down cards tell nothing, so they wear no mark.
         const CardMark mark = mark_of && mode != 1 ? mark_of(kort) : CardMark::None;
         result.push_back(
@@ -39,7 +39,7 @@ std::vector<HandItem::ShownCard> HandItem::ShownCards() const {
 }
 
 void HandItem::Sync() {
-    const cards::HandSize size = ControlSize();
+    const presentation::HandSize size = ControlSize();
     SetRect(QRectF(top_left_, QSizeF(size.width, size.height)));
     std::vector<ShownCard> now = ShownCards();
     if (now != shown_) {

@@ -3,11 +3,11 @@
 #include <functional>
 #include <vector>
 
-#include "cards/HandGeometry.h"
 #include "cards/KortHand.h"
 #include "gui/paint/CardPainter.h"
 #include "gui/scene/CardMarks.h"
 #include "gui/scene/ControlItem.h"
+#include "presentation/HandGeometry.h"
 
 namespace gui {
 
@@ -20,7 +20,7 @@ class HandItem : public ControlItem {
 
     // Follows the hand's layout; redraws only when what the hand shows has changed.
     void Sync();
-    cards::HandSize ControlSize() const;
+    presentation::HandSize ControlSize() const;
     int CardCount() const { return hand_.AntalKort(); }
     // Where cards are drawn, in scene pixels; the control itself may reach further.
     QRectF CardsRect() const;
@@ -41,7 +41,7 @@ class HandItem : public ControlItem {
     };
 
     bool IsKilledPile() const { return hand_.HandKod == "KILLED"; }
-    cards::CardSize CardSizeOfHand() const;
+    presentation::CardSize CardSizeOfHand() const;
     std::vector<ShownCard> ShownCards() const;
 
     const cards::KortHand& hand_;

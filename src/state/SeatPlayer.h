@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cards/KortHand.h"
-#include "round/RoundState.h"
+#include "state/RoundState.h"
 
 namespace state {
 

@@ -1,11 +1,11 @@
-#include "presentation/Statistics.h"
+#include "persistence/Statistics.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "common/NumberText.h"
 
-namespace presentation {
+namespace persistence {
 
 namespace {
 
@@ -44,4 +44,17 @@ void ResetGamesWon(common::SettingsStore& store) {
     }
 }
 
-}  // namespace presentation
+bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs,
+                     presentation::Language language, common::Control& LblStatisticVi,
+                     common::Control& LblStatisticDe) {
+    const presentation::Texts texts = presentation::LoadTexts(language);
+    if (!dialogs.AskYesNo(texts.confirmation, texts.reset_caption)) {
+        return false;
+    }
+    ResetGamesWon(store);
+    LblStatisticVi.Caption = "0";
+    LblStatisticDe.Caption = "0";
+    return true;
+}
+
+}  // namespace persistence

@@ -1,6 +1,6 @@
-#include "cards/HandGeometry.h"
+#include "presentation/HandGeometry.h"
 
-namespace cards {
+namespace presentation {
 
 HandSize ControlSize(int cards_to_show, int layout_style, CardSize card) {
     if (layout_style == 0) {
@@ -43,8 +43,8 @@ CardPlace CardPosition(int index, bool raised, std::string_view hand_kod, int la
     return place;
 }
 
-int DrawMode(const Kort& card, int visa_handen) {
+int DrawMode(const cards::Kort& card, int visa_handen) {
     return visa_handen == 1 ? 1 : card.DrawStyle;
 }
 
-}  // namespace cards
+}  // namespace presentation

@@ -6,7 +6,7 @@
 
 // The pure geometry of a hand control: its size, where each card is drawn and which card lies
 // under the pointer. Pixels of the table's logical canvas.
-namespace cards {
+namespace presentation {
 
 struct CardSize {
     int width = 71;
@@ -38,6 +38,6 @@ CardPlace CardPosition(int index, bool raised, std::string_view hand_kod, int la
                        CardSize card = kCardSize);
 
 // Draw mode of a card: its DrawStyle, or 1 (the back) for every card of a hidden hand.
-int DrawMode(const Kort& card, int visa_handen);
+int DrawMode(const cards::Kort& card, int visa_handen);
 
-}  // namespace cards
+}  // namespace presentation

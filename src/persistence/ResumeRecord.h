@@ -14,14 +14,14 @@
 // settings at every round's start and end, offered at the next start, removed when the game is
 // won. The round's deal itself is in the game log; the record only holds its fingerprint, so a
 // log of another round is never taken for it.
-namespace presentation {
+namespace persistence {
 
 struct ResumeRecord {
     int vi = 0;  // game totals before the round
     int de = 0;
     int dealer = 0;  // of the round to play
     bool hints = false;
-    std::vector<RoundResult> rounds;  // the scoreboard, oldest first
+    std::vector<presentation::RoundResult> rounds;  // the scoreboard, oldest first
     // The round to play was dealt and is in the game log: it starts again from the logged deck
     // whose order has this fingerprint. Empty: the round is dealt afresh.
     std::string deal;
@@ -50,4 +50,4 @@ StoredResume LoadResumeRecord(common::SettingsStore& store);
 void SaveResumeRecord(common::SettingsStore& store, const ResumeRecord& record);
 void ClearResumeRecord(common::SettingsStore& store);
 
-}  // namespace presentation
+}  // namespace persistence

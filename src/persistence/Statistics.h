@@ -2,10 +2,13 @@
 
 #include <string>
 
+#include "common/Control.h"
+#include "common/Dialogs.h"
 #include "common/SettingsStore.h"
+#include "presentation/Localisation.h"
 
 // The number of games each partnership has won, kept in the user's settings.
-namespace presentation {
+namespace persistence {
 
 enum class Team { Vi, De };
 
@@ -25,4 +28,10 @@ int CountGameWon(common::SettingsStore& store, Team team);
 // Stores "0" for both partnerships.
 void ResetGamesWon(common::SettingsStore& store);
 
-}  // namespace presentation
+// Asks whether the statistics should be reset; on Yes both counts and both labels become
+// "0". Returns whether they were reset.
+bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs,
+                     presentation::Language language, common::Control& LblStatisticVi,
+                     common::Control& LblStatisticDe);
+
+}  // namespace persistence

@@ -1,10 +1,10 @@
-#include "presentation/ResumeRecord.h"
+#include "persistence/ResumeRecord.h"
 
 #include <charconv>
 #include <cstdint>
 #include <sstream>
 
-namespace presentation {
+namespace persistence {
 
 namespace {
 
@@ -45,7 +45,7 @@ bool IsSeat(int seat) {
 }
 
 // "vi/de/result/bidder" of one scoreboard row.
-std::optional<RoundResult> ParseRound(std::string_view text) {
+std::optional<presentation::RoundResult> ParseRound(std::string_view text) {
     const auto parts = Split(text, '/');
     if (parts.size() != 4) {
         return std::nullopt;
@@ -59,7 +59,7 @@ std::optional<RoundResult> ParseRound(std::string_view text) {
         !IsSeat(*bidder)) {
         return std::nullopt;
     }
-    RoundResult round;
+    presentation::RoundResult round;
     round.vi_total = *vi;
     round.de_total = *de;
     round.bid_result = *result;
@@ -77,8 +77,8 @@ bool ReadWord(std::string_view word, ResumeRecord& record, int& seen) {
     const std::string_view value = word.substr(colon + 1);
     if (key == "round") {
         const auto round = ParseRound(value);
-        record.rounds.push_back(round.value_or(RoundResult{}));
-        return round.has_value() && record.rounds.size() <= kScoreboardRows;
+        record.rounds.push_back(round.value_or(presentation::RoundResult{}));
+        return round.has_value() && record.rounds.size() <= presentation::kScoreboardRows;
     }
     if (key == "deal") {
         record.deal = std::string(value);
@@ -112,7 +112,7 @@ std::string FormatResumeRecord(const ResumeRecord& record) {
     std::ostringstream text;
     text << kMagic << " vi:" << record.vi << " de:" << record.de << " dealer:" << record.dealer
          << " hints:" << (record.hints ? 1 : 0);
-    for (const RoundResult& round : record.rounds) {
+    for (const presentation::RoundResult& round : record.rounds) {
         text << " round:" << round.vi_total << '/' << round.de_total << '/' << round.bid_result
              << '/' << round.bidder;
     }
@@ -182,4 +182,4 @@ void ClearResumeRecord(common::SettingsStore& store) {
     store.RegWriteSetting(kResumeScope, kResumeSection, kResumeKey, "");
 }
 
-}  // namespace presentation
+}  // namespace persistence
