@@ -187,6 +187,10 @@ def export_tree(rev, tree):
     """Writes the files of `rev` into `tree`, touching only files whose content changed so
     that the build there stays incremental."""
     files = run(["git", "-C", str(REPO), "ls-tree", "-r", "--name-only", rev]).stdout.split()
+    kept = set(files)
+    for path in [p for p in tree.rglob("*") if p.is_file()]:
+        if str(path.relative_to(tree)) not in kept:
+            path.unlink()  # gone in `rev`: a glob of the build would still find it
     for name in files:
         data = subprocess.run(["git", "-C", str(REPO), "show", f"{rev}:{name}"],
                               stdout=subprocess.PIPE, check=True).stdout
