@@ -303,7 +303,9 @@ def main():
     work = Path(args.workdir)
     tree, build = work / "tree", work / "build"
     tree.mkdir(parents=True, exist_ok=True)
-    export_tree(args.rev, tree)
+    # A report reads the copy as it is: exporting would upset a run that is using it.
+    if not (args.report and (tree / "CMakeLists.txt").exists()):
+        export_tree(args.rev, tree)
     chosen = sample(all_mutants(tree), args.seed, args.count)
     if args.same_as:
         earlier = load(work / f"results-{args.same_as}.json")
