@@ -9,6 +9,10 @@ namespace common {
 // question such as whether to quit.
 enum class AskIcon { Stop, Question };
 
+// The answer to a question that may also be left open: Later decides nothing (Cancel, or
+// Escape).
+enum class Answer { Yes, No, Later };
+
 // Modal dialogs of the table. The GUI shows real boxes; tests and tools script the answers.
 // While a dialog is open no timer tick reaches the table.
 class Dialogs {
@@ -20,6 +24,10 @@ class Dialogs {
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title,
                           AskIcon icon = AskIcon::Stop) = 0;
+    // A question whose default button (Enter) is Yes, with No and Cancel; Escape is Later.
+    virtual Answer AskYesNoLater(const std::string& text, const std::string& title) {
+        return AskYesNo(text, title, AskIcon::Question) ? Answer::Yes : Answer::No;
+    }
     // An input box; a cancelled box gives the empty text.
     virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
     // The game-log chooser, opened on the given folder. Empty when nothing was chosen

@@ -86,6 +86,13 @@ void AppendNumberText(std::string& text, double value) {
     text.append(buffer.data(), result.ptr);
 }
 
+std::string FixedText(double value, int decimals) {
+    std::array<char, 64> text{};
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                            std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(text.data(), end) : std::string("0");
+}
+
 std::string NumberText(double value) {
     std::string text;
     AppendNumberText(text, value);

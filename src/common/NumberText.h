@@ -17,6 +17,9 @@ std::string NumberText(double value);
 // The same text, added at the end of `text`.
 void AppendNumberText(std::string& text, double value);
 
+// A number with a fixed count of decimals and "." as decimal point, whatever the locale.
+std::string FixedText(double value, int decimals);
+
 // Rounds half away from zero, as the rule files' "rounded to the nearest integer" asks.
 int RoundToInt(double value);
 

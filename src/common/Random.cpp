@@ -4,12 +4,20 @@
 
 namespace common {
 
-Random::Random() : engine_(FreshSeed()) {}
+Random::Random() : Random(FreshSeed()) {}
 
-Random::Random(std::uint64_t seed) : engine_(seed) {}
+Random::Random(std::uint64_t seed) : seed_(seed), engine_(seed) {}
 
 void Random::Reseed(std::uint64_t seed) {
+    seed_ = seed;
+    draws_ = 0;
     engine_.seed(seed);
+}
+
+void Random::GoTo(const RandomPosition& position) {
+    Reseed(position.seed);
+    engine_.discard(position.draws);
+    draws_ = position.draws;
 }
 
 std::uint64_t Random::FreshSeed() {
@@ -20,6 +28,7 @@ std::uint64_t Random::FreshSeed() {
 }
 
 double Random::Uniform() {
+    ++draws_;
     // 53 random bits give every double in [0, 1) on the grid of 2^-53, never 1.0.
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }

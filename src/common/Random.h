@@ -15,6 +15,15 @@ constexpr std::uint64_t SplitMix64(std::uint64_t z) {
     return z ^ (z >> 31);
 }
 
+// Where a random source stands: its seed and the number of draws since it was seeded. Going
+// back to a position repeats every draw that followed it, so a kept game can go on exactly.
+struct RandomPosition {
+    std::uint64_t seed = 0;
+    std::uint64_t draws = 0;
+
+    bool operator==(const RandomPosition&) const = default;
+};
+
 // The one source of randomness of a table: the shuffle, the timer jitter and the chances of
 // the rule files all draw from it. Seeded once; a fixed seed replays a whole game.
 class Random {
@@ -32,7 +41,12 @@ class Random {
     // Uniform whole number from 1 to n (the integer part of Uniform() * n, plus 1); 1 when n < 1.
     int Draw(int n);
 
+    RandomPosition Position() const { return {seed_, draws_}; }
+    void GoTo(const RandomPosition& position);
+
   private:
+    std::uint64_t seed_;
+    std::uint64_t draws_ = 0;
     std::mt19937_64 engine_;
 };
 

@@ -18,6 +18,17 @@ bool ScriptedDialogs::AskYesNo(const std::string& text, const std::string& /*tit
     return answer;
 }
 
+Answer ScriptedDialogs::AskYesNoLater(const std::string& text, const std::string& title) {
+    if (answers.empty()) {
+        return AskYesNo(text, title, AskIcon::Question) ? Answer::Yes : Answer::No;
+    }
+    questions.push_back(text);
+    question_icons.push_back(AskIcon::Question);
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& /*title*/) {
     questions.push_back(prompt);
     if (input_answers.empty()) {

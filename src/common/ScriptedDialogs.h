@@ -16,6 +16,8 @@ class ScriptedDialogs : public Dialogs {
     void Message(const std::string& text, const std::string& title = "Fivra") override;
     bool AskYesNo(const std::string& text, const std::string& title,
                   AskIcon icon = AskIcon::Stop) override;
+    // Answers from `answers`; while that is empty, Yes or No from `yes_no_answers`.
+    Answer AskYesNoLater(const std::string& text, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> ChooseLogFile(const std::string& folder) override;
 
@@ -23,6 +25,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::string> questions;   // texts of Yes/No questions and input prompts
     std::vector<AskIcon> question_icons;  // the icon of each Yes/No question
     std::deque<bool> yes_no_answers;
+    std::deque<Answer> answers;
     std::deque<std::string> input_answers;
     std::deque<std::optional<std::string>> file_answers;
 };

@@ -12,7 +12,13 @@ std::string GameLog::Path() const {
 }
 
 void GameLog::Log(const std::string& line) {
-    if (!enabled_ || round_failed_) {
+    if (!enabled_) {
+        return;
+    }
+    if (watcher_) {
+        watcher_(line);
+    }
+    if (round_failed_) {
         return;
     }
     if (!out_.is_open()) {

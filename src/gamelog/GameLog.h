@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ class GameLog : public common::LogSink {
     void SetEnabled(bool on) { enabled_ = on; }
     bool Enabled() const { return enabled_; }
     std::string Path() const;
+    // Sees every line logged while it is set (a kept round checks its replay against the
+    // round's log with it); an empty function stops it.
+    void Watch(std::function<void(const std::string&)> watcher) { watcher_ = std::move(watcher); }
 
   private:
     void Fail(const std::string& what);
@@ -46,6 +50,7 @@ class GameLog : public common::LogSink {
     bool enabled_ = true;
     bool round_failed_ = false;  // this round's lines are being dropped
     bool reported_ = false;      // the current run of failures has been reported
+    std::function<void(const std::string&)> watcher_;
 };
 
 }  // namespace gamelog

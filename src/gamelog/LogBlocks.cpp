@@ -80,6 +80,10 @@ void LogForeKop(common::LogSink& log, const state::RoundState& round) {
     log.EndBlock();
 }
 
+std::string SeatLevelLine(int seat, std::string_view level) {
+    return std::string(common::SeatName(seat)) + ": " + std::string(level);
+}
+
 void LogDebugComment(common::LogSink& log, const std::string& comment) {
     Log(log, kStars60);
     Log(log, kDebugBanner);

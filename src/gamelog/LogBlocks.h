@@ -49,6 +49,9 @@ void LogAuctionBlock(common::LogSink& log, int bidder, int bid, int dealer);
 void LogTrumpBlock(common::LogSink& log, int trump);
 // Every seat's trump cards, seats 0..3, before anybody discards.
 void LogForeKop(common::LogSink& log, const state::RoundState& round);
+// "NORD: Expert": a seat that plays at another level than its rule files'. The readers pass
+// over it, as over every line that is no tag.
+std::string SeatLevelLine(int seat, std::string_view level);
 // The human's comment for a debug report, framed by stars.
 void LogDebugComment(common::LogSink& log, const std::string& comment);
 

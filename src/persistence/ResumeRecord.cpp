@@ -67,6 +67,37 @@ std::optional<presentation::RoundResult> ParseRound(std::string_view text) {
     return round;
 }
 
+// "seed/draws", the seed in hexadecimal.
+bool ReadRandom(std::string_view text, ResumeRecord& record) {
+    const auto parts = Split(text, '/');
+    common::RandomPosition position;
+    if (parts.size() != 2) {
+        return false;
+    }
+    const auto seed =
+        std::from_chars(parts[0].data(), parts[0].data() + parts[0].size(), position.seed, 16);
+    const auto draws =
+        std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), position.draws);
+    if (seed.ec != std::errc() || seed.ptr != parts[0].data() + parts[0].size() ||
+        draws.ec != std::errc() || draws.ptr != parts[1].data() + parts[1].size()) {
+        return false;
+    }
+    record.random = position;
+    return true;
+}
+
+// Card numbers joined by '.'; a round has at most nine of them.
+bool ReadPlayed(std::string_view text, ResumeRecord& record) {
+    for (const std::string_view part : Split(text, '.')) {
+        const auto number = Number(part);
+        if (!number || *number < 0 || *number > 51 || record.played.size() >= 9) {
+            return false;
+        }
+        record.played.push_back(*number);
+    }
+    return true;
+}
+
 // One "key:value" word of the record into its field; false when it cannot be used.
 bool ReadWord(std::string_view word, ResumeRecord& record, int& seen) {
     const std::size_t colon = word.find(':');
@@ -79,6 +110,12 @@ bool ReadWord(std::string_view word, ResumeRecord& record, int& seen) {
         const auto round = ParseRound(value);
         record.rounds.push_back(round.value_or(presentation::RoundResult{}));
         return round.has_value() && record.rounds.size() <= presentation::kScoreboardRows;
+    }
+    if (key == "random") {
+        return ReadRandom(value, record);
+    }
+    if (key == "played") {
+        return ReadPlayed(value, record);
     }
     if (key == "deal") {
         record.deal = std::string(value);
@@ -118,6 +155,13 @@ std::string FormatResumeRecord(const ResumeRecord& record) {
     }
     if (!record.deal.empty()) {
         text << " deal:" << record.deal;
+    }
+    if (record.random) {
+        text << " random:" << std::hex << record.random->seed << std::dec << '/'
+             << record.random->draws;
+    }
+    for (std::size_t i = 0; i < record.played.size(); ++i) {
+        text << (i == 0 ? " played:" : ".") << record.played[i];
     }
     return text.str();
 }

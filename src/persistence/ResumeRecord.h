@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "common/Random.h"
 #include "common/SettingsStore.h"
 #include "presentation/Scoreboard.h"
 
@@ -25,6 +26,12 @@ struct ResumeRecord {
     // The round to play was dealt and is in the game log: it starts again from the logged deck
     // whose order has this fingerprint. Empty: the round is dealt afresh.
     std::string deal;
+    // Where the table's random source stood once that round was dealt: from there the round
+    // draws what it drew before, so every computer seat decides again as it did.
+    std::optional<common::RandomPosition> random;
+    // The human's cards played in that round, by card number: the log names a card by its face,
+    // which leaves the two fives of a colour apart only here.
+    std::vector<int> played;
 
     bool operator==(const ResumeRecord&) const = default;
 };

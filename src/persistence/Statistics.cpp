@@ -20,6 +20,9 @@ int CountFromText(const std::string& text) {
     return static_cast<int>(std::floor(std::min(value, kMaxCount)));
 }
 
+constexpr const char* kReviewedRoundsKey = "ReviewedRounds";
+constexpr const char* kGivenAwayKey = "PointsGivenAway";
+
 }  // namespace
 
 std::string GamesWonKey(Team team) {
@@ -42,6 +45,30 @@ void ResetGamesWon(common::SettingsStore& store) {
     for (const Team team : {Team::Vi, Team::De}) {
         store.RegWriteSetting(kStatisticScope, kStatisticSection, GamesWonKey(team), "0");
     }
+}
+
+GivenAway ReadGivenAway(common::SettingsStore& store) {
+    GivenAway given;
+    given.rounds = CountFromText(
+        store.RegReadSetting(kStatisticScope, kStatisticSection, kReviewedRoundsKey, "0"));
+    const double points = common::LeadingNumber(
+        store.RegReadSetting(kStatisticScope, kStatisticSection, kGivenAwayKey, "0"));
+    // Points given away are never negative; a damaged sum starts again with its rounds.
+    if (!std::isfinite(points) || points < 0 || points > kMaxCount) {
+        return GivenAway{};
+    }
+    given.points = given.rounds > 0 ? points : 0.0;
+    return given;
+}
+
+void CountGivenAway(common::SettingsStore& store, double points) {
+    GivenAway given = ReadGivenAway(store);
+    given.rounds = std::min(given.rounds + 1, static_cast<int>(kMaxCount));
+    given.points += std::max(points, 0.0);
+    store.RegWriteSetting(kStatisticScope, kStatisticSection, kReviewedRoundsKey,
+                          std::to_string(given.rounds));
+    store.RegWriteSetting(kStatisticScope, kStatisticSection, kGivenAwayKey,
+                          common::FixedText(given.points, 2));
 }
 
 bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs,

@@ -28,6 +28,18 @@ int CountGameWon(common::SettingsStore& store, Team team);
 // Stores "0" for both partnerships.
 void ResetGamesWon(common::SettingsStore& store);
 
+// The points the player gave away by the expert's judgement, over the rounds reviewed.
+struct GivenAway {
+    int rounds = 0;
+    double points = 0;
+    double PerRound() const { return rounds > 0 ? points / rounds : 0.0; }
+};
+
+// The stored sums; missing or damaged values count as none.
+GivenAway ReadGivenAway(common::SettingsStore& store);
+// Adds one reviewed round that gave away `points`.
+void CountGivenAway(common::SettingsStore& store, double points);
+
 // Asks whether the statistics should be reset; on Yes both counts and both labels become
 // "0". Returns whether they were reset.
 bool ResetStatistics(common::SettingsStore& store, common::Dialogs& dialogs,

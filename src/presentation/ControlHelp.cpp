@@ -42,6 +42,8 @@ constexpr HelpRow kRows[] = {
     {"ImgExitUp", "Avsluta", "Avsluta spelet (Ctrl+Q)", "Quit", "Quit the game (Ctrl+Q)"},
     {"BtnHelp", "Hjälp", "Spelets regler (F1)", "Help", "The rules of the game (F1)"},
     {"ImgSettings", "Inställningar", "Inställningar (Ctrl+,)", "Settings", "Settings (Ctrl+,)"},
+    {"BtnReview", "Genomgång", "Expertens genomgång av given", "Round review",
+     "The expert's review of the round"},
     {"BtnDebugMsg", "Debug", "Skriv en felrapport i spelloggen", "Debug",
      "Write a bug report into the game log"},
     {"BtnPlaylog", "Spela logg", "Spela om en omgång ur en spellogg", "Play log",

@@ -33,9 +33,18 @@ void LoadTableHelp(Texts& t, Language language) {
     t.help_title = sv ? "Fivra: regler" : "Fivra: rules";
     t.help_missing =
         sv ? "Reglerna saknas i programmet." : "The rules are missing from the program.";
-    t.resume_question = sv ? "Ett spel avbröts när programmet stängdes. Vill du fortsätta det?"
-                           : "A game was interrupted when the program closed. Do you want to "
-                             "continue it?";
+    t.resume_question =
+        sv ? "Ett spel avbröts när programmet stängdes. Vill du fortsätta det där det slutade?\n"
+             "Avbryt sparar det till nästa start."
+           : "A game was interrupted when the program closed. Do you want to continue it where "
+             "it stopped?\nCancel keeps it for the next start.";
+    t.resume_discard = sv ? "Det sparade spelet går förlorat. Börja ett nytt spel ändå?"
+                          : "The saved game will be lost. Start a new game anyway?";
+    t.resume_diverged =
+        sv ? "Omgången kunde inte återskapas helt ur {file}; den fortsätter därifrån där den "
+             "skiljer sig."
+           : "The round could not be brought back wholly from {file}; it goes on from where "
+             "it differs.";
     t.resume_new_deal =
         sv ? "Omgångens giv kunde inte läsas ur {file}; spelet fortsätter med en ny giv."
            : "The round's deal could not be read from {file}; the game goes on with a new deal.";

@@ -59,6 +59,8 @@ struct Texts {
     // The game kept between runs: the offer to continue it, and the notices when it cannot be
     // continued as it was. {file} names the file at fault.
     std::string resume_question;
+    std::string resume_discard;   // asked once more before the saved game is thrown away
+    std::string resume_diverged;  // the round's moves differ from its log from some move on
     std::string resume_new_deal;
     std::string resume_damaged;
 

@@ -41,22 +41,24 @@ std::vector<int> Representatives(const SeatKnowledge& k, std::vector<int>& cards
 
 }  // namespace
 
-std::vector<CardValue> JudgeCards(const SeatKnowledge& k, int samples, Measure measure,
-                                  std::mt19937_64& random) {
+std::vector<CardValue> JudgeCardsOn(const SeatKnowledge& k, const std::vector<WeightedDeal>& deals,
+                                    Measure measure) {
     std::vector<int> cards;
     const std::vector<int> representative = Representatives(k, cards);
     std::vector<CardValue> values;
     for (int rank : cards) {
         values.push_back(CardValue{rank, 0});
     }
-    if (cards.size() < 2) {
+    double total = 0;
+    for (const WeightedDeal& deal : deals) {
+        total += deal.weight;
+    }
+    if (cards.size() < 2 || total <= 0) {
         return values;  // no choice: nothing to judge
     }
-    const DealSampler sampler(k);
-    const int taken_vi = k.points_vi;
-    for (int n = 0; n < samples; ++n) {
+    for (const WeightedDeal& deal : deals) {
         OpenPosition position;
-        position.hands = sampler.Draw(random);
+        position.hands = deal.hands;
         position.leader = k.leader;
         position.to_play = k.seat;
         position.trick = k.trick;
@@ -66,8 +68,8 @@ std::vector<CardValue> JudgeCards(const SeatKnowledge& k, int samples, Measure m
             }
             std::array<int, 2> trick_points{};
             const OpenPosition next = AfterCard(position, cards[i], trick_points);
-            const int vi = taken_vi + trick_points[0] + SolveViPoints(next);
-            values[i].mean += EndValue(k, vi, measure) / samples;
+            const int vi = k.points_vi + trick_points[0] + SolveViPoints(next);
+            values[i].mean += EndValue(k, vi, measure) * deal.weight / total;
         }
     }
     for (std::size_t i = 0; i < cards.size(); ++i) {
@@ -78,6 +80,29 @@ std::vector<CardValue> JudgeCards(const SeatKnowledge& k, int samples, Measure m
         }
     }
     return values;
+}
+
+std::vector<CardValue> JudgeCards(const SeatKnowledge& k, int samples, Measure measure,
+                                  std::mt19937_64& random) {
+    if (CountOf(k.own) < 2) {
+        return JudgeCardsOn(k, {}, measure);
+    }
+    const DealSampler sampler(k);
+    std::vector<WeightedDeal> deals(static_cast<std::size_t>(samples));
+    for (WeightedDeal& deal : deals) {
+        deal.hands = sampler.Draw(random);
+    }
+    return JudgeCardsOn(k, deals, measure);
+}
+
+int DistinctCards(const SeatKnowledge& k) {
+    std::vector<int> cards;
+    const std::vector<int> representative = Representatives(k, cards);
+    int distinct = 0;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        distinct += representative[i] == cards[i] ? 1 : 0;
+    }
+    return distinct;
 }
 
 CardValue BestCard(const std::vector<CardValue>& values) {

@@ -1,40 +1,9 @@
 #include "search/SearchPlayer.h"
 
-#include "common/Random.h"
 #include "search/CardJudge.h"
 #include "search/SearchBid.h"
 
 namespace search {
-
-namespace {
-
-// Folds one value into a running seed.
-std::uint64_t Fold(std::uint64_t seed, std::uint64_t value) {
-    return common::SplitMix64(seed + value);
-}
-
-// The samples of a card decision are drawn from a seed of the player's seed and everything the
-// seat sees, so the same position always gets the same samples. Two rule sets matched against
-// this player on the same deals then meet the same answers wherever they play alike, and a
-// difference in one round does not change the player's draws in every later round.
-std::uint64_t DecisionSeed(std::uint64_t seed, const SeatKnowledge& k) {
-    std::uint64_t z = Fold(seed, static_cast<std::uint64_t>(k.seat));
-    for (const std::uint64_t value :
-         {std::uint64_t{k.own}, std::uint64_t{k.unseen}, static_cast<std::uint64_t>(k.leader),
-          static_cast<std::uint64_t>(k.points_vi), static_cast<std::uint64_t>(k.points_de),
-          static_cast<std::uint64_t>(k.bid), static_cast<std::uint64_t>(k.bidder)}) {
-        z = Fold(z, value);
-    }
-    for (int s = 0; s < 4; ++s) {
-        const SeatShown& shown = k.shown[static_cast<std::size_t>(s)];
-        z = Fold(z, static_cast<std::uint64_t>(k.trick[static_cast<std::size_t>(s)]));
-        z = Fold(z, static_cast<std::uint64_t>(shown.played * 64 + shown.cards_held * 2 +
-                                               (shown.out ? 1 : 0)));
-    }
-    return z;
-}
-
-}  // namespace
 
 std::optional<state::BidChoice> SearchPlayer::Bid(const state::SeatView& view) {
     if (!search_bids_) {

@@ -1,6 +1,7 @@
 #include "search/SeatKnowledge.h"
 
 #include "common/Names.h"
+#include "common/Random.h"
 
 namespace search {
 
@@ -45,6 +46,11 @@ SeatShown Shown(const state::RoundState& round, int s, const std::array<int, 4>&
     return shown;
 }
 
+// Folds one value into a running seed.
+std::uint64_t Fold(std::uint64_t seed, std::uint64_t value) {
+    return common::SplitMix64(seed + value);
+}
+
 }  // namespace
 
 TrumpSet TrumpsOf(const cards::KortHand& hand, int trump) {
@@ -77,6 +83,23 @@ SeatKnowledge KnowledgeOf(const state::RoundState& round, const cards::KortHand&
     k.bid = round.gbHogstaBudet;
     k.bidder = round.gbBjuditHogst;
     return k;
+}
+
+std::uint64_t DecisionSeed(std::uint64_t seed, const SeatKnowledge& k) {
+    std::uint64_t z = Fold(seed, static_cast<std::uint64_t>(k.seat));
+    for (const std::uint64_t value :
+         {std::uint64_t{k.own}, std::uint64_t{k.unseen}, static_cast<std::uint64_t>(k.leader),
+          static_cast<std::uint64_t>(k.points_vi), static_cast<std::uint64_t>(k.points_de),
+          static_cast<std::uint64_t>(k.bid), static_cast<std::uint64_t>(k.bidder)}) {
+        z = Fold(z, value);
+    }
+    for (int s = 0; s < 4; ++s) {
+        const SeatShown& shown = k.shown[static_cast<std::size_t>(s)];
+        z = Fold(z, static_cast<std::uint64_t>(k.trick[static_cast<std::size_t>(s)]));
+        z = Fold(z, static_cast<std::uint64_t>(shown.played * 64 + shown.cards_held * 2 +
+                                               (shown.out ? 1 : 0)));
+    }
+    return z;
 }
 
 }  // namespace search

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "cards/KortHand.h"
 #include "search/TrumpSet.h"
@@ -41,5 +42,11 @@ struct SeatKnowledge {
 TrumpSet TrumpsOf(const cards::KortHand& hand, int trump);
 
 SeatKnowledge KnowledgeOf(const state::RoundState& round, const cards::KortHand& hand, int seat);
+
+// The samples of a card decision are drawn from a seed of the player's seed and everything the
+// seat sees, so the same position always gets the same samples. Two rule sets matched against
+// a sampling player on the same deals then meet the same answers wherever they play alike, and
+// a difference in one round does not change the player's draws in every later round.
+std::uint64_t DecisionSeed(std::uint64_t seed, const SeatKnowledge& knowledge);
 
 }  // namespace search

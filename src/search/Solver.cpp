@@ -92,7 +92,7 @@ class TrickStartTable {
 };
 
 TrickStartTable& Known() {
-    static TrickStartTable table;
+    thread_local TrickStartTable table;  // one a thread: matches play on several threads
     return table;
 }
 

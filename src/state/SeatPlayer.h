@@ -30,6 +30,9 @@ struct CardChoice {
     std::string trace;  // shown and logged where a rule's trace would be
 };
 
+// The three kinds of decision a seat takes in a round.
+enum class Decision { Bid, Trump, Card };
+
 // The bids a seat may make now, lowest first; besides these it may pass unless the bid is
 // forced. The dealer may only go one above the highest bid (or match 14); the others may bid
 // anything above it, and 14 at any time.
@@ -51,9 +54,10 @@ inline std::vector<int> LegalBids(const SeatView& view) {
     return bids;
 }
 
-// Another player at a team's seats, in place of the team's rule files: tools measure the rule
-// files against it. Each decision may be left to the rule files by returning nothing; the
-// table treats a player's decision exactly as it treats a rule-file decision.
+// Another player at a seat, in place of the seat's rule files: the game's levels, and the
+// players tools measure the rule files against. Each decision may be left to the rule files by
+// returning nothing; the table treats a player's decision exactly as it treats a rule-file
+// decision.
 class SeatPlayer {
   public:
     virtual ~SeatPlayer() = default;

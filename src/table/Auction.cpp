@@ -38,6 +38,7 @@ void Table::SeatBids(int seat) {
 }
 
 void Table::ComputerBid(int seat, const bidai::BidDecision& decision) {
+    TellDecision(seat, state::Decision::Bid, decision.bid, round_.gbHogstaBudet);
     if (decision.bid > round_.gbHogstaBudet) {
         round_.gbHogstaBudet = decision.bid;
     }
@@ -107,6 +108,7 @@ void Table::LoadBjudform(int suggested) {
     const bool dealer = round_.attBjuda == round_.attSaka;
     if (highest == 5 && dealer) {
         // The forced bid: the dealer is given 6 without being asked.
+        TellDecision(round_.attBjuda, state::Decision::Bid, 6, highest);
         round_.gbHogstaBudet = 6;
         PutBud(round_.attBjuda, 6);
         UnloadBjudform();
@@ -170,6 +172,8 @@ void Table::PBBid_MouseUp(int index) {
         return;
     }
     ctl_.PBBidDN[index].Visible = false;
+    TellDecision(round_.attBjuda, state::Decision::Bid, index > 0 ? index + 5 : 0,
+                 round_.gbHogstaBudet);
     int bid = 0;
     if (index > 0) {
         round_.gbHogstaBudet = index + 5;

@@ -28,6 +28,7 @@ void Table::SeatNamesTrump(int seat) {
         }
         min_farg_[seat] = colour;
     }
+    TellDecision(seat, state::Decision::Trump, colour, round_.gbHogstaBudet);
     gamelog::LogTrumpBlock(log_, colour);
     round_.gbFarg = colour;
     ShowChosenColour();
@@ -55,6 +56,7 @@ void Table::ImgFargUp_MouseUp(int colour_index) {
     }
     ctl_.UnloadFargForm();
     const int colour = common::ColourCode(colour_index);
+    TellDecision(round_.gbBjuditHogst, state::Decision::Trump, colour, round_.gbHogstaBudet);
     round_.gbFarg = colour;
     min_farg_[round_.gbBjuditHogst] = colour;
     log_.Log("HUMAN Selects color " + std::string(common::ColourDisplayName(colour)));

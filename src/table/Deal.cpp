@@ -42,6 +42,7 @@ void Table::DealStart() {
     }
     deal_restored_ = false;
     gamelog::LogRoundStart(log_, round_.gbVi, round_.gbDe, deck_);
+    LogSeatLevels();
     ctl_.UnloadFargForm();
     for (auto& mark : ctl_.ImgFargChosen) {
         mark.Visible = false;

@@ -31,13 +31,18 @@ void Table::Start() {
     Run();
     ticker_.StopTicker(ctl_.LblTicker, timer_ad_);
     ImgSuggestDn_MouseDown();  // suggestions start switched off
-    ResumeInterruptedGame();
-    round_.myGameStatus = 1;
-    Run();
+    if (!ResumeInterruptedGame()) {
+        round_.myGameStatus = 1;
+        Run();
+    }
 }
 
 void Table::Close() {
+    KeepPlayedCards();
     log_.LogClose();
+    // A decision still under way when the window closed finishes after this; its lines would
+    // open the log afresh and lose the round just written.
+    log_.SetEnabled(false);
 }
 
 void Table::Run() {
@@ -114,6 +119,9 @@ void Table::ConfigureHands() {
 }
 
 void Table::NewRound() {
+    if (round_starting) {
+        round_starting();
+    }
     timer1_.Tag = WaitStep::None;
     timer3_.Tag = WaitStep::None;
     animation_.Start();

@@ -1,13 +1,47 @@
+#include "gamelog/LogBlocks.h"
 #include "table/Table.h"
 
 namespace table {
 
-state::SeatPlayer* Table::PlayerAt(int seat) const {
-    // The human's seat always has the rule files' decision: it is the suggestion.
-    if (round_.Hand[seat].HandSpelarTyp() != 0) {
-        return nullptr;
+void Table::SetTeamPlayer(int team, state::SeatPlayer* player) {
+    for (int seat = team; seat < common::kSeats; seat += 2) {
+        SetSeatPlayer(seat, player);
     }
-    return players_[common::IsVi(seat) ? 0 : 1];
+}
+
+void Table::SetSeatPlayer(int seat, state::SeatPlayer* player, std::string level) {
+    players_.at(seat) = player;
+    levels_.at(seat) = std::move(level);
+}
+
+state::SeatPlayer* Table::PlayerAt(int seat) const {
+    // The human's seat decides only its suggestion.
+    if (round_.Hand[seat].HandSpelarTyp() != 0) {
+        return suggestion_player_;
+    }
+    return players_[seat];
+}
+
+void Table::TellDecision(int seat, state::Decision decision, int choice, int biggest_bid) {
+    if (decision_taken) {
+        decision_taken(state::SeatView{round_, round_.Hand[seat], seat, biggest_bid}, decision,
+                       choice);
+    }
+}
+
+void Table::LogSeatLevels() {
+    bool logged = false;
+    for (int seat = 0; seat < common::kSeats; ++seat) {
+        if (!levels_[seat].empty()) {
+            const std::string line = gamelog::SeatLevelLine(seat, levels_[seat]);
+            Trace(line);
+            log_.Log(line);
+            logged = true;
+        }
+    }
+    if (logged) {
+        log_.EndBlock();
+    }
 }
 
 bidai::BidDecision Table::DecideBid(int seat) {
@@ -43,10 +77,14 @@ playai::PlayDecision Table::DecideCard(int seat) {
     if (player != nullptr) {
         choice = player->Card(state::SeatView{round_, round_.Hand[seat], seat, 0});
     }
+    suggest_hint_.clear();
     if (choice) {
         decision.rank_code = choice->rank_code;
         decision.RuleTrace = choice->trace;
         decision.ProbText = "100";
+        if (player == suggestion_player_ && suggestion_hint_) {
+            suggest_hint_ = suggestion_hint_();
+        }
     } else {
         decision = play_ai_.ChoosePlayCard(MakePlayContext(seat));
     }

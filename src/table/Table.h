@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "bidai/BidEngine.h"
 #include "cards/Packe.h"
@@ -14,6 +16,7 @@
 #include "common/SettingsStore.h"
 #include "gamelog/GameLog.h"
 #include "gamelog/LogReader.h"
+#include "persistence/ResumeRecord.h"
 #include "playai/PlayEngine.h"
 #include "presentation/Announcements.h"
 #include "presentation/Localisation.h"
@@ -172,9 +175,26 @@ class Table : private common::TraceSink {
     std::function<void()> capture_debug_image;
     std::function<bool(const std::string& path)> save_debug_image;
 
-    // Tools only. Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule
-    // files); the player must outlive the table.
-    void SetTeamPlayer(int team, state::SeatPlayer* player) { players_.at(team) = player; }
+    // Another player at a team's seats (team 0 Vi, 1 De; nullptr: the team's rule files); the
+    // player must outlive the table.
+    void SetTeamPlayer(int team, state::SeatPlayer* player);
+    // Another player at one computer seat and the level it plays at (nullptr and an empty
+    // level: the rule files). A seat with a level is named in the trace and the game log at
+    // each round's start ("NORD: Expert"); the player must outlive the table or its next
+    // SetSeatPlayer.
+    void SetSeatPlayer(int seat, state::SeatPlayer* player, std::string level = {});
+    // The player whose choices are suggested to the human (nullptr: the rule files' suggestion
+    // and the hint file), and the words it has for the card it chose last (empty: the hint
+    // file's).
+    void SetSuggestionPlayer(state::SeatPlayer* player, std::function<std::string()> hint = {}) {
+        suggestion_player_ = player;
+        suggestion_hint_ = std::move(hint);
+    }
+    // Called as each round starts, before its deal: where the seats' players change.
+    std::function<void()> round_starting;
+    // Sees every decision of every seat as it is taken, with what the seat saw before it.
+    std::function<void(const state::SeatView& view, state::Decision decision, int choice)>
+        decision_taken;
     // Sees every card a computer seat chose, before it is played.
     std::function<void(int seat, const playai::PlayDecision& decision)> card_chosen;
     // Lays the deck for the next deal instead of the shuffle (duplicate matches deal the same
@@ -193,12 +213,23 @@ class Table : private common::TraceSink {
     // The bid buttons the human may press now (pass, bids above the highest, 14).
     bool BidAllowed(int index) const;
 
-    // The game kept between runs in the user's settings.
-    void ResumeInterruptedGame();
+    // The game kept between runs in the user's settings. True when the interrupted round is
+    // brought back and goes on.
+    bool ResumeInterruptedGame();
+    bool AskToResume();
     void KeepResumeRecord(bool deal_in_log);
+    // At the window's close: the human's cards of the round so far go into the record.
+    void KeepPlayedCards();
     void ForgetResumeRecord();
+    std::string KeptLogPath() const;
     bool RestoreLoggedDeck(const gamelog::ReloadLog& logged);
-    void RestoreLoggedRound(const std::string& fingerprint);
+    bool RestoreLoggedRound(const persistence::ResumeRecord& record);
+    // Deals the restored deck and plays the round on to where its log ends; 0 then, else the
+    // log's line from which the round differs.
+    int FollowLoggedRound(const std::string& logged, const std::vector<int>& played);
+    bool FollowHuman(std::string_view line, const std::vector<int>& played);
+    // The bid panel, the colour buttons or the human's hand wait for the human's move.
+    bool HumanToAct() const;
 
     void OneTimeSetUp();
     void ConfigureHands();
@@ -245,6 +276,8 @@ class Table : private common::TraceSink {
     int DecideTrump(int seat);
     playai::PlayDecision DecideCard(int seat);
     state::SeatPlayer* PlayerAt(int seat) const;
+    void TellDecision(int seat, state::Decision decision, int choice, int biggest_bid);
+    void LogSeatLevels();
     void PlayChosenCard(int seat, int rank_code);
     void LogPlay(int seat, const cards::Kort& card);
     void CloseTrick();
@@ -295,9 +328,17 @@ class Table : private common::TraceSink {
     std::string debug_attribute_;
     std::string log_file_name_;
     long long waiting_since_ = -1;
-    bool deal_restored_ = false;  // the next deal uses the deck as restored, unshuffled
+    bool deal_restored_ = false;      // the next deal uses the deck as restored, unshuffled
+    persistence::ResumeRecord kept_;  // the record last kept
+    // A kept round's random source as it stood after the deal, taken up once it is dealt again.
+    std::optional<common::RandomPosition> resume_random_;
+    bool keep_records_ = true;  // false while a saved game waits for the next start
     PlayStats stats_;
-    std::array<state::SeatPlayer*, 2> players_{};
+    std::array<state::SeatPlayer*, common::kSeats> players_{};
+    std::array<std::string, common::kSeats> levels_{};
+    state::SeatPlayer* suggestion_player_ = nullptr;
+    std::function<std::string()> suggestion_hint_;
+    std::string suggest_hint_;  // the suggestion player's words for the card it suggests
 };
 
 }  // namespace table

@@ -124,6 +124,7 @@ void Table::PlayIt(int seat, int position) {
         dialogs_.Message("ERROR - Card chosen not right color");
         return;
     }
+    TellDecision(seat, state::Decision::Card, hand.CardAt(position)->Rang, 0);
     ++round_.CardsPlayed;
     cards::Kort* card = hand.TakeACard(position);
     round_.gbTmpPoang = card->Poang;
@@ -307,8 +308,10 @@ void Table::SuggestSYD() {
         round_.Hand[common::kSyd].StickOut(suggest_position_);
     }
     ctl_.LblSuggest.Caption =
-        playai::GetSuggestionText(config_.folder + playai::kSuggestionFile, "<INPLAY>",
-                                  suggest_code_, HintLanguageTag(config_.language));
+        !suggest_hint_.empty()
+            ? suggest_hint_
+            : playai::GetSuggestionText(config_.folder + playai::kSuggestionFile, "<INPLAY>",
+                                        suggest_code_, HintLanguageTag(config_.language));
     ctl_.LblSuggest.Visible = round_.bSuggest;
 }
 

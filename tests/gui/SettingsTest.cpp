@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
@@ -48,6 +49,9 @@ Preferences EverySettingChanged() {
     changed.deck.four_colours = true;
     changed.deck.back = CardBack::Rings;
     changed.hints_at_start = true;
+    changed.opponents = Level::Expert;
+    changed.partner = Level::Beginner;
+    changed.hints_from = HintSource::Expert;
     return changed;
 }
 
@@ -62,18 +66,25 @@ TEST(Preferences, EachSettingRoundTripsThroughTheSettingsFileBesideTheStatistics
 
     // One setting at a time, so that a setting written into another's key shows.
     const Preferences all = EverySettingChanged();
-    std::vector<Preferences> singles(5);
+    std::vector<Preferences> singles(8);
     singles[0].speed = all.speed;
     singles[1].language = all.language;
     singles[2].deck.four_colours = true;
     singles[3].deck.back = all.deck.back;
     singles[4].hints_at_start = true;
+    singles[5].opponents = all.opponents;
+    singles[6].partner = all.partner;
+    singles[7].hints_from = all.hints_from;
     singles.push_back(all);
     for (int back = 0; back < kCardBacks; ++back) {
         singles.emplace_back().deck.back = static_cast<CardBack>(back);
     }
     for (int speed = 0; speed < kGameSpeeds; ++speed) {
         singles.emplace_back().speed = static_cast<GameSpeed>(speed);
+    }
+    for (int level = 0; level < kLevels; ++level) {
+        Preferences& levels = singles.emplace_back();
+        levels.opponents = levels.partner = static_cast<Level>(level);
     }
     for (const Preferences& chosen : singles) {
         SavePreferences(settings, chosen);
@@ -273,6 +284,24 @@ TEST(QtDialogs, TheQuitQuestionHasAQuestionIconAndSwedishButtons) {
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
     EXPECT_EQ(no.remove(QLatin1Char('&')), QStringLiteral("Nej"));
+}
+
+// The offer to continue a saved game: Enter takes the default, Yes; Escape decides nothing.
+TEST(QtDialogs, EnterContinuesTheSavedGameAndEscapeLeavesItForLater) {
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Return, common::Answer::Yes},
+                                        std::pair{Qt::Key_Escape, common::Answer::Later}}) {
+        QtDialogs dialogs;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&, key = key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && box->isVisible()) {
+                poll.stop();
+                QTest::keyClick(box, key);
+            }
+        });
+        poll.start(10);
+        EXPECT_EQ(dialogs.AskYesNoLater("Fortsätta?", "Fivra"), expected) << key;
+    }
 }
 
 }  // namespace

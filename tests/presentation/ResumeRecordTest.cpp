@@ -18,6 +18,8 @@ ResumeRecord TwoRoundsIn() {
     record.hints = true;
     record.rounds = {RoundResult{8, 0, 8, 0}, RoundResult{14, -7, -7, 3}};
     record.deal = "0123456789abcdef";
+    record.random = common::RandomPosition{0xfedcba9876543210ULL, 312};
+    record.played = {17, 0, 51};
     return record;
 }
 
@@ -50,6 +52,8 @@ TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
           replaced("dealer:2", "dealer:4"), replaced("dealer:2", "dealer:two"),
           replaced(" hints:1", ""), replaced("vi:14", "vi:70"), replaced("vi:14", "vi:15"),
           replaced("round:8/0/8/0", "round:8/0/5/0"), replaced("deal:0123456789abcdef", "deal:xyz"),
+          replaced("random:fedcba9876543210/312", "random:fedcba9876543210"),
+          replaced("/312", "/-1"), replaced("played:17.0.51", "played:17.52"),
           good + " round:1/2/6/0", good + " colour:4"}) {
         const auto parsed = ParseResumeRecord(damaged);
         EXPECT_TRUE(std::holds_alternative<std::string>(parsed)) << damaged;

@@ -22,6 +22,20 @@ TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
         << "a win for Vi leaves De's count alone";
 }
 
+TEST(Statistics, PointsGivenAwayAddUpPerReviewedRoundAndADamagedSumStartsAgain) {
+    common::MemorySettingsStore store;
+    EXPECT_EQ(ReadGivenAway(store).PerRound(), 0.0) << "no round reviewed yet";
+    CountGivenAway(store, 1.25);
+    CountGivenAway(store, 0.5);
+    EXPECT_EQ(ReadGivenAway(store).rounds, 2);
+    EXPECT_DOUBLE_EQ(ReadGivenAway(store).PerRound(), 0.875);
+    for (const std::string stored : {"-3", "99999999999"}) {
+        store.RegWriteSetting("user", "Statistic", "PointsGivenAway", stored);
+        EXPECT_EQ(ReadGivenAway(store).rounds, 0) << "stored '" << stored << "'";
+        EXPECT_EQ(ReadGivenAway(store).PerRound(), 0.0) << "stored '" << stored << "'";
+    }
+}
+
 TEST(Statistics, DamagedCountsStartAgainFromZero) {
     common::MemorySettingsStore store;
     for (const std::string stored : {"", "abc", "-4"}) {

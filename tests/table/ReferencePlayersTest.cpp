@@ -9,6 +9,7 @@
 #include "CardAudit.h"
 #include "ReferencePlayers.h"
 #include "SelfPlay.h"
+#include "search/GreedyPlayer.h"
 #include "support/TableRig.h"
 
 namespace table_test {
@@ -23,6 +24,7 @@ sim::SimOptions Match(const std::string& vi, const std::string& de, int rounds,
     options.policy_vi = vi;
     options.policy_de = de;
     options.players.search_samples = 8;
+    options.players.expert_budget = 40;
     return options;
 }
 
@@ -46,7 +48,7 @@ std::string DealOf(const std::string& file) {
 
 TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRound) {
     std::ostringstream progress;
-    for (const char* policy : {"random", "greedy", "search"}) {
+    for (const char* policy : {"random", "beginner", "search", "expert"}) {
         sim::SimOptions options = Match(policy, "rules", 60, 5);
         options.players.search_bids = true;
         const sim::SimSummary summary = sim::RunSelfPlay(options, progress);
@@ -87,9 +89,25 @@ int GreedyCard(const std::vector<std::string>& faces, const std::array<int, 4>& 
     for (const std::string& face : faces) {
         round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
     }
-    sim::GreedyPlayer greedy;
+    search::GreedyPlayer greedy;
     const auto card = greedy.Card(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
     return card ? card->rank_code : -1;
+}
+
+TEST(ReferencePlayers, TheBeginnersForcedBidIsSixHoweverGoodItsHand) {
+    common::Random random(1);
+    cards::Packe deck(random);
+    state::RoundState round;
+    round.attSaka = common::kNord;
+    for (const char* face : {"A", "K", "Q", "5", "10", "J", "2", "3", "4"}) {
+        round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
+    }
+    search::GreedyPlayer greedy;
+    const auto forced = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 5});
+    ASSERT_TRUE(forced);
+    EXPECT_EQ(forced->bid, 6);
+    const auto free = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
+    EXPECT_GT(free->bid, 6) << "the same hand bids higher when it is free to";
 }
 
 TEST(ReferencePlayers, GreedyTakesCheaplyAndGivesNoPointsAway) {

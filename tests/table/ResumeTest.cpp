@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <deque>
 #include <memory>
 
 #include "persistence/ResumeRecord.h"
@@ -11,29 +12,45 @@
 namespace table_test {
 namespace {
 
-// A second run of the game over the same program folder and settings.
+// A second run of the game over the same program folder and settings, answering the offer to
+// continue with `answers` and the question before throwing the game away with `confirm`.
 struct NextStart {
-    NextStart(TableRig& first, std::uint64_t seed, bool continue_game)
-        : table(table::TableConfig{first.folder.Path(), seed, true, 0}, dialogs, first.settings) {
-        dialogs.yes_no_answers = {continue_game};
+    NextStart(TableRig& first, std::uint64_t seed, std::deque<common::Answer> answers,
+              std::deque<bool> confirm = {}, bool human = false)
+        : table(table::TableConfig{first.folder.Path(), seed, !human, 0}, dialogs, first.settings) {
+        dialogs.answers = std::move(answers);
+        dialogs.yes_no_answers = std::move(confirm);
         table.Start();
     }
     common::ScriptedDialogs dialogs;
     table::Table table;
 };
 
-std::array<std::vector<int>, common::kSeats> HandsAfterTheDeal(TableRig& rig) {
-    EXPECT_TRUE(rig.RunUntil([&] { return rig.table.State().DealStep >= 15; }));
-    std::array<std::vector<int>, common::kSeats> hands;
+constexpr auto kYes = common::Answer::Yes;
+constexpr auto kNo = common::Answer::No;
+constexpr auto kLater = common::Answer::Later;
+
+// Each seat's hand, then the cards it has played this round.
+std::array<std::vector<int>, 2 * common::kSeats> Hands(const table::Table& table) {
+    std::array<std::vector<int>, 2 * common::kSeats> hands;
     for (int s = 0; s < common::kSeats; ++s) {
-        hands[s] = Numbers(rig.table.State().Hand[s]);
+        hands[s] = Numbers(table.State().Hand[s]);
+        hands[common::kSeats + s] = Numbers(table.State().Bord[s]);
     }
     return hands;
 }
 
+int CardsOnTheTable(const table::Table& table) {
+    int count = 0;
+    for (const auto& spot : table.State().Bord) {
+        count += spot.AntalKort();
+    }
+    return count;
+}
+
 class Resume : public ::testing::Test {
   protected:
-    // Plays two whole rounds, deals the third and plays into it, then closes the window.
+    // Plays two whole rounds and into the third, then closes the window.
     void PlayIntoTheThirdRoundAndClose() {
         rig_.table.Start();
         for (int round = 0; round < 2; ++round) {
@@ -43,10 +60,14 @@ class Resume : public ::testing::Test {
         const state::RoundState& round = rig_.table.State();
         vi_ = round.gbVi;
         de_ = round.gbDe;
-        dealer_ = round.attSaka;
         rounds_ = rig_.table.Scoreboard().Rounds();
-        deal_ = HandsAfterTheDeal(rig_);
-        ASSERT_TRUE(rig_.RunUntil([&] { return round.CardsPlayed >= 3; }));
+        ASSERT_TRUE(rig_.RunUntil([&] {
+            if (rig_.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
+                rig_.table.AdvanceMe();
+            }
+            return CardsOnTheTable(rig_.table) >= 3;
+        }));
+        hands_ = Hands(rig_.table);
         ASSERT_FALSE(rig_.table.MayClose()) << "a game on asks before closing; No keeps it";
         rig_.table.Close();
     }
@@ -54,39 +75,46 @@ class Resume : public ::testing::Test {
     TableRig rig_{RigOptions().Seed(11)};
     int vi_ = 0;
     int de_ = 0;
-    int dealer_ = 0;
     std::vector<presentation::RoundResult> rounds_;
-    std::array<std::vector<int>, common::kSeats> deal_;
+    std::array<std::vector<int>, 2 * common::kSeats> hands_;
 };
 
-TEST_F(Resume, ContinuingBringsBackTotalsBoardDealerAndTheLoggedDeal) {
+TEST_F(Resume, ContinuingBringsBackTotalsBoardAndTheRoundWhereItStopped) {
     PlayIntoTheThirdRoundAndClose();
     ASSERT_EQ(rounds_.size(), 2u);
-    NextStart next(rig_, 999, true);
+    NextStart next(rig_, 999, {kYes});
     ASSERT_EQ(next.dialogs.questions.size(), 1u) << "the next start offers to continue";
     EXPECT_EQ(next.dialogs.questions[0], next.table.Texts().resume_question);
     const state::RoundState& round = next.table.State();
     EXPECT_EQ(round.gbVi, vi_);
     EXPECT_EQ(round.gbDe, de_);
-    EXPECT_EQ(round.harPacko, dealer_) << "the interrupted round's dealer deals again";
     EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
     EXPECT_FALSE(round.bReplay) << "the round counts for the game";
-    EXPECT_TRUE(next.table.Ctl().LblAnnounce.Caption.empty()) << "nothing went wrong";
-
-    std::array<std::vector<int>, common::kSeats> dealt;
-    const long long limit = next.table.Now() + kPatienceMs;
-    while (round.DealStep < 15 && next.table.StepClock(limit)) {
+    const std::string log = rig_.folder.File("Fivralog.txt");
+    for (const std::string* notice :
+         {&next.table.Texts().resume_new_deal, &next.table.Texts().resume_diverged}) {
+        EXPECT_NE(next.table.Ctl().LblAnnounce.Caption,
+                  presentation::FillIn(*notice, {{"file", log}}));
     }
-    for (int s = 0; s < common::kSeats; ++s) {
-        dealt[s] = Numbers(round.Hand[s]);
-    }
-    EXPECT_EQ(dealt, deal_) << "the round's deal equals the logged one, seed or no seed";
+    EXPECT_EQ(Hands(next.table), hands_)
+        << "hands and cards played are those of the moment it stopped";
 }
 
-TEST_F(Resume, DecliningStartsAFreshGameAndForgetsTheRecord) {
+TEST_F(Resume, DecliningAsksOnceMoreAndOnlyThenThrowsTheGameAway) {
     PlayIntoTheThirdRoundAndClose();
     {
-        NextStart next(rig_, 999, false);
+        // No, then No at the second question: the offer comes again; Yes there continues.
+        NextStart next(rig_, 999, {kNo, kYes}, {false});
+        const auto& texts = next.table.Texts();
+        EXPECT_EQ(next.dialogs.questions,
+                  (std::vector<std::string>{texts.resume_question, texts.resume_discard,
+                                            texts.resume_question}));
+        EXPECT_EQ(next.table.State().gbVi, vi_);
+        next.table.Close();
+    }
+    {
+        NextStart next(rig_, 999, {kNo}, {true});
+        EXPECT_EQ(next.dialogs.questions.size(), 2u);
         EXPECT_EQ(next.table.State().gbVi, 0);
         EXPECT_EQ(next.table.Scoreboard().RowCount(), 0);
         next.table.Close();
@@ -97,10 +125,32 @@ TEST_F(Resume, DecliningStartsAFreshGameAndForgetsTheRecord) {
     EXPECT_TRUE(stored.record->rounds.empty());
 }
 
+TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
+    PlayIntoTheThirdRoundAndClose();
+    const std::string record = rig_.settings.RegReadSetting("user", "Resume", "Game", "");
+    {
+        NextStart later(rig_, 999, {kLater});
+        EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
+        const long long limit = later.table.Now() + kPatienceMs;
+        while (later.table.Timer1().Tag != table::WaitStep::RoundOver &&
+               later.table.StepClock(limit)) {
+            if (later.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
+                later.table.AdvanceMe();
+            }
+        }
+        later.table.Close();
+        EXPECT_EQ(rig_.settings.RegReadSetting("user", "Resume", "Game", ""), record)
+            << "the saved game's record is left as it was";
+    }
+    NextStart next(rig_, 999, {kYes});
+    EXPECT_EQ(next.table.State().gbVi, vi_);
+    EXPECT_EQ(Hands(next.table), hands_) << "its round comes back from the log kept aside";
+}
+
 TEST_F(Resume, AMissingLogGoesOnFromTheTotalsWithANewDealAndANotice) {
     PlayIntoTheThirdRoundAndClose();
     ASSERT_EQ(std::remove(rig_.folder.File("Fivralog.txt").c_str()), 0);
-    NextStart next(rig_, 999, true);
+    NextStart next(rig_, 999, {kYes});
     EXPECT_EQ(next.table.State().gbVi, vi_);
     EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
     const std::string notice = presentation::FillIn(next.table.Texts().resume_new_deal,
@@ -118,7 +168,7 @@ TEST_F(Resume, ALogOfAnotherRoundIsNotTakenForTheInterruptedOne) {
     std::remove(rig_.folder.File("Fivralog.txt").c_str());
     std::rename(other.folder.File("Fivralog.txt").c_str(),
                 rig_.folder.File("Fivralog.txt").c_str());
-    NextStart next(rig_, 999, true);
+    NextStart next(rig_, 999, {kYes});
     EXPECT_NE(next.table.Ctl().LblAnnounce.Caption, "") << "the notice of a new deal";
     EXPECT_EQ(next.table.State().gbVi, vi_);
 }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <iomanip>
 #include <sstream>
+#include <thread>
 
 namespace sim {
 
@@ -13,9 +15,22 @@ DuplicateSummary RunDuplicate(const SimOptions& options, std::ostream& progress)
     SimOptions second = first;
     std::swap(second.policy_vi, second.policy_de);
     std::swap(second.data_vi, second.data_de);
+    if (!options.logs_dir.empty()) {  // each seating keeps its own logs
+        first.logs_dir = (std::filesystem::path(options.logs_dir) / "seating-1").string();
+        second.logs_dir = (std::filesystem::path(options.logs_dir) / "seating-2").string();
+    }
     DuplicateSummary summary;
-    summary.first = RunSelfPlay(first, progress);
-    summary.second = RunSelfPlay(second, progress);
+    // The two seatings share nothing (each has its table, its players and its folders; the
+    // solver's table is one a thread), so on two threads they play exactly as one after the
+    // other. The audit is one judge for both and stays on one thread.
+    if (options.jobs >= 2 && options.audit == nullptr) {
+        std::thread other([&] { summary.second = RunSelfPlay(second, progress); });
+        summary.first = RunSelfPlay(first, progress);
+        other.join();
+    } else {
+        summary.first = RunSelfPlay(first, progress);
+        summary.second = RunSelfPlay(second, progress);
+    }
     return summary;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <random>
 #include <string>
 
+#include "search/ExpertPlayer.h"
 #include "state/SeatPlayer.h"
 
 namespace sim {
@@ -22,24 +24,21 @@ class RandomPlayer : public state::SeatPlayer {
     std::mt19937_64 random_;
 };
 
-// Count-based bids in its longest colour (6 + count - 3 once the count of A, K, Q and fivra
-// cards plus length beyond three reaches 3); takes a trick with its cheapest winning card when
-// the partner does not hold it, else plays its lowest card, and gives no point card to the
-// opponents' trick while it holds a card without points.
-class GreedyPlayer : public state::SeatPlayer {
-  public:
-    std::optional<state::BidChoice> Bid(const state::SeatView& view) override;
-    std::optional<int> Trump(const state::SeatView& view) override;
-    std::optional<state::CardChoice> Card(const state::SeatView& view) override;
-};
-
 struct PlayerOptions {
     int search_samples = 40;
     bool search_bids = false;
+    // For the expert: the rule files the other seats bid and play by, and how it explains
+    // each seat (set by the match for each team).
+    std::string rule_folder;
+    std::array<search::SeatModel, 4> models{};
+    std::int64_t expert_budget = 0;  // 0: the expert's own default
 };
 
-// The player of a policy ("random", "greedy", "search"); nullptr for "rules", the team's rule
-// files. False in `known` for a name that is no policy.
+// The player of a policy ("random", "greedy" or "beginner", "search", "expert"); nullptr for
+// "rules" or "normal", the team's rule files. False in `known` for a name that is no policy.
+// Whether MakePlayer knows the name.
+bool IsPolicy(const std::string& policy);
+
 std::unique_ptr<state::SeatPlayer> MakePlayer(const std::string& policy,
                                               const PlayerOptions& options, std::uint64_t seed,
                                               bool& known);

@@ -71,10 +71,28 @@ bool StackDeal(cards::Packe& deck, std::uint64_t seed, int deal) {
     return deck.SakaRestore();
 }
 
-std::unique_ptr<state::SeatPlayer> TeamPlayer(const SimOptions& options, int team) {
+// How an expert explains each seat: a seat that bids by rule files (the rules, or a
+// searching player that leaves its bids to them) by the rule files, any other as unknown.
+std::array<search::SeatModel, 4> SeatModels(const SimOptions& options) {
+    std::array<search::SeatModel, 4> models{};
+    for (int s = 0; s < 4; ++s) {
+        const std::string& policy = s % 2 == 0 ? options.policy_vi : options.policy_de;
+        const bool rule_bids = policy == "rules" || policy == "normal" || policy == "expert" ||
+                               (policy == "search" && !options.players.search_bids);
+        models[static_cast<std::size_t>(s)] =
+            rule_bids ? search::SeatModel::RuleFiles : search::SeatModel::Unknown;
+    }
+    return models;
+}
+
+std::unique_ptr<state::SeatPlayer> TeamPlayer(const SimOptions& options, int team,
+                                              const std::string& other_team_folder) {
     bool known = false;
     const std::string& policy = team == 0 ? options.policy_vi : options.policy_de;
-    return MakePlayer(policy, options.players, Mix(options.seed, team), known);
+    PlayerOptions players = options.players;
+    players.rule_folder = other_team_folder;
+    players.models = SeatModels(options);
+    return MakePlayer(policy, players, Mix(options.seed, team), known);
 }
 
 class SelfPlay {
@@ -87,7 +105,8 @@ class SelfPlay {
           de_folder_(TeamFolder(options, options.data_de)),
           table_(ConfigFor(scratch_.Path(), options, vi_folder_.get(), de_folder_.get()), dialogs_,
                  settings_),
-          players_{TeamPlayer(options, 0), TeamPlayer(options, 1)} {
+          players_{TeamPlayer(options, 0, FolderOf(de_folder_.get())),
+                   TeamPlayer(options, 1, FolderOf(vi_folder_.get()))} {
         table_.SetTeamPlayer(0, players_[0].get());
         table_.SetTeamPlayer(1, players_[1].get());
         if (options.stacked_deals) {
@@ -108,6 +127,9 @@ class SelfPlay {
     SimSummary Run();
 
   private:
+    std::string FolderOf(const ScratchFolder* team) const {
+        return team != nullptr ? team->Path() : scratch_.Path();
+    }
     bool Finished() const;
     void StartFromLog();
     void FinishRound();

@@ -33,6 +33,7 @@ struct SimOptions {
     bool stacked_deals = false;
     CardAudit* audit = nullptr;  // judges every computer card when set
     bool mutate_rules = false;   // replace the rule files by random mutations between steps
+    int jobs = 1;                // threads a duplicate match may play its seatings on
 };
 
 struct SimSummary {

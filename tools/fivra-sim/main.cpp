@@ -1,5 +1,6 @@
 // fivra-sim: plays Fivra headless with four computer seats on the virtual clock and checks the
 // rules of every round. The last line of standard output is a JSON summary.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,10 +18,15 @@ constexpr const char* kUsage =
     "usage: fivra-sim (--rounds N | --games N | --reload FILE | --replay FILE) [--seed S]\n"
     "                 [--data DIR] [--data-vi DIR] [--data-de DIR] [--logs DIR]\n"
     "                 [--policy-vi P] [--policy-de P] [--search-samples N] [--search-bids]\n"
-    "                 [--duplicate] [--audit FILE] [--audit-summary] [--mutate-rules]\n"
+    "                 [--expert-budget N]\n"
+    "                 [--duplicate] [--jobs N] [--audit FILE] [--audit-summary]\n"
+    "                 [--audit-samples N]\n"
+    "                 [--mutate-rules]\n"
     "--data-vi and --data-de give a team rule files of its own, laid over those of --data.\n"
-    "P is rules (the team's rule files), random, greedy or search. --duplicate plays the\n"
-    "rounds again on the same deals with the teams swapped. --audit judges every computer card\n"
+    "P is rules (the team's rule files), random, greedy, search or expert; beginner, normal\n"
+    "and expert name the game's levels (greedy, rules, expert). --duplicate plays the rounds\n"
+    "again on the same deals with the teams swapped; --jobs 2 plays the two seatings on two\n"
+    "threads with the same results. --audit judges every computer card\n"
     "against the best card by sampled deals and writes one line a decision. --mutate-rules\n"
     "replaces the rule files by random mutations while the rounds run.\n";
 
@@ -35,11 +41,8 @@ struct Arguments {
     bool duplicate = false;
     std::string audit_file;
     bool audit_summary = false;
+    int audit_samples = sim::CardAudit::kSamples;
 };
-
-bool KnownPolicy(const std::string& policy) {
-    return policy == "rules" || policy == "random" || policy == "greedy" || policy == "search";
-}
 
 bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions& options) {
     long long number = 0;
@@ -50,6 +53,10 @@ bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions
         options.rounds = static_cast<int>(number);
     } else if (flag == "--games") {
         options.games = static_cast<int>(number);
+    } else if (flag == "--expert-budget") {
+        options.players.expert_budget = number;
+    } else if (flag == "--jobs") {
+        options.jobs = static_cast<int>(std::clamp(number, 1LL, 64LL));
     } else if (flag == "--search-samples") {
         options.players.search_samples = static_cast<int>(std::max(1LL, number));
     } else {
@@ -60,12 +67,21 @@ bool ParseNumberFlag(const std::string& flag, const char* value, sim::SimOptions
 
 bool ParseValueFlag(const std::string& flag, const char* value, Arguments& arguments) {
     sim::SimOptions& options = arguments.options;
-    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples") {
+    if (flag == "--rounds" || flag == "--games" || flag == "--seed" || flag == "--search-samples" ||
+        flag == "--jobs" || flag == "--expert-budget") {
         return ParseNumberFlag(flag, value, options);
     }
     if (flag == "--policy-vi" || flag == "--policy-de") {
         (flag == "--policy-vi" ? options.policy_vi : options.policy_de) = value;
-        return KnownPolicy(value);
+        return sim::IsPolicy(value);
+    }
+    if (flag == "--audit-samples") {
+        long long number = 0;
+        if (!ParseNumber(value, number) || number < 1) {
+            return false;
+        }
+        arguments.audit_samples = static_cast<int>(std::min(number, 100000LL));
+        return true;
     }
     if (flag == "--audit") {
         arguments.audit_file = value;
@@ -162,7 +178,7 @@ int main(int argc, char** argv) {
             }
         }
         audit = std::make_unique<sim::CardAudit>(audit_out.is_open() ? &audit_out : nullptr,
-                                                 options.seed);
+                                                 options.seed, arguments.audit_samples);
         options.audit = audit.get();
     }
     int failures = 0;

@@ -67,6 +67,51 @@ Pair TextsOf(GuiTextId id) {
             return {"Gröna ringar", "Green rings"};
         case GuiTextId::HintsAtStart:
             return {"Tips påslagna när spelet startar", "Hints switched on when the game starts"};
+        case GuiTextId::Opponents:
+            return {"Motståndare", "Opponents"};
+        case GuiTextId::Partner:
+            return {"Partner", "Partner"};
+        case GuiTextId::LevelBeginner:
+            return {"Nybörjare", "Beginner"};
+        case GuiTextId::LevelNormal:
+            return {"Normal", "Normal"};
+        case GuiTextId::LevelExpert:
+            return {"Expert", "Expert"};
+        case GuiTextId::LevelsAtNextRound:
+            return {"Nivåerna gäller från nästa giv.", "The levels apply from the next round."};
+        case GuiTextId::HintsFrom:
+            return {"Tips från", "Hints from"};
+        case GuiTextId::HintsFromRuleFiles:
+            return {"regelfilerna", "rule files"};
+        case GuiTextId::HintsFromExpert:
+            return {"experten", "expert"};
+        case GuiTextId::RoundReview:
+            return {"Genomgång av given", "Round review"};
+        case GuiTextId::ReviewWorking:
+            return {"Experten går igenom given …", "The expert goes through the round …"};
+        case GuiTextId::ReviewTrick:
+            return {"Stick", "Trick"};
+        case GuiTextId::ReviewLed:
+            return {"Spelade ut", "Led"};
+        case GuiTextId::ReviewCards:
+            return {"Korten (SYD, VAST, NORD, OST)", "Cards (SYD, VAST, NORD, OST)"};
+        case GuiTextId::ReviewTook:
+            return {"Tog sticket", "Took it"};
+        case GuiTextId::ReviewYourChoice:
+            return {"Ditt val", "Your choice"};
+        case GuiTextId::ReviewExpertChoice:
+            return {"Expertens val", "Expert's choice"};
+        case GuiTextId::ReviewCost:
+            return {"Kostade", "Cost"};
+        case GuiTextId::ReviewBid:
+            return {"Bud", "Bid"};
+        case GuiTextId::ReviewTrump:
+            return {"Trumf", "Trump"};
+        case GuiTextId::ReviewNothing:
+            return {"Ingen giv att gå igenom ännu.", "No round to review yet."};
+        case GuiTextId::ReviewTotals:
+            return {"Bortgivna poäng: du %1, partnern %2, motståndarna %3",
+                    "Points given away: you %1, your partner %2, the opponents %3"};
     }
     return {"", ""};
 }

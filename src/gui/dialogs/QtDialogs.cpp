@@ -58,6 +58,22 @@ bool QtDialogs::AskYesNo(const std::string& text, const std::string& title, comm
     return box.exec() == QMessageBox::Yes;
 }
 
+common::Answer QtDialogs::AskYesNoLater(const std::string& text, const std::string& title) {
+    const ModalScope scope(*this);
+    QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return common::Answer::Yes;
+        case QMessageBox::No:
+            return common::Answer::No;
+        default:
+            return common::Answer::Later;
+    }
+}
+
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title) {
     const ModalScope scope(*this);
     bool ok = false;

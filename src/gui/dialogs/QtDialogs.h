@@ -38,6 +38,7 @@ class QtDialogs : public common::Dialogs {
     void Message(const std::string& text, const std::string& title = "Fivra") override;
     bool AskYesNo(const std::string& text, const std::string& title,
                   common::AskIcon icon = common::AskIcon::Stop) override;
+    common::Answer AskYesNoLater(const std::string& text, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     std::optional<std::string> ChooseLogFile(const std::string& folder) override;
 

@@ -21,6 +21,22 @@ namespace {
 // The preview of a card back, at half the table's card size.
 constexpr QSizeF kPreviewSize(36, 48);
 
+QComboBox* Choices(const char* name, std::initializer_list<GuiTextId> items, int current,
+                   QWidget* parent) {
+    auto* box = MakeChild<QComboBox>(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    for (const GuiTextId id : items) {
+        box->addItem(GuiText(id));
+    }
+    box->setCurrentIndex(current);
+    return box;
+}
+
+QComboBox* LevelChoices(const char* name, Level current, QWidget* parent) {
+    return Choices(name, {GuiTextId::LevelBeginner, GuiTextId::LevelNormal, GuiTextId::LevelExpert},
+                   static_cast<int>(current), parent);
+}
+
 QLabel* Note(const QString& text, QWidget* parent) {
     auto* note = MakeChild<QLabel>(text, parent);
     note->setWordWrap(true);
@@ -84,6 +100,15 @@ SettingsDialog::SettingsDialog(const Preferences& shown, bool speed_set_by_envir
     hints_->setObjectName(QStringLiteral("HintsAtStart"));
     hints_->setChecked(shown.hints_at_start);
     form->addRow(QString(), hints_);
+    hints_from_ = Choices("HintsFrom", {GuiTextId::HintsFromRuleFiles, GuiTextId::HintsFromExpert},
+                          static_cast<int>(shown.hints_from), this);
+    form->addRow(GuiText(GuiTextId::HintsFrom), hints_from_);
+
+    opponents_ = LevelChoices("Opponents", shown.opponents, this);
+    form->addRow(GuiText(GuiTextId::Opponents), opponents_);
+    partner_ = LevelChoices("Partner", shown.partner, this);
+    form->addRow(GuiText(GuiTextId::Partner), partner_);
+    form->addRow(QString(), Note(GuiText(GuiTextId::LevelsAtNextRound), this));
 
     auto* buttons =
         MakeChild<QDialogButtonBox>(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -115,6 +140,9 @@ Preferences SettingsDialog::Chosen() const {
     chosen.deck.four_colours = four_colours_->isChecked();
     chosen.deck.back = static_cast<CardBack>(back_->currentIndex());
     chosen.hints_at_start = hints_->isChecked();
+    chosen.hints_from = static_cast<HintSource>(hints_from_->currentIndex());
+    chosen.opponents = static_cast<Level>(opponents_->currentIndex());
+    chosen.partner = static_cast<Level>(partner_->currentIndex());
     return chosen;
 }
 

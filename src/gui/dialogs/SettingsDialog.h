@@ -11,7 +11,8 @@ class QLabel;
 namespace gui {
 
 // The player's settings: game speed, language (from the next start), the four-colour deck,
-// the card back and whether hints start switched on. Shows the given preferences; Chosen()
+// the card back, whether hints start switched on and where they come from, and the levels of
+// the opponents and the partner (from the next round). Shows the given preferences; Chosen()
 // gives what the player set. When FIVRA_SPEED sets the speed of this run, the dialog says so.
 class SettingsDialog : public QDialog {
   public:
@@ -28,6 +29,9 @@ class SettingsDialog : public QDialog {
     QComboBox* back_ = nullptr;
     QLabel* back_preview_ = nullptr;
     QCheckBox* hints_ = nullptr;
+    QComboBox* hints_from_ = nullptr;
+    QComboBox* opponents_ = nullptr;
+    QComboBox* partner_ = nullptr;
 };
 
 }  // namespace gui

@@ -76,6 +76,7 @@ TableScene::TableScene(table::Table& table) : table_(table) {
     BuildSidePanel();
     BuildButtons();
     BuildSettingsButton();
+    BuildReviewButton();
     BuildHelpButton();
     MarkCards();
     DescribeControls();
@@ -99,6 +100,9 @@ ControlItem* TableScene::Item(const QString& name) const {
 }
 
 void TableScene::Input(const std::function<void()>& operation) {
+    if (input_held_) {
+        return;
+    }
     operation();
     Sync();
     if (after_input) {
@@ -375,6 +379,17 @@ void TableScene::BuildSettingsButton() {
     };
 }
 
+void TableScene::BuildReviewButton() {
+    review_ = AddIconButton("BtnReview", "BtnReview", 0, 4, "btn_review");
+    review_->on_press = [this](QPointF) { review_->SetLook(ButtonItem::Look::Down); };
+    review_->on_release = [this] {
+        review_->SetLook(ButtonItem::Look::Up);
+        if (open_review) {
+            open_review();
+        }
+    };
+}
+
 void TableScene::Sync() {
     for (HandItem* hand : hands_) {
         hand->Sync();
@@ -394,6 +409,7 @@ void TableScene::Sync() {
         binding.item->SetLook(down ? ButtonItem::Look::Down : ButtonItem::Look::Up);
     }
     const table::Controls& ctl = table_.Ctl();
+    review_->setVisible(ctl.ImgReplayUp.Visible || ctl.ImgReplayDn.Visible);
     for (int seat = 0; seat < common::kSeats; ++seat) {
         pakko_[seat]->SetRect(layout::PakkoRect(ctl.PakkoPlace[seat]));
         pakko_[seat]->setVisible(ctl.PakkoImageXP[seat].Visible);

@@ -37,6 +37,11 @@ class TableScene : public QGraphicsScene {
     std::function<void()> close_window;
     // Called when the player presses the settings button.
     std::function<void()> open_settings;
+    // Called by the review button, shown beside the replay button once a round is over.
+    std::function<void()> open_review;
+    // While held, presses and keys do not reach the table (a computer seat is thinking); the
+    // settings, help and the window's own keys still work.
+    void HoldInput(bool held) { input_held_ = held; }
     // Called by the help button and F1, and by Ctrl+Q (which closes as the window's close box
     // does, asking first).
     std::function<void()> open_help;
@@ -59,6 +64,7 @@ class TableScene : public QGraphicsScene {
     void BuildSidePanel();
     void BuildButtons();
     void BuildSettingsButton();
+    void BuildReviewButton();
     void BuildHelpButton();
     // Tooltips and accessible names of every control, in the game's language.
     void DescribeControls();
@@ -107,6 +113,8 @@ class TableScene : public QGraphicsScene {
     LabelItem* score_ = nullptr;
     LabelItem* score_caption_ = nullptr;
     ButtonItem* suggest_ = nullptr;
+    ButtonItem* review_ = nullptr;
+    bool input_held_ = false;
 };
 
 }  // namespace gui

@@ -16,6 +16,8 @@ constexpr std::array<std::string_view, kGameSpeeds> kSpeedWords = {"slow", "norm
 constexpr std::array<std::string_view, kCardBacks> kBackWords = {"lattice", "diamonds", "rings"};
 constexpr std::array<std::string_view, 2> kLanguageWords = {"SVENSKA", "ENGLISH"};
 constexpr std::array<std::string_view, 2> kFlagWords = {"0", "1"};
+constexpr std::array<std::string_view, kLevels> kLevelWords = {"beginner", "normal", "expert"};
+constexpr std::array<std::string_view, 2> kHintWords = {"rules", "expert"};
 
 template <std::size_t N>
 std::optional<int> IndexOf(const std::array<std::string_view, N>& words, const std::string& text) {
@@ -92,6 +94,12 @@ LoadedPreferences LoadPreferences(common::SettingsStore& settings) {
         ReadChoice(settings, "CardBack", kBackWords, static_cast<int>(p.deck.back), problems));
     p.hints_at_start =
         ReadChoice(settings, "HintsAtStart", kFlagWords, p.hints_at_start, problems) == 1;
+    p.opponents = static_cast<Level>(
+        ReadChoice(settings, "Opponents", kLevelWords, static_cast<int>(p.opponents), problems));
+    p.partner = static_cast<Level>(
+        ReadChoice(settings, "Partner", kLevelWords, static_cast<int>(p.partner), problems));
+    p.hints_from = static_cast<HintSource>(
+        ReadChoice(settings, "HintsFrom", kHintWords, static_cast<int>(p.hints_from), problems));
     return loaded;
 }
 
@@ -101,6 +109,9 @@ void SavePreferences(common::SettingsStore& settings, const Preferences& prefere
     WriteChoice(settings, "FourColourDeck", kFlagWords, preferences.deck.four_colours ? 1 : 0);
     WriteChoice(settings, "CardBack", kBackWords, static_cast<int>(preferences.deck.back));
     WriteChoice(settings, "HintsAtStart", kFlagWords, preferences.hints_at_start ? 1 : 0);
+    WriteChoice(settings, "Opponents", kLevelWords, static_cast<int>(preferences.opponents));
+    WriteChoice(settings, "Partner", kLevelWords, static_cast<int>(preferences.partner));
+    WriteChoice(settings, "HintsFrom", kHintWords, static_cast<int>(preferences.hints_from));
 }
 
 }  // namespace gui

@@ -1,10 +1,15 @@
 #include "gui/window/GameSession.h"
 
+#include <random>
+
+#include "gui/base/GuiTexts.h"
+#include "gui/coach/ReviewWindow.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/dialogs/SettingsDialog.h"
 #include "gui/paint/CardPainter.h"
 #include "gui/paint/PaintCache.h"
 #include "gui/window/QtTranslations.h"
+#include "persistence/Statistics.h"
 
 namespace gui {
 
@@ -67,6 +72,49 @@ GameSession::GameSession(OpenKey, const Setup& setup, const folders::FolderChoic
         clock_->HoldWhileBusy(*modal_);
     }
     window_->Scene().after_input = [this] { clock_->Reschedule(); };
+    ConnectCoach();
+}
+
+void GameSession::HoldInput(bool held) {
+    window_->Scene().HoldInput(held);
+}
+
+void GameSession::ConnectCoach() {
+    const std::uint64_t seed = options_.seed ? *options_.seed : std::random_device()();
+    levels_ = std::make_unique<LevelPlayers>(
+        LevelPlayers::Setup{*table_, folder_, seed, presentation::ProgramLanguage(), modal_,
+                            [this](bool held) { HoldInput(held); }});
+    table_->round_starting = [this] {
+        ++round_serial_;
+        recorder_.Clear();
+        levels_->StartRound(preferences_);
+    };
+    table_->decision_taken = [this](const state::SeatView& view, state::Decision kind, int choice) {
+        recorder_.Record(view, kind, choice);
+    };
+    window_->round_review = [this] { ReviewRound(); };
+}
+
+void GameSession::ReviewRound() {
+    if (recorder_.Decisions().empty()) {
+        dialogs_.Message(GuiText(GuiTextId::ReviewNothing).toStdString(), "Fivrastar");
+        return;
+    }
+    const int serial = round_serial_;
+    const auto review = ComputeReview(
+        recorder_.Decisions(), levels_->RoundOptions(), modal_,
+        [this](bool held) { HoldInput(held); }, window_.get());
+    if (!review) {
+        return;
+    }
+    const table::Controls& ctl = table_->Ctl();
+    const bool round_over = ctl.ImgReplayUp.Visible && !table_->State().bReplay;
+    if (round_over && serial == round_serial_ && counted_serial_ != serial) {
+        counted_serial_ = serial;
+        persistence::CountGivenAway(settings_, review->given_away[common::kSyd]);
+    }
+    ReviewWindow window(*review, window_.get());
+    QtDialogs::Exec(modal_, window);
 }
 
 double GameSession::ClockSpeed() const {
@@ -83,6 +131,7 @@ void GameSession::Start() {
         table_->ImgSuggestUp_MouseDown();
     }
     window_->Refresh();
+    clock_->Rebase();
     clock_->Reschedule();
 }
 
@@ -104,6 +153,7 @@ void GameSession::ApplyPreferences(const Preferences& chosen) {
         window_->Refresh();
     }
     clock_->SetSpeed(ClockSpeed());
+    levels_->SetHintSource(chosen.hints_from);
 }
 
 }  // namespace gui

@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include "coach/RoundReview.h"
 #include "common/Dialogs.h"
 #include "common/SettingsStore.h"
 #include "folders/ProgramFolder.h"
+#include "gui/coach/LevelPlayers.h"
 #include "gui/settings/Preferences.h"
 #include "gui/window/GameWindow.h"
 #include "gui/window/LaunchOptions.h"
@@ -44,8 +46,12 @@ class GameSession {
 
     // Opens the settings dialog; what the player accepts is saved and applied.
     void OpenSettings();
-    // Saves and applies settings: speed and deck at once, the language at the next start.
+    // Saves and applies settings: speed, deck and the hint's source at once, the levels at the
+    // next round, the language at the next start.
     void ApplyPreferences(const Preferences& chosen);
+    // Judges the round's decisions and shows the review; a finished round's first review counts
+    // in the statistics of points given away.
+    void ReviewRound();
 
   private:
     // Only Open makes a session.
@@ -59,6 +65,8 @@ class GameSession {
 
   private:
     double ClockSpeed() const;
+    void ConnectCoach();
+    void HoldInput(bool held);
 
     LaunchOptions options_;
     std::string settings_file_;
@@ -71,6 +79,10 @@ class GameSession {
     std::unique_ptr<table::Table> table_;
     std::unique_ptr<GameWindow> window_;
     std::unique_ptr<QtClock> clock_;
+    std::unique_ptr<LevelPlayers> levels_;
+    coach::RoundRecorder recorder_;
+    int round_serial_ = 0;     // counts the rounds started
+    int counted_serial_ = -1;  // the round whose review the statistics hold
 };
 
 }  // namespace gui

@@ -64,6 +64,7 @@ GameWindow::GameWindow(table::Table& table, common::Dialogs& dialogs,
         close();
     };
     scene_.open_help = [this] { OpenHelp(); };
+    scene_.open_review = [this] { ShowRoundReview(); };
     scene_.quit = [this] { close(); };
     MakeChild<QShortcut>(QKeySequence(Qt::Key_F1), this, [this] { OpenHelp(); });
     MakeChild<QShortcut>(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
@@ -94,6 +95,12 @@ void GameWindow::OpenAbout() {
 void GameWindow::OpenHelp() {
     HelpDialog help(this);
     QtDialogs::Exec(modal_, help);
+}
+
+void GameWindow::ShowRoundReview() {
+    if (round_review) {
+        round_review();
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,9 @@ class GameWindow : public QWidget {
 
     // The rules page (F1 and the help button).
     void OpenHelp();
+    // The expert's review of the round (the review button, and the menu).
+    void ShowRoundReview();
+    std::function<void()> round_review;
 
   protected:
     // Every way of closing asks the table's quit question while a game is on.

@@ -35,10 +35,12 @@ class QtClock {
 
     bool Holding() const;
     double Speed() const { return speed_; }
+    // Table time goes on from where the table stands now (a kept round brought back at start
+    // moves the table's time on at once).
+    void Rebase();
 
   private:
     void OnTimeout();
-    void Rebase();
 
     table::Table& table_;
     double speed_;
