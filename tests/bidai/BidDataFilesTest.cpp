@@ -1,18 +1,17 @@
-#include <cstdlib>
 #include <map>
 #include <set>
 
 #include "BidTestSupport.h"
 #include "bidai/HoldingKey.h"
 #include "common/FieldReader.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 using bidai_test::BidFixture;
 
 std::string DataFolder() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return std::string(dir == nullptr ? "data" : dir) + "/";
+    return test_support::DataDir() + "/";
 }
 
 TEST(BidDataFiles, EveryHoldingHasAKeyInItsSection) {

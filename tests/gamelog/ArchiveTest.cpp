@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gamelog/GameLog.h"
@@ -14,9 +14,9 @@
 namespace gamelog {
 namespace {
 
-using gamelog_test::FileText;
-using gamelog_test::TempFolder;
-using gamelog_test::WriteText;
+using test_support::FileText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 TEST(SafeAttribute, KeepsNamesInsideTheProgramFolder) {
     EXPECT_EQ(SafeAttribute("../x"), "x");

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "SampleRound.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/FieldReader.h"
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
@@ -20,8 +20,8 @@ namespace {
 
 using gamelog_test::LinesSink;
 using gamelog_test::SampleRound;
-using gamelog_test::TempFolder;
-using gamelog_test::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 using Lines = std::vector<std::string>;
 

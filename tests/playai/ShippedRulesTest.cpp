@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <numeric>
@@ -9,13 +8,13 @@
 
 #include "PlayTable.h"
 #include "playai/Suggestion.h"
+#include "support/TempFolder.h"
 
 namespace playai::test {
 namespace {
 
 std::string DataFolder() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return std::string(dir != nullptr ? dir : "data") + "/";
+    return test_support::DataDir() + "/";
 }
 
 PlayDecision DecideWithShippedRules(PlayTable& t, int seat) {
@@ -119,18 +118,11 @@ TEST(ShippedRules, SetUpTricks) {
     }
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Every code a shipped rule suggests has its own entry with a hint in both languages, so that
 // a language lookup never runs on into the next entry.
 TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
     std::set<std::string> codes = {""};  // the default play's code
-    std::stringstream rules(FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
+    std::stringstream rules(test_support::FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
     std::string field;
     bool suggest = false;
     while (std::getline(rules, field, ',')) {
@@ -142,7 +134,7 @@ TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
         suggest = field == "Suggest";
     }
     EXPECT_GT(codes.size(), 10u);
-    std::stringstream hints(FileText(DataFolder() + kSuggestionFile));
+    std::stringstream hints(test_support::FileText(DataFolder() + kSuggestionFile));
     std::map<std::string, std::set<std::string>> languages;  // code -> languages with a text
     std::string line;
     std::string code;

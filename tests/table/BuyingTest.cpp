@@ -2,7 +2,7 @@
 // put out of play and the dealer who finds the deck empty.
 #include <gtest/gtest.h>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -54,7 +54,7 @@ ScriptedRound EmptyDeckScript() {
 TEST(Buying, SixTrumpsBuyNothingAndNoBlockIsLogged) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(SetUpAfterDiscard(rig, SurplusScript()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, SurplusScript()));
     rig.table.AdvanceMe();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(Numbers(round.Hand[common::kVast]), SurplusScript().hands[common::kVast]);
@@ -70,7 +70,7 @@ TEST(Buying, SixTrumpsBuyNothingAndNoBlockIsLogged) {
 TEST(Buying, MoreThanSixTrumpsLogNoCardsAndKillTheSurplus) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(SetUpAfterDiscard(rig, SurplusScript()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, SurplusScript()));
     rig.table.AdvanceMe();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(Numbers(round.Hand[common::kNord]),
@@ -111,7 +111,7 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
         SCOPED_TRACE(c.human);
         TableRig rig(RigOptions().InLanguage(c.language));
         rig.table.Start();
-        ASSERT_TRUE(SetUpAfterDiscard(rig, script));
+        ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
         rig.table.AdvanceMe();
         const std::string& caption = rig.table.Ctl().LblKilledCards.Caption;
         EXPECT_NE(caption.find(c.human), std::string::npos) << caption;
@@ -122,7 +122,7 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
 TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(SetUpAfterDiscard(rig, EmptyDeckScript()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, EmptyDeckScript()));
     rig.table.AdvanceMe();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(rig.table.Deck().KortIPacken(), 0);
@@ -140,7 +140,7 @@ TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
 TEST(Buying, BoughtFivesOfTrumpAreLoggedByTheirTrumpNames) {
     TableRig rig(RigOptions{});
     rig.table.Start();
-    ASSERT_TRUE(SetUpAfterDiscard(rig, EmptyDeckScript()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, EmptyDeckScript()));
     rig.table.AdvanceMe();
     EXPECT_EQ(Block(rig.CloseAndReadLog(), "<VAST_KOPER>"),
               (std::vector<std::string>{"V", "v", "<END>"}))

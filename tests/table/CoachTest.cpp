@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "coach/HintPlayer.h"
 #include "coach/RoundReview.h"
 #include "search/ExpertPlayer.h"

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

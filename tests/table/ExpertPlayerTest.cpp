@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "Duplicate.h"
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "search/ExpertPlayer.h"
 #include "search/SeatKnowledge.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -147,30 +147,10 @@ TEST(ReplayFromLog, KillsSurplusTrumpsAgain) {
     }
 }
 
-// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
-ScriptedRound KillingRound() {
-    ScriptedRound script;
-    script.vi = 55;
-    script.de = 20;
-    script.hands[common::kVast] = {Nr("K", kH), Nr("Q", kH), Nr("9", kH)};
-    script.hands[common::kNord] = {
-        Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH), Nr("5", common::kRuter),
-        Nr("4", kH), Nr("3", kH), Nr("2", kH)};
-    script.hands[common::kOst] = {Nr("8", kH), Nr("7", kH)};
-    script.hands[common::kSyd] = {Nr("6", kH), Nr("2", common::kKlover), Nr("3", common::kKlover)};
-    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
-        script.deck.push_back(Nr(face, common::kSpader));
-    }
-    for (const char* face : {"4", "6", "7", "8"}) {
-        script.deck.push_back(Nr(face, common::kKlover));
-    }
-    return script;
-}
-
 TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
-    ASSERT_TRUE(SetUpAfterDiscard(rig, KillingRound()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, KillingRound()));
     ASSERT_TRUE(RunToPlayStart(rig));
     const state::RoundState& round = rig.table.State();
     std::array<std::set<int>, common::kSeats> at_play_start;

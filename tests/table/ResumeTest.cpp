@@ -6,8 +6,8 @@
 #include <deque>
 #include <memory>
 
-#include "TableRig.h"
 #include "persistence/ResumeRecord.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "SelfPlay.h"
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

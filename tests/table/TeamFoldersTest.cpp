@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "SelfPlay.h"
-#include "TableRig.h"
 #include "common/FieldReader.h"
 #include "common/Names.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
