@@ -190,12 +190,5 @@ TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {
     }
 }
 
-TEST(ResumeRecordAtStart, AFirstStartAsksNothing) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    EXPECT_TRUE(rig.dialogs.questions.empty());
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
-}
-
 }  // namespace
 }  // namespace table_test
