@@ -150,6 +150,8 @@ std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
 // is not there.
 std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag);
 bool Contains(const std::vector<std::string>& log, const std::string& line);
+// The lines as the text of a file, each ended by a line end.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 // What a failed log must leave untouched.
 struct TableSnapshot {

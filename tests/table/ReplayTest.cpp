@@ -11,14 +11,6 @@ namespace {
 
 constexpr int kH = common::kHjarter;
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
 std::set<int> TrumpsHeld(const cards::KortHand& hand, int trump) {
     std::set<int> trumps;
     for (const cards::Kort* card : hand.Cards()) {
