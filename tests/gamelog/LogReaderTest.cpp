@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "SampleRound.h"
-#include "support/TempFolder.h"
 #include "common/FieldReader.h"
 #include "common/ScriptedDialogs.h"
 #include "gamelog/GameLog.h"
+#include "support/TempFolder.h"
 
 namespace gamelog {
 namespace {
