@@ -193,51 +193,5 @@ TEST(ShippedRules, EveryReadingOfTheFieldsAgrees) {
     }
 }
 
-// Six tricks with random hands, every seat deciding by the shipped rules and the round's
-// tables kept as the table keeps them.
-TEST(ShippedRules, WholeRoundsChooseHeldCardsWithoutMessages) {
-    for (int seed = 1; seed <= 25; ++seed) {
-        PlayTable t;
-        t.rule_random.Reseed(seed);
-        std::vector<std::string> names = {"A", "K", "Q", "J", "10", "9", "8",
-                                          "7", "6", "V", "v", "4",  "3", "2"};
-        std::shuffle(names.begin(), names.end(), std::mt19937(seed));
-        for (std::size_t i = 0; i < 12; ++i) {
-            t.round.Hand[i % 4].AddACardOSort(&t.CardNamed(names[i]));
-        }
-        for (int s = 0; s < 4; ++s) {
-            t.round.BeforeBuying[s] = 3;
-            t.engine.Memory().JagSer[s] = t.engine.Memory().AndraSer[s] = 3;
-        }
-        t.round.gbBjuditHogst = seed % 4;
-        t.round.TrickLeader = seed % 4;
-        for (int trick = 1; trick <= 3; ++trick) {
-            t.round.Round = trick;
-            for (int k = 0; k < 4; ++k) {
-                const int seat = (t.round.TrickLeader + k) % 4;
-                const PlayDecision d = DecideWithShippedRules(t, seat);
-                ExpectSoundDecision(t, seat, d);
-                const std::string card(*common::TrumpCardName(d.rank_code));
-                t.Play(seat, card);
-                t.engine.UpdateNoFivraFlag(t.round, seat, d.rank_code);
-            }
-            t.engine.RecordTrickHighs(t.round);
-            const auto& trick_cards = t.round.TrickCards;
-            t.round.TrickLeader = static_cast<int>(
-                std::max_element(trick_cards.begin(), trick_cards.end()) - trick_cards.begin());
-            t.round.TrickCards = {};
-            for (int c = 14; c >= 0; --c) {
-                if (t.round.PlayedTrump[c] == 0) {
-                    t.round.HighestUnplayed = c;
-                    break;
-                }
-            }
-        }
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(t.round.Hand[s].AntalKort(), 0) << "seed " << seed << " seat " << s;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace playai::test
