@@ -12,7 +12,7 @@ FUZZ_TARGETS = field_reader log_readers archive_name referral settings bid_rules
 SAN_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: deps configure build run test test-sanitizers fuzz clean
+.PHONY: deps configure build run test test-sanitizers fuzz mutants clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -71,3 +71,11 @@ fuzz: deps
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)
+
+# A mutation run over the core (see scripts/mutants.py): a fixed sample of small faults put
+# into src/table, src/bidai, src/playai, src/gamelog and src/cards, each built in build-mutants/
+# and run against the non-GUI tests. Slow: not part of `make test`. MUTANTS_ARGS passes options,
+# for example MUTANTS_ARGS="--label after --count 200".
+MUTANTS_ARGS ?=
+mutants:
+	@nice -n 15 python3 scripts/mutants.py $(MUTANTS_ARGS)

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "BidTestSupport.h"
 #include "bidai/BidBaseRecord.h"
 #include "common/FieldReader.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -14,8 +14,7 @@ using bidai::BidLookup;
 using bidai_test::RecordLine;
 
 std::string DataFolder() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return std::string(dir == nullptr ? "data" : dir) + "/";
+    return test_support::DataDir() + "/";
 }
 
 // The search in the file's bytes must find what the field-by-field walk finds, number for

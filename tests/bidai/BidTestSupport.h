@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +15,7 @@
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
 #include "state/RoundState.h"
+#include "support/TempFolder.h"
 
 namespace bidai_test {
 
@@ -60,18 +59,12 @@ inline std::string RecordLine(std::string_view key, int top, float value) {
 class BidFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("fivra_bidai_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-        folder = dir_.string() + "/";
+        folder = dir_.Folder();
         round.attSaka = 0;
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     void WriteFile(const std::string& name, const std::string& text) const {
-        std::ofstream(folder + name, std::ios::binary) << text;
+        dir_.Write(name, text);
     }
     void WriteRules(const std::string& text) const { WriteFile("FivraBidRulesAI.txt", text); }
 
@@ -124,7 +117,7 @@ class BidFixture : public ::testing::Test {
     std::string folder;
 
   private:
-    std::filesystem::path dir_;
+    test_support::TempFolder dir_;
 };
 
 }  // namespace bidai_test

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 #include "HoldingDeal.h"
@@ -12,14 +11,12 @@
 #include "ScratchFolder.h"
 #include "bidai/HoldingKey.h"
 #include "common/Names.h"
+#include "support/TempFolder.h"
 
 namespace bidbase_gen {
 namespace {
 
-std::string DataDir() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return dir != nullptr ? dir : "data";
-}
+using test_support::DataDir;
 
 const KeyHoldings& KeyNamed(const std::vector<KeyHoldings>& keys, const std::string& tag,
                             const std::string& key) {

@@ -89,10 +89,6 @@ TEST(Random, DrawsCoverOneToNEvenly) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ReadWholeFile, AFolderOrAMissingFileGivesNothing) {
     EXPECT_FALSE(common::ReadWholeFile("/").has_value());
     EXPECT_FALSE(common::ReadWholeFile("/no/such/file.txt").has_value());

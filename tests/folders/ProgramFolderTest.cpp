@@ -1,27 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "folders/ProgramFolder.h"
-#include "gamelog/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace folders {
 namespace {
 
 namespace fs = std::filesystem;
-using gamelog_test::FileText;
-using gamelog_test::TempFolder;
-using gamelog_test::WriteText;
+using test_support::FileText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 // A machine as the game finds it: a current folder, an installation's data folder holding a
 // copy of the shipped data files, and the player's (not yet made) data folder.
 class ProgramFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const char* data = std::getenv("FIVRA_DATA_DIR");
-        ASSERT_NE(data, nullptr) << "FIVRA_DATA_DIR names the data folder";
-        shipped_ = data;
+        shipped_ = test_support::DataDir();
         places_.current = root_.Folder() + "started-here";
         places_.installed = {root_.Folder() + "nowhere", root_.Folder() + "share/fivrastar"};
         places_.user = root_.Folder() + "home/Kolmbra/Fivrastar";

@@ -6,37 +6,38 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "gamelog/GameLog.h"
+#include "support/TempFolder.h"
 
 namespace gamelog {
 namespace {
 
-using gamelog_test::FileText;
-using gamelog_test::TempFolder;
-using gamelog_test::WriteText;
+using test_support::FileText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 TEST(SafeAttribute, KeepsNamesInsideTheProgramFolder) {
-    EXPECT_EQ(SafeAttribute("../x"), "x");
-    EXPECT_EQ(SafeAttribute("a/b\\c"), "abc");
-    EXPECT_EQ(SafeAttribute("..\\..\\Windows:system32"), "Windowssystem32");
-    EXPECT_EQ(SafeAttribute("tab\there\nline\r\x01\x7f"), "tabhereline") << "control characters";
-    EXPECT_EQ(SafeAttribute(std::string("a\0b", 3)), "ab") << "a NUL character";
-    EXPECT_EQ(SafeAttribute("  lead blank  "), "lead blank");
-    EXPECT_EQ(SafeAttribute("Hjärter-öppning_2"), "Hjärter-öppning_2") << "letters beyond ASCII";
-    EXPECT_EQ(SafeAttribute("a\xC3"), "a") << "a cut UTF-8 sequence";
-    EXPECT_EQ(SafeAttribute("a\xC0\xAF"), "a") << "an overlong slash";
-    EXPECT_EQ(SafeAttribute("a\xE2\x80\xAE"
-                            "b"),
-              "ab")
-        << "a right-to-left override";
-    EXPECT_EQ(SafeAttribute("a\xC2\x85"
-                            "b"),
-              "ab")
-        << "a C1 line break";
-    EXPECT_EQ(SafeAttribute("*?<>|\"'."), "");
+    // Folder steps, control and NUL characters, cut or overlong UTF-8, a right-to-left
+    // override and a C1 line break go; letters beyond ASCII stay.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"../x", "x"},
+        {"a/b\\c", "abc"},
+        {"..\\..\\Windows:system32", "Windowssystem32"},
+        {"tab\there\nline\r\x01\x7f", "tabhereline"},
+        {std::string("a\0b", 3), "ab"},
+        {"  lead blank  ", "lead blank"},
+        {"Hjärter-öppning_2", "Hjärter-öppning_2"},
+        {"a\xC3", "a"},
+        {"a\xC0\xAF", "a"},
+        {"a\u202Eb", "ab"},
+        {"a\u0085b", "ab"},
+        {"*?<>|\"'.", ""},
+    };
+    for (const auto& [name, safe] : cases) {
+        EXPECT_EQ(SafeAttribute(name), safe) << name;
+    }
     EXPECT_LE(SafeAttribute(std::string(500, 'z')).size(), 64u);
     EXPECT_LE(SafeAttribute(std::string(200, 'x') + "\xC3\xA5").size(), 64u);
 }

@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <string>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "common/ScriptedDialogs.h"
 
 namespace gamelog {
 namespace {
 
-using gamelog_test::FileText;
-using gamelog_test::TempFolder;
+using test_support::FileText;
+using test_support::TempFolder;
 
 TEST(GameLog, EachRoundIsWrittenAfreshWithLfLineEnds) {
     TempFolder folder;

@@ -6,16 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "SampleRound.h"
 #include "cards/Packe.h"
 #include "common/Random.h"
 
 namespace gamelog {
 namespace {
 
-struct LinesSink : common::LogSink {
-    void Log(const std::string& line) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
+using gamelog_test::LinesSink;
+
+// The lines joined with '|', to compare a block with its expected text in one piece.
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "|";
+    }
+    return text;
+}
 
 TEST(LogBlocks, FivesAreNamedByTheTrumpSuitInCardLines) {
     common::Random random(1);
@@ -77,25 +84,11 @@ TEST(LogBlocks, ForeKopListsOnlyTrumpCardsOfEverySeatInHandOrder) {
     LinesSink log;
     LogForeKop(log, round);
 
-    const std::vector<std::string> expected = {"===================================",
-                                               "<SYD_FORE_KOP>",
-                                               "A",
-                                               "v",
-                                               "<END>",
-                                               "",
-                                               "<VAST_FORE_KOP>",
-                                               "<END>",
-                                               "",
-                                               "<NORD_FORE_KOP>",
-                                               "V",
-                                               "2",
-                                               "<END>",
-                                               "",
-                                               "<OST_FORE_KOP>",
-                                               "<END>",
-                                               "",
-                                               "==================================="};
-    EXPECT_EQ(log.lines, expected);
+    const std::string rule = "===================================|";
+    EXPECT_EQ(Joined(log.lines), rule +
+                                     "<SYD_FORE_KOP>|A|v|<END>||<VAST_FORE_KOP>|<END>||"
+                                     "<NORD_FORE_KOP>|V|2|<END>||<OST_FORE_KOP>|<END>||" +
+                                     rule);
 }
 
 }  // namespace

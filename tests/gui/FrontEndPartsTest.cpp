@@ -11,6 +11,7 @@
 #include "gui/paint/CardPainter.h"
 #include "gui/window/LaunchOptions.h"
 #include "gui/window/QtClock.h"
+#include "support/TableRig.h"
 #include "table/Table.h"
 
 namespace gui {
@@ -124,6 +125,58 @@ TEST(QtClock, TableTimeRunsFasterAndHoldsWhileADialogIsOpen) {
     EXPECT_GT(ticks, 0) << "the clock goes on when the dialog closes";
     EXPECT_GE(table.Now(), 1000) << "table time runs 20 times faster";
     EXPECT_LE(table.Now(), 3000 + 1000) << "the time behind the dialog was not made up";
+}
+
+TEST(QtClock, AfterAStallItCatchesUpInTurnsOfBoundedLength) {
+    table_test::TableRig rig(table_test::RigOptions{});
+    long long real = 0;
+    std::vector<long long> turns;
+    QtClock clock(
+        rig.table, 1.0, [&] { turns.push_back(rig.table.Now()); }, [&] { return real; });
+    rig.table.Start();
+    real = 60LL * 60 * 1000;  // the machine stalled for an hour
+    clock.Reschedule();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !turns.empty(); }, 5000));
+    EXPECT_GT(turns.front(), 0);
+    EXPECT_LT(turns.front(), real) << "one turn of the event loop does not run the whole hour";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.table.NextDue().value_or(real + 1) > real; }))
+        << "later turns catch up";
+    EXPECT_GT(turns.size(), 2u);
+}
+
+// Dialogs whose message box runs the event loop, as a real one does.
+class SpinningDialogs : public common::ScriptedDialogs {
+  public:
+    void Message(const std::string& text, const std::string& title) override {
+        ScriptedDialogs::Message(text, title);
+        if (inside) {
+            inside();
+        }
+    }
+    std::function<void()> inside;
+};
+
+TEST(QtClock, NoTickRunsInsideATickWhoseMessageSpinsTheEventLoop) {
+    SpinningDialogs dialogs;
+    common::MemorySettingsStore settings;
+    table::TableConfig config;
+    config.folder = "/nonexistent-fivra-folder/";  // every bid tells of the missing rule files
+    config.seed = 1;
+    config.computer_plays_syd = true;
+    table::Table table(config, dialogs, settings);
+    table.Start();
+    QtClock clock(table, 200, nullptr);
+    const std::size_t told_at_start = dialogs.messages.size();
+    int inside_ticks = 0;
+    dialogs.inside = [&] {
+        const long long now = table.Now();
+        clock.Reschedule();  // as the window does after any input
+        QTest::qWait(30);
+        inside_ticks += table.Now() != now;
+    };
+    clock.Reschedule();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.messages.size() > told_at_start; }, 5000));
+    EXPECT_EQ(inside_ticks, 0);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
@@ -15,6 +13,7 @@
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
 #include "presentation/HandGeometry.h"
+#include "support/TableRig.h"
 #include "table/Table.h"
 
 namespace gui::testing {
@@ -39,17 +38,15 @@ class GuiFixture : public ::testing::Test {
     virtual bool ComputerPlaysSyd() const { return false; }
     // The language of the table's texts.
     virtual presentation::Language TextLanguage() const { return presentation::BuildLanguage(); }
+    // Play rules of every computer seat instead of the shipped ones, when not empty.
+    virtual std::string PlayRules() const { return {}; }
 
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        const char* data = std::getenv("FIVRA_DATA_DIR");
-        ASSERT_NE(data, nullptr) << "FIVRA_DATA_DIR names the data folder";
-        const QDir source(QString::fromLocal8Bit(data));
-        for (const QString& name : source.entryList(QDir::Files)) {
-            QFile::copy(source.filePath(name), QDir(folder_.path()).filePath(name));
+        if (!PlayRules().empty()) {
+            folder_.Write("FivraPlayRulesAI.TXT", PlayRules());
         }
         table::TableConfig config;
-        config.folder = folder_.path().toStdString() + "/";
+        config.folder = folder_.Path();
         config.seed = Seed();
         config.computer_plays_syd = ComputerPlaysSyd();
         config.language = TextLanguage();
@@ -70,6 +67,14 @@ class GuiFixture : public ::testing::Test {
         table_->StepClock(*due);
         window_->Refresh();
         return true;
+    }
+
+    // Runs the table's clock without drawing until `reached` holds, then draws once: the way
+    // to a screen when what matters is the screen, not the ticks on the way.
+    bool Reach(const std::function<bool()>& reached) {
+        const bool ok = table_test::RunUntil(*table_, reached);
+        window_->Refresh();
+        return ok;
     }
 
     ControlItem* Item(const QString& name) const { return window_->Scene().Item(name); }
@@ -109,7 +114,7 @@ class GuiFixture : public ::testing::Test {
     static void ShootPixmap(const char* name, const QPixmap& picture) { SaveShot(name, picture); }
 
   protected:
-    QTemporaryDir folder_;
+    table_test::ProgramFolder folder_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
     std::unique_ptr<table::Table> table_;

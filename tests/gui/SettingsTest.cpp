@@ -178,13 +178,6 @@ TEST(QtClock, TheSpeedIsAFactorOnEveryTimerOfTheTable) {
 // A whole start of the game, as main does it, in a folder that holds the data files.
 class SessionStart : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        const QDir source(QString::fromLocal8Bit(std::getenv("FIVRA_DATA_DIR")));
-        for (const QString& name : source.entryList(QDir::Files)) {
-            QFile::copy(source.filePath(name), QDir(folder_.path()).filePath(name));
-        }
-    }
     void TearDown() override {
         presentation::SetProgramLanguage(presentation::BuildLanguage());
         CardPainter::SetDeckLook(DeckLook());
@@ -192,7 +185,7 @@ class SessionStart : public ::testing::Test {
 
     std::unique_ptr<GameSession> Open(LaunchOptions options = {}) {
         folders::FolderPlaces places;
-        places.current = folder_.path().toStdString();
+        places.current = folder_.Folder();
         std::string problem;
         auto session = GameSession::Open(
             {options, places, dialogs_, settings_, nullptr, {}, desktop_, ask_}, problem);
@@ -200,7 +193,7 @@ class SessionStart : public ::testing::Test {
         return session;
     }
 
-    QTemporaryDir folder_;
+    table_test::ProgramFolder folder_;
     common::ScriptedDialogs dialogs_;
     common::MemorySettingsStore settings_;
     QLocale desktop_{QLocale::Swedish, QLocale::Sweden};

@@ -1,19 +1,15 @@
 // What the table tells a new player, seen through the window: play from the keyboard alone,
 // the dimmed cards and the reason a press on one gives, the trick on show, the count that rests
-// on the final score, the announcements at their moments, the help page, and the quit
-// question from every way of closing.
+// on the final score, the help page, and the quit question from every way of closing.
 #include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
-#include <map>
-#include <numeric>
 
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
 #include "gui/scene/ButtonItem.h"
 #include "gui/scene/HandItem.h"
-#include "presentation/Announcements.h"
 
 namespace gui::testing {
 namespace {
@@ -241,97 +237,6 @@ TEST_F(TableOnItsOwn, TheCountStartsOverAfterTheFinalScoreWithItsCaption) {
     EXPECT_TRUE(counts_again) << "the count starts over from the first trick";
     EXPECT_EQ(static_cast<LabelItem*>(Item("LblScoreCaption"))->Text().toStdString(),
               table_->Texts().score_caption);
-}
-
-// Watches a whole seeded game and checks each announcement at the moment it belongs to.
-class Announcing : public GuiFixture {
-  protected:
-    std::uint64_t Seed() const override { return 3; }
-    bool ComputerPlaysSyd() const override { return true; }
-
-    QString Shown() const {
-        auto* line = static_cast<LabelItem*>(Item("LblAnnounce"));
-        return line->isVisible() ? line->Text() : QString();
-    }
-    QString Say(const std::string& text) const { return QString::fromStdString(text); }
-};
-
-TEST_F(Announcing, EachAnnouncementAppearsAtItsMoment) {
-    const state::RoundState& round = table_->State();
-    const presentation::Announcements say(table_->Texts(), presentation::BuildLanguage());
-    std::map<std::string, int> seen;
-    std::array<int, 4> cold{};
-    int status = round.myGameStatus;
-    table::WaitStep tag = table::WaitStep::None;
-    // Games are played until every kind of announcement has come at least once.
-    for (int i = 0; i < kTickLimit && seen.size() < 6; ++i) {
-        if (table_->WaitsForClick() && tag != table::WaitStep::Animate) {
-            const bool buying = table_->Timer1().Tag == table::WaitStep::WaitToBuy;
-            const int dealer = round.attSaka;
-            ClickItem("Main");
-            const int taken_back = buying ? round.Hand[dealer].AntalKort() -
-                                                round.Hand[dealer].AntalKortIFarg(round.gbFarg)
-                                          : 0;
-            if (taken_back > 0) {
-                EXPECT_EQ(Shown(), Say(say.DealerFills(dealer, taken_back)));
-                ++seen["dealer fills"];
-            }
-        } else {
-            ASSERT_TRUE(Tick());
-        }
-        // The auction is over: when the three seats before the dealer passed, the dealer was
-        // forced, and the line still says so.
-        const auto passed = [&round](int k) {
-            return round.Hand[common::SeatAfter(round.attSaka, k)].GeBud() == 0;
-        };
-        if (round.myGameStatus == 3 && status == 2 && passed(1) && passed(2) && passed(3)) {
-            EXPECT_EQ(Shown(), Say(say.ForcedBid(round.attSaka)));
-            ++seen["forced bid"];
-        }
-        if (round.myGameStatus == 6 && status != 6) {
-            EXPECT_EQ(Shown(),
-                      Say(say.AuctionWon(round.gbBjuditHogst, round.gbHogstaBudet, round.gbFarg)));
-            ++seen["auction won"];
-        }
-        status = round.myGameStatus;
-        for (int s = 0; s < common::kSeats; ++s) {
-            const bool others = std::any_of(round.Hand.begin(), round.Hand.end(),
-                                            [&](auto& h) { return !h.HandEmpty(round.gbFarg); });
-            if (round.ColdFlag[s] == -1 && cold[s] == 0 && others) {
-                EXPECT_EQ(Shown(), Say(say.LaysDown(s)));
-                ++seen["lays down"];
-            }
-            cold[s] = round.ColdFlag[s];
-        }
-        if (table_->Timer3().Tag == table::WaitStep::Animate && tag != table::WaitStep::Animate) {
-            const bool vi_bid = common::IsVi(round.gbBjuditHogst);
-            if (table_->Ctl().LblGameOver.Visible) {
-                const bool vi_over = round.gbVi > 61;
-                const bool vi_won = vi_over && round.gbDe > 61 ? vi_bid : vi_over;
-                EXPECT_EQ(Shown(), Say(say.GameWon(vi_won, round.gbVi, round.gbDe)));
-                ++seen["game won"];
-                Shoot("game_won_announced");
-            } else {
-                // What the bidders took, before a lost bid turned it into minus the bid.
-                const auto& taken = vi_bid ? round.TrickPointsVi : round.TrickPointsDe;
-                const int points = std::accumulate(taken.begin(), taken.end(), 0);
-                EXPECT_EQ(Shown(), Say(say.RoundResult(vi_bid, round.gbHogstaBudet, points)));
-                ++seen["round result"];
-                if (seen["round result"] == 1) {
-                    Shoot("round_result_announced");
-                }
-            }
-        }
-        tag = table_->Timer3().Tag;
-        if (tag == table::WaitStep::Animate && table_->WaitsForClick()) {
-            ClickItem("Main");
-            tag = table::WaitStep::None;
-        }
-    }
-    for (const char* kind :
-         {"forced bid", "auction won", "dealer fills", "lays down", "round result", "game won"}) {
-        EXPECT_GT(seen[kind], 0) << kind << " never happened";
-    }
 }
 
 TEST(HelpPage, OpensInBothLanguagesWithItsPictures) {

@@ -35,6 +35,10 @@ TEST(Condition, InTakesCardsWhileAssignmentOnlyLooks) {
     EXPECT_TRUE(t.dialogs.messages.empty());
     EXPECT_TRUE(Holds(t, 0, "x0, in, TOPS, x0, in, TOPS, x0, =, Q", list));
     EXPECT_EQ(t.dialogs.messages, std::vector<std::string>{"Assigning again to x0"});
+    t.Give(0, {"2"});
+    EXPECT_TRUE(
+        Holds(t, 0, "x0, in, LOWS, x1, in, LOWS, x1, =, 2", "Interpretation, LOWS, 3, 2, !\n"))
+        << "the two is a card like any other";
 }
 
 TEST(Condition, OrAlternativeDiscardsTheRestOfItsLine) {

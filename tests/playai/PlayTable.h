@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -15,6 +13,7 @@
 #include "common/Random.h"
 #include "common/ScriptedDialogs.h"
 #include "playai/PlayEngine.h"
+#include "support/TempFolder.h"
 
 namespace playai::test {
 
@@ -31,7 +30,7 @@ class PlayTable {
   public:
     static constexpr int kTrump = common::kHjarter;
 
-    PlayTable() : folder_(MakeFolder()) {
+    PlayTable() {
         deck.ValjFarg(kTrump);
         round.gbFarg = kTrump;
         round.gbHogstaBudet = 7;
@@ -63,9 +62,7 @@ class PlayTable {
         round.TrickHistory[round.Round][seat] = card.Rang;
     }
 
-    void WriteRules(const std::string& text) const {
-        std::ofstream(folder_ + kPlayRulesFile) << text;
-    }
+    void WriteRules(const std::string& text) const { folder_.Write(kPlayRulesFile, text); }
 
     PlayDecision Decide(int seat, const std::string& rules) {
         WriteRules(rules);
@@ -73,7 +70,7 @@ class PlayTable {
     }
 
     PlayDecision DecideWithFile(int seat) {
-        const PlayContext ctx{round, round.Hand[seat], seat, folder_, log, dialogs, rule_random};
+        const PlayContext ctx{round, round.Hand[seat], seat, Folder(), log, dialogs, rule_random};
         return engine.ChoosePlayCard(ctx);
     }
 
@@ -85,7 +82,7 @@ class PlayTable {
         return names;
     }
 
-    const std::string& Folder() const { return folder_; }
+    const std::string& Folder() const { return folder_.Folder(); }
 
     common::Random deck_random{1};
     common::Random rule_random{5};
@@ -96,16 +93,7 @@ class PlayTable {
     RecordingSink log;
 
   private:
-    static std::string MakeFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto dir =
-            std::filesystem::temp_directory_path() /
-            ("fivra_playai_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::create_directories(dir);
-        return dir.string() + "/";
-    }
-
-    std::string folder_;
+    test_support::TempFolder folder_;
 };
 
 inline std::string CardOf(const PlayDecision& d) {

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <numeric>
@@ -9,13 +8,13 @@
 
 #include "PlayTable.h"
 #include "playai/Suggestion.h"
+#include "support/TempFolder.h"
 
 namespace playai::test {
 namespace {
 
 std::string DataFolder() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return std::string(dir != nullptr ? dir : "data") + "/";
+    return test_support::DataDir() + "/";
 }
 
 PlayDecision DecideWithShippedRules(PlayTable& t, int seat) {
@@ -119,18 +118,11 @@ TEST(ShippedRules, SetUpTricks) {
     }
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Every code a shipped rule suggests has its own entry with a hint in both languages, so that
 // a language lookup never runs on into the next entry.
 TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
     std::set<std::string> codes = {""};  // the default play's code
-    std::stringstream rules(FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
+    std::stringstream rules(test_support::FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
     std::string field;
     bool suggest = false;
     while (std::getline(rules, field, ',')) {
@@ -142,7 +134,7 @@ TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
         suggest = field == "Suggest";
     }
     EXPECT_GT(codes.size(), 10u);
-    std::stringstream hints(FileText(DataFolder() + kSuggestionFile));
+    std::stringstream hints(test_support::FileText(DataFolder() + kSuggestionFile));
     std::map<std::string, std::set<std::string>> languages;  // code -> languages with a text
     std::string line;
     std::string code;
@@ -197,52 +189,6 @@ TEST(ShippedRules, EveryReadingOfTheFieldsAgrees) {
         if (fields[i] == "Play") {
             EXPECT_TRUE(fields[i + 2] == "END" || fields[i + 2] == "IF")
                 << "a step after Play " << fields[i + 1] << ": " << fields[i + 2];
-        }
-    }
-}
-
-// Six tricks with random hands, every seat deciding by the shipped rules and the round's
-// tables kept as the table keeps them.
-TEST(ShippedRules, WholeRoundsChooseHeldCardsWithoutMessages) {
-    for (int seed = 1; seed <= 25; ++seed) {
-        PlayTable t;
-        t.rule_random.Reseed(seed);
-        std::vector<std::string> names = {"A", "K", "Q", "J", "10", "9", "8",
-                                          "7", "6", "V", "v", "4",  "3", "2"};
-        std::shuffle(names.begin(), names.end(), std::mt19937(seed));
-        for (std::size_t i = 0; i < 12; ++i) {
-            t.round.Hand[i % 4].AddACardOSort(&t.CardNamed(names[i]));
-        }
-        for (int s = 0; s < 4; ++s) {
-            t.round.BeforeBuying[s] = 3;
-            t.engine.Memory().JagSer[s] = t.engine.Memory().AndraSer[s] = 3;
-        }
-        t.round.gbBjuditHogst = seed % 4;
-        t.round.TrickLeader = seed % 4;
-        for (int trick = 1; trick <= 3; ++trick) {
-            t.round.Round = trick;
-            for (int k = 0; k < 4; ++k) {
-                const int seat = (t.round.TrickLeader + k) % 4;
-                const PlayDecision d = DecideWithShippedRules(t, seat);
-                ExpectSoundDecision(t, seat, d);
-                const std::string card(*common::TrumpCardName(d.rank_code));
-                t.Play(seat, card);
-                t.engine.UpdateNoFivraFlag(t.round, seat, d.rank_code);
-            }
-            t.engine.RecordTrickHighs(t.round);
-            const auto& trick_cards = t.round.TrickCards;
-            t.round.TrickLeader = static_cast<int>(
-                std::max_element(trick_cards.begin(), trick_cards.end()) - trick_cards.begin());
-            t.round.TrickCards = {};
-            for (int c = 14; c >= 0; --c) {
-                if (t.round.PlayedTrump[c] == 0) {
-                    t.round.HighestUnplayed = c;
-                    break;
-                }
-            }
-        }
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(t.round.Hand[s].AntalKort(), 0) << "seed " << seed << " seat " << s;
         }
     }
 }

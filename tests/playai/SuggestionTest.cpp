@@ -1,18 +1,17 @@
-#include <filesystem>
-#include <fstream>
-
 #include "PlayTable.h"
 #include "playai/Suggestion.h"
+#include "support/TempFolder.h"
 
 namespace playai::test {
 namespace {
 
 TEST(Suggestion, FindsTheLanguageLineOfTheCodeInTheSection) {
-    const auto file = std::filesystem::temp_directory_path() / "fivra_playai_suggestion.txt";
-    std::ofstream(file) << "<INBID>\r\nCODE,LEAD\r\n<SVENSKA>\r\nBud-text\r\n"
-                           "<INPLAY>\r\nCODE,\r\n<SVENSKA>\r\nTom kod\r\n"
-                           "CODE,LEAD\r\n<ENGLISH>\r\nLead high\r\n<SVENSKA>\r\nSpela högt\r\n";
-    const std::string path = file.string();
+    const test_support::TempFolder folder;
+    folder.Write("hints.txt",
+                 "<INBID>\r\nCODE,LEAD\r\n<SVENSKA>\r\nBud-text\r\n"
+                 "<INPLAY>\r\nCODE,\r\n<SVENSKA>\r\nTom kod\r\n"
+                 "CODE,LEAD\r\n<ENGLISH>\r\nLead high\r\n<SVENSKA>\r\nSpela högt\r\n");
+    const std::string path = folder.File("hints.txt");
     EXPECT_EQ(GetSuggestionText(path, "<INPLAY>", "LEAD", "<SVENSKA>"), "Spela högt");
     EXPECT_EQ(GetSuggestionText(path, "<INPLAY>", "LEAD", "<ENGLISH>"), "Lead high");
     EXPECT_EQ(GetSuggestionText(path, "<INPLAY>", "", "<SVENSKA>"), "Tom kod");

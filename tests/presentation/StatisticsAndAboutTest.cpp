@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 #include "common/ScriptedDialogs.h"
 #include "persistence/Statistics.h"
 #include "presentation/About.h"
+#include "support/TempFolder.h"
 
 namespace presentation {
 namespace {
@@ -141,25 +138,19 @@ TEST(AboutBox, LinksAreUrlsADesktopHandlerOpens) {
               "mailto:support@fivrastar.example.com?subject=Fivrastar%202.5"
               "&body=RE%3A%20Fivrastar%202.5");
 
-    const auto folder =
-        std::filesystem::temp_directory_path() /
-        ("fivra-about-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(folder);
-    const std::string folder_text = folder.string() + "/";
+    const test_support::TempFolder temp;
+    const std::string folder_text = temp.Folder();
     EXPECT_EQ(WebLink(folder_text, kExample), "https://fivrastar.example.com/?p=230&u=1&t=1")
         << "no referral file: the fixed query";
 
-    std::ofstream(folder / "Referal.txt") << "club nord\r\nspring&summer\r\n";
+    temp.Write("Referal.txt", "club nord\r\nspring&summer\r\n");
     EXPECT_EQ(WebLink(folder_text, kExample),
               "https://fivrastar.example.com/?p=230&u=club%20nord&t=spring%26summer");
-    std::ofstream(folder / "Referal.txt") << "only one line\n";
-    EXPECT_EQ(WebLink(folder.string(), kExample), "https://fivrastar.example.com/?p=230&u=1&t=1");
-    std::filesystem::remove_all(folder);
-
-    if (const char* data = std::getenv("FIVRA_DATA_DIR")) {
-        EXPECT_EQ(WebLink(data, kExample),
-                  "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
-    }
+    temp.Write("Referal.txt", "only one line\n");
+    EXPECT_EQ(WebLink(temp.Path().string(), kExample),
+              "https://fivrastar.example.com/?p=230&u=1&t=1");
+    EXPECT_EQ(WebLink(test_support::DataDir(), kExample),
+              "https://fivrastar.example.com/?p=230&u=fivrastar&t=game");
 }
 
 }  // namespace

@@ -2,23 +2,18 @@
 // bid base are weighed down, deals that explain it keep their weight.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "search/AuctionModel.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 using search::Bit;
 using search::TrumpSet;
+using test_support::DataDir;
 
 // Six trumps: A K Q J and both fivra cards, or the six lowest cards without points.
 constexpr TrumpSet kStrong = Bit(14) | Bit(13) | Bit(12) | Bit(11) | Bit(5) | Bit(4);
 constexpr TrumpSet kWeak = Bit(2) | Bit(3) | Bit(6) | Bit(7) | Bit(8) | Bit(9);
-
-std::string DataDir() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return dir != nullptr ? dir : "data";
-}
 
 // Seat 1 spoke `spoke` (after `before`) with six trumps among its nine, holding `hand` now.
 double WeightOf(search::AuctionModel& model, TrumpSet hand, int spoke, int before, bool won,

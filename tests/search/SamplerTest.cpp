@@ -8,30 +8,6 @@ namespace {
 
 using search::Bit;
 
-search::SeatKnowledge FourUnseen() {
-    search::SeatKnowledge k;
-    k.seat = 0;
-    k.own = Bit(14);
-    k.unseen = Bit(2) | Bit(3) | Bit(6) | Bit(9);
-    k.shown[1] = search::SeatShown{0, 5, 6, 0, 5, false};  // bought five, showed no trump
-    k.shown[2] = search::SeatShown{2, 0, 6, 0, 2, false};  // kept two, bought nothing
-    k.shown[3] = search::SeatShown{0, 3, 6, 1, 2, true};   // laid its hand down
-    return k;
-}
-
-TEST(DealSampler, KeepsEverySeatToWhatItCanHold) {
-    const search::DealSampler sampler(FourUnseen());
-    std::mt19937_64 random(5);
-    for (int n = 0; n < 200; ++n) {
-        const auto hands = sampler.Draw(random);
-        EXPECT_EQ(hands[0], Bit(14));
-        EXPECT_EQ(search::CountOf(hands[2]), 2) << "two trumps kept and nothing bought";
-        EXPECT_EQ(hands[3], 0) << "out of trumps";
-        EXPECT_EQ(search::CountOf(hands[1]), 2);
-        EXPECT_EQ(hands[1] | hands[2], FourUnseen().unseen);
-    }
-}
-
 TEST(DealSampler, ASeatThatBoughtMoreDrawsMoreTrumps) {
     search::SeatKnowledge k;
     k.seat = 0;

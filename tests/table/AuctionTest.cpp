@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

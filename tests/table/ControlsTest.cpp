@@ -1,9 +1,8 @@
-// The table's own buttons and the human's card presses.
+// The table's own buttons.
 #include <gtest/gtest.h>
 
-#include "TableRig.h"
 #include "persistence/Statistics.h"
-#include "presentation/HandGeometry.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -108,46 +107,18 @@ TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
     EXPECT_TRUE(ctl.ImgTraceUp.Visible);
 }
 
-// A press on the card at a position (1-based) of SYD's hand.
-void PressSydCard(table::Table& table, int position) {
-    const cards::KortHand& hand = table.State().Hand[common::kSyd];
-    const presentation::CardPlace place =
-        presentation::CardPosition(position - 1, false, hand.HandKod, hand.LayoutStyle);
-    table.HandMouseDown(common::kSyd, place.x + 5, place.y + 20);
-}
-
-TEST(Controls, HumanPressPlaysATrumpCardAndIgnoresOtherColours) {
-    TableRig rig(RigOptions()
-                     .Human()
-                     .PlayRules(kPlayFirstTrump)
-                     .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n"));
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; }));
-    rig.table.PBBid_MouseUp(0);
-    ScriptedRound script;
-    script.bidder = common::kSyd;
-    const int dead = Nr("K", common::kSpader);
-    const int trump = Nr("A", common::kHjarter);
-    script.hands[common::kSyd] = {dead, trump};
-    script.hands[common::kVast] = {Nr("2", common::kHjarter)};
-    ASSERT_TRUE(StartPlayFrom(rig, script));
-    const state::RoundState& round = rig.table.State();
-    ASSERT_EQ(round.PlaySeat, common::kSyd);
-    ASSERT_EQ(round.Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
-
-    PressSydCard(rig.table, 1);
-    EXPECT_EQ(round.CardsPlayed, 0) << "the king of spader is not trump";
-    EXPECT_EQ(Numbers(round.Hand[common::kSyd]), (std::vector<int>{dead, trump}));
-    EXPECT_EQ(round.Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-
-    PressSydCard(rig.table, 2);
-    EXPECT_EQ(round.CardsPlayed, 1);
-    EXPECT_EQ(Numbers(round.Bord[common::kSyd]), std::vector<int>{trump});
-    EXPECT_EQ(Numbers(round.Hand[common::kSyd]), std::vector<int>{dead});
-    EXPECT_EQ(round.Hand[common::kSyd].HandAktivitat, 0);
-    EXPECT_EQ(round.PlaySeat, common::kVast) << "the turn moves on";
-    EXPECT_EQ(round.PlayedTrump[14], -1);
+TEST(Controls, EachColourButtonNamesItsColourAsTrump) {
+    for (int colour_index = 0; colour_index < 4; ++colour_index) {
+        SCOPED_TRACE("colour button " + std::to_string(colour_index));
+        // Everybody passes: SYD, the dealer, is given 6 and names trump.
+        TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
+        rig.table.Start();
+        ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[colour_index].Visible; }));
+        rig.table.ImgFargUp_MouseDown(colour_index);
+        rig.table.ImgFargUp_MouseUp(colour_index);
+        EXPECT_EQ(rig.table.State().gbFarg, common::ColourCode(colour_index));
+        EXPECT_FALSE(rig.table.Ctl().ImgFargUp[colour_index].Visible) << "the buttons go";
+    }
 }
 
 }  // namespace

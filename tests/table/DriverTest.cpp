@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -145,7 +145,7 @@ TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
     EXPECT_EQ(probe(), before) << "during the auction";
 }
 
-TEST(Driver, RoundEndWaitsForTheClick) {
+TEST(Driver, RoundEndWaitsForTheClickThatStartsTheNextRoundInOneStep) {
     TableRig rig(RigOptions{});
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
@@ -154,12 +154,6 @@ TEST(Driver, RoundEndWaitsForTheClick) {
     EXPECT_EQ(Snapshot(rig.table), at_end) << "three hours later the round still waits";
     EXPECT_TRUE(rig.table.WaitsForClick());
     EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::None) << "no deal started by itself";
-}
-
-TEST(Driver, ClickDuringTheAnimationStartsTheNextRoundInOneStep) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunToRoundEnd());
     ASSERT_EQ(rig.table.Timer3().Tag, table::WaitStep::Animate);
     EXPECT_TRUE(rig.table.Ctl().ImgReplayUp.Visible);
     rig.table.TableClick();

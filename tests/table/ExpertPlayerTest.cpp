@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "Duplicate.h"
-#include "TableRig.h"
 #include "search/ExpertPlayer.h"
 #include "search/SeatKnowledge.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -100,13 +99,6 @@ TEST(ExpertPlayer, NeverReadsACardItsSeatCannotSee) {
     EXPECT_GT(expert.swaps, 10);
 }
 
-std::string Read(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(ExpertPlayer, AMatchOnTwoThreadsIsTheMatchOnOne) {
     std::ostringstream progress;
     std::array<std::string, 2> json;
@@ -128,7 +120,9 @@ TEST(ExpertPlayer, AMatchOnTwoThreadsIsTheMatchOnOne) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(logs[0].Path())) {
         if (entry.is_regular_file() && entry.path().filename().string().rfind("round-", 0) == 0) {
             const auto relative = std::filesystem::relative(entry.path(), logs[0].Path());
-            EXPECT_EQ(Read(entry.path()), Read(logs[1].Path() / relative)) << relative;
+            EXPECT_EQ(test_support::FileText(entry.path()),
+                      test_support::FileText(logs[1].Path() / relative))
+                << relative;
             ++files;
         }
     }

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "TableRig.h"
 #include "common/FieldReader.h"
 #include "gamelog/LogBlocks.h"
+#include "support/TableRig.h"
 
 namespace {
 

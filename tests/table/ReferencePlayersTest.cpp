@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "CardAudit.h"
-#include "Duplicate.h"
 #include "ReferencePlayers.h"
 #include "RoundChecks.h"
 #include "SelfPlay.h"
-#include "TableRig.h"
 #include "search/GreedyPlayer.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -79,19 +78,6 @@ TEST(ReferencePlayers, DuplicateSeatingsGetTheSameDeals) {
         EXPECT_GT(deal.size(), 52u * 2);
         EXPECT_EQ(deal, DealOf(second_logs.File(name))) << "round " << round;
     }
-}
-
-TEST(ReferencePlayers, AMatchIsReproducibleFromItsSeed) {
-    std::ostringstream progress;
-    const sim::SimOptions options = Match("search", "greedy", 12, 31);
-    const std::string first = sim::RunDuplicate(options, progress).ToJson(options);
-    const std::string again = sim::RunDuplicate(options, progress).ToJson(options);
-    auto without_time = [](const std::string& json) {
-        return json.substr(0, json.find("seconds"));
-    };
-    EXPECT_EQ(without_time(first), without_time(again));
-    const sim::SimOptions other = Match("search", "greedy", 12, 32);
-    EXPECT_NE(without_time(first), without_time(sim::RunDuplicate(other, progress).ToJson(other)));
 }
 
 // A faulty player: it bids 5, which is never a bid, and names the lowest trump card it does not

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 #include "common/FieldReader.h"
 
 namespace table_test {

@@ -6,8 +6,8 @@
 #include <deque>
 #include <memory>
 
-#include "TableRig.h"
 #include "persistence/ResumeRecord.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -188,13 +188,6 @@ TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {
         const auto stored = persistence::LoadResumeRecord(rig.settings);
         EXPECT_TRUE(stored.problem.empty()) << "the fresh game's record replaces it";
     }
-}
-
-TEST(ResumeRecordAtStart, AFirstStartAsksNothing) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    EXPECT_TRUE(rig.dialogs.questions.empty());
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <numeric>
 
-#include "TableRig.h"
 #include "common/FieldReader.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -72,7 +72,7 @@ TEST(RulesReadAnew, AnEditedPlayRuleFileChoosesTheNextCard) {
     script.hands[common::kOst] = {Nr("Q", kH), Nr("6", kH)};
     script.hands[common::kSyd] = {Nr("J", kH), Nr("3", kH)};
     rig.table.Start();
-    ASSERT_TRUE(StartPlayFrom(rig, script));
+    ASSERT_TRUE(StartPlayFrom(rig.table, script));
     const state::RoundState& round = rig.table.State();
     const auto played = [&] {
         return std::accumulate(round.PlayedCount.begin(), round.PlayedCount.end(), 0);

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -24,62 +24,61 @@ ScriptedRound TwoIntoTheBiddersTrick() {
     return script;
 }
 
-class Scoring : public ::testing::Test {
-  protected:
-    void PlayRound(const ScriptedRound& script) {
-        rig_.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig_, script));
-        ASSERT_TRUE(rig_.RunToStep(table::WaitStep::RoundOver));
-    }
-    const state::RoundState& Round() const { return rig_.table.State(); }
-
-    TableRig rig_{RigOptions().PlayRules(kPlayFirstTrump)};
-};
-
-TEST_F(Scoring, TwoOfTrumpScoresForTheSideThatPlayedIt) {
-    PlayRound(TwoIntoTheBiddersTrick());
-    EXPECT_EQ(Round().TrickPointsVi[1], 2) << "NORD's ace takes the ace and VAST's ten";
-    EXPECT_EQ(Round().TrickPointsDe[1], 1) << "OST's two scores for De in NORD's trick";
-    EXPECT_EQ(Round().PointsLeft, 11);
-    EXPECT_EQ(Round().PointsDe, 1) << "the defenders keep their point";
+// VAST bids 6 and leads the king; SYD, last to play, takes the trick with the ace.
+ScriptedRound SydTakesTheLastSeatsTrick() {
+    ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
+    script.hands[common::kVast] = {Nr("K", kH)};
+    script.hands[common::kNord] = {Nr("3", kH)};
+    script.hands[common::kOst] = {Nr("4", kH)};
+    script.hands[common::kSyd] = {Nr("A", kH)};
+    return script;
 }
 
-TEST_F(Scoring, TrickWithTheAceGivesItsPointBackToPointsLeftNoAceTwo) {
-    PlayRound(TwoIntoTheBiddersTrick());
-    EXPECT_EQ(Round().PointsLeftNoAceTwo, 11) << "12 - 2 points taken + 1 for the ace";
-}
-
-TEST_F(Scoring, RoundEndsAtOnceWhenNobodyHoldsTrump) {
+// Nobody holds trump: every hand is laid down before a card is played.
+ScriptedRound NoTrumpAnywhere() {
     ScriptedRound script;
     script.hands[common::kNord] = {Nr("A", common::kKlover)};
     script.hands[common::kSyd] = {Nr("K", common::kSpader)};
-    PlayRound(script);
-    EXPECT_EQ(Round().CardsPlayed, 0);
-    EXPECT_EQ(Round().Round, 1);
-    EXPECT_EQ(Round().PointsLeft, 14);
-    for (int s = 0; s < common::kSeats; ++s) {
-        EXPECT_EQ(Round().ColdFlag[s], -1) << "seat " << s << " laid its hand down";
-        EXPECT_EQ(Round().Hand[s].AntalKort(), 0) << "seat " << s;
+    return script;
+}
+
+struct ScoreCase {
+    const char* what;
+    ScriptedRound script;
+    int points_vi, points_de;  // the round's score, a missed bid as minus the bid
+    int total_vi, total_de;
+    int points_left, points_left_no_ace_two;  // the second counts the ace, not the two
+};
+
+TEST(Scoring, TricksPointsAndTheBidCheck) {
+    const ScoreCase cases[] = {
+        {"NORD's bid of 6 missed; OST's two scores for De in NORD's trick",
+         TwoIntoTheBiddersTrick(), -6, 1, -6, 1, 11, 11},
+        {"the seat that plays last takes the trick", SydTakesTheLastSeatsTrick(), 1, -6, 1, -6, 13,
+         12},
+        {"nobody holds trump: the bid fails at once", NoTrumpAnywhere(), -6, 0, -6, 0, 14, 12},
+        {"De's bid made exactly", DeTakesSixViTwo(6, 0, 0), 2, 6, 2, 6, 6, 5},
+        {"De's bid missed by one", DeTakesSixViTwo(7, 10, 3), 2, -7, 12, -4, 6, 5},
+    };
+    for (const ScoreCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+        rig.table.Start();
+        ASSERT_TRUE(StartPlayFrom(rig.table, c.script));
+        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(round.PointsVi, c.points_vi);
+        EXPECT_EQ(round.PointsDe, c.points_de);
+        EXPECT_EQ(round.gbVi, c.total_vi);
+        EXPECT_EQ(round.gbDe, c.total_de);
+        EXPECT_EQ(round.PointsLeft, c.points_left);
+        EXPECT_EQ(round.PointsLeftNoAceTwo, c.points_left_no_ace_two);
+        EXPECT_EQ(rig.table.Ctl().LblScore.Caption,
+                  std::to_string(c.points_vi) + " : " + std::to_string(c.points_de));
+        for (int s = 0; s < common::kSeats; ++s) {
+            EXPECT_EQ(round.Hand[s].AntalKort(), 0) << "seat " << s << " is out of cards";
+        }
     }
-    EXPECT_EQ(Round().PointsVi, -6) << "NORD's bid of 6 failed";
-    EXPECT_EQ(Round().PointsDe, 0);
-}
-
-TEST_F(Scoring, BidMadeExactlyKeepsThePoints) {
-    PlayRound(DeTakesSixViTwo(6, 0, 0));
-    EXPECT_EQ(Round().PointsDe, 6);
-    EXPECT_EQ(Round().PointsVi, 2);
-    EXPECT_EQ(Round().gbDe, 6);
-    EXPECT_EQ(Round().gbVi, 2);
-    EXPECT_EQ(rig_.table.Ctl().LblScore.Caption, "2 : 6");
-}
-
-TEST_F(Scoring, BidMissedByOneScoresMinusTheBid) {
-    PlayRound(DeTakesSixViTwo(7, 10, 3));
-    EXPECT_EQ(Round().PointsDe, -7);
-    EXPECT_EQ(Round().PointsVi, 2) << "the defenders keep what they took";
-    EXPECT_EQ(Round().gbDe, -4);
-    EXPECT_EQ(Round().gbVi, 12);
 }
 
 struct GameEndCase {
@@ -100,7 +99,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
         SCOPED_TRACE(c.what);
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, c.vi, c.de)));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
         EXPECT_EQ(rig.table.State().gbDe, c.de + 6);
@@ -129,7 +128,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
 TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
-    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 61, 56)));
+    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 61, 56)));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();

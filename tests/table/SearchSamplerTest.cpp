@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "TableRig.h"
 #include "search/DealSampler.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {

@@ -4,7 +4,8 @@
 
 #include <functional>
 
-#include "TableRig.h"
+#include "presentation/HandGeometry.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -81,7 +82,7 @@ TEST(Announcements, DealerFillingUpFromHisDiscardsIsTold) {
     for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
         script.deck.push_back(Nr(face, common::kSpader));
     }
-    ASSERT_TRUE(SetUpAfterDiscard(rig, script));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
     rig.table.AdvanceMe();
     EXPECT_EQ(Announced(rig), Expected(rig.table).DealerFills(common::kSyd, 4));
 }
@@ -91,7 +92,7 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     rig.table.Start();
     ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
     script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
-    ASSERT_TRUE(StartPlayFrom(rig, script));
+    ASSERT_TRUE(StartPlayFrom(rig.table, script));
     const state::RoundState& round = rig.table.State();
     ASSERT_TRUE(rig.RunUntil([&] { return round.ColdFlag[common::kOst] == -1; }));
     EXPECT_EQ(Announced(rig), Expected(rig.table).LaysDown(common::kOst));
@@ -111,7 +112,7 @@ TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
     for (const auto& [bid, made, margin] : {std::tuple{6, true, 0}, std::tuple{7, false, 1}}) {
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(bid, 0, 0)));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(bid, 0, 0)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
         const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
@@ -131,7 +132,7 @@ TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
     rig.table.Start();
     ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
         << "a game on keeps its record";
-    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 30, 58)));
+    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 30, 58)));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
     EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
@@ -143,7 +144,7 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     rig.table.Start();
     const table::TrickOnShow& trick = rig.table.Ctl().Trick;
     EXPECT_FALSE(trick.playing) << "nothing is on show before play";
-    ASSERT_TRUE(StartPlayFrom(rig, DeTakesSixViTwo(6, 0, 0)));
+    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
     const state::RoundState& round = rig.table.State();
     EXPECT_TRUE(trick.playing);
     EXPECT_EQ(trick.trump, kH);
@@ -168,14 +169,7 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
 class HumanPlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        rig_.table.Start();
-        ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Ctl().PBButtonsBackground.Visible; }));
-        rig_.table.KeyPass();
-        ScriptedRound script;
-        script.bidder = common::kSyd;
-        script.hands[common::kSyd] = {dead_, trump_, Nr("K", kH)};
-        script.hands[common::kVast] = {Nr("2", kH)};
-        ASSERT_TRUE(StartPlayFrom(rig_, script));
+        ASSERT_TRUE(StartSydsLead(rig_));
         ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
@@ -191,10 +185,7 @@ class HumanPlay : public ::testing::Test {
 
     const int dead_ = Nr("K", common::kSpader);
     const int trump_ = Nr("A", kH);
-    TableRig rig_{RigOptions()
-                      .Human()
-                      .PlayRules(kPlayFirstTrump)
-                      .BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n")};
+    TableRig rig_{RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine)};
 };
 
 TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
@@ -231,6 +222,20 @@ TEST_F(HumanPlay, APressOnACardOfAnotherColourLowersTheMarksAndHidesTheSuggestio
     EXPECT_TRUE(ctl.LblAnnounce.Visible);
     EXPECT_EQ(ctl.LblAnnounce.Caption, rig_.table.Texts().only_trump)
         << "the reason is announced, not put among the hints";
+}
+
+TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
+    rig_.table.HandMouseDown(common::kSyd, 5, 20);
+    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
+    EXPECT_TRUE(rig_.dialogs.messages.empty());
+    const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
+    rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
+    EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
+    EXPECT_EQ(Numbers(Round().Hand[common::kSyd]), (std::vector<int>{dead_, Nr("K", kH)}));
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 0);
+    EXPECT_EQ(Round().PlaySeat, common::kVast) << "the turn moves on";
+    EXPECT_EQ(Round().PlayedTrump[14], -1);
 }
 
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {

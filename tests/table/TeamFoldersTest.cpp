@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "SelfPlay.h"
-#include "TableRig.h"
 #include "common/FieldReader.h"
 #include "common/Names.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
@@ -98,8 +98,6 @@ TEST(TeamFolders, EachTeamBidsAndPlaysByItsOwnRules) {
             EXPECT_EQ(version == "ViOwnRules", vi) << seat << " played by rules " << version;
         }
     }
-    EXPECT_EQ(summary.bids_made_vi + summary.bids_made_de, summary.bids_made);
-    EXPECT_EQ(summary.bids_vi + summary.bids_de, summary.rounds);
 }
 
 TEST(TeamFolders, TheSameFolderForBothTeamsChangesNothing) {

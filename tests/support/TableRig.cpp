@@ -1,47 +1,11 @@
-#include "TableRig.h"
+#include "support/TableRig.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
-
-#include <unistd.h>
 
 #include "common/FieldReader.h"
 
 namespace table_test {
-
-namespace fs = std::filesystem;
-
-std::string DataDir() {
-    const char* dir = std::getenv("FIVRA_DATA_DIR");
-    return dir != nullptr ? dir : "data";
-}
-
-ProgramFolder::ProgramFolder() {
-    static std::atomic<int> counter{0};
-    const fs::path path = fs::temp_directory_path() / ("fivra_table_" + std::to_string(::getpid()) +
-                                                       "_" + std::to_string(counter++));
-    fs::remove_all(path);
-    fs::create_directories(path);
-    for (const auto& entry : fs::directory_iterator(DataDir())) {
-        if (entry.is_regular_file()) {
-            fs::copy_file(entry.path(), path / entry.path().filename());
-        }
-    }
-    path_ = path.string() + "/";
-}
-
-ProgramFolder::~ProgramFolder() {
-    std::error_code error;
-    fs::remove_all(path_, error);
-}
-
-void ProgramFolder::Write(const std::string& name, const std::string& text) const {
-    std::ofstream(File(name), std::ios::binary | std::ios::trunc) << text;
-}
 
 namespace {
 
@@ -52,7 +16,8 @@ table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& opti
     if (!options.play_rules.empty()) {
         folder.Write("FivraPlayRulesAI.TXT", options.play_rules);
     }
-    table::TableConfig config{folder.Path(), options.seed, options.computer_plays_syd, 0};
+    table::TableConfig config{folder.Path(), options.seed, options.computer_plays_syd,
+                              options.auto_continue_ms};
     config.language = options.language;
     return config;
 }
@@ -62,7 +27,7 @@ table::TableConfig ConfigFor(const ProgramFolder& folder, const RigOptions& opti
 TableRig::TableRig(const RigOptions& options)
     : table(ConfigFor(folder, options), dialogs, settings) {}
 
-bool TableRig::RunUntil(const std::function<bool()>& done) {
+bool RunUntil(table::Table& table, const std::function<bool()>& done) {
     const long long limit = table.Now() + kPatienceMs;
     while (!done()) {
         if (!table.StepClock(limit)) {
@@ -85,7 +50,7 @@ bool TableRig::RunToRoundEnd() {
     });
 }
 
-void TableRig::RestartRoundDealtBy(int dealer) {
+void RestartRoundDealtBy(table::Table& table, int dealer) {
     table.MutableState().attSaka = dealer;
     table.MutableState().myGameStatus = 1;
     table.Run();
@@ -142,12 +107,51 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
     return script;
 }
 
-bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
-    if (!rig.RunToStep(table::WaitStep::WaitToBuy)) {
+// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
+ScriptedRound SydLeads() {
+    ScriptedRound script;
+    script.bidder = common::kSyd;
+    script.hands[common::kSyd] = {Nr("K", common::kSpader), Nr("A", common::kHjarter),
+                                  Nr("K", common::kHjarter)};
+    script.hands[common::kVast] = {Nr("2", common::kHjarter)};
+    return script;
+}
+
+bool StartSydsLead(TableRig& rig) {
+    rig.table.Start();
+    if (!rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; })) {
         return false;
     }
-    PlaceCards(rig.table, script);
-    state::RoundState& round = rig.table.MutableState();
+    rig.table.KeyPass();
+    return StartPlayFrom(rig.table, SydLeads());
+}
+
+ScriptedRound KillingRound() {
+    constexpr int kH = common::kHjarter;
+    ScriptedRound script;
+    script.vi = 55;
+    script.de = 20;
+    script.hands[common::kVast] = {Nr("K", kH), Nr("Q", kH), Nr("9", kH)};
+    script.hands[common::kNord] = {
+        Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH), Nr("5", common::kRuter),
+        Nr("4", kH), Nr("3", kH), Nr("2", kH)};
+    script.hands[common::kOst] = {Nr("8", kH), Nr("7", kH)};
+    script.hands[common::kSyd] = {Nr("6", kH), Nr("2", common::kKlover), Nr("3", common::kKlover)};
+    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
+        script.deck.push_back(Nr(face, common::kSpader));
+    }
+    for (const char* face : {"4", "6", "7", "8"}) {
+        script.deck.push_back(Nr(face, common::kKlover));
+    }
+    return script;
+}
+
+bool SetUpAfterDiscard(table::Table& table, const ScriptedRound& script) {
+    if (!RunUntil(table, [&] { return table.Timer1().Tag == table::WaitStep::WaitToBuy; })) {
+        return false;
+    }
+    PlaceCards(table, script);
+    state::RoundState& round = table.MutableState();
     round.gbFarg = script.trump;
     round.attSaka = round.harPacko = round.attBjuda = script.dealer;
     round.gbBjuditHogst = script.bidder;
@@ -159,12 +163,12 @@ bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script) {
     return true;
 }
 
-bool StartPlayFrom(TableRig& rig, const ScriptedRound& script) {
-    if (!SetUpAfterDiscard(rig, script)) {
+bool StartPlayFrom(table::Table& table, const ScriptedRound& script) {
+    if (!SetUpAfterDiscard(table, script)) {
         return false;
     }
-    rig.table.MutableState().myGameStatus = 7;
-    rig.table.Run();
+    table.MutableState().myGameStatus = 7;
+    table.Run();
     return true;
 }
 
@@ -196,6 +200,14 @@ std::vector<std::string> Block(const std::vector<std::string>& log, const std::s
 
 bool Contains(const std::vector<std::string>& log, const std::string& line) {
     return std::find(log.begin(), log.end(), line) != log.end();
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
 }
 
 TableSnapshot Snapshot(const table::Table& table) {

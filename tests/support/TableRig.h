@@ -9,6 +9,7 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
+#include "support/TempFolder.h"
 #include "table/Table.h"
 
 // A table on the virtual clock in a program folder of its own, and the few moves that the
@@ -24,24 +25,13 @@ inline constexpr const char* kNobodyBids = "Version,1.0\n";
 // Game time a test may let pass before it gives up waiting: far more than any round takes.
 inline constexpr long long kPatienceMs = 4LL * 60 * 60 * 1000;
 
-// The folder of the shipped data files.
-std::string DataDir();
+using test_support::DataDir;
 
 // A fresh folder holding copies of the data files; removed with everything in it at the end.
-class ProgramFolder {
+class ProgramFolder : public test_support::TempFolder {
   public:
-    ProgramFolder();
-    ~ProgramFolder();
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
-
-    // With a trailing '/', as the table wants its folder.
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + name; }
-    void Write(const std::string& name, const std::string& text) const;
-
-  private:
-    std::string path_;
+    ProgramFolder() { CopyDataFiles(); }
+    const std::string& Path() const { return Folder(); }
 };
 
 struct RigOptions {
@@ -50,6 +40,7 @@ struct RigOptions {
     std::string bid_rules;   // replaces the shipped bid rule file when not empty
     std::string play_rules;  // replaces the shipped play rule file when not empty
     presentation::Language language = presentation::BuildLanguage();
+    int auto_continue_ms = 0;
 
     RigOptions Seed(std::uint64_t s) const {
         RigOptions o = *this;
@@ -76,19 +67,29 @@ struct RigOptions {
         o.language = l;
         return o;
     }
+    RigOptions AutoContinue(int ms) const {
+        RigOptions o = *this;
+        o.auto_continue_ms = ms;
+        return o;
+    }
 };
+
+// Runs a table's clock until `done` holds; false when it did not within kPatienceMs.
+bool RunUntil(table::Table& table, const std::function<bool()>& done);
+
+// Starts the round again with another dealer, as if the earlier rounds had been played.
+void RestartRoundDealtBy(table::Table& table, int dealer);
 
 // The table with everything it needs. Construction does not start the table.
 struct TableRig {
     explicit TableRig(const RigOptions& options);
 
     // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
-    bool RunUntil(const std::function<bool()>& done);
+    bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToStep(table::WaitStep step);
     // Plays on (clicking after the discard) until the round's end waits for the click.
     bool RunToRoundEnd();
-    // Starts the round again with another dealer, as if the earlier rounds had been played.
-    void RestartRoundDealtBy(int dealer);
+    void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
     // The game log of the round so far; closes the log, so call it when the test is done
     // playing.
@@ -120,11 +121,25 @@ struct ScriptedRound {
 // second with the jack over SYD's ten (2 points). Every seat plays its first trump card.
 ScriptedRound DeTakesSixViTwo(int bid, int vi, int de);
 
+// Bid rules by which a computer seat wins the auction when a human SYD passes.
+inline constexpr const char* kOthersBidNine =
+    "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n";
+
+// SYD, the bidder, leads holding the king of spader (no trump), then the ace and the king of
+// trump; VAST holds the two.
+ScriptedRound SydLeads();
+// With a human SYD: passes when the bid panel first opens, then starts play from SydLeads().
+bool StartSydsLead(TableRig& rig);
+
+// NORD holds eight trumps and gives up two; NORD's side (Vi, 55 before the round) goes on to win
+// the game. SYD holds two cards that are no trump.
+ScriptedRound KillingRound();
+
 // Run to the wait after the discard, then replace the round's cards and variables by the
 // script. The table then waits for the click that starts the buying.
-bool SetUpAfterDiscard(TableRig& rig, const ScriptedRound& script);
+bool SetUpAfterDiscard(table::Table& table, const ScriptedRound& script);
 // The same, and play starts at once from the first trick, without any buying.
-bool StartPlayFrom(TableRig& rig, const ScriptedRound& script);
+bool StartPlayFrom(table::Table& table, const ScriptedRound& script);
 
 // Card numbers held by a hand, in its order.
 std::vector<int> Numbers(const cards::KortHand& hand);
@@ -135,6 +150,8 @@ std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
 // is not there.
 std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag);
 bool Contains(const std::vector<std::string>& log, const std::string& line);
+// The lines as the text of a file, each ended by a line end.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 // What a failed log must leave untouched.
 struct TableSnapshot {
