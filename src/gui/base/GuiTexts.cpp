@@ -193,4 +193,10 @@ QString GuiText(GuiTextId id) {
                                  : pair.english);
 }
 
+QString CoreText(const std::string& text) {
+    QString result = QString::fromStdString(text);
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
 }  // namespace gui

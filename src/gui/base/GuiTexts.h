@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace gui {
 
@@ -90,5 +91,9 @@ enum class GuiTextId {
 
 // The caption in the language the program shows.
 QString GuiText(GuiTextId id);
+
+// A core text (UTF-8, its line breaks as the game writes them) as Qt shows it: a lone carriage
+// return becomes a line end.
+QString CoreText(const std::string& text);
 
 }  // namespace gui

@@ -16,12 +16,6 @@ namespace gui {
 
 namespace {
 
-QString Text(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
-}
-
 QLabel* LinkLabel(const QString& text, QWidget* parent) {
     auto* label =
         MakeChild<QLabel>(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
@@ -36,20 +30,20 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
     : QDialog(parent), context_(context), language_(presentation::ProgramLanguage()) {
     const presentation::AboutContents contents = presentation::AboutFormLoad(language_);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(Text(contents.caption));
+    setWindowTitle(CoreText(contents.caption));
     auto* layout = MakeChild<QVBoxLayout>(this);
-    auto* product = MakeChild<QLabel>(Text(contents.product_label), this);
+    auto* product = MakeChild<QLabel>(CoreText(contents.product_label), this);
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     product->setFont(big);
     product->setObjectName(QStringLiteral("LblProduct"));
     layout->addWidget(product);
-    auto* information = MakeChild<QLabel>(Text(contents.information), this);
+    auto* information = MakeChild<QLabel>(CoreText(contents.information), this);
     information->setWordWrap(true);
     information->setVisible(!contents.information.empty());
     layout->addWidget(information);
-    auto* web = LinkLabel(Text(contents.web_label), this);
+    auto* web = LinkLabel(CoreText(contents.web_label), this);
     web->setObjectName(QStringLiteral("LblURL"));
     connect(web, &QLabel::linkActivated, this, [this] {
         QDesktopServices::openUrl(
@@ -57,19 +51,19 @@ AboutDialog::AboutDialog(Context context, QWidget* parent)
     });
     web->setVisible(!contents.web_label.empty());
     layout->addWidget(web);
-    auto* mail = LinkLabel(Text(contents.mail_label), this);
+    auto* mail = LinkLabel(CoreText(contents.mail_label), this);
     mail->setObjectName(QStringLiteral("LblMailto"));
     connect(mail, &QLabel::linkActivated, this, [] {
         QDesktopServices::openUrl(QUrl(QString::fromStdString(presentation::MailtoLink())));
     });
     mail->setVisible(!contents.mail_label.empty());
     layout->addWidget(mail);
-    auto* rights = MakeChild<QLabel>(Text(contents.rights), this);
+    auto* rights = MakeChild<QLabel>(CoreText(contents.rights), this);
     rights->setWordWrap(true);
     layout->addWidget(rights);
     auto* buttons = MakeChild<QHBoxLayout>();
     layout->addLayout(buttons);
-    auto* reset = MakeChild<QPushButton>(Text(contents.reset_caption), this);
+    auto* reset = MakeChild<QPushButton>(CoreText(contents.reset_caption), this);
     reset->setObjectName(QStringLiteral("ResetStatistics"));
     connect(reset, &QPushButton::clicked, this, [this] { ResetStatistics_Click(); });
     buttons->addWidget(reset);

@@ -14,16 +14,6 @@
 
 namespace gui {
 
-namespace {
-
-QString FromUtf8(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
-}
-
-}  // namespace
-
 QtDialogs::ModalScope::ModalScope(QtDialogs& dialogs) : dialogs_(dialogs) {
     ++dialogs_.open_;
 }
@@ -44,7 +34,7 @@ int QtDialogs::Exec(QtDialogs* dialogs, QDialog& dialog) {
 
 void QtDialogs::Message(const std::string& text, const std::string& title) {
     const ModalScope scope(*this);
-    QMessageBox box(QMessageBox::Information, FromUtf8(title), FromUtf8(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, CoreText(title), CoreText(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
@@ -53,14 +43,14 @@ bool QtDialogs::AskYesNo(const std::string& text, const std::string& title, comm
     const ModalScope scope(*this);
     QMessageBox box(
         icon == common::AskIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
-        FromUtf8(title), FromUtf8(text), QMessageBox::Yes | QMessageBox::No, parent_);
+        CoreText(title), CoreText(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 common::Answer QtDialogs::AskYesNoLater(const std::string& text, const std::string& title) {
     const ModalScope scope(*this);
-    QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(text),
+    QMessageBox box(QMessageBox::Question, CoreText(title), CoreText(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -77,14 +67,14 @@ common::Answer QtDialogs::AskYesNoLater(const std::string& text, const std::stri
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title) {
     const ModalScope scope(*this);
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, FromUtf8(title), FromUtf8(prompt),
+    const QString answer = QInputDialog::getText(parent_, CoreText(title), CoreText(prompt),
                                                  QLineEdit::Normal, QString(), &ok);
     return ok ? answer.toStdString() : std::string();
 }
 
 std::optional<std::string> QtDialogs::ChooseLogFile(const std::string& folder) {
     const ModalScope scope(*this);
-    QFileDialog chooser(parent_, GuiText(GuiTextId::ChooseLogTitle), FromUtf8(folder));
+    QFileDialog chooser(parent_, GuiText(GuiTextId::ChooseLogTitle), CoreText(folder));
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     // The game's own logs first: the last round's log and the archived debug logs.
@@ -92,7 +82,7 @@ std::optional<std::string> QtDialogs::ChooseLogFile(const std::string& folder) {
         {GuiText(GuiTextId::GameLogFilter) + QStringLiteral(" (Fivralog.txt FivraLOG_*.txt)"),
          GuiText(GuiTextId::TextFileFilter) + QStringLiteral(" (*.txt)"),
          GuiText(GuiTextId::AllFilesFilter) + QStringLiteral(" (*)")});
-    if (QFileInfo::exists(FromUtf8(folder) + QStringLiteral("Fivralog.txt"))) {
+    if (QFileInfo::exists(CoreText(folder) + QStringLiteral("Fivralog.txt"))) {
         chooser.selectFile(QStringLiteral("Fivralog.txt"));
     }
     if (chooser.exec() != QDialog::Accepted) {

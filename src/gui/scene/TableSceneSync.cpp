@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "gui/base/GuiTexts.h"
 #include "gui/paint/CardPainter.h"
 #include "gui/paint/Pictures.h"
 #include "gui/scene/ButtonItem.h"
@@ -20,8 +21,7 @@ namespace {
 // Trailing line ends and blanks are dropped; leading blanks stay, since the news ticker
 // scrolls its text in with them.
 QString Caption(const std::string& text) {
-    QString caption = QString::fromStdString(text);
-    caption.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString caption = CoreText(text);
     qsizetype end = caption.size();
     while (end > 0 && caption.at(end - 1).isSpace()) {
         --end;
