@@ -20,7 +20,6 @@ import argparse
 import hashlib
 import json
 import os
-import random
 import re
 import signal
 import subprocess
@@ -121,9 +120,12 @@ def mutants_of(path, text):
     found = []
 
     def add(start, end, replacement, what):
+        line_start = text.rfind("\n", 0, start) + 1
+        line_end = text.find("\n", start)
         found.append({"file": path, "start": start, "end": end, "new": replacement,
                       "line": line_of(text, start), "what": what,
-                      "old": text[start:end]})
+                      "old": text[start:end], "column": start - line_start,
+                      "line_text": text[line_start:line_end if line_end >= 0 else len(text)]})
 
     for pattern, replacement, what in SWAPS:
         for m in re.finditer(pattern, code):
@@ -167,14 +169,25 @@ def all_mutants(tree):
             rel = str(path.relative_to(tree))
             mutants.extend(mutants_of(rel, path.read_text()))
     mutants.sort(key=lambda m: (m["file"], m["start"], m["what"]))
+    # A mutant is named by its file, the text of its line (and which of the lines with that
+    # text), where in the line it sits and what it changes, not by its offset in the file: an
+    # edit elsewhere in the file leaves its name, and so the sample, as it was.
+    seen = {}
     for m in mutants:
-        key = f'{m["file"]}:{m["start"]}:{m["end"]}:{m["new"]}:{m["old"]}'
+        key = f'{m["file"]}:{m["line_text"]}:{m["column"]}:{m["end"] - m["start"]}:{m["new"]}'
+        seen[key] = seen.get(key, 0) + 1
+        key += f':{seen[key]}'
         m["id"] = hashlib.sha1(key.encode()).hexdigest()[:10]
     return mutants
 
 
 def sample(mutants, seed, count):
-    return random.Random(seed).sample(mutants, min(count, len(mutants)))
+    """The `count` mutants whose names, hashed with the seed, come first: a mutant's place in
+    the sample does not depend on the others, so a change to one file of the core leaves the
+    sample's mutants of the other files as they were."""
+    def rank(m):
+        return hashlib.sha1(f'{seed}:{m["id"]}'.encode()).hexdigest()
+    return sorted(mutants, key=rank)[:count]
 
 
 # ---------------------------------------------------------------- building and running
