@@ -38,6 +38,9 @@ class TimedExpert : public state::SeatPlayer {
         return expert_.Bid(view);
     }
     std::optional<int> Trump(const state::SeatView& view) override { return expert_.Trump(view); }
+    void Seen(const state::SeatView& view, state::Decision decision, int choice) override {
+        expert_.Seen(view, decision, choice);
+    }
     std::optional<state::CardChoice> Card(const state::SeatView& view) override {
         const double start = CpuMs();
         std::optional<state::CardChoice> card = expert_.Card(view);
@@ -68,6 +71,7 @@ void BM_ExpertDecisions(benchmark::State& bench) {
     options.seed = 11;
     options.rule_folder = folder.Path();
     options.models.fill(search::SeatModel::RuleFiles);
+    options.rule_play = {false, true, false, true};  // the rule files play Ni
     options.card_budget = bench.range(0);
     TimedExpert expert(options);
     for (auto _ : bench) {

@@ -25,6 +25,9 @@ NamedValueTable FillValues(const PlayView& view) {
 }  // namespace
 
 std::optional<std::string> PlayEngine::RuleText(const PlayContext& ctx) {
+    if (kept_text_) {
+        return kept_text_;
+    }
     const std::string path = ctx.folder + kPlayRulesFile;
     auto text = common::ReadWholeFile(path);
     if (!text) {

@@ -48,6 +48,9 @@ class PlayEngine {
     void UpdateNoFivraFlag(const state::RoundState& round, int seat, int code);
     // At the start of play.
     void ResetPlayHistory();
+    // From now on the rules are read from `text`, not from the file at every decision: for an
+    // engine that replays many decisions in memory.
+    void KeepRuleText(std::string text) { kept_text_ = std::move(text); }
     // Before the round moves to the next trick (round.Round is the finished trick).
     void RecordTrickHighs(const state::RoundState& round);
 
@@ -56,6 +59,7 @@ class PlayEngine {
     std::optional<std::string> RuleText(const PlayContext& ctx);
 
     PlayMemory memory_;
+    std::optional<std::string> kept_text_;
     std::string prob_text_;
     bool missing_file_reported_ = false;
 };

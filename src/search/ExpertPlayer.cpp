@@ -8,6 +8,7 @@
 #include "search/AuctionModel.h"
 #include "search/CardJudge.h"
 #include "search/DealSampler.h"
+#include "search/PastCards.h"
 #include "search/SearchBid.h"
 #include "search/SeatKnowledge.h"
 
@@ -71,7 +72,10 @@ std::vector<JudgedChoice> BestFirst(std::vector<JudgedChoice> choices) {
 }  // namespace
 
 struct ExpertPlayer::Impl {
-    explicit Impl(ExpertOptions o) : options(std::move(o)), auction(options.rule_folder) {
+    explicit Impl(ExpertOptions o)
+        : options(std::move(o)),
+          auction(options.rule_folder),
+          past(options.rule_folder, options.seed) {
         if (options.card_budget <= 0) {
             options.card_budget = kDefaultCardBudget;
         }
@@ -82,6 +86,7 @@ struct ExpertPlayer::Impl {
 
     ExpertOptions options;
     AuctionModel auction;
+    PastCards past;
 };
 
 std::vector<WeightedDeal> ExpertPlayer::Impl::Deals(const state::SeatView& view,
@@ -94,10 +99,14 @@ std::vector<WeightedDeal> ExpertPlayer::Impl::Deals(const state::SeatView& view,
     std::mt19937_64 random(DecisionSeed(options.seed, k));
     const DealSampler sampler(k);
     const AuctionFacts facts = FactsOf(view.round, view.seat, options.models);
+    past.Prepare(view.round, view.seat);
     std::vector<WeightedDeal> candidates(static_cast<std::size_t>(samples * kCandidatesPerSample));
     for (WeightedDeal& deal : candidates) {
         deal.hands = sampler.Draw(random);
         deal.weight = auction.Weight(deal.hands, facts);
+        if (deal.weight > 0) {
+            deal.weight *= past.Weight(deal.hands);
+        }
     }
     return Resample(candidates, samples, random);
 }
@@ -126,6 +135,11 @@ std::optional<state::CardChoice> ExpertPlayer::Card(const state::SeatView& view)
         return std::nullopt;
     }
     return state::CardChoice{choices.front().choice, "[Expert]"};
+}
+
+void ExpertPlayer::Seen(const state::SeatView& view, state::Decision decision, int choice) {
+    impl_->past.Saw(view, decision, choice,
+                    impl_->options.rule_play[static_cast<std::size_t>(view.seat)]);
 }
 
 // The bids are judged by open-hand play-outs of sampled deals from the nine cards, for the

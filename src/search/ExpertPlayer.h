@@ -18,6 +18,9 @@ struct ExpertOptions {
     std::uint64_t seed = 0;
     std::filesystem::path rule_folder;  // the rule files the RuleFiles seats play by
     std::array<SeatModel, 4> models{};  // by seat number (0 SYD ... 3 OST); all RuleFiles
+    // The seats whose cards the play rule files choose, by seat number: their cards seen tell
+    // of their hands. A seat that bids by the rules may play otherwise.
+    std::array<bool, 4> rule_play{};
     // The work budget of one card decision: the deals solved times the distinct cards judged
     // on each (at least 40 deals, at most 1,000). A count of work rather than wall time, so
     // that seeded games repeat exactly on any machine. Zero takes the default (360), chosen
@@ -45,6 +48,7 @@ class ExpertPlayer : public state::SeatPlayer {
     std::optional<state::BidChoice> Bid(const state::SeatView& view) override;
     std::optional<int> Trump(const state::SeatView& view) override;
     std::optional<state::CardChoice> Card(const state::SeatView& view) override;
+    void Seen(const state::SeatView& view, state::Decision decision, int choice) override;
 
     // Every legal choice at this decision, best first. They read only what the seat can see.
     std::vector<JudgedChoice> JudgeCards(const state::SeatView& view);

@@ -77,6 +77,10 @@ class SeatPlayer {
     virtual std::optional<BidChoice> Bid(const SeatView& view) = 0;
     virtual std::optional<int> Trump(const SeatView& view) = 0;
     virtual std::optional<CardChoice> Card(const SeatView& view) = 0;
+    // Every decision taken at the table, by any seat, with the view at that moment (a card
+    // still in the hand): a player that reads the round from the other seats' decisions keeps
+    // what its seat could see of them. A player reads nothing of the other hands here either.
+    virtual void Seen(const SeatView& /*view*/, Decision /*decision*/, int /*choice*/) {}
 };
 
 }  // namespace state

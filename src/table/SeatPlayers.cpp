@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include "gamelog/LogBlocks.h"
 #include "table/Table.h"
 
@@ -22,10 +25,19 @@ state::SeatPlayer* Table::PlayerAt(int seat) const {
     return players_[seat];
 }
 
+// Each distinct player at the table (the seats' and the suggestion's) is told once.
 void Table::TellDecision(int seat, state::Decision decision, int choice, int biggest_bid) {
+    const state::SeatView view{round_, round_.Hand[seat], seat, biggest_bid};
+    std::vector<state::SeatPlayer*> told;
+    for (state::SeatPlayer* player :
+         {players_[0], players_[1], players_[2], players_[3], suggestion_player_}) {
+        if (player != nullptr && std::find(told.begin(), told.end(), player) == told.end()) {
+            told.push_back(player);
+            player->Seen(view, decision, choice);
+        }
+    }
     if (decision_taken) {
-        decision_taken(state::SeatView{round_, round_.Hand[seat], seat, biggest_bid}, decision,
-                       choice);
+        decision_taken(view, decision, choice);
     }
 }
 

@@ -35,6 +35,9 @@ class SwappingExpert : public state::SeatPlayer {
         return expert_.Bid(view);
     }
     std::optional<int> Trump(const state::SeatView& view) override { return expert_.Trump(view); }
+    void Seen(const state::SeatView& view, state::Decision decision, int choice) override {
+        expert_.Seen(view, decision, choice);
+    }
     std::optional<state::CardChoice> Card(const state::SeatView& view) override {
         const std::vector<search::JudgedChoice> judged = expert_.JudgeCards(view);
         state::RoundState other = view.round;
@@ -88,6 +91,7 @@ TEST(ExpertPlayer, NeverReadsACardItsSeatCannotSee) {
     options.seed = 3;
     options.rule_folder = rig.folder.Path();
     options.models.fill(search::SeatModel::RuleFiles);
+    options.rule_play = {true, false, true, false};  // the cards the rules played are read too
     options.card_budget = 60;
     SwappingExpert expert(options);
     rig.table.SetTeamPlayer(1, &expert);

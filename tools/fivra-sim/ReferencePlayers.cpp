@@ -87,6 +87,7 @@ std::unique_ptr<state::SeatPlayer> MakePlayer(const std::string& policy,
         expert.seed = seed;
         expert.rule_folder = options.rule_folder;
         expert.models = options.models;
+        expert.rule_play = options.rule_play;
         expert.card_budget = options.expert_budget;
         return std::make_unique<search::ExpertPlayer>(expert);
     }

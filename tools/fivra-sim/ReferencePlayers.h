@@ -31,7 +31,8 @@ struct PlayerOptions {
     // each seat (set by the match for each team).
     std::string rule_folder;
     std::array<search::SeatModel, 4> models{};
-    std::int64_t expert_budget = 0;  // 0: the expert's own default
+    std::array<bool, 4> rule_play{};  // the seats whose cards the rule files choose
+    std::int64_t expert_budget = 0;   // 0: the expert's own default
 };
 
 // The player of a policy ("random", "greedy" or "beginner", "search", "expert"); nullptr for

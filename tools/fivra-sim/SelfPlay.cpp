@@ -85,6 +85,16 @@ std::array<search::SeatModel, 4> SeatModels(const SimOptions& options) {
     return models;
 }
 
+// The seats whose cards the team's rule files choose: a team at `rules` or `normal`.
+std::array<bool, 4> RulePlay(const SimOptions& options) {
+    std::array<bool, 4> by_rules{};
+    for (int s = 0; s < 4; ++s) {
+        const std::string& policy = s % 2 == 0 ? options.policy_vi : options.policy_de;
+        by_rules[static_cast<std::size_t>(s)] = policy == "rules" || policy == "normal";
+    }
+    return by_rules;
+}
+
 std::unique_ptr<state::SeatPlayer> TeamPlayer(const SimOptions& options, int team,
                                               const std::string& other_team_folder) {
     bool known = false;
@@ -92,6 +102,7 @@ std::unique_ptr<state::SeatPlayer> TeamPlayer(const SimOptions& options, int tea
     PlayerOptions players = options.players;
     players.rule_folder = other_team_folder;
     players.models = SeatModels(options);
+    players.rule_play = RulePlay(options);
     return MakePlayer(policy, players, Mix(options.seed, team), known);
 }
 

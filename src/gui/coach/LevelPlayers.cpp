@@ -42,10 +42,12 @@ void LevelPlayers::StartRound(const Preferences& preferences) {
             seat == common::kNord ? preferences.partner : preferences.opponents;
     }
     options_.models[common::kSyd] = search::SeatModel::Human;
+    options_.rule_play[common::kSyd] = false;
     for (int seat = 1; seat < common::kSeats; ++seat) {
+        const bool normal = levels[static_cast<std::size_t>(seat)] == Level::Normal;
         options_.models[static_cast<std::size_t>(seat)] =
-            levels[static_cast<std::size_t>(seat)] == Level::Normal ? search::SeatModel::RuleFiles
-                                                                    : search::SeatModel::Unknown;
+            normal ? search::SeatModel::RuleFiles : search::SeatModel::Unknown;
+        options_.rule_play[static_cast<std::size_t>(seat)] = normal;
     }
     table::Table& table = setup_.table;
     table.SetSuggestionPlayer(nullptr);
@@ -58,8 +60,8 @@ void LevelPlayers::StartRound(const Preferences& preferences) {
         table.SetSeatPlayer(seat, player, LevelLogWord(level));
     }
     hint_expert_ = std::make_unique<search::ExpertPlayer>(options_);
-    hint_player_ =
-        std::make_unique<coach::HintPlayer>(coach::JudgementOf(*hint_expert_), setup_.language);
+    hint_player_ = std::make_unique<coach::HintPlayer>(coach::JudgementOf(*hint_expert_),
+                                                       setup_.language, hint_expert_.get());
     hint_thinking_ =
         std::make_unique<ThinkingPlayer>(*hint_player_, setup_.modal, setup_.hold_input);
     SetHintSource(preferences.hints_from);

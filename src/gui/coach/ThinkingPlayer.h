@@ -22,6 +22,10 @@ class ThinkingPlayer : public state::SeatPlayer {
     std::optional<state::BidChoice> Bid(const state::SeatView& view) override;
     std::optional<int> Trump(const state::SeatView& view) override;
     std::optional<state::CardChoice> Card(const state::SeatView& view) override;
+    // Told on the GUI thread, while no decision runs.
+    void Seen(const state::SeatView& view, state::Decision decision, int choice) override {
+        player_.Seen(view, decision, choice);
+    }
 
   private:
     template <class Answer>

@@ -1,0 +1,83 @@
+// The Expert's reading of the cards the rule-file seats played: a deal in which the rules, with
+// that seat's hand then, would have played another card weighs less; a deal that explains the
+// card keeps its weight.
+#include <gtest/gtest.h>
+
+#include "search/PastCards.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using search::Bit;
+using search::TrumpSet;
+
+// Rules that always play the seat's highest trump.
+constexpr const char* kPlayHighest =
+    "RULE, Name, High, x0, :=, CardHighestMy, EXECUTES, 100, Play, x0, END\n";
+
+// The first trick, SYD to lead, before any card.
+state::RoundState RoundStart() {
+    state::RoundState round;
+    round.gbFarg = common::kHjarter;
+    round.gbHogstaBudet = 7;
+    round.gbBjuditHogst = 1;
+    round.BeforeBuying = {3, 4, 2, 5};
+    round.RankTrick.fill(-1);
+    round.TrickLeader = round.PlaySeat = 0;
+    return round;
+}
+
+void Play(state::RoundState& round, int seat, int rank) {
+    round.TrickHistory[static_cast<std::size_t>(round.Round)][seat] = rank;
+    round.TrickCards[seat] = rank;
+    round.PlayedTrump[rank] = -1;
+    round.RankTrick[rank] = round.Round;
+    ++round.PlayedCount[seat];
+    ++round.CardsPlayed;
+    round.PlaySeat = common::NextSeat(seat);
+}
+
+TEST(PastCards, WeighsDealsByWhetherTheRulesPlayTheCardSeen) {
+    test_support::TempFolder folder;
+    folder.Write("FivraPlayRulesAI.TXT", kPlayHighest);
+    const cards::KortHand none;
+    struct Case {
+        const char* what;
+        bool by_rules;
+        bool new_round;  // a bid is seen after the card
+        int later;       // a card VAST played in the next trick (0 none)
+        TrumpSet vast;   // VAST's trumps now
+        bool lower;      // the deal weighs less
+    } const cases[] = {
+        {"the nine was its highest", true, false, 0, Bit(2) | Bit(8), false},
+        {"it held the queen", true, false, 0, Bit(2) | Bit(12), true},
+        {"it played the queen later, so held it then", true, false, 12, Bit(2), true},
+        {"its only card: nothing to choose", true, false, 0, 0, false},
+        {"a seat that does not play by the rules", false, false, 0, Bit(12), false},
+        {"a card of the round before", true, true, 0, Bit(12), false},
+    };
+    for (const Case& c : cases) {
+        search::PastCards past(folder.Path(), 5);
+        state::RoundState round = RoundStart();
+        Play(round, 0, 3);
+        past.Saw(state::SeatView{round, none, 1}, state::Decision::Card, 9, c.by_rules);
+        Play(round, 1, 9);
+        if (c.new_round) {
+            round = RoundStart();
+            past.Saw(state::SeatView{round, none, 2}, state::Decision::Bid, 0, true);
+            Play(round, 0, 3);
+            Play(round, 1, 9);
+        }
+        if (c.later != 0) {
+            round.Round = 2;
+            round.TrickCards = {};
+            Play(round, 0, 10);
+            Play(round, 1, c.later);
+        }
+        past.Prepare(round, 2);
+        const double weight = past.Weight({Bit(6), c.vast, Bit(14) | Bit(1), Bit(7)});
+        EXPECT_EQ(weight < 1, c.lower) << c.what;
+    }
+}
+
+}  // namespace
