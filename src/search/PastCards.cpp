@@ -8,7 +8,7 @@ namespace {
 
 // The weight a deal keeps for each card seen that the rules would not have played there.
 // Chosen by measurement (docs/ai.md).
-constexpr double kMiss = 0.2;
+constexpr double kMiss = 0.05;
 
 // The trumps `seat` has played this round up to `round`.
 TrumpSet PlayedBy(const state::RoundState& round, int seat) {
