@@ -1,0 +1,83 @@
+// What the player meets at the table: the auction's labels and the decisions told, the hinted
+// bid that the keys and a computer taking over start from, and the messages for a refused card
+// and for a fault.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "support/TableRig.h"
+
+namespace table_test {
+namespace {
+
+constexpr const char* kBidEight = "RULE, EXECUTES, 100, BID, 8, END\n";
+
+TEST(PlayerFacing, PassesReadPassAndTheForcedBidIsAmongTheDecisions) {
+    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
+    std::vector<std::tuple<int, state::Decision, int>> told;
+    rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind, int choice) {
+        told.emplace_back(view.seat, kind, choice);
+    };
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().Hand[common::kOst].GeBud() == 0; }));
+    for (int s = common::kVast; s <= common::kOst; ++s) {
+        EXPECT_EQ(rig.table.Ctl().LabelBud[s].Caption, "Pass") << "seat " << s;
+    }
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
+    const auto bid = state::Decision::Bid;
+    EXPECT_EQ(told, (std::vector<std::tuple<int, state::Decision, int>>{{common::kVast, bid, 0},
+                                                                        {common::kNord, bid, 0},
+                                                                        {common::kOst, bid, 0},
+                                                                        {common::kSyd, bid, 6}}));
+}
+
+TEST(PlayerFacing, FirstArrowAndAComputerTakingOverChooseTheHintedBid) {
+    for (const int step : {1, -1, 0}) {
+        TableRig rig(RigOptions().Human().BidRules(kBidEight));
+        rig.table.Start();
+        rig.table.ImgSuggestUp_MouseDown();
+        rig.RestartRoundDealtBy(common::kOst);
+        ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; }));
+        if (step == 0) {
+            rig.table.SetComputerPlaysSyd(true, 0);
+            EXPECT_EQ(rig.table.State().Hand[common::kSyd].GeBud(), 8);
+        } else {
+            rig.table.KeyStepBid(step);
+            EXPECT_EQ(rig.table.Ctl().PBBidChosen, 3) << "step " << step;
+        }
+    }
+}
+
+TEST(PlayerFacing, LeftWithNothingRaisedStartsFromTheLastCard) {
+    TableRig rig(RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine));
+    ASSERT_TRUE(StartSydsLead(rig));
+    // Without the king of spader SYD holds only trumps: the ace and the king.
+    rig.table.MutableState().Hand[common::kSyd].TakeACard(1);
+    rig.table.KeyChooseCard(-1);
+    const cards::KortHand& syd = rig.table.State().Hand[common::kSyd];
+    EXPECT_FALSE(syd.CardAt(1)->Kop);
+    EXPECT_TRUE(syd.CardAt(2)->Kop);
+}
+
+TEST(PlayerFacing, ARefusedCardAndAFaultAreToldWithTheirReasons) {
+    TableRig rig(RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine));
+    ASSERT_TRUE(StartSydsLead(rig));  // SYD's first card, the king of spader, is no trump
+    const std::vector<int> held = Numbers(rig.table.State().Hand[common::kSyd]);
+    for (const auto& [position, message] : {std::pair{0, "ERROR - Wrong index"},
+                                            std::pair{1, "ERROR - Card chosen not right color"}}) {
+        rig.table.PlayIt(common::kSyd, position);
+        ASSERT_FALSE(rig.dialogs.messages.empty());
+        EXPECT_EQ(rig.dialogs.messages.back(), message);
+        EXPECT_EQ(Numbers(rig.table.State().Hand[common::kSyd]), held);
+    }
+    EXPECT_FALSE(rig.table.Guarded([&] {
+        cards::KortHand& hand = rig.table.MutableState().Hand[common::kSyd];
+        hand.AddACard(hand.Cards().front());
+    }));
+    const std::string& shown = rig.dialogs.messages.back();
+    EXPECT_NE(shown.find(": Card already available (KortHand 1001). "), std::string::npos) << shown;
+    EXPECT_EQ(shown.find_first_of("{}"), std::string::npos) << shown;
+}
+
+}  // namespace
+}  // namespace table_test
