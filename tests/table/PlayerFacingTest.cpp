@@ -1,6 +1,5 @@
-// What the player meets at the table: the auction's labels and the decisions told, the hinted
-// bid that the keys and a computer taking over start from, and the messages for a refused card
-// and for a fault.
+// What the player meets at the table: the auction's labels and decisions, the hinted bid, the
+// card keys, and the messages for a refused card and for a fault.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -48,32 +47,23 @@ TEST(PlayerFacing, FirstArrowAndAComputerTakingOverChooseTheHintedBid) {
     }
 }
 
-TEST(PlayerFacing, LeftWithNothingRaisedStartsFromTheLastCard) {
+TEST(PlayerFacing, ACardIsRefusedWithItsReasonLeftStartsAtTheEndAndAFaultIsNamed) {
     TableRig rig(RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine));
-    ASSERT_TRUE(StartSydsLead(rig));
-    // Without the king of spader SYD holds only trumps: the ace and the king.
-    rig.table.MutableState().Hand[common::kSyd].TakeACard(1);
-    rig.table.KeyChooseCard(-1);
-    const cards::KortHand& syd = rig.table.State().Hand[common::kSyd];
-    EXPECT_FALSE(syd.CardAt(1)->Kop);
-    EXPECT_TRUE(syd.CardAt(2)->Kop);
-}
-
-TEST(PlayerFacing, ARefusedCardAndAFaultAreToldWithTheirReasons) {
-    TableRig rig(RigOptions().Human().PlayRules(kPlayFirstTrump).BidRules(kOthersBidNine));
-    ASSERT_TRUE(StartSydsLead(rig));  // SYD's first card, the king of spader, is no trump
-    const std::vector<int> held = Numbers(rig.table.State().Hand[common::kSyd]);
+    ASSERT_TRUE(StartSydsLead(rig));  // SYD holds the king of spader, no trump, then A and K
+    cards::KortHand& syd = rig.table.MutableState().Hand[common::kSyd];
+    const std::vector<int> held = Numbers(syd);
     for (const auto& [position, message] : {std::pair{0, "ERROR - Wrong index"},
                                             std::pair{1, "ERROR - Card chosen not right color"}}) {
         rig.table.PlayIt(common::kSyd, position);
         ASSERT_FALSE(rig.dialogs.messages.empty());
         EXPECT_EQ(rig.dialogs.messages.back(), message);
-        EXPECT_EQ(Numbers(rig.table.State().Hand[common::kSyd]), held);
+        EXPECT_EQ(Numbers(syd), held);
     }
-    EXPECT_FALSE(rig.table.Guarded([&] {
-        cards::KortHand& hand = rig.table.MutableState().Hand[common::kSyd];
-        hand.AddACard(hand.Cards().front());
-    }));
+    syd.TakeACard(1);  // only trumps left: Left with nothing raised raises the last
+    rig.table.KeyChooseCard(-1);
+    EXPECT_FALSE(syd.CardAt(1)->Kop);
+    EXPECT_TRUE(syd.CardAt(2)->Kop);
+    EXPECT_FALSE(rig.table.Guarded([&] { syd.AddACard(syd.Cards().front()); }));
     const std::string& shown = rig.dialogs.messages.back();
     EXPECT_NE(shown.find(": Card already available (KortHand 1001). "), std::string::npos) << shown;
     EXPECT_EQ(shown.find_first_of("{}"), std::string::npos) << shown;
