@@ -92,6 +92,7 @@ TEST_F(SmallScreen, TheWindowComesBackWhereItWasLeft) {
         first->move(30, 20);
         QTest::qWait(20);
         first->close();
+        EXPECT_FALSE(first->isVisible()) << "a window without a game closes at once";
     }
     const auto second = OpenWindow();
     EXPECT_EQ(second->size(), QSize(520, 300));
