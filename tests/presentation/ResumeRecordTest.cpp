@@ -23,23 +23,6 @@ ResumeRecord TwoRoundsIn() {
     return record;
 }
 
-TEST(ResumeRecord, ARecordReadsBackAsItWasWritten) {
-    common::MemorySettingsStore store;
-    EXPECT_FALSE(LoadResumeRecord(store).record) << "no record on a first start";
-    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
-    SaveResumeRecord(store, TwoRoundsIn());
-    const StoredResume stored = LoadResumeRecord(store);
-    ASSERT_TRUE(stored.record) << stored.problem;
-    EXPECT_EQ(*stored.record, TwoRoundsIn());
-
-    ResumeRecord fresh;  // a round to deal afresh, nothing on the board yet
-    SaveResumeRecord(store, fresh);
-    EXPECT_EQ(LoadResumeRecord(store).record, fresh);
-    ClearResumeRecord(store);
-    EXPECT_FALSE(LoadResumeRecord(store).record) << "a cleared record is no record";
-    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
-}
-
 TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
     const std::string good = FormatResumeRecord(TwoRoundsIn());
     const auto replaced = [&good](const std::string& from, const std::string& to) {
