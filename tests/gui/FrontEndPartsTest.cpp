@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QTest>
 #include <map>
+#include <optional>
+#include <tuple>
 
 #include "common/SettingsStore.h"
 #include "gui/dialogs/QtDialogs.h"
@@ -72,11 +74,12 @@ std::function<std::optional<std::string>(const char*)> Env(
 }
 
 TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
+    // The seed, the speed, the screenshot's wait and the demo switch.
+    const auto read = [](const LaunchOptions& o) {
+        return std::make_tuple(o.seed, o.speed, o.screenshot_after_ms, o.demo);
+    };
     const LaunchOptions none = ReadLaunchOptions(Env({}));
-    EXPECT_FALSE(none.seed);
-    EXPECT_EQ(none.speed, 1.0);
-    EXPECT_EQ(none.screenshot_after_ms, 2000);
-    EXPECT_FALSE(none.demo);
+    EXPECT_EQ(read(none), std::make_tuple(std::optional<std::uint64_t>(), 1.0, 2000, false));
     EXPECT_TRUE(none.problems.empty());
 
     const LaunchOptions good = ReadLaunchOptions(Env({{"FIVRA_SEED", "42"},
@@ -84,20 +87,15 @@ TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
                                                       {"FIVRA_SCREENSHOT", "a.png"},
                                                       {"FIVRA_SCREENSHOT_AFTER_MS", "500"},
                                                       {"FIVRA_DEMO", "1"}}));
-    EXPECT_EQ(good.seed, 42u);
-    EXPECT_EQ(good.speed, 20.0);
+    EXPECT_EQ(read(good), std::make_tuple(std::optional<std::uint64_t>(42), 20.0, 500, true));
     EXPECT_EQ(good.screenshot, QStringLiteral("a.png"));
-    EXPECT_EQ(good.screenshot_after_ms, 500);
-    EXPECT_TRUE(good.demo);
 
+    // A speed of 0 would stop the game.
     const LaunchOptions bad = ReadLaunchOptions(Env({{"FIVRA_SEED", "seven"},
                                                      {"FIVRA_SPEED", "0"},
                                                      {"FIVRA_SCREENSHOT_AFTER_MS", "-5"},
                                                      {"FIVRA_DEMO", "0"}}));
-    EXPECT_FALSE(bad.seed);
-    EXPECT_EQ(bad.speed, 1.0) << "a speed of 0 would stop the game";
-    EXPECT_EQ(bad.screenshot_after_ms, 2000);
-    EXPECT_FALSE(bad.demo);
+    EXPECT_EQ(read(bad), read(none));
     EXPECT_EQ(bad.problems.size(), 3u);
     EXPECT_EQ(ReadLaunchOptions(Env({{"FIVRA_SPEED", "1e9"}})).speed, 1.0)
         << "an absurd speed is refused";

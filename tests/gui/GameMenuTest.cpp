@@ -141,12 +141,14 @@ TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
                                 window_.get());
     statistics.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&statistics));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesWonVi")), QStringLiteral("2"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesLostVi")), QStringLiteral("1"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesWonDe")), QStringLiteral("1"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("3"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("RoundsVi")), QStringLiteral("15"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("BidsFailedVi")), QStringLiteral("3"));
+    for (const auto& [figure, shown] : {std::pair{"GamesWonVi", "2"},
+                                        {"GamesLostVi", "1"},
+                                        {"GamesWonDe", "1"},
+                                        {"GamesPlayedVi", "3"},
+                                        {"RoundsVi", "15"},
+                                        {"BidsFailedVi", "3"}}) {
+        EXPECT_EQ(statistics.Figure(QLatin1String(figure)), QLatin1String(shown)) << figure;
+    }
     EXPECT_EQ(statistics.ChartedGames(), 3);
     ShootPixmap("statistics", statistics.grab());
 

@@ -41,19 +41,6 @@ class IniSettingsStoreTest : public ::testing::Test {
     common::ScriptedDialogs dialogs_;
 };
 
-TEST_F(IniSettingsStoreTest, FirstStartReadsZeroAndTheFirstWinStoresOne) {
-    IniSettingsStore store(Folder(), &dialogs_);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
-    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 1);
-
-    IniSettingsStore next_run(Folder(), &dialogs_);
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalDe", "0"), "0");
-    EXPECT_TRUE(QFile::exists(UserFile()));
-    EXPECT_FALSE(QFile::exists(LocalFile())) << "user settings stay in the user file";
-    EXPECT_TRUE(dialogs_.messages.empty());
-}
-
 TEST_F(IniSettingsStoreTest, ScopesKeepTheirOwnFilesAndEmptyStoresABlank) {
     IniSettingsStore store(Folder(), &dialogs_);
     store.RegWriteSetting("user", "Statistic", "Note", "");

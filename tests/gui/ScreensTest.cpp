@@ -8,7 +8,6 @@
 #include "gui/scene/HandItem.h"
 #include "gui/scene/ScoreboardItem.h"
 #include "gui/scene/TableLayout.h"
-#include "gui/scene/TraceItem.h"
 
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the
@@ -99,19 +98,6 @@ TEST_F(ScreenTour, EndOfRoundAndEndOfGameKeepTheirCaptionsApart) {
     const ControlItem* ticker = Item("LblTicker");
     ASSERT_TRUE(ticker->isVisible()) << "the news scrolls after a won game";
     EXPECT_TRUE(layout::kPlayingArea.contains(ticker->sceneBoundingRect()));
-}
-
-TEST_F(ScreenTour, TheTraceListOpensWithF2AndStandsAtTheNewestLine) {
-    table::Controls& ctl = table_->MutableCtl();
-    for (int line = 0; line < 30; ++line) {
-        ctl.LBTrace.push_back("trace line " + std::to_string(line));
-    }
-    QTest::keyClick(&window_->View(), Qt::Key_F2);
-    EXPECT_TRUE(ctl.LBTraceBox.Visible) << "F2 opens the trace list";
-    EXPECT_TRUE(Item("LBTrace")->isVisible());
-    Shoot("trace");
-    EXPECT_EQ(static_cast<TraceItem*>(Item("LBTrace"))->LastShownLine(), 29)
-        << "the list stands at its newest line";
 }
 
 TEST_F(ScreenTour, TheKilledPileAndItsCaptionsStandApart) {
