@@ -19,11 +19,16 @@
 namespace gui {
 namespace {
 
-QImage CardImage(int nr, CardLook look) {
+// A card drawn in the given deck's look, or as the table draws it when none is given.
+QImage CardImage(int nr, CardLook look, const DeckLook* deck = nullptr) {
     QImage image(71, 96, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look);
+    if (deck != nullptr) {
+        CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look, *deck);
+    } else {
+        CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look);
+    }
     return image;
 }
 
@@ -63,6 +68,37 @@ TEST(CardPainter, EveryNumberHasItsOwnFaceInItsSuitsColour) {
     EXPECT_EQ(CardImage(-1, CardLook::Face), back) << "no card draws as a back";
     EXPECT_STREQ(CardPainter::RankText(9), "10");
     EXPECT_STREQ(CardPainter::RankText(13), "");
+}
+
+TEST(CardPainter, TheFourColourDeckAndTheCardBackChangeWhatIsDrawn) {
+    const DeckLook plain;
+    DeckLook four;
+    four.four_colours = true;
+    for (int nr = 0; nr < 52; ++nr) {
+        const int suit = nr % 4;
+        const bool recoloured = suit == 0 || suit == 1;  // klöver green, ruter blue
+        EXPECT_EQ(CardImage(nr, CardLook::Face, &plain) != CardImage(nr, CardLook::Face, &four),
+                  recoloured)
+            << "card " << nr;
+    }
+    EXPECT_EQ(CardImage(8, CardLook::Back, &plain), CardImage(8, CardLook::Back, &four))
+        << "the four colours leave the back alone";
+    for (int a = 0; a < kCardBacks; ++a) {
+        DeckLook first;
+        first.back = static_cast<CardBack>(a);
+        for (int b = a + 1; b < kCardBacks; ++b) {
+            DeckLook second;
+            second.back = static_cast<CardBack>(b);
+            EXPECT_NE(CardImage(-1, CardLook::Back, &first), CardImage(-1, CardLook::Back, &second))
+                << "backs " << a << " and " << b;
+        }
+    }
+    // The table's own deck follows the chosen look, cached pictures included.
+    const QImage before = CardImage(4, CardLook::Face);
+    CardPainter::SetDeckLook(four);
+    const QImage now = CardImage(4, CardLook::Face);
+    CardPainter::SetDeckLook(plain);
+    EXPECT_NE(now, before);
 }
 
 std::function<std::optional<std::string>(const char*)> Env(
