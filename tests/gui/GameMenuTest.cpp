@@ -28,16 +28,10 @@ class AtTheTable : public GuiFixture {
         const ButtonItem* button = window_->Scene().Focus().Current();
         return button != nullptr ? button->data(0).toString() : QString();
     }
-    void RunUntil(const std::function<bool()>& reached) {
-        for (int i = 0; i < 100000 && !reached(); ++i) {
-            ASSERT_TRUE(Tick());
-        }
-        ASSERT_TRUE(reached());
-    }
 };
 
 TEST_F(AtTheTable, TabVisitsEveryButtonShownBothWaysAndEnterPressesIt) {
-    ASSERT_NO_FATAL_FAILURE(RunUntil([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
+    ASSERT_TRUE(Reach([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
     std::set<QString> shown;
     for (QGraphicsItem* item : window_->Scene().items()) {
         if (auto* button = dynamic_cast<ButtonItem*>(item); button && button->isVisible()) {
@@ -90,7 +84,7 @@ TEST_F(AtTheTable, TheRoundReviewEntryWaitsForTheRoundsEnd) {
 }
 
 TEST_F(AtTheTable, TheComputerTakesTheSeatAndAKeyGivesItBack) {
-    ASSERT_NO_FATAL_FAILURE(RunUntil([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
+    ASSERT_TRUE(Reach([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
     window_->Menus().Action(QStringLiteral("ActionWatch"))->trigger();
     EXPECT_TRUE(table_->ComputerPlaysSyd());
     EXPECT_FALSE(table_->Ctl().PBButtonsBackground.Visible) << "the computer made SYD's bid";
@@ -100,7 +94,7 @@ TEST_F(AtTheTable, TheComputerTakesTheSeatAndAKeyGivesItBack) {
     Shoot("watching");
     // The computer plays on through the round's end without a click.
     const int rows = table_->Scoreboard().RowCount();
-    ASSERT_NO_FATAL_FAILURE(RunUntil([&] { return table_->Scoreboard().RowCount() > rows; }));
+    ASSERT_TRUE(Reach([&] { return table_->Scoreboard().RowCount() > rows; }));
     const int played = table_->State().CardsPlayed;
     Key(Qt::Key_Right);
     EXPECT_FALSE(table_->ComputerPlaysSyd()) << "a key took the seat back";

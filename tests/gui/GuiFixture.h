@@ -91,21 +91,6 @@ class GuiFixture : public ::testing::Test {
         ClickAt(item->Rect().center());
     }
 
-    // Clicks the first trump card of SYD's hand, where the hand draws it.
-    void PlayFirstTrump() {
-        const cards::KortHand& syd = table_->State().Hand[0];
-        const auto& held = syd.Cards();
-        for (std::size_t i = 0; i < held.size(); ++i) {
-            if (held[i]->IsOfColour(table_->State().gbFarg)) {
-                const presentation::CardPlace place =
-                    presentation::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
-                ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
-                return;
-            }
-        }
-        FAIL() << "SYD is to play but holds no trump card";
-    }
-
     // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();

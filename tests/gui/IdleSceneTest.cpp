@@ -31,18 +31,10 @@ class WaitingTable : public GuiFixture {
     bool WaitsForSyd() const {
         return table_->Ctl().PBButtonsBackground.Visible || table_->Ctl().ImgFargUp[0].Visible;
     }
-
-    void ReachSydsDecision() {
-        for (int i = 0; i < 20000 && !WaitsForSyd(); ++i) {
-            ASSERT_TRUE(Tick());
-        }
-        ASSERT_TRUE(WaitsForSyd()) << "SYD bids or chooses trump";
-        QCoreApplication::processEvents();
-    }
 };
 
 TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
-    ReachSydsDecision();
+    ASSERT_TRUE(Reach([this] { return WaitsForSyd(); })) << "SYD bids or chooses trump";
     PaintCounter counter;
     window_->View().viewport()->installEventFilter(&counter);
     QCoreApplication::processEvents();

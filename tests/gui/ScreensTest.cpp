@@ -162,8 +162,8 @@ class HumanTour : public GuiFixture {
         if (table_->Ctl().PBButtonsBackground.Visible) {
             table_->KeyPass();
         } else if (table_->State().Hand[0].HandAktivitat == 1) {
-            window_->Refresh();
-            PlayFirstTrump();
+            table_->KeyChooseEndCard(false);
+            table_->KeyEnter();
         } else if (table_->WaitsForClick()) {
             table_->AdvanceMe();
         }

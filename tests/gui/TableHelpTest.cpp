@@ -137,6 +137,11 @@ TEST_F(SydLeadsTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
     EXPECT_TRUE(line->isVisible()) << "the reason shows on the announcement line";
     EXPECT_EQ(line->Text().toStdString(), table_->Texts().only_trump);
     Shoot("dimmed_card_pressed");
+
+    const presentation::CardPlace trump =
+        presentation::CardPosition(1, syd.CardAt(2)->Kop, "SYD", 0);
+    ClickAt(layout::kHand[0] + QPointF(trump.x + 12, trump.y + 50));
+    EXPECT_EQ(table_->State().CardsPlayed, 1) << "a press on a trump card plays it";
 }
 
 class TableOnItsOwn : public GuiFixture {
