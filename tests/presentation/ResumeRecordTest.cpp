@@ -49,18 +49,6 @@ TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
         << "the board keeps eleven rows";
 }
 
-TEST(ResumeRecord, TheFingerprintTellsDecksApart) {
-    std::array<std::string, 53> order;
-    for (int i = 1; i <= 52; ++i) {
-        order[static_cast<std::size_t>(i)] = std::to_string(i - 1);
-    }
-    const std::string first = DeckFingerprint(order);
-    EXPECT_EQ(first.size(), 16u);
-    EXPECT_EQ(DeckFingerprint(order), first);
-    std::swap(order[1], order[2]);
-    EXPECT_NE(DeckFingerprint(order), first);
-}
-
 TEST(Announcements, WordsInBracesAreFilledInAndOthersLeftAlone) {
     EXPECT_EQ(FillIn("{a} and {a}, {b}", {{"a", "x"}, {"b", "{a}"}}), "x and x, {a}");
     EXPECT_EQ(FillIn("{unknown}", {{"a", "x"}}), "{unknown}");

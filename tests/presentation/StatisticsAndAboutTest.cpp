@@ -13,17 +13,6 @@ namespace {
 // The kept records (statistics, resume record) are tested here beside the texts they use.
 using namespace persistence;
 
-TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
-    common::MemorySettingsStore store;
-    EXPECT_EQ(ReadGamesWon(store, Team::Vi), 0);
-    EXPECT_EQ(ReadGamesWon(store, Team::De), 0);
-    EXPECT_EQ(CountGameWon(store, Team::Vi), 1);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "?"), "1");
-    EXPECT_EQ(CountGameWon(store, Team::Vi), 2);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "?")
-        << "a win for Vi leaves De's count alone";
-}
-
 TEST(Statistics, PointsGivenAwayAddUpPerReviewedRoundAndADamagedSumStartsAgain) {
     common::MemorySettingsStore store;
     EXPECT_EQ(ReadGivenAway(store).PerRound(), 0.0) << "no round reviewed yet";
