@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BidTestSupport.h"
@@ -21,14 +22,12 @@ std::string DataFolder() {
 // number, or fail the same way.
 void ExpectSameAsWalk(std::string_view text, std::string_view tag, std::string_view key,
                       const std::string& what) {
-    const BidLookup fast = bidai::FindBidRecord(text, tag, key);
-    const BidLookup walk = bidai::FindBidRecordByFields(text, tag, key);
-    ASSERT_EQ(fast.status, walk.status) << what;
-    EXPECT_EQ(fast.record.ea, walk.record.ea) << what;
-    EXPECT_EQ(fast.record.p, walk.record.p) << what;
-    EXPECT_EQ(fast.record.eauh, walk.record.eauh) << what;
-    EXPECT_EQ(fast.line, walk.line) << what;
-    EXPECT_EQ(fast.problem, walk.problem) << what;
+    const auto found = [](const BidLookup& l) {
+        return std::make_tuple(l.status, l.record.ea, l.record.p, l.record.eauh, l.line, l.problem);
+    };
+    EXPECT_EQ(found(bidai::FindBidRecord(text, tag, key)),
+              found(bidai::FindBidRecordByFields(text, tag, key)))
+        << what;
 }
 
 TEST(BidBaseLookup, EveryKeyOfTheShippedFileReadsAsTheWalkReadsIt) {
