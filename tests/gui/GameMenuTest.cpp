@@ -59,8 +59,8 @@ TEST_F(AtTheTable, TabVisitsEveryButtonShownBothWaysAndEnterPressesIt) {
     }
     ASSERT_EQ(Marked(), QStringLiteral("ImgExitUp"));
     Key(Qt::Key_Return);
-    ASSERT_EQ(dialogs_.questions.size(), 1u) << "Enter pressed the marked exit button";
-    EXPECT_EQ(dialogs_.questions.back(), table_->Texts().quit_question);
+    ASSERT_EQ(rig_->dialogs.questions.size(), 1u) << "Enter pressed the marked exit button";
+    EXPECT_EQ(rig_->dialogs.questions.back(), table_->Texts().quit_question);
     EXPECT_TRUE(window_->isVisible());
     Key(Qt::Key_Escape);
     EXPECT_TRUE(Marked().isEmpty()) << "Esc takes the mark away";
@@ -128,11 +128,11 @@ TEST_F(AtTheTable, AWinnersFrameIsRepaintedAwayWithItsCard) {
 
 TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
     for (const bool vi_won : {true, false, true}) {
-        persistence::RecordGame(settings_, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
+        persistence::RecordGame(rig_->settings, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
     }
     table::Controls& ctl = table_->MutableCtl();
-    StatisticsDialog statistics({settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
-                                window_.get());
+    StatisticsDialog statistics(
+        {rig_->settings, rig_->dialogs, ctl.LblStatisticVi, ctl.LblStatisticDe}, window_.get());
     statistics.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&statistics));
     for (const auto& [figure, shown] : {std::pair{"GamesWonVi", "2"},
@@ -148,11 +148,11 @@ TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
 
     auto* clear = statistics.findChild<QPushButton*>(QStringLiteral("ClearStatistics"));
     ASSERT_NE(clear, nullptr);
-    dialogs_.yes_no_answers = {false};
+    rig_->dialogs.yes_no_answers = {false};
     clear->click();
-    ASSERT_EQ(dialogs_.questions.size(), 1u) << "clearing asks first";
+    ASSERT_EQ(rig_->dialogs.questions.size(), 1u) << "clearing asks first";
     EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("3"));
-    dialogs_.yes_no_answers = {true};
+    rig_->dialogs.yes_no_answers = {true};
     clear->click();
     EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("0"));
     EXPECT_EQ(statistics.ChartedGames(), 0);

@@ -55,16 +55,16 @@ TEST_F(GuiFixture, TheQuitQuestionComesFromEveryWayOfClosing) {
     QTest::keyClick(&window_->View(), Qt::Key_Q, Qt::ControlModifier);
     ClickItem("ImgExitUp");
     EXPECT_TRUE(window_->isVisible()) << "No keeps the game";
-    EXPECT_EQ(dialogs_.questions, std::vector<std::string>(3, table_->Texts().quit_question));
-    EXPECT_EQ(dialogs_.question_icons, std::vector<common::AskIcon>(3, common::AskIcon::Stop))
+    EXPECT_EQ(rig_->dialogs.questions, std::vector<std::string>(3, table_->Texts().quit_question));
+    EXPECT_EQ(rig_->dialogs.question_icons, std::vector<common::AskIcon>(3, common::AskIcon::Stop))
         << "the quit question has the critical-message icon";
-    EXPECT_EQ(dialogs_.question_titles, std::vector<std::string>(3, "Fivra"));
+    EXPECT_EQ(rig_->dialogs.question_titles, std::vector<std::string>(3, "Fivra"));
     EXPECT_EQ(static_cast<ButtonItem*>(Item("ImgExitUp"))->CurrentLook(), ButtonItem::Look::Up)
         << "the exit button is shown released after No";
-    dialogs_.yes_no_answers = {true};
+    rig_->dialogs.yes_no_answers = {true};
     ClickItem("ImgExitUp");
     EXPECT_FALSE(window_->isVisible()) << "Yes closes";
-    EXPECT_EQ(dialogs_.questions.size(), 4u) << "the window does not ask again as it closes";
+    EXPECT_EQ(rig_->dialogs.questions.size(), 4u) << "the window does not ask again as it closes";
 }
 
 }  // namespace

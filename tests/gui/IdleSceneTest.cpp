@@ -26,7 +26,7 @@ class PaintCounter : public QObject {
 // waits for the player with nothing moving.
 class WaitingTable : public GuiFixture {
   protected:
-    std::uint64_t Seed() const override { return 3; }
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(3); }
 
     bool WaitsForSyd() const {
         return table_->Ctl().PBButtonsBackground.Visible || table_->Ctl().ImgFargUp[0].Visible;

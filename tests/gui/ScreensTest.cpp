@@ -66,8 +66,9 @@ void ExpectBidsBesideNames(const TableScene& scene) {
 // The screens are reached by scripted rounds on the table's clock; only the screen is drawn.
 class ScreenTour : public GuiFixture {
   protected:
-    bool ComputerPlaysSyd() const override { return true; }
-    std::string PlayRules() const override { return table_test::kPlayFirstTrump; }
+    table_test::RigOptions Options() const override {
+        return table_test::RigOptions().PlayRules(table_test::kPlayFirstTrump);
+    }
 
     // De's bid of 6 makes it and wins the game, 32 : 64; stops at the round's count.
     void PlayGameWinningRound() {
@@ -113,7 +114,7 @@ TEST_F(ScreenTour, TheKilledPileAndItsCaptionsStandApart) {
 TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
     table::Controls& ctl = table_->MutableCtl();
     AboutDialog about(
-        {table_->Folder(), settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
+        {table_->Folder(), rig_->settings, rig_->dialogs, ctl.LblStatisticVi, ctl.LblStatisticDe},
         window_.get());
     about.adjustSize();
     const QPixmap picture = about.grab();
@@ -126,14 +127,16 @@ TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
     auto* reset = about.findChild<QPushButton*>(QStringLiteral("ResetStatistics"));
     ASSERT_NE(reset, nullptr);
     ctl.LblStatisticVi.Caption = "3";
-    dialogs_.yes_no_answers = {true};
+    rig_->dialogs.yes_no_answers = {true};
     reset->click();
     EXPECT_EQ(ctl.LblStatisticVi.Caption, "0") << "Yes resets the label the table shows";
 }
 
 class EnglishTour : public ScreenTour {
   protected:
-    presentation::Language TextLanguage() const override { return presentation::Language::English; }
+    table_test::RigOptions Options() const override {
+        return ScreenTour::Options().InLanguage(presentation::Language::English);
+    }
 };
 
 TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
@@ -154,7 +157,7 @@ TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
 // A game in which SYD, the first dealer, bids last and wins the auction.
 class HumanTour : public GuiFixture {
   protected:
-    std::uint64_t Seed() const override { return 2; }
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(2); }
 
     // One move for SYD where the table waits for one: a pass, the first trump, a click on.
     // Always false, so that a wait can make the move after checking what it waits for.

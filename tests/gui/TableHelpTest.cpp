@@ -29,7 +29,7 @@ int FirstTrump(const table::Table& table) {
 
 class KeyboardTable : public GuiFixture {
   protected:
-    std::uint64_t Seed() const override { return 2; }
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(2); }
 
     void Key(Qt::Key key) { QTest::keyClick(&window_->View(), key); }
 
@@ -106,9 +106,12 @@ TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
 // SYD leads holding the king of spader, which is no trump, before the ace and king of trump.
 class SydLeadsTable : public GuiFixture {
   protected:
-    std::string PlayRules() const override { return table_test::kPlayFirstTrump; }
+    table_test::RigOptions Options() const override {
+        return GuiFixture::Options()
+            .PlayRules(table_test::kPlayFirstTrump)
+            .BidRules(table_test::kOthersBidNine);
+    }
     void SetUp() override {
-        folder_.Write("FivraBidRulesAI.txt", table_test::kOthersBidNine);
         ASSERT_NO_FATAL_FAILURE(GuiFixture::SetUp());
         ASSERT_TRUE(Reach([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
         table_->KeyPass();
@@ -146,7 +149,7 @@ TEST_F(SydLeadsTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
 
 class TableOnItsOwn : public GuiFixture {
   protected:
-    bool ComputerPlaysSyd() const override { return true; }
+    table_test::RigOptions Options() const override { return table_test::RigOptions(); }
 
     // Plays on by itself until `reached` holds; the wait after the discard is clicked away.
     void PlayUntil(const std::function<bool()>& reached) {
