@@ -14,10 +14,6 @@ namespace {
 using bidai::BidLookup;
 using bidai_test::RecordLine;
 
-std::string DataFolder() {
-    return test_support::DataDir() + "/";
-}
-
 // The search in the file's bytes must find what the field-by-field walk finds, number for
 // number, or fail the same way.
 void ExpectSameAsWalk(std::string_view text, std::string_view tag, std::string_view key,
@@ -31,7 +27,7 @@ void ExpectSameAsWalk(std::string_view text, std::string_view tag, std::string_v
 }
 
 TEST(BidBaseLookup, EveryKeyOfTheShippedFileReadsAsTheWalkReadsIt) {
-    const auto text = common::ReadWholeFile(DataFolder() + "FivraBidBase.txt");
+    const auto text = common::ReadWholeFile(test_support::DataDir() + "/FivraBidBase.txt");
     ASSERT_TRUE(text);
     common::FieldReader reader(*text);
     reader.Next();
