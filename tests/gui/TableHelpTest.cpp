@@ -33,7 +33,8 @@ class KeyboardTable : public GuiFixture {
 
     void Key(Qt::Key key) { QTest::keyClick(&window_->View(), key); }
 
-    // One move of the game made with keys only; the clock ticks while nothing waits for SYD.
+    // One move of the game made with keys only; the clock ticks while nothing waits for SYD, so
+    // a key that does not do its part stalls the round.
     void KeyStep() {
         const table::Controls& ctl = table_->Ctl();
         if (ctl.PBButtonsBackground.Visible && hinted_bids_) {
@@ -53,16 +54,13 @@ class KeyboardTable : public GuiFixture {
             ++bids_;
         } else if (ctl.ImgFargUp[2].Visible) {
             Key(Qt::Key_H);
-            ++colours_;
         } else if (table_->State().Hand[0].HandAktivitat == 1) {
             for (int i = FirstTrump(*table_); i > 0; --i) {
                 Key(Qt::Key_Right);
             }
             Key(Qt::Key_Return);
-            ++cards_;
         } else if (table_->WaitsForClick()) {
             Key(Qt::Key_Space);
-            ++continues_;
         } else {
             ASSERT_TRUE(Tick()) << "the game stalled";
         }
@@ -70,9 +68,6 @@ class KeyboardTable : public GuiFixture {
 
     bool hinted_bids_ = false;
     int bids_ = 0;
-    int colours_ = 0;
-    int cards_ = 0;
-    int continues_ = 0;
 };
 
 TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
@@ -81,10 +76,7 @@ TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
     }
     EXPECT_EQ(table_->Scoreboard().RowCount(), 1) << "the round was scored";
     EXPECT_EQ(bids_, 1);
-    EXPECT_EQ(colours_, 1) << "SYD won the auction and named hjärter with H";
-    EXPECT_EQ(table_->State().gbFarg, common::kHjarter);
-    EXPECT_GE(cards_, 1);
-    EXPECT_GE(continues_, 1) << "Space went on after the discard";
+    EXPECT_EQ(table_->State().gbFarg, common::kHjarter) << "SYD won the auction and named it by H";
     for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 1 &&
                     table_->State().myGameStatus != 2;
          ++i) {
@@ -173,12 +165,11 @@ TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
     ASSERT_NO_FATAL_FAILURE(
         PlayUntil([&] { return round.Round == 2 && table_->Ctl().Trick.winner >= 0; }));
     const table::TrickOnShow first = table_->Ctl().Trick;
-    ASSERT_GE(first.winner, 0);
-    EXPECT_EQ(mark(first.winner, first.card[first.winner]), CardMark::TrickWinner);
     for (int seat = 0; seat < common::kSeats; ++seat) {
-        if (seat != first.winner && first.card[seat] >= 0) {
-            EXPECT_EQ(mark(seat, first.card[seat]), CardMark::None)
-                << "still bright, seat " << seat;
+        if (first.card[seat] >= 0) {
+            EXPECT_EQ(mark(seat, first.card[seat]),
+                      seat == first.winner ? CardMark::TrickWinner : CardMark::None)
+                << "the others still bright, seat " << seat;
         }
     }
     Shoot("trick_winner");
