@@ -73,16 +73,6 @@ TEST(Statistics, ADamagedListOfScoresKeepsOnlyWhatReadsAsScores) {
               (std::vector<std::pair<int, int>>{{62, 40}, {-14, 66}, {55, 63}}));
 }
 
-TEST(MemorySettingsStore, EmptyIsABlankAndLocal64IsReadOnly) {
-    common::MemorySettingsStore store;
-    store.RegWriteSetting("user", "Statistic", "Note", "");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Note", "x"), " ");
-    store.RegWriteSetting("local", "Statistic", "Debug", "3");
-    EXPECT_EQ(store.RegReadSetting("local64", "Statistic", "Debug", "0"), "3");
-    store.RegWriteSetting("local64", "Statistic", "Debug", "9");
-    EXPECT_EQ(store.RegReadSetting("local", "Statistic", "Debug", "0"), "3");
-}
-
 TEST(AboutBox, ResetAskedAndAnsweredNoChangesNothing) {
     common::MemorySettingsStore store;
     store.RegWriteSetting("user", "Statistic", "TotalVi", "4");
