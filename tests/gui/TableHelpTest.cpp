@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
-#include <algorithm>
 
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
