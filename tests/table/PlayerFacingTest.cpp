@@ -7,7 +7,7 @@
 namespace table_test {
 namespace {
 
-TEST(PlayerFacing, PassesReadPassAndTheForcedBidIsAmongTheDecisions) {
+TEST(PlayerFacing, PassesReadPassTheForcedBidIsToldAndItsBidderMarked) {
     TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
     std::vector<std::pair<int, int>> bids_told;  // seat and bid
     rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind, int choice) {
@@ -20,6 +20,7 @@ TEST(PlayerFacing, PassesReadPassAndTheForcedBidIsAmongTheDecisions) {
         EXPECT_EQ(rig.table.Ctl().LabelBud[s].Caption, "Pass") << "seat " << s;
     }
     ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
+    EXPECT_EQ(rig.table.Ctl().Label[common::kSyd].ForeColor, common::kYellow) << "names trump";
     EXPECT_EQ(bids_told,
               (std::vector<std::pair<int, int>>{
                   {common::kVast, 0}, {common::kNord, 0}, {common::kOst, 0}, {common::kSyd, 6}}));
