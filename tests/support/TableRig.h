@@ -42,34 +42,18 @@ struct RigOptions {
     presentation::Language language = presentation::BuildLanguage();
     int auto_continue_ms = 0;
 
-    RigOptions Seed(std::uint64_t s) const {
+    RigOptions Seed(std::uint64_t s) const { return With(&RigOptions::seed, s); }
+    RigOptions Human() const { return With(&RigOptions::computer_plays_syd, false); }
+    RigOptions BidRules(std::string text) const { return With(&RigOptions::bid_rules, text); }
+    RigOptions PlayRules(std::string text) const { return With(&RigOptions::play_rules, text); }
+    RigOptions InLanguage(presentation::Language l) const { return With(&RigOptions::language, l); }
+    RigOptions AutoContinue(int ms) const { return With(&RigOptions::auto_continue_ms, ms); }
+
+  private:
+    template <typename Field, typename Value>
+    RigOptions With(Field RigOptions::*field, Value value) const {
         RigOptions o = *this;
-        o.seed = s;
-        return o;
-    }
-    RigOptions Human() const {
-        RigOptions o = *this;
-        o.computer_plays_syd = false;
-        return o;
-    }
-    RigOptions BidRules(std::string text) const {
-        RigOptions o = *this;
-        o.bid_rules = std::move(text);
-        return o;
-    }
-    RigOptions PlayRules(std::string text) const {
-        RigOptions o = *this;
-        o.play_rules = std::move(text);
-        return o;
-    }
-    RigOptions InLanguage(presentation::Language l) const {
-        RigOptions o = *this;
-        o.language = l;
-        return o;
-    }
-    RigOptions AutoContinue(int ms) const {
-        RigOptions o = *this;
-        o.auto_continue_ms = ms;
+        o.*field = std::move(value);
         return o;
     }
 };

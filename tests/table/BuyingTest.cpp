@@ -126,6 +126,10 @@ TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
         << "two trumps and the first four of his own discards";
     EXPECT_EQ(Numbers(round.Bord[common::kSyd]), Cards({"7", "8", "9"}, kK));
     EXPECT_EQ(round.BeforeBuying[common::kSyd], -1);
+    EXPECT_EQ(rig.table.Ctl().LblAnnounce.Caption,
+              presentation::Announcements(rig.table.Texts(), presentation::BuildLanguage())
+                  .DealerFills(common::kSyd, 4))
+        << "the filling up is told";
     const auto log = rig.CloseAndReadLog();
     EXPECT_FALSE(Contains(log, "<SYD_KOPER>")) << "a dealer who took nothing writes no block";
     EXPECT_EQ(Block(log, "<VAST_KOPER>"), (std::vector<std::string>{"V", "v", "<END>"}))

@@ -72,21 +72,6 @@ TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
     EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
 }
 
-TEST(Announcements, DealerFillingUpFromHisDiscardsIsTold) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    // Nobody but the dealer holds trump, and the deck runs dry before the dealer buys.
-    ScriptedRound script;
-    script.hands[common::kSyd] = {Nr("A", kH), Nr("K", kH), Nr("2", kK), Nr("3", kK),
-                                  Nr("4", kK), Nr("6", kK), Nr("7", kK)};
-    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
-        script.deck.push_back(Nr(face, common::kSpader));
-    }
-    ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
-    rig.table.AdvanceMe();
-    EXPECT_EQ(Announced(rig), Expected(rig.table).DealerFills(common::kSyd, 4));
-}
-
 TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     rig.table.Start();
@@ -108,16 +93,24 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     }
 }
 
-TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
-    for (const auto& [bid, made, margin] : {std::tuple{6, true, 0}, std::tuple{7, false, 1}}) {
+TEST(Announcements, TheRoundsResultAndTheGameWonAreToldWithTheirFigures) {
+    const struct {
+        int bid, vi, de;
+        const char* word;  // in the Swedish result
+    } cases[] = {{6, 0, 0, "precis"}, {7, 0, 0, "för lite"}, {6, 30, 58, "vann"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("bid " + std::to_string(c.bid) + ", De before " + std::to_string(c.de));
         TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         rig.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(bid, 0, 0)));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-        EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
-        const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
+        const bool won = c.de + 6 > 61;
+        EXPECT_EQ(Announced(rig), won ? Expected(rig.table).GameWon(false, c.vi + 2, c.de + 6)
+                                      : Expected(rig.table).RoundResult(false, c.bid, 6));
+        EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " ", won)
+            << "a game on keeps its record, a finished one leaves none";
         if (presentation::BuildLanguage() == presentation::Language::Svenska) {
-            EXPECT_NE(Announced(rig).find(word), std::string::npos) << Announced(rig);
+            EXPECT_NE(Announced(rig).find(c.word), std::string::npos) << Announced(rig);
         }
     }
     const presentation::Texts en = presentation::LoadTexts(presentation::Language::English);
@@ -125,18 +118,6 @@ TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
     EXPECT_EQ(english.RoundResult(true, 9, 7), "We went down in 9: 7 points, 2 short.");
     EXPECT_EQ(english.RoundResult(false, 8, 11), "They made the bid of 8: 11 points, 3 over.");
     EXPECT_EQ(english.GameWon(true, 64, 40), "We won the game! Final score 64 : 40.");
-}
-
-TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
-    ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
-        << "a game on keeps its record";
-    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 30, 58)));
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
-    EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
-        << "a finished game leaves no record";
 }
 
 TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
@@ -202,33 +183,27 @@ TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
         EXPECT_EQ(Raised(), steps[i].second) << "step " << i;
     }
     table.KeyEnter();
-    EXPECT_EQ(Round().CardsPlayed, 1);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
 }
 
-TEST_F(HumanPlay, APressOnACardOfAnotherColourLowersTheMarksAndHidesTheSuggestion) {
+TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrumpPlaysIt) {
     const table::Controls& ctl = rig_.table.Ctl();
     rig_.table.ImgSuggestUp_MouseDown();
     ASSERT_TRUE(ctl.LblSuggest.Visible);
-    ASSERT_FALSE(ctl.LblSuggest.Caption.empty());
     ASSERT_GT(Raised(), 0) << "the suggestion raises its card";
     rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
-    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
+    EXPECT_TRUE(rig_.dialogs.messages.empty());
     EXPECT_EQ(Raised(), 0);
     EXPECT_FALSE(ctl.LblSuggest.Visible);
     EXPECT_TRUE(ctl.LblSuggest.Caption.empty());
     EXPECT_TRUE(ctl.LblAnnounce.Visible);
     EXPECT_EQ(ctl.LblAnnounce.Caption, rig_.table.Texts().only_trump)
         << "the reason is announced, not put among the hints";
-}
 
-TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
-    rig_.table.HandMouseDown(common::kSyd, 5, 20);
-    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
-    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
-    EXPECT_TRUE(rig_.dialogs.messages.empty());
     const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
     rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
