@@ -107,7 +107,6 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
     return script;
 }
 
-// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
 ScriptedRound SydLeads() {
     ScriptedRound script;
     script.bidder = common::kSyd;

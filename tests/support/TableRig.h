@@ -85,6 +85,11 @@ struct TableRig {
     table::Table table;
 };
 
+// A rig whose table has started.
+struct StartedRig : TableRig {
+    explicit StartedRig(const RigOptions& options) : TableRig(options) { table.Start(); }
+};
+
 // Card number of a face ("A", "2" .. "10", "J", "Q", "K") of a colour code.
 int Nr(const std::string& face, int colour);
 

@@ -42,8 +42,7 @@ std::pair<std::vector<int>, std::vector<int>> PanelButtons(const table::Table& t
 }
 
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
-    TableRig rig(RigOptions().BidRules(kFirstTwoBid14));
-    rig.table.Start();
+    StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.Hand[common::kVast].GeBud(), 14);
@@ -57,8 +56,7 @@ TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
 }
 
 TEST(Auction, ComputerDealerIsForcedToSix) {
-    TableRig rig(RigOptions().BidRules(kNobodyBids));
-    rig.table.Start();
+    StartedRig rig(RigOptions().BidRules(kNobodyBids));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
     for (int s = common::kVast; s <= common::kOst; ++s) {
@@ -74,8 +72,7 @@ TEST(Auction, ComputerDealerIsForcedToSix) {
 }
 
 TEST(Auction, HumanDealerIsGivenSixWithoutBeingAsked) {
-    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
     bool asked = false;
     ASSERT_TRUE(rig.RunUntil([&] {
         asked = asked || PanelOpen(rig.table);
@@ -91,8 +88,7 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAsked) {
 }
 
 TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids9));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human().BidRules(kLeadBids9));
     ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
     const auto [shown, inactive] = PanelButtons(rig.table);
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5}));
@@ -121,35 +117,34 @@ TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
     EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));
 }
 
-TEST(Auction, HumanDealerAfterFourteenMayPassOrBidFourteen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    rig.table.PBBid_MouseUp(9);
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 14);
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd) << "the dealer's 14 ties VAST's and wins";
-}
-
-TEST(Auction, HumanNotDealerAfterFourteenMayPassOrBidFourteen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
-    rig.table.Start();
-    rig.RestartRoundDealtBy(common::kVast);
-    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14) << "NORD leads the auction";
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    rig.table.PBBid_MouseUp(0);
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 0);
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
-    EXPECT_EQ(round.gbBjuditHogst, common::kNord);
-    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: PASS"));
+TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins) {
+    const struct {
+        int dealer;  // the seat after the dealer leads with 14
+        int button;
+        int winner;
+        const char* logged;
+    } cases[] = {{common::kSyd, 9, common::kSyd, "HUMAN Bids: 14"},
+                 {common::kVast, 0, common::kNord, "HUMAN Bids: PASS"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged);
+        StartedRig rig(RigOptions().Human().BidRules(kLeadBids14));
+        if (c.dealer != common::kSyd) {
+            rig.RestartRoundDealtBy(c.dealer);
+        }
+        ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+        const auto [shown, inactive] = PanelButtons(rig.table);
+        EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        rig.table.PBBid_MouseUp(c.button);
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), c.button == 0 ? 0 : 14);
+        ASSERT_TRUE(rig.RunUntil([&] {
+            return rig.table.Ctl().ImgFargUp[0].Visible ||
+                   rig.table.Timer1().Tag == table::WaitStep::TrumpChosen;
+        }));
+        EXPECT_EQ(round.gbBjuditHogst, c.winner);
+        EXPECT_TRUE(Contains(rig.CloseAndReadLog(), c.logged));
+    }
 }
 
 }  // namespace

@@ -52,8 +52,7 @@ ScriptedRound EmptyDeckScript() {
 }
 
 TEST(Buying, SixTrumpsOrMoreBuyNothingAndTheSurplusIsKilled) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, SurplusScript()));
     rig.table.AdvanceMe();
     const state::RoundState& round = rig.table.State();
@@ -102,8 +101,7 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.human);
-        TableRig rig(RigOptions().InLanguage(c.language));
-        rig.table.Start();
+        StartedRig rig(RigOptions().InLanguage(c.language));
         ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
         rig.table.AdvanceMe();
         const std::string& caption = rig.table.Ctl().LblKilledCards.Caption;
@@ -113,8 +111,7 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
 }
 
 TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, EmptyDeckScript()));
     rig.table.AdvanceMe();
     const state::RoundState& round = rig.table.State();

@@ -33,8 +33,7 @@ std::vector<int> PacketPositions(int seat, int dealer) {
 }
 
 TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
-    TableRig rig(RigOptions().Human());
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human());
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(round.myGameStatus, 2);
     EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::Deal);
@@ -72,8 +71,7 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
 }
 
 TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     ASSERT_TRUE(
         rig.RunUntil([&] { return rig.table.Timer1().Tag != table::WaitStep::TrumpChosen; }));
@@ -91,8 +89,7 @@ TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
 }
 
 TEST(Driver, DealerMovesOnWhenPlayBegins) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     EXPECT_EQ(rig.table.State().attSaka, common::kSyd);
     rig.table.AdvanceMe();
@@ -107,8 +104,7 @@ TEST(Driver, DealerMovesOnWhenPlayBegins) {
 }
 
 TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     auto probe = [&] {
         const state::RoundState& round = rig.table.State();
         return std::make_tuple(round.myGameStatus, rig.table.Timer1().Tag, rig.table.Timer2().Tag,
@@ -131,8 +127,7 @@ TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
 }
 
 TEST(Driver, RoundEndWaitsForTheClickThatStartsTheNextRoundInOneStep) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(rig.RunToRoundEnd());
     const TableSnapshot at_end = Snapshot(rig.table);
     rig.table.AdvanceTo(rig.table.Now() + 3LL * 60 * 60 * 1000);
@@ -161,8 +156,7 @@ TEST(Driver, RoundEndWaitsForTheClickThatStartsTheNextRoundInOneStep) {
 }
 
 TEST(Driver, UnknownGameStatusIsReportedAndKept) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     rig.table.MutableState().myGameStatus = 9;
     rig.table.Run();
     ASSERT_EQ(rig.dialogs.messages.size(), 1u);
@@ -171,8 +165,7 @@ TEST(Driver, UnknownGameStatusIsReportedAndKept) {
 }
 
 TEST(Driver, ACardFaultStopsTheTableWithAMessageAndTheKeptGameStays) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     const std::string kept = rig.settings.RegReadSetting("user", "Resume", "Game", "");
     ASSERT_FALSE(kept.empty()) << "the round under way is kept";

@@ -129,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CardSuggestion,
                                            presentation::Language::English));
 
 TEST(Demo, EveryWaitForAClickEndsByItselfAfterItsTime) {
-    TableRig rig(RigOptions().AutoContinue(5000));
-    rig.table.Start();
+    StartedRig rig(RigOptions().AutoContinue(5000));
     for (const table::WaitStep step : {table::WaitStep::WaitToBuy, table::WaitStep::RoundOver}) {
         ASSERT_TRUE(rig.RunToStep(step));
         const long long since = rig.table.Now();

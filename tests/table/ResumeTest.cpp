@@ -2,8 +2,8 @@
 // at the next start, and what happens when the record or the log cannot be used.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <deque>
+#include <filesystem>
 #include <memory>
 
 #include "persistence/ResumeRecord.h"
@@ -147,30 +147,27 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
     EXPECT_EQ(Hands(next.table), hands_) << "its round comes back from the log kept aside";
 }
 
-TEST_F(Resume, AMissingLogGoesOnFromTheTotalsWithANewDealAndANotice) {
-    PlayIntoTheThirdRoundAndClose();
-    ASSERT_EQ(std::remove(rig_.folder.File("Fivralog.txt").c_str()), 0);
-    NextStart next(rig_, 999, {kYes});
-    EXPECT_EQ(next.table.State().gbVi, vi_);
-    EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
-    const std::string notice = presentation::FillIn(next.table.Texts().resume_new_deal,
-                                                    {{"file", rig_.folder.File("Fivralog.txt")}});
-    EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption, notice);
-    EXPECT_TRUE(next.dialogs.messages.empty()) << "a one-line notice, no message box";
-}
-
-TEST_F(Resume, ALogOfAnotherRoundIsNotTakenForTheInterruptedOne) {
+TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANotice) {
     PlayIntoTheThirdRoundAndClose();
     TableRig other(RigOptions().Seed(12));
     other.table.Start();
     ASSERT_TRUE(other.RunUntil([&] { return other.table.State().DealStep >= 15; }));
     other.table.Close();
-    std::remove(rig_.folder.File("Fivralog.txt").c_str());
-    std::rename(other.folder.File("Fivralog.txt").c_str(),
-                rig_.folder.File("Fivralog.txt").c_str());
-    NextStart next(rig_, 999, {kYes});
-    EXPECT_NE(next.table.Ctl().LblAnnounce.Caption, "") << "the notice of a new deal";
-    EXPECT_EQ(next.table.State().gbVi, vi_);
+    const std::string log = rig_.folder.File("Fivralog.txt");
+    for (const bool another : {true, false}) {
+        SCOPED_TRACE(another ? "the log of another round" : "no log");
+        std::filesystem::remove(log);
+        if (another) {
+            std::filesystem::copy_file(other.folder.File("Fivralog.txt"), log);
+        }
+        NextStart next(rig_, 999, {kYes});
+        EXPECT_EQ(next.table.State().gbVi, vi_);
+        EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
+        EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption,
+                  presentation::FillIn(next.table.Texts().resume_new_deal, {{"file", log}}));
+        EXPECT_TRUE(next.dialogs.messages.empty()) << "a one-line notice, no message box";
+        next.table.Close();
+    }
 }
 
 TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {

@@ -62,8 +62,7 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
     };
     for (const ScoreCase& c : cases) {
         SCOPED_TRACE(c.what);
-        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        rig.table.Start();
+        StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, c.script));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         const state::RoundState& round = rig.table.State();
@@ -97,8 +96,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
     };
     for (const GameEndCase& c : cases) {
         SCOPED_TRACE(c.what);
-        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        rig.table.Start();
+        StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         EXPECT_EQ(rig.table.State().gbVi, c.vi + 2);
@@ -118,30 +116,17 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
                                          "Resume/Game", "Statistic/LastGames"}));
         }
         EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
-        if (!c.vi_won && !c.de_won) {
-            rig.table.TableClick();
-            EXPECT_EQ(rig.table.State().gbDe, 61) << "the game goes on with its totals";
-        }
+        // The click: a won game's next round starts from nothing, else the game goes on.
+        rig.table.TableClick();
+        const bool over = c.vi_won || c.de_won;
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(std::pair(round.gbVi, round.gbDe),
+                  over ? std::pair(0, 0) : std::pair(c.vi + 2, c.de + 6));
+        EXPECT_EQ(rig.table.Scoreboard().RowCount(), over ? 0 : 1);
+        EXPECT_EQ(rig.table.Scoreboard().Rows()[0].vi_label.Caption.empty(), over);
+        EXPECT_FALSE(rig.table.Ctl().LblGameOver.Visible);
+        EXPECT_TRUE(round.GamePlaying) << "the next round is being dealt";
     }
-}
-
-TEST(GameEnd, NextRoundAfterAWonGameStartsFromNothing) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
-    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 61, 56)));
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-    rig.table.TableClick();
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.gbVi, 0);
-    EXPECT_EQ(round.gbDe, 0);
-    EXPECT_TRUE(round.GamePlaying) << "the new game's first round is being dealt";
-    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
-    EXPECT_EQ(rig.table.Scoreboard().Rows()[0].vi_label.Caption, "");
-    EXPECT_FALSE(rig.table.Ctl().LblGameOver.Visible);
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
-    const auto log = rig.CloseAndReadLog();
-    EXPECT_EQ(Block(log, "<VI>").front(), "0");
-    EXPECT_EQ(Block(log, "<DE>").front(), "0");
 }
 
 // Ranks of the raised cards among what a hand holds.
@@ -170,8 +155,7 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
     int raised_in_all = 0;
     for (const std::uint64_t seed : {3u, 11u, 29u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        TableRig rig(RigOptions().Seed(seed));
-        rig.table.Start();
+        StartedRig rig(RigOptions().Seed(seed));
         ASSERT_TRUE(rig.RunToRoundEnd());
         const state::RoundState& round = rig.table.State();
         const auto& highs = rig.table.PlayAi().Memory().TrickHighHistory;

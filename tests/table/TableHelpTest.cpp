@@ -34,8 +34,7 @@ bool RunCollecting(TableRig& rig, const std::function<bool()>& done,
 }
 
 TEST(Announcements, EverybodyPassingForcesTheDealerAndTheWinnerIsNamedWithTrump) {
-    TableRig rig(RigOptions().BidRules(kNobodyBids));
-    rig.table.Start();
+    StartedRig rig(RigOptions().BidRules(kNobodyBids));
     const state::RoundState& round = rig.table.State();
     ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
     EXPECT_EQ(Announced(rig), Expected(rig.table).ForcedBid(common::kSyd))
@@ -53,8 +52,7 @@ TEST(Announcements, EverybodyPassingForcesTheDealerAndTheWinnerIsNamedWithTrump)
 
 TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
     // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
-    TableRig rig(RigOptions().Human().Seed(2));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human().Seed(2));
     const table::Controls& ctl = rig.table.Ctl();
     ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
     // The arrows walk to the highest bid the dealer may make, which wins the auction.
@@ -73,8 +71,7 @@ TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
 }
 
 TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
+    StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
     script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
     ASSERT_TRUE(StartPlayFrom(rig.table, script));
@@ -100,8 +97,7 @@ TEST(Announcements, TheRoundsResultAndTheGameWonAreToldWithTheirFigures) {
     } cases[] = {{6, 0, 0, "precis"}, {7, 0, 0, "för lite"}, {6, 30, 58, "vann"}};
     for (const auto& c : cases) {
         SCOPED_TRACE("bid " + std::to_string(c.bid) + ", De before " + std::to_string(c.de));
-        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        rig.table.Start();
+        StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         const bool won = c.de + 6 > 61;
@@ -121,8 +117,7 @@ TEST(Announcements, TheRoundsResultAndTheGameWonAreToldWithTheirFigures) {
 }
 
 TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
+    StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     const table::TrickOnShow& trick = rig.table.Ctl().Trick;
     EXPECT_FALSE(trick.playing) << "nothing is on show before play";
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
@@ -214,8 +209,7 @@ TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrum
 }
 
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {
-    TableRig rig(RigOptions().Human().Seed(2));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human().Seed(2));
     const table::Controls& ctl = rig.table.Ctl();
     ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
     const int highest = rig.table.State().gbHogstaBudet;
