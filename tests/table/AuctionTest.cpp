@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/TableRig.h"
 
@@ -55,36 +56,54 @@ TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     EXPECT_TRUE(HasSequence(rig.CloseAndReadLog(), AuctionBlock(common::kNord, 14, common::kSyd)));
 }
 
-TEST(Auction, ComputerDealerIsForcedToSix) {
+TEST(Auction, AllPassingForcesTheComputerDealerToSixAndTheWinnerIsNamedWithTrump) {
     StartedRig rig(RigOptions().BidRules(kNobodyBids));
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
+    const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
+    const common::Control& announce = rig.table.Ctl().LblAnnounce;
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
+    EXPECT_EQ(announce.Caption, say.ForcedBid(common::kSyd));
+    EXPECT_TRUE(announce.Visible);
     for (int s = common::kVast; s <= common::kOst; ++s) {
         EXPECT_EQ(round.Hand[s].GeBud(), 0) << "seat " << s << " passes";
     }
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
-    EXPECT_EQ(round.gbHogstaBudet, 6);
+    EXPECT_EQ(
+        std::tuple(round.Hand[common::kSyd].GeBud(), round.gbBjuditHogst, round.gbHogstaBudet),
+        std::tuple(6, common::kSyd, 6));
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
     EXPECT_NE(common::ColourIndex(round.gbFarg), -1) << "the forced dealer names a trump";
+    EXPECT_EQ(announce.Caption, say.AuctionWon(common::kSyd, 6, round.gbFarg));
+    if (presentation::BuildLanguage() == presentation::Language::Svenska) {
+        EXPECT_EQ(say.ForcedBid(common::kVast), "Alla passade: Vera (giv) måste bjuda 6.");
+        EXPECT_EQ(say.AuctionWon(common::kSyd, 6, common::kHjarter),
+                  "Du vann budgivningen med 6, trumf hjärter.");
+    }
     const auto log = rig.CloseAndReadLog();
     EXPECT_TRUE(Contains(log, "Pakkobud"));
     EXPECT_TRUE(HasSequence(log, AuctionBlock(common::kSyd, 6, common::kSyd)));
 }
 
-TEST(Auction, HumanDealerIsGivenSixWithoutBeingAsked) {
-    StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
-    bool asked = false;
-    ASSERT_TRUE(rig.RunUntil([&] {
-        asked = asked || PanelOpen(rig.table);
-        return rig.table.Ctl().ImgFargUp[0].Visible;
-    })) << "the human, forced to 6, names the trump";
-    EXPECT_FALSE(asked) << "the bid panel never opened";
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
-    EXPECT_EQ(round.gbHogstaBudet, 6);
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kSyd].Caption, "6");
-    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
+TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsTrump) {
+    for (int colour_index = 0; colour_index < 4; ++colour_index) {
+        SCOPED_TRACE("colour button " + std::to_string(colour_index));
+        StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
+        const table::Controls& ctl = rig.table.Ctl();
+        bool asked = false;
+        ASSERT_TRUE(rig.RunUntil([&] {
+            asked = asked || PanelOpen(rig.table);
+            return ctl.ImgFargUp[colour_index].Visible;
+        })) << "the human, forced to 6, names the trump";
+        EXPECT_FALSE(asked) << "the bid panel never opened";
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(std::tuple(round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet,
+                             round.gbBjuditHogst, ctl.LabelBud[common::kSyd].Caption),
+                  std::tuple(6, 6, common::kSyd, "6"));
+        rig.table.ImgFargUp_MouseDown(colour_index);
+        rig.table.ImgFargUp_MouseUp(colour_index);
+        EXPECT_EQ(round.gbFarg, common::ColourCode(colour_index));
+        EXPECT_FALSE(ctl.ImgFargUp[colour_index].Visible) << "the buttons go";
+        EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
+    }
 }
 
 TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {

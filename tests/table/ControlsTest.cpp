@@ -100,18 +100,5 @@ TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
     }
 }
 
-TEST(Controls, EachColourButtonNamesItsColourAsTrump) {
-    for (int colour_index = 0; colour_index < 4; ++colour_index) {
-        SCOPED_TRACE("colour button " + std::to_string(colour_index));
-        // Everybody passes: SYD, the dealer, is given 6 and names trump.
-        StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
-        ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[colour_index].Visible; }));
-        rig.table.ImgFargUp_MouseDown(colour_index);
-        rig.table.ImgFargUp_MouseUp(colour_index);
-        EXPECT_EQ(rig.table.State().gbFarg, common::ColourCode(colour_index));
-        EXPECT_FALSE(rig.table.Ctl().ImgFargUp[colour_index].Visible) << "the buttons go";
-    }
-}
-
 }  // namespace
 }  // namespace table_test

@@ -33,23 +33,6 @@ bool RunCollecting(TableRig& rig, const std::function<bool()>& done,
     });
 }
 
-TEST(Announcements, EverybodyPassingForcesTheDealerAndTheWinnerIsNamedWithTrump) {
-    StartedRig rig(RigOptions().BidRules(kNobodyBids));
-    const state::RoundState& round = rig.table.State();
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
-    EXPECT_EQ(Announced(rig), Expected(rig.table).ForcedBid(common::kSyd))
-        << "the three seats before the dealer passed";
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Visible);
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, 6, round.gbFarg));
-    if (presentation::BuildLanguage() == presentation::Language::Svenska) {
-        EXPECT_EQ(Expected(rig.table).ForcedBid(common::kVast),
-                  "Alla passade: Vera (giv) måste bjuda 6.");
-        EXPECT_EQ(Expected(rig.table).AuctionWon(common::kSyd, 6, kH),
-                  "Du vann budgivningen med 6, trumf hjärter.");
-    }
-}
-
 TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
     // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
     StartedRig rig(RigOptions().Human().Seed(2));
