@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "support/TempFolder.h"
 #include "common/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 namespace gamelog {
 namespace {
@@ -14,22 +14,27 @@ namespace {
 using test_support::FileText;
 using test_support::TempFolder;
 
-TEST(GameLog, EachRoundIsWrittenAfreshWithLfLineEnds) {
+TEST(GameLog, EachBlockReachesTheFileWhenItEndsAndEachRoundIsWrittenAfreshWithLfLineEnds) {
     TempFolder folder;
     common::ScriptedDialogs dialogs;
     GameLog log(folder.Folder(), dialogs);
     EXPECT_EQ(log.Path(), folder.File("Fivralog.txt"));
-
-    log.Log("<VI>");
+    log.Log("<BUD>");
+    log.Log("7");
+    log.EndBlock();
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n") << "a finished block is on disk at once";
     log.Log("");
     log.Log("Hjärter\nline two");
+    log.EndBlock();
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n\nHjärter\nline two\n");
+    log.EndBlock();
     log.LogClose();
-    EXPECT_EQ(FileText(log.Path()), "<VI>\n\nHjärter\nline two\n");
+    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n\nHjärter\nline two\n");
+    log.EndBlock();  // nothing open: nothing happens
 
     log.Log("second round");
     log.LogClose();
     EXPECT_EQ(FileText(log.Path()), "second round\n") << "a new round truncates the file";
-
     log.LogClose();
     EXPECT_EQ(FileText(log.Path()), "second round\n") << "closing twice keeps the round";
 
@@ -37,25 +42,6 @@ TEST(GameLog, EachRoundIsWrittenAfreshWithLfLineEnds) {
     log.Log("dropped");
     log.LogClose();
     EXPECT_EQ(FileText(log.Path()), "second round\n") << "logging off writes nothing";
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST(GameLog, EachBlockReachesTheFileWhenItEnds) {
-    TempFolder folder;
-    common::ScriptedDialogs dialogs;
-    GameLog log(folder.Folder(), dialogs);
-    log.Log("<BUD>");
-    log.Log("7");
-    log.EndBlock();
-    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n") << "a finished block is on disk at once";
-    log.Log("<PACKE>");
-    log.Log("SYD");
-    log.EndBlock();
-    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n<PACKE>\nSYD\n");
-    log.EndBlock();
-    log.LogClose();
-    EXPECT_EQ(FileText(log.Path()), "<BUD>\n7\n<PACKE>\nSYD\n");
-    log.EndBlock();  // nothing open: nothing happens
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -28,15 +28,11 @@ TEST(LogBlocks, FivesAreNamedByTheTrumpSuitInCardLines) {
     common::Random random(1);
     cards::Packe deck(random);
     // Nr 16..19 are the fives of klöver, ruter, hjärter, spader.
-    const cards::Kort& five_klover = deck.Card(16);
-    const cards::Kort& five_ruter = deck.Card(17);
-    const cards::Kort& five_hjarter = deck.Card(18);
-    const cards::Kort& five_spader = deck.Card(19);
-    EXPECT_EQ(CardLine(five_ruter, common::kRuter), "V");
-    EXPECT_EQ(CardLine(five_hjarter, common::kRuter), "v") << "the other red five";
-    EXPECT_EQ(CardLine(five_hjarter, common::kHjarter), "V");
-    EXPECT_EQ(CardLine(five_spader, common::kKlover), "v") << "the other black five";
-    EXPECT_EQ(CardLine(five_klover, common::kKlover), "V");
+    EXPECT_EQ(CardLine(deck.Card(17), common::kRuter), "V");
+    EXPECT_EQ(CardLine(deck.Card(18), common::kRuter), "v") << "the other red five";
+    EXPECT_EQ(CardLine(deck.Card(18), common::kHjarter), "V");
+    EXPECT_EQ(CardLine(deck.Card(19), common::kKlover), "v") << "the other black five";
+    EXPECT_EQ(CardLine(deck.Card(16), common::kKlover), "V");
     EXPECT_EQ(CardLine(deck.Card(36), common::kKlover), "10");
     EXPECT_EQ(CardLine(deck.Card(0), common::kKlover), "A");
 }
@@ -49,14 +45,9 @@ TEST(LogBlocks, RoundStartListsTheDeckWithOwnSuitColoursAndSignedTotals) {
     LogRoundStart(log, -28, 47, deck);
 
     ASSERT_EQ(log.lines.size(), 6u + 52u + 2u);
-    EXPECT_EQ(log.lines[0], "<VI>");
-    EXPECT_EQ(log.lines[1], "-28");
-    EXPECT_EQ(log.lines[2], "<DE>");
-    EXPECT_EQ(log.lines[3], "47");
-    EXPECT_EQ(log.lines[4], "1-klover,2-ruter,4-hjarter,8-spader");
-    EXPECT_EQ(log.lines[5], "<PACKE_KOMPLETT>");
-    EXPECT_EQ(log.lines[58], "<END>");
-    EXPECT_EQ(log.lines[59], "");
+    EXPECT_EQ(Joined({log.lines.begin(), log.lines.begin() + 6}),
+              "<VI>|-28|<DE>|47|1-klover,2-ruter,4-hjarter,8-spader|<PACKE_KOMPLETT>|");
+    EXPECT_EQ(Joined({log.lines.begin() + 58, log.lines.end()}), "<END>||");
     for (int i = 1; i <= 52; ++i) {
         const cards::Kort& card = deck.Card(std::stoi(deck.OrderRecord()[i]));
         EXPECT_EQ(log.lines[5 + i], DeckLine(card)) << "deck position " << i;
