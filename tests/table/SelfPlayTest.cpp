@@ -1,11 +1,17 @@
-// Whole rounds with four computer seats, checked round by round by the self-play harness.
+// Whole rounds with four computer seats, checked round by round by the self-play harness, and
+// two rule sets at one table: each team bids and plays from its own folder.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
-#include <fstream>
+#include <iomanip>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "SelfPlay.h"
+#include "common/FieldReader.h"
+#include "common/Names.h"
 #include "support/TableRig.h"
 
 namespace table_test {
@@ -49,11 +55,7 @@ TEST(SelfPlay, EachRoundKeepsItsOwnLogAndItsReloadKeepsEveryRule) {
     sim::SimOptions write = Options(3, 4242);
     write.logs_dir = logs.Path();
     ASSERT_EQ(sim::RunSelfPlay(write, progress).invariant_failures, 0);
-    const auto text = [&](const std::string& name) {
-        std::ifstream in(logs.File(name));
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_NE(text("round-000001.txt"), text("round-000003.txt"))
+    EXPECT_NE(logs.Read("round-000001.txt"), logs.Read("round-000003.txt"))
         << "the third round's log is its own, not the first round's kept again";
 
     sim::SimOptions reload = Options(0, 4242);
@@ -67,7 +69,7 @@ TEST(SelfPlay, EachRoundKeepsItsOwnLogAndItsReloadKeepsEveryRule) {
 TEST(SelfPlay, ARunThatCannotSetUpItsProgramFolderSaysSoAndPlaysNothing) {
     ProgramFolder where;
     const std::string not_a_folder = where.File("plain-file");
-    std::ofstream(not_a_folder) << "x";
+    where.Write("plain-file", "x");
     const char* old = std::getenv("TMPDIR");
     const std::string kept = old == nullptr ? "" : old;
     setenv("TMPDIR", not_a_folder.c_str(), 1);
@@ -77,6 +79,95 @@ TEST(SelfPlay, ARunThatCannotSetUpItsProgramFolderSaysSoAndPlaysNothing) {
     EXPECT_NE(summary.setup_problem.find("could not be set up"), std::string::npos)
         << summary.setup_problem;
     EXPECT_EQ(summary.rounds, 0) << "no round is played with forced decisions";
+}
+
+constexpr const char* kViPlayRules =
+    "Version, ViOwnRules\nRULE, Name, ViFirst, EXECUTES, 100, Play, Default, END\n";
+constexpr const char* kViBidRules =
+    "Version,1.0\nRULE\nName,ViNeverBids\nEXECUTES\n100,BID,PASS\nEND\n";
+
+// The seat a log line names at its start ("NORD plays: ..."), or -1.
+int SeatOfLine(const std::string& line, const std::string& what) {
+    for (int s = 0; s < common::kSeats; ++s) {
+        if (line == std::string(common::SeatName(s)) + " " + what) {
+            return s;
+        }
+    }
+    return -1;
+}
+
+// Per seat, the rule names its bids fired and the rule-file versions its plays were read from.
+struct SeatRules {
+    std::array<std::vector<std::string>, common::kSeats> bid_rules;
+    std::array<std::vector<std::string>, common::kSeats> play_versions;
+};
+
+void ReadRoundLog(const std::string& path, SeatRules& rules) {
+    const auto text = common::ReadWholeFile(path);
+    ASSERT_TRUE(text.has_value()) << path;
+    const std::vector<std::string> lines = common::SplitLines(*text);
+    int bidder = -1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const int s = SeatOfLine(lines[i], "BJUDER"); s >= 0) {
+            bidder = s;
+        } else if (lines[i].rfind("Rule: ", 0) == 0 && bidder >= 0) {
+            rules.bid_rules[bidder].push_back(lines[i].substr(6));
+            bidder = -1;
+        }
+        const std::size_t plays = lines[i].find(" plays: ");
+        if (plays != std::string::npos && i + 1 < lines.size()) {
+            const int s = SeatOfLine(lines[i].substr(0, plays + 1), "");
+            const std::size_t next = lines[i + 1] == "Suggestion:" ? i + 2 : i + 1;
+            if (s >= 0 && next < lines.size()) {
+                rules.play_versions[s].push_back(lines[next]);
+            }
+        }
+    }
+}
+
+TEST(TeamFolders, EachTeamBidsAndPlaysByItsOwnRules) {
+    ProgramFolder vi_rules;
+    vi_rules.Write("FivraPlayRulesAI.TXT", kViPlayRules);
+    vi_rules.Write("FivraBidRulesAI.txt", kViBidRules);
+    ProgramFolder logs;
+    sim::SimOptions options = Options(12, 31337);
+    options.data_vi = vi_rules.Path();
+    options.logs_dir = logs.Path();
+    std::ostringstream progress;
+    const sim::SimSummary summary = sim::RunSelfPlay(options, progress);
+    ASSERT_EQ(summary.invariant_failures, 0);
+    EXPECT_EQ(summary.messages, 0);
+
+    SeatRules rules;
+    for (int r = 1; r <= summary.rounds; ++r) {
+        std::ostringstream name;
+        name << "round-" << std::setw(6) << std::setfill('0') << r << ".txt";
+        ReadRoundLog(logs.File(name.str()), rules);
+    }
+    for (int s = 0; s < common::kSeats; ++s) {
+        const bool vi = common::IsVi(s);
+        const std::string seat(common::SeatName(s));
+        ASSERT_FALSE(rules.bid_rules[s].empty()) << seat << " never bid";
+        ASSERT_FALSE(rules.play_versions[s].empty()) << seat << " never played";
+        for (const std::string& rule : rules.bid_rules[s]) {
+            EXPECT_EQ(rule == "[ViNeverBids]", vi) << seat << " bid by rule " << rule;
+        }
+        for (const std::string& version : rules.play_versions[s]) {
+            EXPECT_EQ(version == "ViOwnRules", vi) << seat << " played by rules " << version;
+        }
+    }
+}
+
+TEST(TeamFolders, TheSameFolderForBothTeamsChangesNothing) {
+    std::ostringstream progress;
+    sim::SimSummary plain = sim::RunSelfPlay(Options(60, 2024), progress);
+    sim::SimOptions options = Options(60, 2024);
+    options.data_vi = DataDir();
+    options.data_de = DataDir();
+    sim::SimSummary teams = sim::RunSelfPlay(options, progress);
+    plain.seconds = teams.seconds = 0;
+    EXPECT_EQ(plain.ToJson(), teams.ToJson());
+    EXPECT_EQ(teams.messages, 0);
 }
 
 }  // namespace
