@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -213,24 +214,29 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
         ExpectRead(ReadReloadLog(path), bad.reload_problem, path, "reload", bad.name);
     }
 
-    const std::string missing = folder.File("none.txt");
-    ExpectRead(ReadReplayLog(missing), "cannot be opened", missing, "replay", "missing file");
-    ExpectRead(ReadReloadLog(missing), "cannot be opened", missing, "reload", "missing file");
-    WriteText(path, "");
-    ExpectRead(ReadReplayLog(path), "is empty", path, "replay", "empty file");
-    ExpectRead(ReadReloadLog(path), "is empty", path, "reload", "empty file");
+    // Whole files; of line ends only, one far above a round's size is refused unread, one
+    // below it has every line looked at and the missing tags told.
+    const struct {
+        const char* name;
+        std::optional<std::string> text;  // none: no such file
+        const char* problem;
+    } files[] = {
+        {"missing file", std::nullopt, "cannot be opened"},
+        {"empty file", "", "is empty"},
+        {"huge file", std::string((4u << 20) + 1, '\n'), "is too large"},
+        {"only line ends", std::string(3u << 20, '\n'), "has no"},
+    };
+    for (const auto& f : files) {
+        const std::string file = folder.File(f.name);
+        if (f.text) {
+            WriteText(file, *f.text);
+        }
+        ExpectRead(ReadReplayLog(file), f.problem, file, "replay", f.name);
+        ExpectRead(ReadReloadLog(file), f.problem, file, "reload", f.name);
+    }
     ExpectRead(ReadReloadLog(folder.Folder()), "is not a plain file", folder.Folder(), "reload",
                "a folder");
     EXPECT_TRUE(std::holds_alternative<LogError>(ReadReplayLog("")));
-
-    // Line ends only: far above a round's size it is refused unread, below it every line is
-    // looked at and the missing tags are told.
-    WriteText(path, std::string((4u << 20) + 1, '\n'));
-    ExpectRead(ReadReplayLog(path), "is too large", path, "replay", "huge file");
-    ExpectRead(ReadReloadLog(path), "is too large", path, "reload", "huge file");
-    WriteText(path, std::string(3u << 20, '\n'));
-    ExpectRead(ReadReplayLog(path), "has no", path, "replay", "only line ends");
-    ExpectRead(ReadReloadLog(path), "has no", path, "reload", "only line ends");
 }
 
 }  // namespace

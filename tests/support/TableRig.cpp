@@ -41,8 +41,8 @@ bool TableRig::RunToStep(table::WaitStep step) {
     return RunUntil([&] { return table.Timer1().Tag == step; });
 }
 
-bool TableRig::RunToRoundEnd() {
-    return RunUntil([&] {
+bool RunToRoundEnd(table::Table& table) {
+    return RunUntil(table, [&] {
         if (table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             table.AdvanceMe();
         }

@@ -61,6 +61,9 @@ struct RigOptions {
 // Runs a table's clock until `done` holds; false when it did not within kPatienceMs.
 bool RunUntil(table::Table& table, const std::function<bool()>& done);
 
+// Plays on (clicking after the discard) until the round's end waits for the click.
+bool RunToRoundEnd(table::Table& table);
+
 // Starts the round again with another dealer, as if the earlier rounds had been played.
 void RestartRoundDealtBy(table::Table& table, int dealer);
 
@@ -71,8 +74,7 @@ struct TableRig {
     // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
     bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToStep(table::WaitStep step);
-    // Plays on (clicking after the discard) until the round's end waits for the click.
-    bool RunToRoundEnd();
+    bool RunToRoundEnd() { return table_test::RunToRoundEnd(table); }
     void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
     // The game log of the round so far; closes the log, so call it when the test is done

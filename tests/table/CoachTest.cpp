@@ -34,18 +34,14 @@ TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
         EXPECT_NE(line.rfind("OST: ", 0), 0u) << "OST plays by its rule files";
     }
     rig.folder.Write("round.txt", JoinLines(log));
-    rig.table.TableClick();
-
-    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
-    rig.table.BtnPlaylog_Click();
-    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
-    ASSERT_TRUE(rig.RunToRoundEnd()) << "the replay from the log";
-    rig.table.TableClick();
-    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
-    rig.table.BtnLoadlog_Click();
-    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
-    ASSERT_TRUE(rig.RunToRoundEnd()) << "the reload from the log";
-    EXPECT_TRUE(rig.dialogs.messages.empty());
+    for (const bool replay : {true, false}) {
+        rig.table.TableClick();
+        rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
+        replay ? rig.table.BtnPlaylog_Click() : rig.table.BtnLoadlog_Click();
+        ASSERT_TRUE(rig.RunToRoundEnd())
+            << (replay ? "the replay" : "the reload") << " from the log";
+        EXPECT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
+    }
 }
 
 // A judgement that tests can reason about: cards by a fixed mix of their rank, bids lower

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "ReferencePlayers.h"
 #include "RoundChecks.h"
 #include "SelfPlay.h"
+#include "common/FieldReader.h"
 #include "search/GreedyPlayer.h"
 #include "support/TableRig.h"
 
@@ -32,20 +32,9 @@ sim::SimOptions Match(const std::string& vi, const std::string& de, int rounds,
 
 // The deck order and the dealer of a logged round.
 std::string DealOf(const std::string& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::string deal;
-    bool deck = false;
-    bool dealer_next = false;
-    while (std::getline(in, line)) {
-        if (line == "<PACKE_KOMPLETT>" || line == "<END>") {
-            deck = line == "<PACKE_KOMPLETT>";
-        } else if (deck || dealer_next) {
-            deal += line + "\n";
-        }
-        dealer_next = line == "<PACKE>";
-    }
-    return deal;
+    const std::vector<std::string> log = common::SplitLines(test_support::FileText(file));
+    const auto dealer = std::find(log.begin(), log.end(), "<PACKE>");
+    return JoinLines(Block(log, "<PACKE_KOMPLETT>")) + (dealer < log.end() - 1 ? dealer[1] : "");
 }
 
 TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRound) {

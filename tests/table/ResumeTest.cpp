@@ -40,14 +40,6 @@ std::array<std::vector<int>, 2 * common::kSeats> Hands(const table::Table& table
     return hands;
 }
 
-int CardsOnTheTable(const table::Table& table) {
-    int count = 0;
-    for (const auto& spot : table.State().Bord) {
-        count += spot.AntalKort();
-    }
-    return count;
-}
-
 class Resume : public ::testing::Test {
   protected:
     // Plays two whole rounds and into the third, then closes the window.
@@ -65,7 +57,7 @@ class Resume : public ::testing::Test {
             if (rig_.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 rig_.table.AdvanceMe();
             }
-            return CardsOnTheTable(rig_.table) >= 3;
+            return rig_.table.State().CardsPlayed >= 3;
         }));
         hands_ = Hands(rig_.table);
         ASSERT_FALSE(rig_.table.MayClose()) << "a game on asks before closing; No keeps it";
@@ -128,13 +120,7 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
     {
         NextStart later(rig_, 999, {kLater});
         EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
-        const long long limit = later.table.Now() + kPatienceMs;
-        while (later.table.Timer1().Tag != table::WaitStep::RoundOver &&
-               later.table.StepClock(limit)) {
-            if (later.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
-                later.table.AdvanceMe();
-            }
-        }
+        ASSERT_TRUE(RunToRoundEnd(later.table));
         later.table.Close();
         EXPECT_EQ(rig_.settings.RegReadSetting("user", "Resume", "Game", ""), record)
             << "the saved game's record is left as it was";
