@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -214,25 +213,18 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
         ExpectRead(ReadReloadLog(path), bad.reload_problem, path, "reload", bad.name);
     }
 
-    // Whole files; of line ends only, one far above a round's size is refused unread, one
-    // below it has every line looked at and the missing tags told.
-    const struct {
-        const char* name;
-        std::optional<std::string> text;  // none: no such file
-        const char* problem;
-    } files[] = {
-        {"missing file", std::nullopt, "cannot be opened"},
-        {"empty file", "", "is empty"},
-        {"huge file", std::string((4u << 20) + 1, '\n'), "is too large"},
-        {"only line ends", std::string(3u << 20, '\n'), "has no"},
-    };
-    for (const auto& f : files) {
-        const std::string file = folder.File(f.name);
-        if (f.text) {
-            WriteText(file, *f.text);
-        }
-        ExpectRead(ReadReplayLog(file), f.problem, file, "replay", f.name);
-        ExpectRead(ReadReloadLog(file), f.problem, file, "reload", f.name);
+    const std::string missing = folder.File("none.txt");
+    ExpectRead(ReadReplayLog(missing), "cannot be opened", missing, "replay", "missing file");
+    ExpectRead(ReadReloadLog(missing), "cannot be opened", missing, "reload", "missing file");
+    // Empty; line ends only far above a round's size are refused unread, below it every line
+    // is looked at and the missing tags are told.
+    for (const auto& [text, problem] :
+         {std::pair(std::string(), "is empty"),
+          std::pair(std::string((4u << 20) + 1, '\n'), "is too large"),
+          std::pair(std::string(3u << 20, '\n'), "has no")}) {
+        WriteText(path, text);
+        ExpectRead(ReadReplayLog(path), problem, path, "replay", problem);
+        ExpectRead(ReadReloadLog(path), problem, path, "reload", problem);
     }
     ExpectRead(ReadReloadLog(folder.Folder()), "is not a plain file", folder.Folder(), "reload",
                "a folder");
