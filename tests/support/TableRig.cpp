@@ -188,6 +188,13 @@ std::set<int> NumberSet(const cards::KortHand& hand) {
     return {numbers.begin(), numbers.end()};
 }
 
+int RaisedPosition(const cards::KortHand& hand) {
+    const auto& held = hand.Cards();
+    const auto raised =
+        std::find_if(held.begin(), held.end(), [](const auto* card) { return card->Kop; });
+    return raised == held.end() ? 0 : static_cast<int>(raised - held.begin()) + 1;
+}
+
 std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag) {
     auto it = std::find(log.begin(), log.end(), tag);
     if (it == log.end()) {

@@ -135,6 +135,8 @@ bool StartPlayFrom(table::Table& table, const ScriptedRound& script);
 // Card numbers held by a hand, in its order.
 std::vector<int> Numbers(const cards::KortHand& hand);
 std::set<int> NumberSet(const cards::KortHand& hand);
+// Place (from 1) of the first raised card of a hand; 0 when none is raised.
+int RaisedPosition(const cards::KortHand& hand);
 std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
 
 // Lines of the log that follow `tag` up to and including the next "<END>"; empty when the tag

@@ -46,13 +46,14 @@ TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kVast].GeBud(), 14);
-    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14);
-    EXPECT_EQ(round.gbBjuditHogst, common::kNord) << "VAST and NORD bid 14; NORD spoke later";
-    EXPECT_EQ(round.gbHogstaBudet, 14);
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kVast].Caption, "")
+    EXPECT_EQ(std::tuple(round.Hand[common::kVast].GeBud(), round.Hand[common::kNord].GeBud(),
+                         round.gbBjuditHogst, round.gbHogstaBudet),
+              std::tuple(14, 14, common::kNord, 14))
+        << "VAST and NORD bid 14; NORD spoke later";
+    EXPECT_EQ(std::pair(rig.table.Ctl().LabelBud[common::kVast].Caption,
+                        rig.table.Ctl().LabelBud[common::kNord].Caption),
+              std::pair(std::string(), std::string("14")))
         << "only the winner's bid stays on show";
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kNord].Caption, "14");
     EXPECT_TRUE(HasSequence(rig.CloseAndReadLog(), AuctionBlock(common::kNord, 14, common::kSyd)));
 }
 
@@ -118,19 +119,19 @@ TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
     for (int refused : {3, 7}) {
         rig.table.PBBid_MouseDown(refused);
         rig.table.PBBid_MouseUp(refused);
-        EXPECT_FALSE(rig.table.Ctl().PBBidDN[refused].Visible) << "button " << refused;
-        EXPECT_TRUE(PanelOpen(rig.table)) << "button " << refused << " does nothing";
-        EXPECT_EQ(round.gbHogstaBudet, 9);
-        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), suggested);
-        EXPECT_EQ(round.myGameStatus, 2);
+        EXPECT_EQ(
+            std::tuple(rig.table.Ctl().PBBidDN[refused].Visible, PanelOpen(rig.table),
+                       round.gbHogstaBudet, round.Hand[common::kSyd].GeBud(), round.myGameStatus),
+            std::tuple(false, true, 9, suggested, 2))
+            << "button " << refused << " does nothing";
     }
 
     rig.table.PBBid_MouseDown(5);
     EXPECT_TRUE(rig.table.Ctl().PBBidDN[5].Visible);
     rig.table.PBBid_MouseUp(5);
-    EXPECT_FALSE(PanelOpen(rig.table));
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 10);
-    EXPECT_EQ(round.gbHogstaBudet, 10);
+    EXPECT_EQ(
+        std::tuple(PanelOpen(rig.table), round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
+        std::tuple(false, 10, 10));
     ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
     EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
     EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "playai/Suggestion.h"
 #include "support/TableRig.h"
@@ -11,16 +12,6 @@ namespace table_test {
 namespace {
 
 constexpr int kH = common::kHjarter;
-
-int RaisedPosition(const cards::KortHand& hand) {
-    const auto& held = hand.Cards();
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        if (held[i]->Kop) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
-}
 
 std::vector<int> SuggestedButtons(const table::Controls& ctl) {
     std::vector<int> marked;
@@ -73,9 +64,9 @@ TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     EXPECT_EQ(SuggestedButtons(ctl), std::vector<int>{3}) << "lit in the middle of the auction";
     EXPECT_TRUE(ctl.LblSuggest.Visible);
     rig.table.ImgSuggestDn_MouseDown();
-    EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "put out again";
-    EXPECT_EQ(ctl.PBBidLook[3], table::BidLook::Active);
-    EXPECT_FALSE(ctl.LblSuggest.Visible);
+    EXPECT_EQ(std::tuple(SuggestedButtons(ctl).empty(), ctl.PBBidLook[3], ctl.LblSuggest.Visible),
+              std::tuple(true, table::BidLook::Active, false))
+        << "put out again";
 }
 
 // SYD leads (SydLeads); the rules suggest the king of trump with the hint of code ONLY.

@@ -112,15 +112,7 @@ class HumanPlay : public ::testing::Test {
         ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
-    int Raised() const {
-        const auto& cards = Round().Hand[common::kSyd].Cards();
-        for (std::size_t i = 0; i < cards.size(); ++i) {
-            if (cards[i]->Kop) {
-                return static_cast<int>(i) + 1;
-            }
-        }
-        return 0;
-    }
+    int Raised() const { return RaisedPosition(Round().Hand[common::kSyd]); }
 
     const int dead_ = Nr("K", common::kSpader);
     const int trump_ = Nr("A", kH);
