@@ -44,18 +44,16 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
 
     rig.dialogs.yes_no_answers = {false};
     EXPECT_FALSE(rig.table.NewGame());
-    ASSERT_EQ(rig.dialogs.questions.size(), 1u);
-    EXPECT_EQ(rig.dialogs.questions.back(), rig.table.Texts().new_game_question);
+    EXPECT_EQ(rig.dialogs.questions, std::vector<std::string>{rig.table.Texts().new_game_question});
     EXPECT_EQ(Snapshot(rig.table), before) << "No changes nothing";
 
     rig.dialogs.yes_no_answers = {true};
     EXPECT_TRUE(rig.table.NewGame());
-    EXPECT_EQ(round.gbVi, 0);
-    EXPECT_EQ(round.gbDe, 0);
-    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
-    EXPECT_EQ(persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi), 3)
-        << "the statistics are untouched";
+    EXPECT_EQ(std::tuple(round.gbVi, round.gbDe, rig.table.Scoreboard().RowCount(),
+                         rig.table.Ctl().LblAnnounce.Caption,
+                         persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi)),
+              std::tuple(0, 0, 0, "", 3))
+        << "a fresh game, the statistics untouched";
     ASSERT_TRUE(rig.RunToRoundEnd()) << "a fresh deal is played through";
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
     EXPECT_EQ(persistence::ReadStatistics(rig.settings).rounds, 0)

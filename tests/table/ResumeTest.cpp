@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "persistence/ResumeRecord.h"
 #include "support/TableRig.h"
@@ -71,26 +72,9 @@ class Resume : public ::testing::Test {
     std::array<std::vector<int>, 2 * common::kSeats> hands_;
 };
 
-TEST_F(Resume, ContinuingBringsBackTotalsBoardAndTheRoundWhereItStopped) {
+TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeAFreshGame) {
     PlayIntoTheThirdRoundAndClose();
     ASSERT_EQ(rounds_.size(), 2u);
-    NextStart next(rig_, 999, {kYes});
-    ASSERT_EQ(next.dialogs.questions.size(), 1u) << "the next start offers to continue";
-    EXPECT_EQ(next.dialogs.questions[0], next.table.Texts().resume_question);
-    const state::RoundState& round = next.table.State();
-    EXPECT_EQ(round.gbVi, vi_);
-    EXPECT_EQ(round.gbDe, de_);
-    EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
-    const std::string log = rig_.folder.File("Fivralog.txt");
-    for (const std::string* notice :
-         {&next.table.Texts().resume_new_deal, &next.table.Texts().resume_diverged}) {
-        EXPECT_NE(next.table.Ctl().LblAnnounce.Caption,
-                  presentation::FillIn(*notice, {{"file", log}}));
-    }
-}
-
-TEST_F(Resume, DecliningAsksOnceMoreAndOnlyThenThrowsTheGameAway) {
-    PlayIntoTheThirdRoundAndClose();
     {
         // No, then No at the second question: the offer comes again; Yes there continues.
         NextStart next(rig_, 999, {kNo, kYes}, {false});
@@ -98,7 +82,14 @@ TEST_F(Resume, DecliningAsksOnceMoreAndOnlyThenThrowsTheGameAway) {
         EXPECT_EQ(next.dialogs.questions,
                   (std::vector<std::string>{texts.resume_question, texts.resume_discard,
                                             texts.resume_question}));
-        EXPECT_EQ(next.table.State().gbVi, vi_);
+        EXPECT_EQ(std::tuple(next.table.State().gbVi, next.table.State().gbDe,
+                             next.table.Scoreboard().Rounds()),
+                  std::tuple(vi_, de_, rounds_));
+        const std::string log = rig_.folder.File("Fivralog.txt");
+        for (const std::string* notice : {&texts.resume_new_deal, &texts.resume_diverged}) {
+            EXPECT_NE(next.table.Ctl().LblAnnounce.Caption,
+                      presentation::FillIn(*notice, {{"file", log}}));
+        }
         next.table.Close();
     }
     {
