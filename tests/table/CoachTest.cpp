@@ -27,8 +27,8 @@ TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
     const std::vector<std::string> log = rig.CloseAndReadLog();
-    EXPECT_EQ(Count(log, "NORD: Expert"), 1);
-    EXPECT_EQ(Count(log, "VAST: Beginner"), 1);
+    EXPECT_EQ(std::pair(Count(log, "NORD: Expert"), Count(log, "VAST: Beginner")),
+              std::pair(1L, 1L));
     EXPECT_TRUE(Contains(rig.table.Ctl().LBTrace, "NORD: Expert"));
     for (const std::string& line : log) {
         EXPECT_NE(line.rfind("OST: ", 0), 0u) << "OST plays by its rule files";

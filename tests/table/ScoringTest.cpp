@@ -13,32 +13,11 @@ namespace {
 
 constexpr int kH = common::kHjarter;
 
-// NORD bids and leads the ace; OST, a defender, plays the two; then nobody has trump left.
-ScriptedRound TwoIntoTheBiddersTrick() {
+// A bid of 6 by `bidder`; the hands in seat order SYD, VAST, NORD, OST.
+ScriptedRound Holding(int bidder, std::array<std::vector<int>, common::kSeats> hands) {
     ScriptedRound script;
-    script.bidder = common::kNord;
-    script.hands[common::kNord] = {Nr("A", kH)};
-    script.hands[common::kOst] = {Nr("2", kH)};
-    script.hands[common::kSyd] = {Nr("K", kH)};
-    script.hands[common::kVast] = {Nr("10", kH)};
-    return script;
-}
-
-// VAST bids 6 and leads the king; SYD, last to play, takes the trick with the ace.
-ScriptedRound SydTakesTheLastSeatsTrick() {
-    ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
-    script.hands[common::kVast] = {Nr("K", kH)};
-    script.hands[common::kNord] = {Nr("3", kH)};
-    script.hands[common::kOst] = {Nr("4", kH)};
-    script.hands[common::kSyd] = {Nr("A", kH)};
-    return script;
-}
-
-// Nobody holds trump: every hand is laid down before a card is played.
-ScriptedRound NoTrumpAnywhere() {
-    ScriptedRound script;
-    script.hands[common::kNord] = {Nr("A", common::kKlover)};
-    script.hands[common::kSyd] = {Nr("K", common::kSpader)};
+    script.bidder = bidder;
+    script.hands = std::move(hands);
     return script;
 }
 
@@ -51,10 +30,15 @@ struct ScoreCase {
 
 TEST(Scoring, TricksPointsAndTheBidCheck) {
     const ScoreCase cases[] = {
-        {"NORD's bid of 6 missed; OST's two scores for De in NORD's trick",
-         TwoIntoTheBiddersTrick(), -6, 1, 11, 11},
-        {"the seat that plays last takes the trick", SydTakesTheLastSeatsTrick(), 1, -6, 13, 12},
-        {"nobody holds trump: the bid fails at once", NoTrumpAnywhere(), -6, 0, 14, 12},
+        {"NORD leads the ace, OST's two scores for De in it and the bid of 6 is missed",
+         Holding(common::kNord, {{{Nr("K", kH)}, {Nr("10", kH)}, {Nr("A", kH)}, {Nr("2", kH)}}}),
+         -6, 1, 11, 11},
+        {"VAST leads the king, SYD plays last and takes the trick with the ace",
+         Holding(common::kVast, {{{Nr("A", kH)}, {Nr("K", kH)}, {Nr("3", kH)}, {Nr("4", kH)}}}), 1,
+         -6, 13, 12},
+        {"nobody holds trump: every hand is laid down and the bid fails at once",
+         Holding(common::kNord, {{{Nr("K", common::kSpader)}, {}, {Nr("A", common::kKlover)}, {}}}),
+         -6, 0, 14, 12},
         {"De's bid made exactly", DeTakesSixViTwo(6, 0, 0), 2, 6, 6, 5},
         {"De's bid missed by one", DeTakesSixViTwo(7, 10, 3), 2, -7, 6, 5},
     };
