@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CardAudit.h"
@@ -51,21 +52,19 @@ TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRound) {
 
 TEST(ReferencePlayers, DuplicateSeatingsGetTheSameDeals) {
     std::ostringstream progress;
-    ProgramFolder first_logs;
-    ProgramFolder second_logs;
-    sim::SimOptions first = Match("greedy", "rules", 6, 77);
-    first.stacked_deals = true;
-    first.logs_dir = first_logs.Path();
-    sim::SimOptions second = Match("rules", "random", 6, 77);
-    second.stacked_deals = true;
-    second.logs_dir = second_logs.Path();
-    ASSERT_EQ(sim::RunSelfPlay(first, progress).invariant_failures, 0);
-    ASSERT_EQ(sim::RunSelfPlay(second, progress).invariant_failures, 0);
+    std::array<ProgramFolder, 2> logs;
+    for (const auto& [i, vi, de] :
+         {std::tuple(0, "greedy", "rules"), std::tuple(1, "rules", "random")}) {
+        sim::SimOptions options = Match(vi, de, 6, 77);
+        options.stacked_deals = true;
+        options.logs_dir = logs[i].Path();
+        ASSERT_EQ(sim::RunSelfPlay(options, progress).invariant_failures, 0);
+    }
     for (int round = 1; round <= 6; ++round) {
         const std::string name = "round-00000" + std::to_string(round) + ".txt";
-        const std::string deal = DealOf(first_logs.File(name));
+        const std::string deal = DealOf(logs[0].File(name));
         EXPECT_GT(deal.size(), 52u * 2);
-        EXPECT_EQ(deal, DealOf(second_logs.File(name))) << "round " << round;
+        EXPECT_EQ(deal, DealOf(logs[1].File(name))) << "round " << round;
     }
 }
 
