@@ -1,7 +1,8 @@
 // What an Expert decision costs at the table: the Expert plays Vi's seats against the rule
 // files for 200 seeded rounds at a given work budget, and the CPU time of each card decision with a
 // choice (two trumps or more) and of each judgement of the bids is kept. The figures are the median
-// and the 99th percentile of those times, in milliseconds.
+// and the 99th percentile of those times, in milliseconds. Then what the round review costs: every
+// decision of a seeded round judged by an Expert at the default budget, as the review window does.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "RoundDriver.h"
 #include "ScratchFolder.h"
+#include "coach/RoundReview.h"
 #include "common/ScriptedDialogs.h"
 #include "common/SettingsStore.h"
 #include "search/ExpertPlayer.h"
@@ -88,5 +90,39 @@ void BM_ExpertDecisions(benchmark::State& bench) {
 }
 // The default work budget, and four times it.
 BENCHMARK(BM_ExpertDecisions)->Arg(360)->Arg(1440)->Iterations(1)->Unit(benchmark::kSecond);
+
+constexpr int kReviewedRounds = 20;
+
+// The review of each of 20 rounds of the rule files' self-play, timed by CPU time.
+void BM_RoundReview(benchmark::State& bench) {
+    sim::ScratchFolder folder(FIVRA_DATA_DIR);
+    search::ExpertOptions options;
+    options.seed = 11;
+    options.rule_folder = folder.Path();
+    options.models.fill(search::SeatModel::RuleFiles);
+    std::vector<double> reviews;
+    for (auto _ : bench) {
+        common::ScriptedDialogs dialogs;
+        common::MemorySettingsStore settings;
+        table::Table table(table::TableConfig{folder.Path(), 2026, true, 0}, dialogs, settings);
+        coach::RoundRecorder recorder;
+        table.decision_taken = [&recorder](const state::SeatView& view, state::Decision kind,
+                                           int choice) { recorder.Record(view, kind, choice); };
+        table.Start();
+        for (int round = 0; round < kReviewedRounds && sim::PlayUntilRoundEnd(table); ++round) {
+            search::ExpertPlayer expert(options);
+            const double start = CpuMs();
+            benchmark::DoNotOptimize(
+                coach::ReviewRound(recorder.Decisions(), coach::JudgementOf(expert)));
+            reviews.push_back(CpuMs() - start);
+            recorder.Clear();
+            table.AdvanceMe();
+        }
+    }
+    bench.counters["reviews"] = static_cast<double>(reviews.size());
+    bench.counters["review_median_ms"] = Quantile(reviews, 0.5);
+    bench.counters["review_max_ms"] = Quantile(reviews, 1.0);
+}
+BENCHMARK(BM_RoundReview)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
