@@ -85,12 +85,12 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     EXPECT_FALSE(trick.playing) << "nothing is on show before play";
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
     const state::RoundState& round = rig.table.State();
-    EXPECT_TRUE(trick.playing);
-    EXPECT_EQ(trick.trump, kH);
+    EXPECT_EQ(std::pair(trick.playing, trick.trump), std::pair(true, kH));
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 2; }));
-    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}));
-    EXPECT_EQ(trick.winner, -1) << "the trick is still being played";
+    EXPECT_EQ(std::pair(trick.card, trick.winner),
+              std::pair(std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}, -1))
+        << "the trick is still being played";
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.Round == 2; }));
     EXPECT_EQ(trick.winner, common::kVast) << "the ace took the first trick";
@@ -98,8 +98,8 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
         << "the taken trick stays on show until the next one begins";
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 5; }));
-    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("7", kH), -1, -1}));
-    EXPECT_EQ(trick.winner, -1);
+    EXPECT_EQ(std::pair(trick.card, trick.winner),
+              std::pair(std::array<int, 4>{-1, Nr("7", kH), -1, -1}, -1));
 
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_FALSE(trick.playing) << "the round's count takes over";
