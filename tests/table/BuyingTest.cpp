@@ -69,13 +69,8 @@ TEST(Buying, SixTrumpsOrMoreBuyNothingAndTheSurplusIsKilled) {
         const bool killed = rang == 2 || rang == 3;
         EXPECT_EQ(round.PlayedTrump[rang], killed ? -1 : 0) << "rank " << rang;
     }
-    const table::Controls& ctl = rig.table.Ctl();
-    EXPECT_NE(ctl.LblKilledCards.Caption.find(round.Hand[common::kNord].HandNamn + " " +
-                                              rig.table.Texts().too_many_cards),
-              std::string::npos)
-        << ctl.LblKilledCards.Caption;
-    EXPECT_TRUE(ctl.LblNotInPlay.Visible);
-    EXPECT_EQ(ctl.LblNotInPlay.Caption, rig.table.Texts().not_in_play);
+    EXPECT_EQ(std::pair(rig.table.Ctl().LblNotInPlay.Visible, rig.table.Ctl().LblNotInPlay.Caption),
+              std::pair(true, rig.table.Texts().not_in_play));
     const auto log = rig.CloseAndReadLog();
     EXPECT_FALSE(Contains(log, "<VAST_KOPER>"));
     EXPECT_EQ(Block(log, "<OST_KOPER>"), std::vector<std::string>{"<END>"})
