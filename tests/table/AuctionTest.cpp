@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kFirstTwoBid14 =
     "RULE, RoleInRound, LEAD, A_BLOCK, !, EXECUTES, 100, BID, 14, END\n";
-constexpr const char* kLeadBids9 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n";
 constexpr const char* kLeadBids14 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 14, END\n";
 
 std::vector<std::string> AuctionBlock(int bidder, int bid, int dealer) {
@@ -108,7 +107,7 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
 }
 
 TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
-    StartedRig rig(RigOptions().Human().BidRules(kLeadBids9));
+    StartedRig rig(RigOptions().Human().BidRules(kOthersBidNine));
     ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
     const auto [shown, inactive] = PanelButtons(rig.table);
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5}));
