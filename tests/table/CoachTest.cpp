@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "coach/HintPlayer.h"
 #include "coach/RoundReview.h"
@@ -127,8 +128,9 @@ TEST(RoundReview, TotalsAreTheSumsOfTheLinesAndTheJudgementsChoicesCostNothing) 
         const coach::RoundReview later = coach::ReviewRound(recorder.Decisions(), FixedJudgement);
         ASSERT_EQ(later.tricks.size(), review.tricks.size());
         for (std::size_t t = 0; t < review.tricks.size(); ++t) {
-            EXPECT_EQ(later.tricks[t].cards, review.tricks[t].cards) << "trick " << t + 1;
-            EXPECT_EQ(later.tricks[t].winner, review.tricks[t].winner);
+            EXPECT_EQ(std::tie(later.tricks[t].cards, later.tricks[t].winner),
+                      std::tie(review.tricks[t].cards, review.tricks[t].winner))
+                << "trick " << t + 1;
         }
     }
 }

@@ -146,8 +146,8 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     rig.dialogs.input_answers = {"odd/lead", "VAST threw the ace"};
     rig.table.BtnDebugMsg_Click();
-    EXPECT_EQ(captured, 1) << "the picture is taken when the button is pressed";
-    EXPECT_TRUE(saved.empty()) << "and kept only when the round is over";
+    EXPECT_EQ(std::pair(captured, saved.empty()), std::pair(1, true))
+        << "the picture is taken when the button is pressed and kept only when the round is over";
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));

@@ -16,9 +16,8 @@ namespace {
 // A second run of the game over the same program folder and settings, answering the offer to
 // continue with `answers` and the question before throwing the game away with `confirm`.
 struct NextStart {
-    NextStart(TableRig& first, std::uint64_t seed, std::deque<common::Answer> answers,
-              std::deque<bool> confirm = {}, bool human = false)
-        : table(table::TableConfig{first.folder.Path(), seed, !human, 0}, dialogs, first.settings) {
+    NextStart(TableRig& first, std::deque<common::Answer> answers, std::deque<bool> confirm = {})
+        : table(table::TableConfig{first.folder.Path(), 999, true, 0}, dialogs, first.settings) {
         dialogs.answers = std::move(answers);
         dialogs.yes_no_answers = std::move(confirm);
         table.Start();
@@ -77,7 +76,7 @@ TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeA
     ASSERT_EQ(rounds_.size(), 2u);
     {
         // No, then No at the second question: the offer comes again; Yes there continues.
-        NextStart next(rig_, 999, {kNo, kYes}, {false});
+        NextStart next(rig_, {kNo, kYes}, {false});
         const auto& texts = next.table.Texts();
         EXPECT_EQ(next.dialogs.questions,
                   (std::vector<std::string>{texts.resume_question, texts.resume_discard,
@@ -93,7 +92,7 @@ TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeA
         next.table.Close();
     }
     {
-        NextStart next(rig_, 999, {kNo}, {true});
+        NextStart next(rig_, {kNo}, {true});
         EXPECT_EQ(next.dialogs.questions.size(), 2u);
         EXPECT_EQ(next.table.State().gbVi, 0);
         EXPECT_EQ(next.table.Scoreboard().RowCount(), 0);
@@ -109,14 +108,14 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
     PlayIntoTheThirdRoundAndClose();
     const std::string record = rig_.settings.RegReadSetting("user", "Resume", "Game", "");
     {
-        NextStart later(rig_, 999, {kLater});
+        NextStart later(rig_, {kLater});
         EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
         ASSERT_TRUE(RunToRoundEnd(later.table));
         later.table.Close();
         EXPECT_EQ(rig_.settings.RegReadSetting("user", "Resume", "Game", ""), record)
             << "the saved game's record is left as it was";
     }
-    NextStart next(rig_, 999, {kYes});
+    NextStart next(rig_, {kYes});
     EXPECT_EQ(next.table.State().gbVi, vi_);
     EXPECT_EQ(Hands(next.table), hands_) << "its round comes back from the log kept aside";
 }
@@ -134,7 +133,7 @@ TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANot
         if (another) {
             std::filesystem::copy_file(other.folder.File("Fivralog.txt"), log);
         }
-        NextStart next(rig_, 999, {kYes});
+        NextStart next(rig_, {kYes});
         EXPECT_EQ(next.table.State().gbVi, vi_);
         EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
         EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption,
