@@ -188,6 +188,16 @@ std::set<int> NumberSet(const cards::KortHand& hand) {
     return {numbers.begin(), numbers.end()};
 }
 
+std::vector<int> BidButtons(const table::Controls& ctl, std::optional<table::BidLook> look) {
+    std::vector<int> buttons;
+    for (int i = 0; i < 10; ++i) {
+        if (ctl.PBBid[i].Visible && (!look || ctl.PBBidLook[i] == *look)) {
+            buttons.push_back(i);
+        }
+    }
+    return buttons;
+}
+
 int RaisedPosition(const cards::KortHand& hand) {
     const auto& held = hand.Cards();
     const auto raised =

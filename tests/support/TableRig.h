@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -135,6 +136,9 @@ bool StartPlayFrom(table::Table& table, const ScriptedRound& script);
 // Card numbers held by a hand, in its order.
 std::vector<int> Numbers(const cards::KortHand& hand);
 std::set<int> NumberSet(const cards::KortHand& hand);
+// The bid buttons shown, or only those of them drawn with `look`.
+std::vector<int> BidButtons(const table::Controls& ctl,
+                            std::optional<table::BidLook> look = std::nullopt);
 // Place (from 1) of the first raised card of a hand; 0 when none is raised.
 int RaisedPosition(const cards::KortHand& hand);
 std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);

@@ -26,21 +26,6 @@ bool PanelOpen(const table::Table& table) {
     return table.Ctl().PBButtonsBackground.Visible;
 }
 
-// The buttons shown and the ones drawn inactive, as index lists.
-std::pair<std::vector<int>, std::vector<int>> PanelButtons(const table::Table& table) {
-    std::vector<int> shown;
-    std::vector<int> inactive;
-    for (int i = 0; i < 10; ++i) {
-        if (table.Ctl().PBBid[i].Visible) {
-            shown.push_back(i);
-            if (table.Ctl().PBBidLook[i] == table::BidLook::Inactive) {
-                inactive.push_back(i);
-            }
-        }
-    }
-    return {shown, inactive};
-}
-
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
@@ -109,9 +94,9 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
 TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
     StartedRig rig(RigOptions().Human().BidRules(kOthersBidNine));
     ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
+              (std::vector<int>{1, 2, 3, 4}));
 
     const state::RoundState& round = rig.table.State();
     const int suggested = round.Hand[common::kSyd].GeBud();
@@ -151,9 +136,9 @@ TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins)
             rig.RestartRoundDealtBy(c.dealer);
         }
         ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-        const auto [shown, inactive] = PanelButtons(rig.table);
-        EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-        EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
+                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         rig.table.PBBid_MouseUp(c.button);
         const state::RoundState& round = rig.table.State();
         EXPECT_EQ(round.Hand[common::kSyd].GeBud(), c.button == 0 ? 0 : 14);

@@ -13,16 +13,6 @@ namespace {
 
 constexpr int kH = common::kHjarter;
 
-std::vector<int> SuggestedButtons(const table::Controls& ctl) {
-    std::vector<int> marked;
-    for (int i = 0; i < 10; ++i) {
-        if (ctl.PBBidLook[i] == table::BidLook::Suggested) {
-            marked.push_back(i);
-        }
-    }
-    return marked;
-}
-
 // OST deals, so SYD speaks first in the auction with every bid open.
 bool RunToSydsFirstBid(TableRig& rig, bool lamp) {
     rig.table.Start();
@@ -43,7 +33,8 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
         SCOPED_TRACE(c.rules);
         TableRig rig(RigOptions().Human().BidRules(c.rules));
         ASSERT_TRUE(RunToSydsFirstBid(rig, true));
-        EXPECT_EQ(SuggestedButtons(rig.table.Ctl()), std::vector<int>{c.button});
+        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Suggested),
+                  std::vector<int>{c.button});
         const state::RoundState& round = rig.table.State();
         const cards::KortHand& syd = round.Hand[common::kSyd];
         for (const cards::Kort* card : syd.Cards()) {
@@ -58,13 +49,16 @@ TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
     ASSERT_TRUE(RunToSydsFirstBid(rig, false));
     const table::Controls& ctl = rig.table.Ctl();
-    EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "no suggestion without the lamp";
+    EXPECT_TRUE(BidButtons(ctl, table::BidLook::Suggested).empty())
+        << "no suggestion without the lamp";
     EXPECT_EQ(RaisedPosition(rig.table.State().Hand[common::kSyd]), 0);
     rig.table.ImgSuggestUp_MouseDown();
-    EXPECT_EQ(SuggestedButtons(ctl), std::vector<int>{3}) << "lit in the middle of the auction";
+    EXPECT_EQ(BidButtons(ctl, table::BidLook::Suggested), std::vector<int>{3})
+        << "lit in the middle of the auction";
     EXPECT_TRUE(ctl.LblSuggest.Visible);
     rig.table.ImgSuggestDn_MouseDown();
-    EXPECT_EQ(std::tuple(SuggestedButtons(ctl).empty(), ctl.PBBidLook[3], ctl.LblSuggest.Visible),
+    EXPECT_EQ(std::tuple(BidButtons(ctl, table::BidLook::Suggested).empty(), ctl.PBBidLook[3],
+                         ctl.LblSuggest.Visible),
               std::tuple(true, table::BidLook::Active, false))
         << "put out again";
 }
