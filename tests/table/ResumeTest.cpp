@@ -30,16 +30,6 @@ constexpr auto kYes = common::Answer::Yes;
 constexpr auto kNo = common::Answer::No;
 constexpr auto kLater = common::Answer::Later;
 
-// Each seat's hand, then the cards it has played this round.
-std::array<std::vector<int>, 2 * common::kSeats> Hands(const table::Table& table) {
-    std::array<std::vector<int>, 2 * common::kSeats> hands;
-    for (int s = 0; s < common::kSeats; ++s) {
-        hands[s] = Numbers(table.State().Hand[s]);
-        hands[common::kSeats + s] = Numbers(table.State().Bord[s]);
-    }
-    return hands;
-}
-
 class Resume : public ::testing::Test {
   protected:
     // Plays two whole rounds and into the third, then closes the window.
@@ -59,7 +49,7 @@ class Resume : public ::testing::Test {
             }
             return rig_.table.State().CardsPlayed >= 3;
         }));
-        hands_ = Hands(rig_.table);
+        at_stop_ = Snapshot(rig_.table);
         ASSERT_FALSE(rig_.table.MayClose()) << "a game on asks before closing; No keeps it";
         rig_.table.Close();
     }
@@ -68,7 +58,7 @@ class Resume : public ::testing::Test {
     int vi_ = 0;
     int de_ = 0;
     std::vector<presentation::RoundResult> rounds_;
-    std::array<std::vector<int>, 2 * common::kSeats> hands_;
+    TableSnapshot at_stop_;
 };
 
 TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeAFreshGame) {
@@ -117,7 +107,9 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
     }
     NextStart next(rig_, {kYes});
     EXPECT_EQ(next.table.State().gbVi, vi_);
-    EXPECT_EQ(Hands(next.table), hands_) << "its round comes back from the log kept aside";
+    const TableSnapshot now = Snapshot(next.table);
+    EXPECT_EQ(std::tie(now.hands, now.spots), std::tie(at_stop_.hands, at_stop_.spots))
+        << "its round comes back from the log kept aside";
 }
 
 TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANotice) {
