@@ -36,10 +36,7 @@ bool RunToPlayStart(TableRig& rig) {
 TEST(Reload, ABadLogLeavesTheTableAsItWasAndAGoodOneDealsTheLoggedDeckToTheSameSeats) {
     StartedRig rig(RigOptions().Seed(11));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
-    std::array<std::vector<int>, common::kSeats> dealt;
-    for (int s = 0; s < common::kSeats; ++s) {
-        dealt[s] = Numbers(rig.table.State().Hand[s]);
-    }
+    const auto dealt = Snapshot(rig.table).hands;
     const std::vector<int> left = Numbers(rig.table.Deck().DeckCards());
     ASSERT_TRUE(rig.RunToRoundEnd());
     const std::vector<std::string> good = rig.CloseAndReadLog();
@@ -83,9 +80,7 @@ TEST(Reload, ABadLogLeavesTheTableAsItWasAndAGoodOneDealsTheLoggedDeckToTheSameS
         << "the logged dealer deals again from the totals before the logged round";
     EXPECT_EQ(rig.table.Ctl().LblLogFileName.Caption, "Playing: " + rig.folder.File("round.txt"));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
-    for (int s = 0; s < common::kSeats; ++s) {
-        EXPECT_EQ(Numbers(round.Hand[s]), dealt[s]) << "seat " << s;
-    }
+    EXPECT_EQ(Snapshot(rig.table).hands, dealt);
     EXPECT_EQ(Numbers(rig.table.Deck().DeckCards()), left);
     EXPECT_EQ(rig.dialogs.messages.size(), shown);
 }
