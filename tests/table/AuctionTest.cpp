@@ -113,9 +113,9 @@ TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
     rig.table.PBBid_MouseDown(5);
     EXPECT_TRUE(rig.table.Ctl().PBBidDN[5].Visible);
     rig.table.PBBid_MouseUp(5);
-    EXPECT_EQ(
-        std::tuple(PanelOpen(rig.table), round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
-        std::tuple(false, 10, 10));
+    EXPECT_EQ(std::tuple(PanelOpen(rig.table), rig.table.Ctl().PBBidChosen,
+                         round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
+              std::tuple(false, -1, 10, 10));
     ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
     EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
     EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));
