@@ -53,6 +53,9 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
                              round.PointsLeftNoAceTwo, rig.table.Ctl().LblScore.Caption),
                   std::tuple(c.points_vi, c.points_de, c.points_left, c.points_left_no_ace_two,
                              std::to_string(c.points_vi) + " : " + std::to_string(c.points_de)));
+        for (const cards::KortHand& hand : round.Hand) {
+            EXPECT_EQ(hand.AntalKort(), 0) << "every hand is out of cards";
+        }
     }
 }
 
