@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "BidTestSupport.h"
@@ -13,26 +14,20 @@ namespace {
 using bidai::BidLookup;
 using bidai_test::RecordLine;
 
-std::string DataFolder() {
-    return test_support::DataDir() + "/";
-}
-
 // The search in the file's bytes must find what the field-by-field walk finds, number for
 // number, or fail the same way.
 void ExpectSameAsWalk(std::string_view text, std::string_view tag, std::string_view key,
                       const std::string& what) {
-    const BidLookup fast = bidai::FindBidRecord(text, tag, key);
-    const BidLookup walk = bidai::FindBidRecordByFields(text, tag, key);
-    ASSERT_EQ(fast.status, walk.status) << what;
-    EXPECT_EQ(fast.record.ea, walk.record.ea) << what;
-    EXPECT_EQ(fast.record.p, walk.record.p) << what;
-    EXPECT_EQ(fast.record.eauh, walk.record.eauh) << what;
-    EXPECT_EQ(fast.line, walk.line) << what;
-    EXPECT_EQ(fast.problem, walk.problem) << what;
+    const auto found = [](const BidLookup& l) {
+        return std::make_tuple(l.status, l.record.ea, l.record.p, l.record.eauh, l.line, l.problem);
+    };
+    EXPECT_EQ(found(bidai::FindBidRecord(text, tag, key)),
+              found(bidai::FindBidRecordByFields(text, tag, key)))
+        << what;
 }
 
 TEST(BidBaseLookup, EveryKeyOfTheShippedFileReadsAsTheWalkReadsIt) {
-    const auto text = common::ReadWholeFile(DataFolder() + "FivraBidBase.txt");
+    const auto text = common::ReadWholeFile(test_support::DataDir() + "/FivraBidBase.txt");
     ASSERT_TRUE(text);
     common::FieldReader reader(*text);
     reader.Next();
@@ -57,49 +52,39 @@ TEST(BidBaseLookup, EveryKeyOfTheShippedFileReadsAsTheWalkReadsIt) {
 TEST(BidBaseLookup, WholeFieldsOnlyAndThePlacesTheWalkReaches) {
     const std::string a = RecordLine("[_A_]", 8, 1);
     const std::string ak = RecordLine("[_A_K_]", 9, 2);
+    constexpr auto kFound = BidLookup::Status::kFound;
+    constexpr auto kNotFound = BidLookup::Status::kNotFound;
+    constexpr auto kBadField = BidLookup::Status::kBadField;
+    // Each text is searched for the key [_A_] under the tag <1>.
     struct Case {
         const char* what;
         std::string text;
-        const char* tag;
-        const char* key;
         BidLookup::Status status;
     };
     const std::vector<Case> cases = {
-        {"a key only in a later section", "KLARTX\n<1>\n" + ak + "<2>\n" + a, "<1>", "[_A_]",
-         BidLookup::Status::kFound},
-        {"a key before its tag is not seen", "KLARTX\n" + a + "<1>\n" + ak, "<1>", "[_A_]",
-         BidLookup::Status::kNotFound},
-        {"a key that is the start of another key", "KLARTX\n<1>\n[_A_]_K," + ak.substr(8) + a,
-         "<1>", "[_A_]", BidLookup::Status::kFound},
-        {"a key that is the end of another key", "KLARTX\n<1>\nX[_A_]," + ak.substr(8) + a, "<1>",
-         "[_A_]", BidLookup::Status::kFound},
-        {"a tag that is part of a field", "KLARTX\n<1>x\n" + ak + "<1>\n" + a, "<1>", "[_A_]",
-         BidLookup::Status::kFound},
-        {"a key at the very end", "KLARTX\n<1>\n" + ak + a.substr(0, a.size() - 1), "<1>", "[_A_]",
-         BidLookup::Status::kFound},
-        {"a key as the file's last field", "KLARTX\n<1>\n" + ak + "[_A_]", "<1>", "[_A_]",
-         BidLookup::Status::kBadField},
-        {"a key cut short by the end", "KLARTX\n<1>\n" + ak + "[_A_],1,2", "<1>", "[_A_]",
-         BidLookup::Status::kBadField},
+        {"a key only in a later section", "KLARTX\n<1>\n" + ak + "<2>\n" + a, kFound},
+        {"a key before its tag is not seen", "KLARTX\n" + a + "<1>\n" + ak, kNotFound},
+        {"a key that starts another key", "KLARTX\n<1>\n[_A_]_K," + ak.substr(8) + a, kFound},
+        {"a key that is the end of another key", "KLARTX\n<1>\nX[_A_]," + ak.substr(8) + a, kFound},
+        {"a tag that is part of a field", "KLARTX\n<1>x\n" + ak + "<1>\n" + a, kFound},
+        {"a key at the very end", "KLARTX\n<1>\n" + ak + a.substr(0, a.size() - 1), kFound},
+        {"a key as the file's last field", "KLARTX\n<1>\n" + ak + "[_A_]", kBadField},
+        {"a key cut short by the end", "KLARTX\n<1>\n" + ak + "[_A_],1,2", kBadField},
         {"CRLF and blanks around fields",
          "  KLARTX \r\n\r\n <1>\t\r\n" + ak +
              " \t[_A_] \r,  1 ,2,3,4,5,6,7,8,9,10 ,x,1,2,3,4,5,6,7,"
              "8,9,y,1,2,3,4\r\n",
-         "<1>", "[_A_]", BidLookup::Status::kFound},
-        {"a blank line between key and numbers", "KLARTX\n<1>\n[_A_],\n\n" + ak.substr(8), "<1>",
-         "[_A_]", BidLookup::Status::kFound},
-        {"a field that is no number", "KLARTX\n<1>\n\n[_A_],1,2,abc\n", "<1>", "[_A_]",
-         BidLookup::Status::kBadField},
-        {"quoted fields", "KLARTX\n<1>\n\"x,[_A_],y\"," + ak + "\"[_A_]\"" + a.substr(5), "<1>",
-         "[_A_]", BidLookup::Status::kFound},
-        {"an unclosed quote swallows the key", "KLARTX\n<1>\n\"open\n" + a, "<1>", "[_A_]",
-         BidLookup::Status::kBadField},
-        {"no tag", "KLARTX\n<2>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
-        {"the marker is not a tag", "<1>\n" + a, "<1>", "[_A_]", BidLookup::Status::kNotFound},
+         kFound},
+        {"a blank line between key and numbers", "KLARTX\n<1>\n[_A_],\n\n" + ak.substr(8), kFound},
+        {"a field that is no number", "KLARTX\n<1>\n\n[_A_],1,2,abc\n", kBadField},
+        {"quoted fields", "KLARTX\n<1>\n\"x,[_A_],y\"," + ak + "\"[_A_]\"" + a.substr(5), kFound},
+        {"an unclosed quote swallows the key", "KLARTX\n<1>\n\"open\n" + a, kBadField},
+        {"no tag", "KLARTX\n<2>\n" + a, kNotFound},
+        {"the marker is not a tag", "<1>\n" + a, kNotFound},
     };
     for (const Case& c : cases) {
-        ExpectSameAsWalk(c.text, c.tag, c.key, c.what);
-        EXPECT_EQ(bidai::FindBidRecord(c.text, c.tag, c.key).status, c.status) << c.what;
+        ExpectSameAsWalk(c.text, "<1>", "[_A_]", c.what);
+        EXPECT_EQ(bidai::FindBidRecord(c.text, "<1>", "[_A_]").status, c.status) << c.what;
     }
     const BidLookup later = bidai::FindBidRecord(cases[0].text, "<1>", "[_A_]");
     EXPECT_FLOAT_EQ(later.record.ea[0], 1.0f) << "the values of the later section's record";

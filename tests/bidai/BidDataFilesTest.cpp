@@ -8,13 +8,8 @@
 
 namespace {
 
-
-std::string DataFolder() {
-    return test_support::DataDir() + "/";
-}
-
 TEST(BidDataFiles, EveryHoldingHasAKeyInItsSection) {
-    const auto text = common::ReadWholeFile(DataFolder() + "FivraBidBase.txt");
+    const auto text = common::ReadWholeFile(test_support::DataDir() + "/FivraBidBase.txt");
     ASSERT_TRUE(text) << "data/FivraBidBase.txt";
     std::map<std::string, std::set<std::string>> sections;
     common::FieldReader reader(*text);

@@ -76,15 +76,8 @@ class BidFixture : public ::testing::Test {
 
     // VAST's usual hand: klöver A K Q, ruter J 10, hjärter 9 8, spader 7 6.
     void GiveUsualHand(int seat) {
-        Give(seat, {{"A", 1},
-                    {"K", 1},
-                    {"Q", 1},
-                    {"J", 2},
-                    {"10", 2},
-                    {"9", 4},
-                    {"8", 4},
-                    {"7", 8},
-                    {"6", 8}});
+        Give(seat, {{"A", 1}, {"K", 1}, {"Q", 1}, {"J", 2}, {"10", 2}});
+        Give(seat, {{"9", 4}, {"8", 4}, {"7", 8}, {"6", 8}});
     }
     // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`.
     void WriteUsualBase(std::array<int, 4> top, std::array<float, 4> value) const {

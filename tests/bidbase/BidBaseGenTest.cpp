@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "HoldingDeal.h"
 #include "Holdings.h"
@@ -93,9 +94,8 @@ TEST(KeySimulation, ASeedReproducesAKeysNumbers) {
     const KeyOutcome again = SimulateKey(key, setup);
     EXPECT_TRUE(first.problems.empty()) << first.problems.front();
     EXPECT_EQ(first.rounds, 24 + 3 * 4);
-    EXPECT_EQ(first.record.ea, again.record.ea);
-    EXPECT_EQ(first.record.p, again.record.p);
-    EXPECT_EQ(first.record.eauh, again.record.eauh);
+    EXPECT_EQ(std::tie(first.record.ea, first.record.p, first.record.eauh),
+              std::tie(again.record.ea, again.record.p, again.record.eauh));
     // P is kept for the bids 6 to 14, and the share of rounds that make a bid falls as it rises.
     EXPECT_FLOAT_EQ(first.record.p[0], 0.0f);
     for (int j = 2; j <= 9; ++j) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "cards/Packe.h"
 #include "common/FivraError.h"
@@ -40,9 +41,9 @@ TEST(CardModel, TrumpOrderUnderEachTrump) {
     // With trump ruter the 5 of hjärter is trump with Rang 4; with klöver it is neither
     // trump nor a hjärter card of the klöver count.
     deck.ValjFarg(2);
-    EXPECT_EQ(deck.Card(18).Rang, 4);
-    EXPECT_TRUE(deck.Card(18).IsOfColour(2));
-    EXPECT_FALSE(deck.Card(18).IsOfColour(1));
+    EXPECT_EQ(
+        std::tuple(deck.Card(18).Rang, deck.Card(18).IsOfColour(2), deck.Card(18).IsOfColour(1)),
+        std::tuple(4, true, false));
 }
 
 TEST(Deck, RestoreReproducesTheDeckOrRefusesABrokenRecord) {

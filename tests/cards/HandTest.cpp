@@ -47,7 +47,8 @@ TEST_F(HandTest, SortedInsertKeepsColourPairsTogether) {
     hand.AddACard(Trump("A", 3));  // spader A
     hand.AddACard(Trump("5", 3));  // 5 of spader
     hand.AddACard(Trump("3", 0));  // klöver 3
-    EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"3/0", "5/3", "A/3", "5/2"}));
+    hand.AddACard(Trump("K", 0));  // klöver K
+    EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
 }
 
 TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {

@@ -33,13 +33,12 @@ TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
 
 TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
     common::FieldReader in("a,\"two\nline\nfield\",b\nc\n\"open, to\nthe end");
-    EXPECT_EQ(in.Next(), "a");
-    EXPECT_EQ(in.Next(), "two\nline\nfield");
-    EXPECT_EQ(in.Line(), 1) << "a quoted field stands where it opened";
-    EXPECT_EQ(in.Next(), "b");
-    EXPECT_EQ(in.Line(), 3);
-    EXPECT_EQ(in.Next(), "c");
-    EXPECT_EQ(in.Line(), 4);
+    // A quoted field stands on the line where it opened.
+    for (const auto& [field, line] : {std::pair("a", 1), std::pair("two\nline\nfield", 1),
+                                      std::pair("b", 3), std::pair("c", 4)}) {
+        EXPECT_EQ(in.Next(), field);
+        EXPECT_EQ(in.Line(), line) << field;
+    }
     EXPECT_EQ(in.UnclosedQuoteLine(), 0);
     EXPECT_EQ(in.Next(), "open, to\nthe end");
     EXPECT_EQ(in.UnclosedQuoteLine(), 5);

@@ -48,7 +48,7 @@ TEST_F(ProgramFolderTest, ACurrentFolderWithTheRuleFilesIsTheProgramFolder) {
         << "a folder with only some of the rule files is not a program folder";
 }
 
-TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayersEdits) {
+TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayersCopy) {
     const FolderChoice first = FindProgramFolder(places_);
     ASSERT_EQ(first.kind, FolderChoice::Kind::User) << first.problem;
     EXPECT_EQ(first.folder, places_.user);
@@ -70,14 +70,12 @@ TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayers
     EXPECT_EQ(FileText(rules.string()), "the player's own rules\n") << "the edit is kept";
     EXPECT_EQ(second.copied, std::vector<std::string>{"Suggestion.txt"})
         << "only what is missing comes back from the installation";
-}
 
-TEST_F(ProgramFolderTest, ThePlayersCopyServesWhenTheInstallationIsGone) {
-    ASSERT_EQ(FindProgramFolder(places_).kind, FolderChoice::Kind::User);
     fs::remove_all(places_.installed[1]);
-    const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::User);
-    EXPECT_TRUE(choice.copied.empty());
+    const FolderChoice third = FindProgramFolder(places_);
+    EXPECT_EQ(std::pair(third.kind, third.copied.empty()),
+              std::pair(FolderChoice::Kind::User, true))
+        << "the player's copy serves when the installation is gone";
 }
 
 TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {

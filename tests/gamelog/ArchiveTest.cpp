@@ -65,8 +65,7 @@ TEST_F(ArchiveFixture, CopiesTheLogAndThePictureUnderARisingNumber) {
     WriteText(folder.File("FivraDEBUG_0_odd lead.bmp"), "old picture");
     ArchiveLog(folder.Folder(), "odd lead", settings, SavePicture(), dialogs);
     EXPECT_EQ(FileText(folder.File("FivraLOG_0_odd lead.txt")), "round one\n");
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0], folder.File("FivraDEBUG_0_odd lead.bmp"));
+    EXPECT_EQ(saved, std::vector<std::string>{folder.File("FivraDEBUG_0_odd lead.bmp")});
     EXPECT_FALSE(picture_existed_at_save) << "an old picture is deleted before saving";
     EXPECT_EQ(Counter(), "1");
 

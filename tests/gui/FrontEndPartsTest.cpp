@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QTest>
 #include <map>
+#include <optional>
+#include <tuple>
 
 #include "common/SettingsStore.h"
 #include "gui/dialogs/QtDialogs.h"
@@ -17,11 +19,16 @@
 namespace gui {
 namespace {
 
-QImage CardImage(int nr, CardLook look) {
+// A card drawn in the given deck's look, or as the table draws it when none is given.
+QImage CardImage(int nr, CardLook look, const DeckLook* deck = nullptr) {
     QImage image(71, 96, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look);
+    if (deck != nullptr) {
+        CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look, *deck);
+    } else {
+        CardPainter::Draw(painter, QRectF(0, 0, 71, 96), nr, look);
+    }
     return image;
 }
 
@@ -63,6 +70,37 @@ TEST(CardPainter, EveryNumberHasItsOwnFaceInItsSuitsColour) {
     EXPECT_STREQ(CardPainter::RankText(13), "");
 }
 
+TEST(CardPainter, TheFourColourDeckAndTheCardBackChangeWhatIsDrawn) {
+    const DeckLook plain;
+    DeckLook four;
+    four.four_colours = true;
+    for (int nr = 0; nr < 52; ++nr) {
+        const int suit = nr % 4;
+        const bool recoloured = suit == 0 || suit == 1;  // klöver green, ruter blue
+        EXPECT_EQ(CardImage(nr, CardLook::Face, &plain) != CardImage(nr, CardLook::Face, &four),
+                  recoloured)
+            << "card " << nr;
+    }
+    EXPECT_EQ(CardImage(8, CardLook::Back, &plain), CardImage(8, CardLook::Back, &four))
+        << "the four colours leave the back alone";
+    for (int a = 0; a < kCardBacks; ++a) {
+        DeckLook first;
+        first.back = static_cast<CardBack>(a);
+        for (int b = a + 1; b < kCardBacks; ++b) {
+            DeckLook second;
+            second.back = static_cast<CardBack>(b);
+            EXPECT_NE(CardImage(-1, CardLook::Back, &first), CardImage(-1, CardLook::Back, &second))
+                << "backs " << a << " and " << b;
+        }
+    }
+    // The table's own deck follows the chosen look, cached pictures included.
+    const QImage before = CardImage(4, CardLook::Face);
+    CardPainter::SetDeckLook(four);
+    const QImage now = CardImage(4, CardLook::Face);
+    CardPainter::SetDeckLook(plain);
+    EXPECT_NE(now, before);
+}
+
 std::function<std::optional<std::string>(const char*)> Env(
     std::map<std::string, std::string> values) {
     return [values](const char* name) -> std::optional<std::string> {
@@ -72,11 +110,12 @@ std::function<std::optional<std::string>(const char*)> Env(
 }
 
 TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
+    // The seed, the speed, the screenshot's wait and the demo switch.
+    const auto read = [](const LaunchOptions& o) {
+        return std::make_tuple(o.seed, o.speed, o.screenshot_after_ms, o.demo);
+    };
     const LaunchOptions none = ReadLaunchOptions(Env({}));
-    EXPECT_FALSE(none.seed);
-    EXPECT_EQ(none.speed, 1.0);
-    EXPECT_EQ(none.screenshot_after_ms, 2000);
-    EXPECT_FALSE(none.demo);
+    EXPECT_EQ(read(none), std::make_tuple(std::optional<std::uint64_t>(), 1.0, 2000, false));
     EXPECT_TRUE(none.problems.empty());
 
     const LaunchOptions good = ReadLaunchOptions(Env({{"FIVRA_SEED", "42"},
@@ -84,20 +123,15 @@ TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
                                                       {"FIVRA_SCREENSHOT", "a.png"},
                                                       {"FIVRA_SCREENSHOT_AFTER_MS", "500"},
                                                       {"FIVRA_DEMO", "1"}}));
-    EXPECT_EQ(good.seed, 42u);
-    EXPECT_EQ(good.speed, 20.0);
+    EXPECT_EQ(read(good), std::make_tuple(std::optional<std::uint64_t>(42), 20.0, 500, true));
     EXPECT_EQ(good.screenshot, QStringLiteral("a.png"));
-    EXPECT_EQ(good.screenshot_after_ms, 500);
-    EXPECT_TRUE(good.demo);
 
+    // A speed of 0 would stop the game.
     const LaunchOptions bad = ReadLaunchOptions(Env({{"FIVRA_SEED", "seven"},
                                                      {"FIVRA_SPEED", "0"},
                                                      {"FIVRA_SCREENSHOT_AFTER_MS", "-5"},
                                                      {"FIVRA_DEMO", "0"}}));
-    EXPECT_FALSE(bad.seed);
-    EXPECT_EQ(bad.speed, 1.0) << "a speed of 0 would stop the game";
-    EXPECT_EQ(bad.screenshot_after_ms, 2000);
-    EXPECT_FALSE(bad.demo);
+    EXPECT_EQ(read(bad), read(none));
     EXPECT_EQ(bad.problems.size(), 3u);
     EXPECT_EQ(ReadLaunchOptions(Env({{"FIVRA_SPEED", "1e9"}})).speed, 1.0)
         << "an absurd speed is refused";

@@ -28,16 +28,10 @@ class AtTheTable : public GuiFixture {
         const ButtonItem* button = window_->Scene().Focus().Current();
         return button != nullptr ? button->data(0).toString() : QString();
     }
-    void RunUntil(const std::function<bool()>& reached) {
-        for (int i = 0; i < 100000 && !reached(); ++i) {
-            ASSERT_TRUE(Tick());
-        }
-        ASSERT_TRUE(reached());
-    }
 };
 
 TEST_F(AtTheTable, TabVisitsEveryButtonShownBothWaysAndEnterPressesIt) {
-    ASSERT_NO_FATAL_FAILURE(RunUntil([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
+    ASSERT_TRUE(Reach([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
     std::set<QString> shown;
     for (QGraphicsItem* item : window_->Scene().items()) {
         if (auto* button = dynamic_cast<ButtonItem*>(item); button && button->isVisible()) {
@@ -65,8 +59,8 @@ TEST_F(AtTheTable, TabVisitsEveryButtonShownBothWaysAndEnterPressesIt) {
     }
     ASSERT_EQ(Marked(), QStringLiteral("ImgExitUp"));
     Key(Qt::Key_Return);
-    ASSERT_EQ(dialogs_.questions.size(), 1u) << "Enter pressed the marked exit button";
-    EXPECT_EQ(dialogs_.questions.back(), table_->Texts().quit_question);
+    ASSERT_EQ(rig_->dialogs.questions.size(), 1u) << "Enter pressed the marked exit button";
+    EXPECT_EQ(rig_->dialogs.questions.back(), table_->Texts().quit_question);
     EXPECT_TRUE(window_->isVisible());
     Key(Qt::Key_Escape);
     EXPECT_TRUE(Marked().isEmpty()) << "Esc takes the mark away";
@@ -90,7 +84,7 @@ TEST_F(AtTheTable, TheRoundReviewEntryWaitsForTheRoundsEnd) {
 }
 
 TEST_F(AtTheTable, TheComputerTakesTheSeatAndAKeyGivesItBack) {
-    ASSERT_NO_FATAL_FAILURE(RunUntil([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
+    ASSERT_TRUE(Reach([this] { return table_->Ctl().PBButtonsBackground.Visible; }));
     window_->Menus().Action(QStringLiteral("ActionWatch"))->trigger();
     EXPECT_TRUE(table_->ComputerPlaysSyd());
     EXPECT_FALSE(table_->Ctl().PBButtonsBackground.Visible) << "the computer made SYD's bid";
@@ -100,7 +94,7 @@ TEST_F(AtTheTable, TheComputerTakesTheSeatAndAKeyGivesItBack) {
     Shoot("watching");
     // The computer plays on through the round's end without a click.
     const int rows = table_->Scoreboard().RowCount();
-    ASSERT_NO_FATAL_FAILURE(RunUntil([&] { return table_->Scoreboard().RowCount() > rows; }));
+    ASSERT_TRUE(Reach([&] { return table_->Scoreboard().RowCount() > rows; }));
     const int played = table_->State().CardsPlayed;
     Key(Qt::Key_Right);
     EXPECT_FALSE(table_->ComputerPlaysSyd()) << "a key took the seat back";
@@ -134,29 +128,29 @@ TEST_F(AtTheTable, AWinnersFrameIsRepaintedAwayWithItsCard) {
 
 TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
     for (const bool vi_won : {true, false, true}) {
-        persistence::RecordGame(settings_, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
+        persistence::RecordGame(rig_->settings, {vi_won, 5, 2, 1, 50, 20, vi_won ? 64 : 40, 62});
     }
     table::Controls& ctl = table_->MutableCtl();
-    StatisticsDialog statistics({settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
-                                window_.get());
+    StatisticsDialog statistics(
+        {rig_->settings, rig_->dialogs, ctl.LblStatisticVi, ctl.LblStatisticDe}, window_.get());
     statistics.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&statistics));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesWonVi")), QStringLiteral("2"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesLostVi")), QStringLiteral("1"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesWonDe")), QStringLiteral("1"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("3"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("RoundsVi")), QStringLiteral("15"));
-    EXPECT_EQ(statistics.Figure(QStringLiteral("BidsFailedVi")), QStringLiteral("3"));
+    std::vector<std::string> figures;
+    for (const char* name :
+         {"GamesWonVi", "GamesLostVi", "GamesWonDe", "GamesPlayedVi", "RoundsVi", "BidsFailedVi"}) {
+        figures.push_back(statistics.Figure(QLatin1String(name)).toStdString());
+    }
+    EXPECT_EQ(figures, (std::vector<std::string>{"2", "1", "1", "3", "15", "3"}));
     EXPECT_EQ(statistics.ChartedGames(), 3);
     ShootPixmap("statistics", statistics.grab());
 
     auto* clear = statistics.findChild<QPushButton*>(QStringLiteral("ClearStatistics"));
     ASSERT_NE(clear, nullptr);
-    dialogs_.yes_no_answers = {false};
+    rig_->dialogs.yes_no_answers = {false};
     clear->click();
-    ASSERT_EQ(dialogs_.questions.size(), 1u) << "clearing asks first";
+    ASSERT_EQ(rig_->dialogs.questions.size(), 1u) << "clearing asks first";
     EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("3"));
-    dialogs_.yes_no_answers = {true};
+    rig_->dialogs.yes_no_answers = {true};
     clear->click();
     EXPECT_EQ(statistics.Figure(QStringLiteral("GamesPlayedVi")), QStringLiteral("0"));
     EXPECT_EQ(statistics.ChartedGames(), 0);

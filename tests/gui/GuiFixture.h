@@ -28,30 +28,17 @@ inline void SaveShot(const char* name, const QPixmap& picture) {
     }
 }
 
-// A table with scripted dialogs in a folder of its own (a copy of the data files), shown in
+// The table rig (scripted dialogs, a folder of its own with a copy of the data files) shown in
 // a real window on the offscreen platform. The tests drive the table's clock directly.
 class GuiFixture : public ::testing::Test {
   protected:
-    // The seed of the game under test.
-    virtual std::uint64_t Seed() const { return 7; }
-    // True: SYD decides as a computer seat does, so whole games run without input.
-    virtual bool ComputerPlaysSyd() const { return false; }
-    // The language of the table's texts.
-    virtual presentation::Language TextLanguage() const { return presentation::BuildLanguage(); }
-    // Play rules of every computer seat instead of the shipped ones, when not empty.
-    virtual std::string PlayRules() const { return {}; }
+    // The table under test: by default seed 7, the player at SYD and the shipped rules.
+    virtual table_test::RigOptions Options() const { return table_test::RigOptions().Human(); }
 
     void SetUp() override {
-        if (!PlayRules().empty()) {
-            folder_.Write("FivraPlayRulesAI.TXT", PlayRules());
-        }
-        table::TableConfig config;
-        config.folder = folder_.Path();
-        config.seed = Seed();
-        config.computer_plays_syd = ComputerPlaysSyd();
-        config.language = TextLanguage();
-        table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
-        window_ = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
+        rig_ = std::make_unique<table_test::TableRig>(Options());
+        table_ = &rig_->table;
+        window_ = std::make_unique<GameWindow>(*table_, rig_->dialogs, rig_->settings, nullptr);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         table_->Start();
@@ -91,21 +78,6 @@ class GuiFixture : public ::testing::Test {
         ClickAt(item->Rect().center());
     }
 
-    // Clicks the first trump card of SYD's hand, where the hand draws it.
-    void PlayFirstTrump() {
-        const cards::KortHand& syd = table_->State().Hand[0];
-        const auto& held = syd.Cards();
-        for (std::size_t i = 0; i < held.size(); ++i) {
-            if (held[i]->IsOfColour(table_->State().gbFarg)) {
-                const presentation::CardPlace place =
-                    presentation::CardPosition(static_cast<int>(i), held[i]->Kop, "SYD", 0);
-                ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
-                return;
-            }
-        }
-        FAIL() << "SYD is to play but holds no trump card";
-    }
-
     // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();
@@ -114,10 +86,8 @@ class GuiFixture : public ::testing::Test {
     static void ShootPixmap(const char* name, const QPixmap& picture) { SaveShot(name, picture); }
 
   protected:
-    table_test::ProgramFolder folder_;
-    common::ScriptedDialogs dialogs_;
-    common::MemorySettingsStore settings_;
-    std::unique_ptr<table::Table> table_;
+    std::unique_ptr<table_test::TableRig> rig_;
+    table::Table* table_ = nullptr;
     std::unique_ptr<GameWindow> window_;
 };
 

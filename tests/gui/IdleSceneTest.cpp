@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "gui/GuiFixture.h"
+#include "gui/scene/TraceItem.h"
 
 namespace gui::testing {
 namespace {
@@ -25,23 +26,15 @@ class PaintCounter : public QObject {
 // waits for the player with nothing moving.
 class WaitingTable : public GuiFixture {
   protected:
-    std::uint64_t Seed() const override { return 3; }
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(3); }
 
     bool WaitsForSyd() const {
         return table_->Ctl().PBButtonsBackground.Visible || table_->Ctl().ImgFargUp[0].Visible;
     }
-
-    void ReachSydsDecision() {
-        for (int i = 0; i < 20000 && !WaitsForSyd(); ++i) {
-            ASSERT_TRUE(Tick());
-        }
-        ASSERT_TRUE(WaitsForSyd()) << "SYD bids or chooses trump";
-        QCoreApplication::processEvents();
-    }
 };
 
 TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
-    ReachSydsDecision();
+    ASSERT_TRUE(Reach([this] { return WaitsForSyd(); })) << "SYD bids or chooses trump";
     PaintCounter counter;
     window_->View().viewport()->installEventFilter(&counter);
     QCoreApplication::processEvents();
@@ -53,11 +46,16 @@ TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
     EXPECT_EQ(counter.paints, 0) << "60 ticks that changed nothing on the table repainted it";
     EXPECT_TRUE(WaitsForSyd()) << "still waiting for SYD";
 
-    // The counter sees a real change: F2 opens the trace list.
+    // The counter sees a real change: F2 opens the trace list, at its newest line.
     QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QCoreApplication::sendEvent(&window_->Scene(), &f2);
     QCoreApplication::processEvents();
     EXPECT_GT(counter.paints, 0) << "opening the trace list repaints";
+    ASSERT_TRUE(table_->Ctl().LBTraceBox.Visible);
+    EXPECT_TRUE(Item("LBTrace")->isVisible());
+    EXPECT_EQ(static_cast<TraceItem*>(Item("LBTrace"))->LastShownLine(),
+              static_cast<int>(table_->Ctl().LBTrace.size()) - 1);
+    Shoot("trace");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -72,24 +71,17 @@ class SmallDisk {
 // Points the temporary folder somewhere else for the life of the guard.
 class TemporaryFolderAt {
   public:
-    explicit TemporaryFolderAt(const QString& path) {
-        if (const char* old = std::getenv("TMPDIR")) {
-            old_ = old;
-        }
-        setenv("TMPDIR", path.toLocal8Bit().constData(), 1);
+    explicit TemporaryFolderAt(const QString& path)
+        : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", path.toLocal8Bit());
     }
-    ~TemporaryFolderAt() {
-        if (old_) {
-            setenv("TMPDIR", old_->c_str(), 1);
-        } else {
-            unsetenv("TMPDIR");
-        }
-    }
+    ~TemporaryFolderAt() { had_ ? qputenv("TMPDIR", old_) : qunsetenv("TMPDIR"); }
     TemporaryFolderAt(const TemporaryFolderAt&) = delete;
     TemporaryFolderAt& operator=(const TemporaryFolderAt&) = delete;
 
   private:
-    std::optional<std::string> old_;
+    const bool had_;
+    const QByteArray old_;
 };
 
 #define REQUIRE_SMALL_DISK(disk)                                                \

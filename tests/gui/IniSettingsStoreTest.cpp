@@ -6,10 +6,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <array>
 #include <chrono>
 #include <filesystem>
 
 #include "common/ScriptedDialogs.h"
+#include "common/SettingsStore.h"
 #include "gui/settings/IniSettingsStore.h"
 #include "gui/settings/IniText.h"
 #include "gui/window/DataPlaces.h"
@@ -41,31 +43,23 @@ class IniSettingsStoreTest : public ::testing::Test {
     common::ScriptedDialogs dialogs_;
 };
 
-TEST_F(IniSettingsStoreTest, FirstStartReadsZeroAndTheFirstWinStoresOne) {
-    IniSettingsStore store(Folder(), &dialogs_);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
-    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 1);
-
-    IniSettingsStore next_run(Folder(), &dialogs_);
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalDe", "0"), "0");
-    EXPECT_TRUE(QFile::exists(UserFile()));
-    EXPECT_FALSE(QFile::exists(LocalFile())) << "user settings stay in the user file";
-    EXPECT_TRUE(dialogs_.messages.empty());
-}
-
+// The store in memory (the simulator's and the tests') keeps the same rules as the file.
 TEST_F(IniSettingsStoreTest, ScopesKeepTheirOwnFilesAndEmptyStoresABlank) {
-    IniSettingsStore store(Folder(), &dialogs_);
-    store.RegWriteSetting("user", "Statistic", "Note", "");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Note", "x"), " ");
-
-    store.RegWriteSetting("local64", "Statistic", "Debug", "9");
-    EXPECT_FALSE(QFile::exists(LocalFile())) << "local64 is never written";
-    store.RegWriteSetting("local", "Statistic", "Debug", "3");
-    EXPECT_EQ(store.RegReadSetting("local64", "Statistic", "Debug", "0"), "3");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Debug", "0"), "0");
-    store.RegWriteSetting("user", "Statistic", "Name", "Sakanskola, åäö");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Name", ""), "Sakanskola, åäö");
+    common::MemorySettingsStore memory;
+    IniSettingsStore ini(Folder(), &dialogs_);
+    const std::array<common::SettingsStore*, 2> stores = {&memory, &ini};
+    for (common::SettingsStore* store : stores) {
+        store->RegWriteSetting("user", "Statistic", "Note", "");
+        EXPECT_EQ(store->RegReadSetting("user", "Statistic", "Note", "x"), " ");
+        store->RegWriteSetting("local64", "Statistic", "Debug", "9");
+        EXPECT_FALSE(QFile::exists(LocalFile())) << "local64 is never written";
+        store->RegWriteSetting("local", "Statistic", "Debug", "3");
+        store->RegWriteSetting("local64", "Statistic", "Debug", "9");
+        EXPECT_EQ(store->RegReadSetting("local64", "Statistic", "Debug", "0"), "3");
+        EXPECT_EQ(store->RegReadSetting("user", "Statistic", "Debug", "0"), "0");
+        store->RegWriteSetting("user", "Statistic", "Name", "Sakanskola, åäö");
+        EXPECT_EQ(store->RegReadSetting("user", "Statistic", "Name", ""), "Sakanskola, åäö");
+    }
 }
 
 TEST_F(IniSettingsStoreTest, NumberValuesStoredByAnotherToolReadAsDecimalText) {

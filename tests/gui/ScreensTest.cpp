@@ -8,7 +8,6 @@
 #include "gui/scene/HandItem.h"
 #include "gui/scene/ScoreboardItem.h"
 #include "gui/scene/TableLayout.h"
-#include "gui/scene/TraceItem.h"
 
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the
@@ -67,8 +66,9 @@ void ExpectBidsBesideNames(const TableScene& scene) {
 // The screens are reached by scripted rounds on the table's clock; only the screen is drawn.
 class ScreenTour : public GuiFixture {
   protected:
-    bool ComputerPlaysSyd() const override { return true; }
-    std::string PlayRules() const override { return table_test::kPlayFirstTrump; }
+    table_test::RigOptions Options() const override {
+        return table_test::RigOptions().PlayRules(table_test::kPlayFirstTrump);
+    }
 
     // De's bid of 6 makes it and wins the game, 32 : 64; stops at the round's count.
     void PlayGameWinningRound() {
@@ -101,19 +101,6 @@ TEST_F(ScreenTour, EndOfRoundAndEndOfGameKeepTheirCaptionsApart) {
     EXPECT_TRUE(layout::kPlayingArea.contains(ticker->sceneBoundingRect()));
 }
 
-TEST_F(ScreenTour, TheTraceListOpensWithF2AndStandsAtTheNewestLine) {
-    table::Controls& ctl = table_->MutableCtl();
-    for (int line = 0; line < 30; ++line) {
-        ctl.LBTrace.push_back("trace line " + std::to_string(line));
-    }
-    QTest::keyClick(&window_->View(), Qt::Key_F2);
-    EXPECT_TRUE(ctl.LBTraceBox.Visible) << "F2 opens the trace list";
-    EXPECT_TRUE(Item("LBTrace")->isVisible());
-    Shoot("trace");
-    EXPECT_EQ(static_cast<TraceItem*>(Item("LBTrace"))->LastShownLine(), 29)
-        << "the list stands at its newest line";
-}
-
 TEST_F(ScreenTour, TheKilledPileAndItsCaptionsStandApart) {
     const table::Controls& ctl = table_->Ctl();
     ASSERT_TRUE(table_test::SetUpAfterDiscard(*table_, table_test::KillingRound()));
@@ -127,7 +114,7 @@ TEST_F(ScreenTour, TheKilledPileAndItsCaptionsStandApart) {
 TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
     table::Controls& ctl = table_->MutableCtl();
     AboutDialog about(
-        {table_->Folder(), settings_, dialogs_, ctl.LblStatisticVi, ctl.LblStatisticDe},
+        {table_->Folder(), rig_->settings, rig_->dialogs, ctl.LblStatisticVi, ctl.LblStatisticDe},
         window_.get());
     about.adjustSize();
     const QPixmap picture = about.grab();
@@ -140,14 +127,16 @@ TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
     auto* reset = about.findChild<QPushButton*>(QStringLiteral("ResetStatistics"));
     ASSERT_NE(reset, nullptr);
     ctl.LblStatisticVi.Caption = "3";
-    dialogs_.yes_no_answers = {true};
+    rig_->dialogs.yes_no_answers = {true};
     reset->click();
     EXPECT_EQ(ctl.LblStatisticVi.Caption, "0") << "Yes resets the label the table shows";
 }
 
 class EnglishTour : public ScreenTour {
   protected:
-    presentation::Language TextLanguage() const override { return presentation::Language::English; }
+    table_test::RigOptions Options() const override {
+        return ScreenTour::Options().InLanguage(presentation::Language::English);
+    }
 };
 
 TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
@@ -168,7 +157,7 @@ TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
 // A game in which SYD, the first dealer, bids last and wins the auction.
 class HumanTour : public GuiFixture {
   protected:
-    std::uint64_t Seed() const override { return 2; }
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(2); }
 
     // One move for SYD where the table waits for one: a pass, the first trump, a click on.
     // Always false, so that a wait can make the move after checking what it waits for.
@@ -176,8 +165,8 @@ class HumanTour : public GuiFixture {
         if (table_->Ctl().PBButtonsBackground.Visible) {
             table_->KeyPass();
         } else if (table_->State().Hand[0].HandAktivitat == 1) {
-            window_->Refresh();
-            PlayFirstTrump();
+            table_->KeyChooseEndCard(false);
+            table_->KeyEnter();
         } else if (table_->WaitsForClick()) {
             table_->AdvanceMe();
         }

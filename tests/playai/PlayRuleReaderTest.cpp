@@ -5,60 +5,63 @@
 namespace playai::test {
 namespace {
 
-TEST(PlayRuleReader, FirstDecidingRuleEndsTheReadingAndCardsNotHeldDoNotDecide) {
+// The trace names the rules that held and the steps they took.
+TEST(PlayRuleReader, TheFirstRuleThatPlaysAHeldCardDecides) {
+    struct Case {
+        std::vector<std::string_view> hand;
+        std::string rules;
+        const char* trace;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        // The third rule would show "Unknown card" if it were read.
+        {{"K", "Q", "3"},
+         "RULE, Name, Ace, EXECUTES, 100, Play, A, END\n"
+         "RULE, Name, Queen, EXECUTES, 100, Play, Q, END\n"
+         "RULE, EXECUTES, 100, Play, Bogus, END\n",
+         "[Queen]\n*Play Q",
+         "a card not held does not decide, the deciding rule ends the reading"},
+        {{"9", "K"},
+         "RULE, Name, Never, d0, >, 1, EXECUTES, 100, Play, K, END\n"
+         "STOP\n"
+         "RULE, EXECUTES, 100, Play, K, END\n",
+         "[DEFAULT]",
+         "STOP makes later rules unreachable"},
+        {{"2", "A"},
+         "RULE, x0, in, TOPS, EXECUTES, 100, Play, x0, END\n"
+         "RULE, EXECUTES, RISKY, Play, A, END\n"
+         "Interpretation, TOPS, A, !\n"
+         "Set, RISKY, 100\n"
+         "RULE, Name, Late, x0, in, TOPS, EXECUTES, RISKY, Play, x0, END\n",
+         "[Late]\n*Play x0 A",
+         "a list and a chance take effect where they are defined"},
+        {{"3", "K", "A"},
+         "Interpretation, NONE, !\n"
+         "Interpretation, L, K, A, !\n"
+         "Interpretation, L, A, !\n"
+         "RULE, Name, Empty, EXECUTES, 100, Play, NONE, END\n"
+         "RULE, Name, Two, x0, in, L, x1, in, L, x2, in, L, EXECUTES, 100, Play, x0, END\n"
+         "RULE, Name, First, x0, in, L, EXECUTES, 100, Play, x0, END\n",
+         "[First]\n*Play x0 K",
+         "an empty list yields no card, L is K and A, the first L wins"},
+        {{"Q", "J", "9"},
+         "RULE, Name, Hold, EXECUTES, 100, Play, Nothing, END\n"
+         "RULE, Name, Skipped, EXECUTES, 100, Play, Q, END\n"
+         "RULE, Name, Taken, EXECUTES, 100, Play, J, END\n",
+         "[Hold][Taken]\n*Play J",
+         "Play Nothing passes over the next rule"},
+    };
+    for (const Case& c : cases) {
+        PlayTable t;
+        for (const std::string_view card : c.hand) {
+            t.Give(0, {card});
+        }
+        EXPECT_EQ(t.Decide(0, c.rules).RuleTrace, c.trace) << c.why;
+        EXPECT_TRUE(t.dialogs.messages.empty()) << c.why;
+    }
     PlayTable t;
-    t.Give(0, {"K", "Q", "3"});
-    // The first rule names the ace, which the seat lacks; the second decides; the third would
-    // show "Unknown card" if it were read.
-    const PlayDecision d = t.Decide(0,
-                                    "Version, Test 1.0\n"
-                                    "RULE, Name, Ace, EXECUTES, 100, Play, A, END\n"
-                                    "RULE, Name, Queen, EXECUTES, 100, Play, Q, END\n"
-                                    "RULE, EXECUTES, 100, Play, Bogus, END\n");
-    EXPECT_EQ(CardOf(d), "Q");
-    EXPECT_EQ(d.RuleTrace, "[Queen]\n*Play Q");
-    EXPECT_EQ(d.Version, "Test 1.0");
-    EXPECT_TRUE(t.dialogs.messages.empty()) << "the rule after the deciding one was read";
-}
-
-TEST(PlayRuleReader, StopMakesLaterRulesUnreachableAndTheDefaultPlays) {
-    PlayTable t;
-    t.Give(0, {"9", "K"});
-    const PlayDecision d = t.Decide(0,
-                                    "RULE, Name, Never, d0, >, 1, EXECUTES, 100, Play, K, END\n"
-                                    "STOP\n"
-                                    "RULE, EXECUTES, 100, Play, K, END\n");
-    EXPECT_EQ(CardOf(d), "9");
-    EXPECT_EQ(d.RuleTrace, "[DEFAULT]");
-}
-
-TEST(PlayRuleReader, DefinitionsTakeEffectInFileOrder) {
-    PlayTable t;
-    t.Give(0, {"2", "A"});
-    const PlayDecision early = t.Decide(0,
-                                        "RULE, x0, in, TOPS, EXECUTES, 100, Play, x0, END\n"
-                                        "RULE, EXECUTES, RISKY, Play, A, END\n"
-                                        "Interpretation, TOPS, A, !\n"
-                                        "Set, RISKY, 100\n"
-                                        "RULE, Name, Late, x0, in, TOPS, EXECUTES, RISKY, Play, "
-                                        "x0, END\n");
-    EXPECT_EQ(early.RuleTrace, "[Late]\n*Play x0 A")
-        << "list and chance were used before their definitions";
-}
-
-TEST(PlayRuleReader, ListsEmptyDuplicateAndShort) {
-    PlayTable t;
-    t.Give(0, {"3", "K", "A"});
-    const PlayDecision d = t.Decide(0,
-                                    "Interpretation, NONE, !\n"
-                                    "Interpretation, L, K, A, !\n"
-                                    "Interpretation, L, A, !\n"
-                                    "RULE, Name, Empty, EXECUTES, 100, Play, NONE, END\n"
-                                    "RULE, Name, Two, x0, in, L, x1, in, L, x2, in, L, "
-                                    "EXECUTES, 100, Play, x0, END\n"
-                                    "RULE, Name, First, x0, in, L, EXECUTES, 100, Play, x0, END\n");
-    EXPECT_EQ(d.RuleTrace, "[First]\n*Play x0 K")
-        << "an empty list never yields a card, L holds exactly K and A, and the first L wins";
+    t.Give(0, {"9"});
+    EXPECT_EQ(t.Decide(0, "Version, Test 1.0\nSTOP\n").Version, "Test 1.0");
 }
 
 TEST(PlayRuleReader, TablesBeyondTheirSizesAreReportedAndIgnored) {
@@ -139,17 +142,6 @@ TEST(PlayRuleReader, ConditionalBranchesRestoreTheCommonStateAndSkipCardsNotHeld
     EXPECT_EQ(CardOf(no_if), "8");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0], "ERROR - expected IF in rule [NoIf]\n");
-}
-
-TEST(PlayRuleReader, PlayNothingPassesOverTheNextRuleAndMarksTheTrace) {
-    PlayTable t;
-    t.Give(0, {"Q", "J", "9"});
-    const PlayDecision d = t.Decide(0,
-                                    "RULE, Name, Hold, EXECUTES, 100, Play, Nothing, END\n"
-                                    "RULE, Name, Skipped, EXECUTES, 100, Play, Q, END\n"
-                                    "RULE, Name, Taken, EXECUTES, 100, Play, J, END\n");
-    EXPECT_EQ(CardOf(d), "J");
-    EXPECT_EQ(d.RuleTrace, "[Hold][Taken]\n*Play J");
 }
 
 }  // namespace

@@ -34,88 +34,53 @@ void ExpectSoundDecision(PlayTable& t, int seat, const PlayDecision& d) {
 }
 
 TEST(ShippedRules, SetUpTricks) {
-    {
+    struct Trick {
+        int round;
+        int leader;
+        int bidder;
+        std::vector<std::string_view> hand;                    // SYD's
+        std::vector<std::pair<int, std::string_view>> played;  // to the trick, in order
+        const char* card;
+        const char* why;
+    };
+    const std::vector<Trick> tricks = {
+        {1, 0, 0, {"3", "V", "K", "A"}, {}, "K", "at trick 1 the best card waits"},
+        {2, 0, 0, {"3", "V", "K", "A"}, {}, "A", "from trick 2 the leader draws"},
+        {1, 1, 0, {"V", "8", "3"}, {{1, "4"}, {2, "A"}, {3, "6"}}, "V", "fivra onto the ace"},
+        {1, 3, 0, {"K", "8", "3", "v"}, {{3, "A"}}, "3", "a low card to a lost trick"},
+        {1, 3, 3, {"v", "9", "8", "3"}, {{3, "6"}}, "v", "a short hand gives its fivra"},
+        {1, 3, 3, {"v", "9", "8", "3", "K"}, {{3, "6"}}, "3", "a long hand keeps it"},
+        {1, 1, 0, {"8", "J", "7"}, {{1, "6"}, {2, "3"}, {3, "4"}}, "J", "take it with points"},
+        {1, 1, 0, {"2", "J", "10"}, {{1, "9"}, {2, "4"}, {3, "7"}}, "10", "the cheapest winner"},
+    };
+    for (const Trick& trick : tricks) {
         PlayTable t;
-        t.Give(0, {"3", "V", "K", "A"});
-        const PlayDecision first = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, first);
-        EXPECT_EQ(CardOf(first), "K") << "at the first trick the best card waits";
-        t.round.Round = 2;
-        const PlayDecision later = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, later);
-        EXPECT_EQ(CardOf(later), "A") << "from the second trick on the leader draws with it";
-    }
-    {
-        PlayTable t;
-        t.round.TrickLeader = 1;
-        t.Give(0, {"V", "8", "3"});
-        t.Play(1, "4");
-        t.Play(2, "A");
-        t.Play(3, "6");
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "V") << "the fivra goes onto the partner's ace";
-    }
-    {
-        PlayTable t;
-        t.round.TrickLeader = 3;
-        t.Give(0, {"K", "8", "3", "v"});
-        t.Play(3, "A");
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "3") << "a trick that cannot be won gets a low card";
-    }
-    for (const bool longHand : {false, true}) {
-        PlayTable t;
-        t.round.gbBjuditHogst = 3;
-        t.round.TrickLeader = 3;
-        t.Give(0, {"v", "9", "8", "3"});
-        if (longHand) {
-            t.Give(0, {"K"});
+        t.round.Round = trick.round;
+        t.round.TrickLeader = trick.leader;
+        t.round.gbBjuditHogst = trick.bidder;
+        for (const std::string_view card : trick.hand) {
+            t.Give(0, {card});
         }
-        t.Play(3, "6");
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), longHand ? "3" : "v")
-            << "a defender under a low lead gives its fivra only from a short hand";
-    }
-    {
-        PlayTable t;
-        t.round.TrickLeader = 1;
-        t.Give(0, {"8", "J", "7"});
-        t.Play(1, "6");
-        t.Play(2, "3");
-        t.Play(3, "4");
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "J") << "a sure trick is won with the point card that wins it";
-    }
-    {
-        PlayTable t;
-        t.round.TrickLeader = 1;
-        t.Give(0, {"2", "J", "10"});
-        t.Play(1, "9");
-        t.Play(2, "4");
-        t.Play(3, "7");
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "10") << "the last seat wins with the cheapest card that wins";
-    }
-    {
-        PlayTable t;
-        t.round.Round = 4;
-        t.round.TrickLeader = 2;
-        t.round.ColdFlag[2] = t.round.ColdFlag[3] = -1;
-        for (int rang = 6; rang <= 14; ++rang) {
-            t.round.PlayedTrump[rang] = -1;
+        for (const auto& [seat, card] : trick.played) {
+            t.Play(seat, card);
         }
-        t.round.HighestUnplayed = 5;
-        t.Give(0, {"2", "V"});
-        t.Give(1, {"v"});
         const PlayDecision d = DecideWithShippedRules(t, 0);
         ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), "V") << "behind two seats out of trumps the seat leads the best card";
+        EXPECT_EQ(CardOf(d), trick.card) << trick.why;
     }
+    PlayTable t;
+    t.round.Round = 4;
+    t.round.TrickLeader = 2;
+    t.round.ColdFlag[2] = t.round.ColdFlag[3] = -1;
+    for (int rang = 6; rang <= 14; ++rang) {
+        t.round.PlayedTrump[rang] = -1;
+    }
+    t.round.HighestUnplayed = 5;
+    t.Give(0, {"2", "V"});
+    t.Give(1, {"v"});
+    const PlayDecision d = DecideWithShippedRules(t, 0);
+    ExpectSoundDecision(t, 0, d);
+    EXPECT_EQ(CardOf(d), "V") << "behind two seats out of trumps the seat leads the best card";
 }
 
 // Every code a shipped rule suggests has its own entry with a hint in both languages, so that

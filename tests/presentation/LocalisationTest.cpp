@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "presentation/About.h"
 #include "presentation/Localisation.h"
 
@@ -11,42 +13,39 @@ const Addresses kExample{"https://fivrastar.example.com", "support@fivrastar.exa
 
 TEST(Localisation, EachLanguageTakesItsOwnColumn) {
     const Texts sv = LoadTexts(Language::Svenska, kExample);
-    EXPECT_EQ(sv.quit_question, "Vill Du faktiskt sluta?");
-    EXPECT_EQ(sv.too_many_cards, "har mera än 6 kort");
-    EXPECT_EQ(sv.not_in_play, "KORT INTE I SPEL");
-    EXPECT_EQ(sv.confirmation, "Är du saker?");
-    EXPECT_EQ(sv.click_to_proceed, "Klick för att gå vidare...");
-    EXPECT_EQ(sv.replay, "Omspel ...");
-    EXPECT_EQ(sv.disabled, "inte aktiv");
-    EXPECT_EQ(sv.news_line, "Kolla https://fivrastar.example.com för nyheter och uppdateringar.");
-    EXPECT_EQ(sv.about_title, "Om Fivrastar");
-    EXPECT_EQ(sv.about_information,
-              "Understöd din egen sakanskola med en liten donation. Så många stackare har redan "
-              "sakat ihjäl sig.\r\rFörbättringsförslag till support@fivrastar.example.com");
-    EXPECT_EQ(sv.reset_caption, "Nolla statistiken");
+    const Texts en = LoadTexts(Language::English, kExample);
+    const struct {
+        std::string Texts::*text;
+        const char* svenska;
+        const char* english;
+    } columns[] = {
+        {&Texts::quit_question, "Vill Du faktiskt sluta?", "Do you really want to quit?"},
+        {&Texts::too_many_cards, "har mera än 6 kort", "has more than 6 cards"},
+        {&Texts::not_in_play, "KORT INTE I SPEL", "CARDS NOT IN PLAY"},
+        {&Texts::confirmation, "Är du saker?", "Are you sure?"},
+        {&Texts::click_to_proceed, "Klick för att gå vidare...", "Click to proceed..."},
+        {&Texts::replay, "Omspel ...", "Replay ..."},
+        {&Texts::disabled, "inte aktiv", "Disabled"},
+        {&Texts::news_line, "Kolla https://fivrastar.example.com för nyheter och uppdateringar.",
+         "Like this game? Check https://fivrastar.example.com for updates and news."},
+        {&Texts::about_title, "Om Fivrastar", "About Fivrastar"},
+        {&Texts::about_information,
+         "Understöd din egen sakanskola med en liten donation. Så många stackare har redan "
+         "sakat ihjäl sig.\r\rFörbättringsförslag till support@fivrastar.example.com",
+         "Contact:\rsupport@fivrastar.example.com\rfor support"},
+        {&Texts::reset_caption, "Nolla statistiken", "Reset Statistics"},
+        {&Texts::team_vi, "Vi", "We"},
+        {&Texts::team_de, "De", "They"},
+    };
+    for (const auto& c : columns) {
+        EXPECT_EQ(sv.*c.text, c.svenska);
+        EXPECT_EQ(en.*c.text, c.english);
+    }
     EXPECT_EQ(sv.about_rights, AboutRights(Language::Svenska));
-    EXPECT_EQ(sv.team_vi, "Vi");
-    EXPECT_EQ(sv.team_de, "De");
     EXPECT_NE(sv.about_rights.find("MIT"), std::string::npos) << "the About box names the licence";
     EXPECT_NE(sv.about_rights.find("/LICENSE)"), std::string::npos) << "and says where it lies";
-
-    const Texts en = LoadTexts(Language::English, kExample);
-    EXPECT_EQ(en.quit_question, "Do you really want to quit?");
-    EXPECT_EQ(en.too_many_cards, "has more than 6 cards");
-    EXPECT_EQ(en.not_in_play, "CARDS NOT IN PLAY");
-    EXPECT_EQ(en.confirmation, "Are you sure?");
-    EXPECT_EQ(en.click_to_proceed, "Click to proceed...");
-    EXPECT_EQ(en.replay, "Replay ...");
-    EXPECT_EQ(en.disabled, "Disabled");
-    EXPECT_EQ(en.news_line,
-              "Like this game? Check https://fivrastar.example.com for updates and news.");
-    EXPECT_EQ(en.about_title, "About Fivrastar");
-    EXPECT_EQ(en.about_information, "Contact:\rsupport@fivrastar.example.com\rfor support");
-    EXPECT_EQ(en.reset_caption, "Reset Statistics");
     EXPECT_NE(en.about_rights, sv.about_rights);
     EXPECT_FALSE(en.about_rights.empty());
-    EXPECT_EQ(en.team_vi, "We");
-    EXPECT_EQ(en.team_de, "They");
 }
 
 TEST(Localisation, SeatNamesAndAboutBoxFollowTheLanguage) {
@@ -60,11 +59,11 @@ TEST(Localisation, SeatNamesAndAboutBoxFollowTheLanguage) {
     EXPECT_EQ(SeatDisplayName(-1, Language::Svenska), "");
 
     const AboutContents about = AboutFormLoad(Language::English, kExample);
-    EXPECT_EQ(about.product_label, "Fivrastar 2.5");
-    EXPECT_EQ(about.caption, "About Fivrastar");
-    EXPECT_EQ(about.reset_caption, "Reset Statistics");
-    EXPECT_EQ(about.mail_label, "mailto: support@fivrastar.example.com");
-    EXPECT_EQ(about.web_label, "https://fivrastar.example.com");
+    EXPECT_EQ(
+        std::tie(about.product_label, about.caption, about.reset_caption, about.mail_label,
+                 about.web_label),
+        std::make_tuple("Fivrastar 2.5", "About Fivrastar", "Reset Statistics",
+                        "mailto: support@fivrastar.example.com", "https://fivrastar.example.com"));
 }
 
 TEST(Localisation, WithoutAddressesNothingNamesOrLinksAPlaceholder) {

@@ -23,23 +23,6 @@ ResumeRecord TwoRoundsIn() {
     return record;
 }
 
-TEST(ResumeRecord, ARecordReadsBackAsItWasWritten) {
-    common::MemorySettingsStore store;
-    EXPECT_FALSE(LoadResumeRecord(store).record) << "no record on a first start";
-    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
-    SaveResumeRecord(store, TwoRoundsIn());
-    const StoredResume stored = LoadResumeRecord(store);
-    ASSERT_TRUE(stored.record) << stored.problem;
-    EXPECT_EQ(*stored.record, TwoRoundsIn());
-
-    ResumeRecord fresh;  // a round to deal afresh, nothing on the board yet
-    SaveResumeRecord(store, fresh);
-    EXPECT_EQ(LoadResumeRecord(store).record, fresh);
-    ClearResumeRecord(store);
-    EXPECT_FALSE(LoadResumeRecord(store).record) << "a cleared record is no record";
-    EXPECT_TRUE(LoadResumeRecord(store).problem.empty());
-}
-
 TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
     const std::string good = FormatResumeRecord(TwoRoundsIn());
     const auto replaced = [&good](const std::string& from, const std::string& to) {
@@ -64,18 +47,6 @@ TEST(ResumeRecord, DamagedRecordsAreToldNotTaken) {
     }
     EXPECT_TRUE(std::holds_alternative<std::string>(ParseResumeRecord(twelve)))
         << "the board keeps eleven rows";
-}
-
-TEST(ResumeRecord, TheFingerprintTellsDecksApart) {
-    std::array<std::string, 53> order;
-    for (int i = 1; i <= 52; ++i) {
-        order[static_cast<std::size_t>(i)] = std::to_string(i - 1);
-    }
-    const std::string first = DeckFingerprint(order);
-    EXPECT_EQ(first.size(), 16u);
-    EXPECT_EQ(DeckFingerprint(order), first);
-    std::swap(order[1], order[2]);
-    EXPECT_NE(DeckFingerprint(order), first);
 }
 
 TEST(Announcements, WordsInBracesAreFilledInAndOthersLeftAlone) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "presentation/Scoreboard.h"
 
 namespace presentation {
@@ -30,16 +32,13 @@ TEST(ViDeScoreboard, BidStripShowsOneMarkPerStepAboveFiveInTheRightStyle) {
     ViDeScoreboard board;
     board.ScoreboardAddRound(Round(6, 2, 6, 0));
     board.ScoreboardAddRound(Round(20, -12, -14, 1));
-    const BidStrip& made_six = board.Rows()[0].strip;
-    EXPECT_TRUE(made_six.visible);
-    EXPECT_TRUE(made_six.made);
-    EXPECT_EQ(made_six.marks, 1);
-    EXPECT_EQ(made_six.Width(), 37);
-    const BidStrip& lost_fourteen = board.Rows()[1].strip;
-    EXPECT_TRUE(lost_fourteen.visible);
-    EXPECT_FALSE(lost_fourteen.made);
-    EXPECT_EQ(lost_fourteen.marks, 9);
-    EXPECT_EQ(lost_fourteen.Width(), 9 * 37);
+    // Shown, made, marks and width of a row's strip.
+    const auto strip = [&board](int row) {
+        const BidStrip& s = board.Rows()[row].strip;
+        return std::make_tuple(s.visible, s.made, s.marks, s.Width());
+    };
+    EXPECT_EQ(strip(0), std::make_tuple(true, true, 1, 37)) << "six made";
+    EXPECT_EQ(strip(1), std::make_tuple(true, false, 9, 9 * 37)) << "fourteen lost";
     EXPECT_FALSE(board.Rows()[2].strip.visible) << "rows not yet played stay hidden";
     EXPECT_FALSE(board.Rows()[2].bidder.visible);
     EXPECT_EQ(board.Rows()[2].vi_label.Caption, "");

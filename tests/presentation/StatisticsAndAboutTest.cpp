@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "common/ScriptedDialogs.h"
 #include "persistence/Statistics.h"
 #include "presentation/About.h"
@@ -10,17 +12,6 @@ namespace {
 
 // The kept records (statistics, resume record) are tested here beside the texts they use.
 using namespace persistence;
-
-TEST(Statistics, FirstStartReadsZeroAndEachWinCountsOn) {
-    common::MemorySettingsStore store;
-    EXPECT_EQ(ReadGamesWon(store, Team::Vi), 0);
-    EXPECT_EQ(ReadGamesWon(store, Team::De), 0);
-    EXPECT_EQ(CountGameWon(store, Team::Vi), 1);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "?"), "1");
-    EXPECT_EQ(CountGameWon(store, Team::Vi), 2);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "?")
-        << "a win for Vi leaves De's count alone";
-}
 
 TEST(Statistics, PointsGivenAwayAddUpPerReviewedRoundAndADamagedSumStartsAgain) {
     common::MemorySettingsStore store;
@@ -52,28 +43,16 @@ TEST(Statistics, GamesAddUpWithStreaksAndTheLastScoresAndClearToNothing) {
     store.RegWriteSetting("user", "Statistic", "TotalVi", "5");  // from before the figures
     // Won, won, lost, won: the longest streak is 2, the current one 1.
     for (const bool vi_won : {true, true, false, true}) {
-        GameRecord game;
-        game.vi_won = vi_won;
-        game.rounds = 6;
-        game.bids_made = 2;
-        game.bids_failed = 1;
-        game.points_vi = vi_won ? 64 : 30;
-        game.points_de = vi_won ? 20 : 62;
-        game.final_vi = game.points_vi;
-        game.final_de = game.points_de;
-        RecordGame(store, game);
+        const int vi = vi_won ? 64 : 30;
+        const int de = vi_won ? 20 : 62;
+        RecordGame(store, GameRecord{vi_won, 6, 2, 1, vi, de, vi, de});
     }
     StatisticsSummary s = ReadStatistics(store);
-    EXPECT_EQ(s.Won(Team::Vi), 8);
-    EXPECT_EQ(s.Lost(Team::Vi), 1);
-    EXPECT_EQ(s.Won(Team::De), 1);
-    EXPECT_EQ(s.GamesPlayed(), 9);
-    EXPECT_EQ(s.rounds, 24);
-    EXPECT_EQ(s.bids_made, 8);
-    EXPECT_EQ(s.bids_failed, 4);
+    // Won and lost by Vi, won by De, played; rounds, bids made and failed; streaks.
+    EXPECT_EQ(std::make_tuple(s.Won(Team::Vi), s.Lost(Team::Vi), s.Won(Team::De), s.GamesPlayed(),
+                              s.rounds, s.bids_made, s.bids_failed, s.longest_streak, s.streak),
+              std::make_tuple(8, 1, 1, 9, 24, 8, 4, 2, 1));
     EXPECT_DOUBLE_EQ(s.AveragePoints(Team::Vi), (64 * 3 + 30) / 24.0);
-    EXPECT_EQ(s.longest_streak, 2);
-    EXPECT_EQ(s.streak, 1);
     EXPECT_EQ(LastGamesText(s.last_games), "64:20 64:20 30:62 64:20");
     for (int i = 0; i < 20; ++i) {
         RecordGame(store, GameRecord{false, 5, 0, 0, 10, 70, 10 + i, 70});
@@ -94,16 +73,6 @@ TEST(Statistics, ADamagedListOfScoresKeepsOnlyWhatReadsAsScores) {
               (std::vector<std::pair<int, int>>{{62, 40}, {-14, 66}, {55, 63}}));
 }
 
-TEST(MemorySettingsStore, EmptyIsABlankAndLocal64IsReadOnly) {
-    common::MemorySettingsStore store;
-    store.RegWriteSetting("user", "Statistic", "Note", "");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "Note", "x"), " ");
-    store.RegWriteSetting("local", "Statistic", "Debug", "3");
-    EXPECT_EQ(store.RegReadSetting("local64", "Statistic", "Debug", "0"), "3");
-    store.RegWriteSetting("local64", "Statistic", "Debug", "9");
-    EXPECT_EQ(store.RegReadSetting("local", "Statistic", "Debug", "0"), "3");
-}
-
 TEST(AboutBox, ResetAskedAndAnsweredNoChangesNothing) {
     common::MemorySettingsStore store;
     store.RegWriteSetting("user", "Statistic", "TotalVi", "4");
@@ -112,23 +81,20 @@ TEST(AboutBox, ResetAskedAndAnsweredNoChangesNothing) {
     common::Control de;
     vi.Caption = "4";
     de.Caption = "7";
+    const auto shown = [&] {
+        return std::make_tuple(store.RegReadSetting("user", "Statistic", "TotalVi", "?"),
+                               store.RegReadSetting("user", "Statistic", "TotalDe", "?"),
+                               vi.Caption, de.Caption);
+    };
     common::ScriptedDialogs dialogs;
     dialogs.yes_no_answers = {false};
     EXPECT_FALSE(ResetStatistics(store, dialogs, Language::Svenska, vi, de));
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0], "Är du saker?");
-    EXPECT_EQ(ReadGamesWon(store, Team::Vi), 4);
-    EXPECT_EQ(ReadGamesWon(store, Team::De), 7);
-    EXPECT_EQ(vi.Caption, "4");
-    EXPECT_EQ(de.Caption, "7");
+    EXPECT_EQ(shown(), std::make_tuple("4", "7", "4", "7"));
 
     dialogs.yes_no_answers = {true};
     EXPECT_TRUE(ResetStatistics(store, dialogs, Language::English, vi, de));
-    EXPECT_EQ(dialogs.questions[1], "Are you sure?");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "?"), "0");
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalDe", "?"), "0");
-    EXPECT_EQ(vi.Caption, "0");
-    EXPECT_EQ(de.Caption, "0");
+    EXPECT_EQ(shown(), std::make_tuple("0", "0", "0", "0"));
+    EXPECT_EQ(dialogs.questions, (std::vector<std::string>{"Är du saker?", "Are you sure?"}));
 }
 
 const Addresses kExample{"https://fivrastar.example.com", "support@fivrastar.example.com"};

@@ -41,8 +41,8 @@ bool TableRig::RunToStep(table::WaitStep step) {
     return RunUntil([&] { return table.Timer1().Tag == step; });
 }
 
-bool TableRig::RunToRoundEnd() {
-    return RunUntil([&] {
+bool RunToRoundEnd(table::Table& table) {
+    return RunUntil(table, [&] {
         if (table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             table.AdvanceMe();
         }
@@ -107,7 +107,6 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
     return script;
 }
 
-// NORD holds eight trumps and gives up two; NORD's side goes on to win the game.
 ScriptedRound SydLeads() {
     ScriptedRound script;
     script.bidder = common::kSyd;
@@ -187,6 +186,23 @@ std::vector<int> Numbers(const cards::KortHand& hand) {
 std::set<int> NumberSet(const cards::KortHand& hand) {
     const std::vector<int> numbers = Numbers(hand);
     return {numbers.begin(), numbers.end()};
+}
+
+std::vector<int> BidButtons(const table::Controls& ctl, std::optional<table::BidLook> look) {
+    std::vector<int> buttons;
+    for (int i = 0; i < 10; ++i) {
+        if (ctl.PBBid[i].Visible && (!look || ctl.PBBidLook[i] == *look)) {
+            buttons.push_back(i);
+        }
+    }
+    return buttons;
+}
+
+int RaisedPosition(const cards::KortHand& hand) {
+    const auto& held = hand.Cards();
+    const auto raised =
+        std::find_if(held.begin(), held.end(), [](const auto* card) { return card->Kop; });
+    return raised == held.end() ? 0 : static_cast<int>(raised - held.begin()) + 1;
 }
 
 std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag) {

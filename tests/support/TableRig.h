@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,40 +43,27 @@ struct RigOptions {
     presentation::Language language = presentation::BuildLanguage();
     int auto_continue_ms = 0;
 
-    RigOptions Seed(std::uint64_t s) const {
+    RigOptions Seed(std::uint64_t s) const { return With(&RigOptions::seed, s); }
+    RigOptions Human() const { return With(&RigOptions::computer_plays_syd, false); }
+    RigOptions BidRules(std::string text) const { return With(&RigOptions::bid_rules, text); }
+    RigOptions PlayRules(std::string text) const { return With(&RigOptions::play_rules, text); }
+    RigOptions InLanguage(presentation::Language l) const { return With(&RigOptions::language, l); }
+    RigOptions AutoContinue(int ms) const { return With(&RigOptions::auto_continue_ms, ms); }
+
+  private:
+    template <typename Field, typename Value>
+    RigOptions With(Field RigOptions::*field, Value value) const {
         RigOptions o = *this;
-        o.seed = s;
-        return o;
-    }
-    RigOptions Human() const {
-        RigOptions o = *this;
-        o.computer_plays_syd = false;
-        return o;
-    }
-    RigOptions BidRules(std::string text) const {
-        RigOptions o = *this;
-        o.bid_rules = std::move(text);
-        return o;
-    }
-    RigOptions PlayRules(std::string text) const {
-        RigOptions o = *this;
-        o.play_rules = std::move(text);
-        return o;
-    }
-    RigOptions InLanguage(presentation::Language l) const {
-        RigOptions o = *this;
-        o.language = l;
-        return o;
-    }
-    RigOptions AutoContinue(int ms) const {
-        RigOptions o = *this;
-        o.auto_continue_ms = ms;
+        o.*field = std::move(value);
         return o;
     }
 };
 
 // Runs a table's clock until `done` holds; false when it did not within kPatienceMs.
 bool RunUntil(table::Table& table, const std::function<bool()>& done);
+
+// Plays on (clicking after the discard) until the round's end waits for the click.
+bool RunToRoundEnd(table::Table& table);
 
 // Starts the round again with another dealer, as if the earlier rounds had been played.
 void RestartRoundDealtBy(table::Table& table, int dealer);
@@ -87,8 +75,7 @@ struct TableRig {
     // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
     bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToStep(table::WaitStep step);
-    // Plays on (clicking after the discard) until the round's end waits for the click.
-    bool RunToRoundEnd();
+    bool RunToRoundEnd() { return table_test::RunToRoundEnd(table); }
     void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
     // The game log of the round so far; closes the log, so call it when the test is done
@@ -99,6 +86,11 @@ struct TableRig {
     common::ScriptedDialogs dialogs;
     common::MemorySettingsStore settings;
     table::Table table;
+};
+
+// A rig whose table has started.
+struct StartedRig : TableRig {
+    explicit StartedRig(const RigOptions& options) : TableRig(options) { table.Start(); }
 };
 
 // Card number of a face ("A", "2" .. "10", "J", "Q", "K") of a colour code.
@@ -144,6 +136,11 @@ bool StartPlayFrom(table::Table& table, const ScriptedRound& script);
 // Card numbers held by a hand, in its order.
 std::vector<int> Numbers(const cards::KortHand& hand);
 std::set<int> NumberSet(const cards::KortHand& hand);
+// The bid buttons shown, or only those of them drawn with `look`.
+std::vector<int> BidButtons(const table::Controls& ctl,
+                            std::optional<table::BidLook> look = std::nullopt);
+// Place (from 1) of the first raised card of a hand; 0 when none is raised.
+int RaisedPosition(const cards::KortHand& hand);
 std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
 
 // Lines of the log that follow `tag` up to and including the next "<END>"; empty when the tag

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/TableRig.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr const char* kFirstTwoBid14 =
     "RULE, RoleInRound, LEAD, A_BLOCK, !, EXECUTES, 100, BID, 14, END\n";
-constexpr const char* kLeadBids9 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n";
 constexpr const char* kLeadBids14 = "RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 14, END\n";
 
 std::vector<std::string> AuctionBlock(int bidder, int bid, int dealer) {
@@ -26,130 +26,129 @@ bool PanelOpen(const table::Table& table) {
     return table.Ctl().PBButtonsBackground.Visible;
 }
 
-// The buttons shown and the ones drawn inactive, as index lists.
-std::pair<std::vector<int>, std::vector<int>> PanelButtons(const table::Table& table) {
-    std::vector<int> shown;
-    std::vector<int> inactive;
-    for (int i = 0; i < 10; ++i) {
-        if (table.Ctl().PBBid[i].Visible) {
-            shown.push_back(i);
-            if (table.Ctl().PBBidLook[i] == table::BidLook::Inactive) {
-                inactive.push_back(i);
-            }
-        }
-    }
-    return {shown, inactive};
-}
-
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
-    TableRig rig(RigOptions().BidRules(kFirstTwoBid14));
-    rig.table.Start();
+    StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kVast].GeBud(), 14);
-    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14);
-    EXPECT_EQ(round.gbBjuditHogst, common::kNord) << "VAST and NORD bid 14; NORD spoke later";
-    EXPECT_EQ(round.gbHogstaBudet, 14);
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kVast].Caption, "")
+    EXPECT_EQ(std::tuple(round.Hand[common::kVast].GeBud(), round.Hand[common::kNord].GeBud(),
+                         round.gbBjuditHogst, round.gbHogstaBudet),
+              std::tuple(14, 14, common::kNord, 14))
+        << "VAST and NORD bid 14; NORD spoke later";
+    EXPECT_EQ(std::pair(rig.table.Ctl().LabelBud[common::kVast].Caption,
+                        rig.table.Ctl().LabelBud[common::kNord].Caption),
+              std::pair(std::string(), std::string("14")))
         << "only the winner's bid stays on show";
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kNord].Caption, "14");
     EXPECT_TRUE(HasSequence(rig.CloseAndReadLog(), AuctionBlock(common::kNord, 14, common::kSyd)));
 }
 
-TEST(Auction, ComputerDealerIsForcedToSix) {
-    TableRig rig(RigOptions().BidRules(kNobodyBids));
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
+TEST(Auction, AllPassingForcesTheComputerDealerToSixAndTheWinnerIsNamedWithTrump) {
+    StartedRig rig(RigOptions().BidRules(kNobodyBids));
     const state::RoundState& round = rig.table.State();
+    const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
+    const common::Control& announce = rig.table.Ctl().LblAnnounce;
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
+    EXPECT_EQ(announce.Caption, say.ForcedBid(common::kSyd));
+    EXPECT_TRUE(announce.Visible);
     for (int s = common::kVast; s <= common::kOst; ++s) {
         EXPECT_EQ(round.Hand[s].GeBud(), 0) << "seat " << s << " passes";
     }
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
-    EXPECT_EQ(round.gbHogstaBudet, 6);
+    EXPECT_EQ(
+        std::tuple(round.Hand[common::kSyd].GeBud(), round.gbBjuditHogst, round.gbHogstaBudet),
+        std::tuple(6, common::kSyd, 6));
+    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
     EXPECT_NE(common::ColourIndex(round.gbFarg), -1) << "the forced dealer names a trump";
+    EXPECT_EQ(announce.Caption, say.AuctionWon(common::kSyd, 6, round.gbFarg));
+    if (presentation::BuildLanguage() == presentation::Language::Svenska) {
+        EXPECT_EQ(say.ForcedBid(common::kVast), "Alla passade: Vera (giv) måste bjuda 6.");
+        EXPECT_EQ(say.AuctionWon(common::kSyd, 6, common::kHjarter),
+                  "Du vann budgivningen med 6, trumf hjärter.");
+    }
     const auto log = rig.CloseAndReadLog();
     EXPECT_TRUE(Contains(log, "Pakkobud"));
     EXPECT_TRUE(HasSequence(log, AuctionBlock(common::kSyd, 6, common::kSyd)));
 }
 
-TEST(Auction, HumanDealerIsGivenSixWithoutBeingAsked) {
-    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
-    rig.table.Start();
-    bool asked = false;
-    ASSERT_TRUE(rig.RunUntil([&] {
-        asked = asked || PanelOpen(rig.table);
-        return rig.table.Ctl().ImgFargUp[0].Visible;
-    })) << "the human, forced to 6, names the trump";
-    EXPECT_FALSE(asked) << "the bid panel never opened";
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 6);
-    EXPECT_EQ(round.gbHogstaBudet, 6);
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
-    EXPECT_EQ(rig.table.Ctl().LabelBud[common::kSyd].Caption, "6");
-    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
+TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsTrump) {
+    for (int colour_index = 0; colour_index < 4; ++colour_index) {
+        SCOPED_TRACE("colour button " + std::to_string(colour_index));
+        StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
+        const table::Controls& ctl = rig.table.Ctl();
+        bool asked = false;
+        ASSERT_TRUE(rig.RunUntil([&] {
+            asked = asked || PanelOpen(rig.table);
+            return ctl.ImgFargUp[colour_index].Visible;
+        })) << "the human, forced to 6, names the trump";
+        EXPECT_FALSE(asked) << "the bid panel never opened";
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(std::tuple(round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet,
+                             round.gbBjuditHogst, ctl.LabelBud[common::kSyd].Caption),
+                  std::tuple(6, 6, common::kSyd, "6"));
+        rig.table.ImgFargUp_MouseDown(colour_index);
+        rig.table.ImgFargUp_MouseUp(colour_index);
+        EXPECT_EQ(round.gbFarg, common::ColourCode(colour_index));
+        EXPECT_FALSE(ctl.ImgFargUp[colour_index].Visible) << "the buttons go";
+        EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
+    }
 }
 
 TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids9));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Human().BidRules(kOthersBidNine));
     ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
+              (std::vector<int>{1, 2, 3, 4}));
 
     const state::RoundState& round = rig.table.State();
     const int suggested = round.Hand[common::kSyd].GeBud();
     for (int refused : {3, 7}) {
         rig.table.PBBid_MouseDown(refused);
         rig.table.PBBid_MouseUp(refused);
-        EXPECT_FALSE(rig.table.Ctl().PBBidDN[refused].Visible) << "button " << refused;
-        EXPECT_TRUE(PanelOpen(rig.table)) << "button " << refused << " does nothing";
-        EXPECT_EQ(round.gbHogstaBudet, 9);
-        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), suggested);
-        EXPECT_EQ(round.myGameStatus, 2);
+        EXPECT_EQ(
+            std::tuple(rig.table.Ctl().PBBidDN[refused].Visible, PanelOpen(rig.table),
+                       round.gbHogstaBudet, round.Hand[common::kSyd].GeBud(), round.myGameStatus),
+            std::tuple(false, true, 9, suggested, 2))
+            << "button " << refused << " does nothing";
     }
 
     rig.table.PBBid_MouseDown(5);
     EXPECT_TRUE(rig.table.Ctl().PBBidDN[5].Visible);
     rig.table.PBBid_MouseUp(5);
-    EXPECT_FALSE(PanelOpen(rig.table));
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 10);
-    EXPECT_EQ(round.gbHogstaBudet, 10);
+    EXPECT_EQ(std::tuple(PanelOpen(rig.table), rig.table.Ctl().PBBidChosen,
+                         round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
+              std::tuple(false, -1, 10, 10));
     ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
     EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
     EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));
 }
 
-TEST(Auction, HumanDealerAfterFourteenMayPassOrBidFourteen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    rig.table.PBBid_MouseUp(9);
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 14);
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd) << "the dealer's 14 ties VAST's and wins";
-}
-
-TEST(Auction, HumanNotDealerAfterFourteenMayPassOrBidFourteen) {
-    TableRig rig(RigOptions().Human().BidRules(kLeadBids14));
-    rig.table.Start();
-    rig.RestartRoundDealtBy(common::kVast);
-    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(round.Hand[common::kNord].GeBud(), 14) << "NORD leads the auction";
-    const auto [shown, inactive] = PanelButtons(rig.table);
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(inactive, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-    rig.table.PBBid_MouseUp(0);
-    EXPECT_EQ(round.Hand[common::kSyd].GeBud(), 0);
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
-    EXPECT_EQ(round.gbBjuditHogst, common::kNord);
-    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: PASS"));
+TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins) {
+    const struct {
+        int dealer;  // the seat after the dealer leads with 14
+        int button;
+        int winner;
+        const char* logged;
+    } cases[] = {{common::kSyd, 9, common::kSyd, "HUMAN Bids: 14"},
+                 {common::kVast, 0, common::kNord, "HUMAN Bids: PASS"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged);
+        StartedRig rig(RigOptions().Human().BidRules(kLeadBids14));
+        if (c.dealer != common::kSyd) {
+            rig.RestartRoundDealtBy(c.dealer);
+        }
+        ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+        EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
+                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        rig.table.PBBid_MouseUp(c.button);
+        const state::RoundState& round = rig.table.State();
+        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), c.button == 0 ? 0 : 14);
+        ASSERT_TRUE(rig.RunUntil([&] {
+            return rig.table.Ctl().ImgFargUp[0].Visible ||
+                   rig.table.Timer1().Tag == table::WaitStep::TrumpChosen;
+        }));
+        EXPECT_EQ(round.gbBjuditHogst, c.winner);
+        EXPECT_TRUE(Contains(rig.CloseAndReadLog(), c.logged));
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "coach/HintPlayer.h"
 #include "coach/RoundReview.h"
@@ -27,25 +28,21 @@ TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
     const std::vector<std::string> log = rig.CloseAndReadLog();
-    EXPECT_EQ(Count(log, "NORD: Expert"), 1);
-    EXPECT_EQ(Count(log, "VAST: Beginner"), 1);
+    EXPECT_EQ(std::pair(Count(log, "NORD: Expert"), Count(log, "VAST: Beginner")),
+              std::pair(1L, 1L));
     EXPECT_TRUE(Contains(rig.table.Ctl().LBTrace, "NORD: Expert"));
     for (const std::string& line : log) {
         EXPECT_NE(line.rfind("OST: ", 0), 0u) << "OST plays by its rule files";
     }
     rig.folder.Write("round.txt", JoinLines(log));
-    rig.table.TableClick();
-
-    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
-    rig.table.BtnPlaylog_Click();
-    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
-    ASSERT_TRUE(rig.RunToRoundEnd()) << "the replay from the log";
-    rig.table.TableClick();
-    rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
-    rig.table.BtnLoadlog_Click();
-    ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
-    ASSERT_TRUE(rig.RunToRoundEnd()) << "the reload from the log";
-    EXPECT_TRUE(rig.dialogs.messages.empty());
+    for (const bool replay : {true, false}) {
+        rig.table.TableClick();
+        rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
+        replay ? rig.table.BtnPlaylog_Click() : rig.table.BtnLoadlog_Click();
+        ASSERT_TRUE(rig.RunToRoundEnd())
+            << (replay ? "the replay" : "the reload") << " from the log";
+        EXPECT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
+    }
 }
 
 // A judgement that tests can reason about: cards by a fixed mix of their rank, bids lower
@@ -131,8 +128,9 @@ TEST(RoundReview, TotalsAreTheSumsOfTheLinesAndTheJudgementsChoicesCostNothing) 
         const coach::RoundReview later = coach::ReviewRound(recorder.Decisions(), FixedJudgement);
         ASSERT_EQ(later.tricks.size(), review.tricks.size());
         for (std::size_t t = 0; t < review.tricks.size(); ++t) {
-            EXPECT_EQ(later.tricks[t].cards, review.tricks[t].cards) << "trick " << t + 1;
-            EXPECT_EQ(later.tricks[t].winner, review.tricks[t].winner);
+            EXPECT_EQ(std::tie(later.tricks[t].cards, later.tricks[t].winner),
+                      std::tie(review.tricks[t].cards, review.tricks[t].winner))
+                << "trick " << t + 1;
         }
     }
 }

@@ -1,15 +1,16 @@
 // The table's own buttons.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "persistence/Statistics.h"
 #include "support/TableRig.h"
 
 namespace table_test {
 namespace {
 
-TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWasAndWithoutAGameExitAsksNothing) {
+    StartedRig rig(RigOptions{});
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     const TableSnapshot before = Snapshot(rig.table);
     rig.table.ImgExitUp_MouseDown();
@@ -23,6 +24,11 @@ TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWas) {
     EXPECT_EQ(Snapshot(rig.table), before);
     rig.table.AdvanceMe();
     EXPECT_EQ(rig.table.State().myGameStatus, 7) << "the game goes on: the click starts the buying";
+
+    rig.table.MutableState().GamePlaying = false;
+    rig.table.ImgExitUp_MouseDown();
+    EXPECT_TRUE(rig.table.ImgExitUp_MouseUp()) << "without a game the window closes";
+    EXPECT_EQ(rig.dialogs.questions.size(), 1u) << "without asking";
 }
 
 TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
@@ -38,18 +44,16 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
 
     rig.dialogs.yes_no_answers = {false};
     EXPECT_FALSE(rig.table.NewGame());
-    ASSERT_EQ(rig.dialogs.questions.size(), 1u);
-    EXPECT_EQ(rig.dialogs.questions.back(), rig.table.Texts().new_game_question);
+    EXPECT_EQ(rig.dialogs.questions, std::vector<std::string>{rig.table.Texts().new_game_question});
     EXPECT_EQ(Snapshot(rig.table), before) << "No changes nothing";
 
     rig.dialogs.yes_no_answers = {true};
     EXPECT_TRUE(rig.table.NewGame());
-    EXPECT_EQ(round.gbVi, 0);
-    EXPECT_EQ(round.gbDe, 0);
-    EXPECT_EQ(rig.table.Scoreboard().RowCount(), 0);
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Caption.empty());
-    EXPECT_EQ(persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi), 3)
-        << "the statistics are untouched";
+    EXPECT_EQ(std::tuple(round.gbVi, round.gbDe, rig.table.Scoreboard().RowCount(),
+                         rig.table.Ctl().LblAnnounce.Caption,
+                         persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi)),
+              std::tuple(0, 0, 0, "", 3))
+        << "a fresh game, the statistics untouched";
     ASSERT_TRUE(rig.RunToRoundEnd()) << "a fresh deal is played through";
     EXPECT_EQ(rig.table.Scoreboard().RowCount(), 1);
     EXPECT_EQ(persistence::ReadStatistics(rig.settings).rounds, 0)
@@ -58,8 +62,7 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
 
 // Whole games played by the computer alone: the statistics add up to what the table showed.
 TEST(Controls, FinishedGamesAddUpInTheStatistics) {
-    TableRig rig(RigOptions{}.Seed(11));
-    rig.table.Start();
+    StartedRig rig(RigOptions{}.Seed(11));
     const state::RoundState& round = rig.table.State();
     int rounds = 0;
     int vi_bids = 0;
@@ -83,41 +86,15 @@ TEST(Controls, FinishedGamesAddUpInTheStatistics) {
     EXPECT_EQ(s.points_de, finals[0].second + finals[1].second);
 }
 
-TEST(Controls, ExitWithoutAGameClosesWithoutAsking) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    rig.table.MutableState().GamePlaying = false;
-    rig.table.ImgExitUp_MouseDown();
-    EXPECT_TRUE(rig.table.ImgExitUp_MouseUp());
-    EXPECT_TRUE(rig.dialogs.questions.empty());
-}
-
 TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     const table::Controls& ctl = rig.table.Ctl();
     ASSERT_FALSE(ctl.LBTraceBox.Visible);
-    rig.table.ImgTraceUp_Click();
-    EXPECT_TRUE(ctl.LBTraceBox.Visible);
-    EXPECT_TRUE(ctl.ImgTraceDn.Visible);
-    EXPECT_FALSE(ctl.ImgTraceUp.Visible);
-    rig.table.ImgTraceDn_Click();
-    EXPECT_FALSE(ctl.LBTraceBox.Visible);
-    EXPECT_FALSE(ctl.ImgTraceDn.Visible);
-    EXPECT_TRUE(ctl.ImgTraceUp.Visible);
-}
-
-TEST(Controls, EachColourButtonNamesItsColourAsTrump) {
-    for (int colour_index = 0; colour_index < 4; ++colour_index) {
-        SCOPED_TRACE("colour button " + std::to_string(colour_index));
-        // Everybody passes: SYD, the dealer, is given 6 and names trump.
-        TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
-        rig.table.Start();
-        ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[colour_index].Visible; }));
-        rig.table.ImgFargUp_MouseDown(colour_index);
-        rig.table.ImgFargUp_MouseUp(colour_index);
-        EXPECT_EQ(rig.table.State().gbFarg, common::ColourCode(colour_index));
-        EXPECT_FALSE(rig.table.Ctl().ImgFargUp[colour_index].Visible) << "the buttons go";
+    for (const bool open : {true, false}) {
+        open ? rig.table.ImgTraceUp_Click() : rig.table.ImgTraceDn_Click();
+        EXPECT_EQ(
+            std::tuple(ctl.LBTraceBox.Visible, ctl.ImgTraceDn.Visible, ctl.ImgTraceUp.Visible),
+            std::tuple(open, open, !open));
     }
 }
 

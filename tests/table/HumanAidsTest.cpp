@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "playai/Suggestion.h"
 #include "support/TableRig.h"
@@ -11,26 +12,6 @@ namespace table_test {
 namespace {
 
 constexpr int kH = common::kHjarter;
-
-int RaisedPosition(const cards::KortHand& hand) {
-    const auto& held = hand.Cards();
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        if (held[i]->Kop) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
-}
-
-std::vector<int> SuggestedButtons(const table::Controls& ctl) {
-    std::vector<int> marked;
-    for (int i = 0; i < 10; ++i) {
-        if (ctl.PBBidLook[i] == table::BidLook::Suggested) {
-            marked.push_back(i);
-        }
-    }
-    return marked;
-}
 
 // OST deals, so SYD speaks first in the auction with every bid open.
 bool RunToSydsFirstBid(TableRig& rig, bool lamp) {
@@ -52,7 +33,8 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
         SCOPED_TRACE(c.rules);
         TableRig rig(RigOptions().Human().BidRules(c.rules));
         ASSERT_TRUE(RunToSydsFirstBid(rig, true));
-        EXPECT_EQ(SuggestedButtons(rig.table.Ctl()), std::vector<int>{c.button});
+        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Suggested),
+                  std::vector<int>{c.button});
         const state::RoundState& round = rig.table.State();
         const cards::KortHand& syd = round.Hand[common::kSyd];
         for (const cards::Kort* card : syd.Cards()) {
@@ -67,15 +49,18 @@ TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
     ASSERT_TRUE(RunToSydsFirstBid(rig, false));
     const table::Controls& ctl = rig.table.Ctl();
-    EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "no suggestion without the lamp";
+    EXPECT_TRUE(BidButtons(ctl, table::BidLook::Suggested).empty())
+        << "no suggestion without the lamp";
     EXPECT_EQ(RaisedPosition(rig.table.State().Hand[common::kSyd]), 0);
     rig.table.ImgSuggestUp_MouseDown();
-    EXPECT_EQ(SuggestedButtons(ctl), std::vector<int>{3}) << "lit in the middle of the auction";
+    EXPECT_EQ(BidButtons(ctl, table::BidLook::Suggested), std::vector<int>{3})
+        << "lit in the middle of the auction";
     EXPECT_TRUE(ctl.LblSuggest.Visible);
     rig.table.ImgSuggestDn_MouseDown();
-    EXPECT_TRUE(SuggestedButtons(ctl).empty()) << "put out again";
-    EXPECT_EQ(ctl.PBBidLook[3], table::BidLook::Active);
-    EXPECT_FALSE(ctl.LblSuggest.Visible);
+    EXPECT_EQ(std::tuple(BidButtons(ctl, table::BidLook::Suggested).empty(), ctl.PBBidLook[3],
+                         ctl.LblSuggest.Visible),
+              std::tuple(true, table::BidLook::Active, false))
+        << "put out again";
 }
 
 // SYD leads (SydLeads); the rules suggest the king of trump with the hint of code ONLY.
@@ -129,8 +114,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CardSuggestion,
                                            presentation::Language::English));
 
 TEST(Demo, EveryWaitForAClickEndsByItselfAfterItsTime) {
-    TableRig rig(RigOptions().AutoContinue(5000));
-    rig.table.Start();
+    StartedRig rig(RigOptions().AutoContinue(5000));
     for (const table::WaitStep step : {table::WaitStep::WaitToBuy, table::WaitStep::RoundOver}) {
         ASSERT_TRUE(rig.RunToStep(step));
         const long long since = rig.table.Now();
@@ -156,8 +140,8 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     rig.dialogs.input_answers = {"odd/lead", "VAST threw the ace"};
     rig.table.BtnDebugMsg_Click();
-    EXPECT_EQ(captured, 1) << "the picture is taken when the button is pressed";
-    EXPECT_TRUE(saved.empty()) << "and kept only when the round is over";
+    EXPECT_EQ(std::pair(captured, saved.empty()), std::pair(1, true))
+        << "the picture is taken when the button is pressed and kept only when the round is over";
     ASSERT_TRUE(rig.RunToRoundEnd());
     rig.table.AdvanceMe();
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "common/FieldReader.h"
 #include "gamelog/LogBlocks.h"
 #include "support/TableRig.h"
 
@@ -12,10 +11,6 @@ namespace {
 
 using table_test::RigOptions;
 using table_test::TableRig;
-
-std::string OnDisk(const TableRig& rig) {
-    return common::ReadWholeFile(rig.folder.File("Fivralog.txt")).value_or("");
-}
 
 // Where the line holding the first `needle` at or after `from` ends.
 std::size_t LineEndAfter(const std::string& log, const std::string& needle, std::size_t from) {
@@ -46,15 +41,16 @@ TEST(LogOnDisk, AfterEachPhaseTheFileHoldsEveryLineLoggedBeforeIt) {
     rig.table.Start();
     std::vector<Tick> ticks;
     ASSERT_TRUE(rig.RunUntil([&] {
-        ticks.push_back({round.myGameStatus, round.gbFarg, round.Round, OnDisk(rig)});
+        ticks.push_back(
+            {round.myGameStatus, round.gbFarg, round.Round, rig.folder.Read("Fivralog.txt")});
         if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             rig.table.AdvanceMe();
         }
         return rig.table.Timer1().Tag == table::WaitStep::RoundOver;
     }));
-    const std::string before_close = OnDisk(rig);
+    const std::string before_close = rig.folder.Read("Fivralog.txt");
     rig.table.Close();
-    const std::string log = OnDisk(rig);
+    const std::string log = rig.folder.Read("Fivralog.txt");
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(before_close, log) << "the round's last block is on disk before the log closes";
 

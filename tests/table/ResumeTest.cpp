@@ -2,9 +2,10 @@
 // at the next start, and what happens when the record or the log cannot be used.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <deque>
+#include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "persistence/ResumeRecord.h"
 #include "support/TableRig.h"
@@ -15,9 +16,8 @@ namespace {
 // A second run of the game over the same program folder and settings, answering the offer to
 // continue with `answers` and the question before throwing the game away with `confirm`.
 struct NextStart {
-    NextStart(TableRig& first, std::uint64_t seed, std::deque<common::Answer> answers,
-              std::deque<bool> confirm = {}, bool human = false)
-        : table(table::TableConfig{first.folder.Path(), seed, !human, 0}, dialogs, first.settings) {
+    NextStart(TableRig& first, std::deque<common::Answer> answers, std::deque<bool> confirm = {})
+        : table(table::TableConfig{first.folder.Path(), 999, true, 0}, dialogs, first.settings) {
         dialogs.answers = std::move(answers);
         dialogs.yes_no_answers = std::move(confirm);
         table.Start();
@@ -29,24 +29,6 @@ struct NextStart {
 constexpr auto kYes = common::Answer::Yes;
 constexpr auto kNo = common::Answer::No;
 constexpr auto kLater = common::Answer::Later;
-
-// Each seat's hand, then the cards it has played this round.
-std::array<std::vector<int>, 2 * common::kSeats> Hands(const table::Table& table) {
-    std::array<std::vector<int>, 2 * common::kSeats> hands;
-    for (int s = 0; s < common::kSeats; ++s) {
-        hands[s] = Numbers(table.State().Hand[s]);
-        hands[common::kSeats + s] = Numbers(table.State().Bord[s]);
-    }
-    return hands;
-}
-
-int CardsOnTheTable(const table::Table& table) {
-    int count = 0;
-    for (const auto& spot : table.State().Bord) {
-        count += spot.AntalKort();
-    }
-    return count;
-}
 
 class Resume : public ::testing::Test {
   protected:
@@ -65,9 +47,9 @@ class Resume : public ::testing::Test {
             if (rig_.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 rig_.table.AdvanceMe();
             }
-            return CardsOnTheTable(rig_.table) >= 3;
+            return rig_.table.State().CardsPlayed >= 3;
         }));
-        hands_ = Hands(rig_.table);
+        at_stop_ = Snapshot(rig_.table);
         ASSERT_FALSE(rig_.table.MayClose()) << "a game on asks before closing; No keeps it";
         rig_.table.Close();
     }
@@ -76,44 +58,31 @@ class Resume : public ::testing::Test {
     int vi_ = 0;
     int de_ = 0;
     std::vector<presentation::RoundResult> rounds_;
-    std::array<std::vector<int>, 2 * common::kSeats> hands_;
+    TableSnapshot at_stop_;
 };
 
-TEST_F(Resume, ContinuingBringsBackTotalsBoardAndTheRoundWhereItStopped) {
+TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeAFreshGame) {
     PlayIntoTheThirdRoundAndClose();
     ASSERT_EQ(rounds_.size(), 2u);
-    NextStart next(rig_, 999, {kYes});
-    ASSERT_EQ(next.dialogs.questions.size(), 1u) << "the next start offers to continue";
-    EXPECT_EQ(next.dialogs.questions[0], next.table.Texts().resume_question);
-    const state::RoundState& round = next.table.State();
-    EXPECT_EQ(round.gbVi, vi_);
-    EXPECT_EQ(round.gbDe, de_);
-    EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
-    EXPECT_FALSE(round.bReplay) << "the round counts for the game";
-    const std::string log = rig_.folder.File("Fivralog.txt");
-    for (const std::string* notice :
-         {&next.table.Texts().resume_new_deal, &next.table.Texts().resume_diverged}) {
-        EXPECT_NE(next.table.Ctl().LblAnnounce.Caption,
-                  presentation::FillIn(*notice, {{"file", log}}));
-    }
-    EXPECT_EQ(Hands(next.table), hands_)
-        << "hands and cards played are those of the moment it stopped";
-}
-
-TEST_F(Resume, DecliningAsksOnceMoreAndOnlyThenThrowsTheGameAway) {
-    PlayIntoTheThirdRoundAndClose();
     {
         // No, then No at the second question: the offer comes again; Yes there continues.
-        NextStart next(rig_, 999, {kNo, kYes}, {false});
+        NextStart next(rig_, {kNo, kYes}, {false});
         const auto& texts = next.table.Texts();
         EXPECT_EQ(next.dialogs.questions,
                   (std::vector<std::string>{texts.resume_question, texts.resume_discard,
                                             texts.resume_question}));
-        EXPECT_EQ(next.table.State().gbVi, vi_);
+        EXPECT_EQ(std::tuple(next.table.State().gbVi, next.table.State().gbDe,
+                             next.table.Scoreboard().Rounds()),
+                  std::tuple(vi_, de_, rounds_));
+        const std::string log = rig_.folder.File("Fivralog.txt");
+        for (const std::string* notice : {&texts.resume_new_deal, &texts.resume_diverged}) {
+            EXPECT_NE(next.table.Ctl().LblAnnounce.Caption,
+                      presentation::FillIn(*notice, {{"file", log}}));
+        }
         next.table.Close();
     }
     {
-        NextStart next(rig_, 999, {kNo}, {true});
+        NextStart next(rig_, {kNo}, {true});
         EXPECT_EQ(next.dialogs.questions.size(), 2u);
         EXPECT_EQ(next.table.State().gbVi, 0);
         EXPECT_EQ(next.table.Scoreboard().RowCount(), 0);
@@ -129,48 +98,41 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
     PlayIntoTheThirdRoundAndClose();
     const std::string record = rig_.settings.RegReadSetting("user", "Resume", "Game", "");
     {
-        NextStart later(rig_, 999, {kLater});
+        NextStart later(rig_, {kLater});
         EXPECT_EQ(later.table.State().gbVi, 0) << "this run plays a game of its own";
-        const long long limit = later.table.Now() + kPatienceMs;
-        while (later.table.Timer1().Tag != table::WaitStep::RoundOver &&
-               later.table.StepClock(limit)) {
-            if (later.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
-                later.table.AdvanceMe();
-            }
-        }
+        ASSERT_TRUE(RunToRoundEnd(later.table));
         later.table.Close();
         EXPECT_EQ(rig_.settings.RegReadSetting("user", "Resume", "Game", ""), record)
             << "the saved game's record is left as it was";
     }
-    NextStart next(rig_, 999, {kYes});
+    NextStart next(rig_, {kYes});
     EXPECT_EQ(next.table.State().gbVi, vi_);
-    EXPECT_EQ(Hands(next.table), hands_) << "its round comes back from the log kept aside";
+    const TableSnapshot now = Snapshot(next.table);
+    EXPECT_EQ(std::tie(now.hands, now.spots), std::tie(at_stop_.hands, at_stop_.spots))
+        << "its round comes back from the log kept aside";
 }
 
-TEST_F(Resume, AMissingLogGoesOnFromTheTotalsWithANewDealAndANotice) {
-    PlayIntoTheThirdRoundAndClose();
-    ASSERT_EQ(std::remove(rig_.folder.File("Fivralog.txt").c_str()), 0);
-    NextStart next(rig_, 999, {kYes});
-    EXPECT_EQ(next.table.State().gbVi, vi_);
-    EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
-    const std::string notice = presentation::FillIn(next.table.Texts().resume_new_deal,
-                                                    {{"file", rig_.folder.File("Fivralog.txt")}});
-    EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption, notice);
-    EXPECT_TRUE(next.dialogs.messages.empty()) << "a one-line notice, no message box";
-}
-
-TEST_F(Resume, ALogOfAnotherRoundIsNotTakenForTheInterruptedOne) {
+TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANotice) {
     PlayIntoTheThirdRoundAndClose();
     TableRig other(RigOptions().Seed(12));
     other.table.Start();
     ASSERT_TRUE(other.RunUntil([&] { return other.table.State().DealStep >= 15; }));
     other.table.Close();
-    std::remove(rig_.folder.File("Fivralog.txt").c_str());
-    std::rename(other.folder.File("Fivralog.txt").c_str(),
-                rig_.folder.File("Fivralog.txt").c_str());
-    NextStart next(rig_, 999, {kYes});
-    EXPECT_NE(next.table.Ctl().LblAnnounce.Caption, "") << "the notice of a new deal";
-    EXPECT_EQ(next.table.State().gbVi, vi_);
+    const std::string log = rig_.folder.File("Fivralog.txt");
+    for (const bool another : {true, false}) {
+        SCOPED_TRACE(another ? "the log of another round" : "no log");
+        std::filesystem::remove(log);
+        if (another) {
+            std::filesystem::copy_file(other.folder.File("Fivralog.txt"), log);
+        }
+        NextStart next(rig_, {kYes});
+        EXPECT_EQ(next.table.State().gbVi, vi_);
+        EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
+        EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption,
+                  presentation::FillIn(next.table.Texts().resume_new_deal, {{"file", log}}));
+        EXPECT_TRUE(next.dialogs.messages.empty()) << "a one-line notice, no message box";
+        next.table.Close();
+    }
 }
 
 TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {

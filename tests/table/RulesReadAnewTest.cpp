@@ -36,8 +36,8 @@ bool RunUntilSpoken(TableRig& rig, int seat) {
 }
 
 TEST(RulesReadAnew, AnEditedBidRuleFileDecidesTheNextBid) {
-    TableRig rig(RigOptions().BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n"));
-    rig.table.Start();
+    StartedRig rig(
+        RigOptions().BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n"));
     ASSERT_TRUE(RunUntilSpoken(rig, common::kVast));
     EXPECT_EQ(rig.table.State().Hand[common::kVast].GeBud(), 9) << "VAST leads the auction";
     rig.folder.Write("FivraBidRulesAI.txt", "RULE, EXECUTES, 100, BID, 14, END\n");

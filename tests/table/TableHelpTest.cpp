@@ -21,75 +21,8 @@ const std::string& Announced(const TableRig& rig) {
     return rig.table.Ctl().LblAnnounce.Caption;
 }
 
-// Runs the clock until `done`, keeping every announcement shown on the way.
-bool RunCollecting(TableRig& rig, const std::function<bool()>& done,
-                   std::vector<std::string>& shown) {
-    return rig.RunUntil([&] {
-        const std::string& now = Announced(rig);
-        if (!now.empty() && (shown.empty() || shown.back() != now)) {
-            shown.push_back(now);
-        }
-        return done();
-    });
-}
-
-TEST(Announcements, EverybodyPassingForcesTheDealerAndTheWinnerIsNamedWithTrump) {
-    TableRig rig(RigOptions().BidRules(kNobodyBids));
-    rig.table.Start();
-    const state::RoundState& round = rig.table.State();
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
-    EXPECT_EQ(Announced(rig), Expected(rig.table).ForcedBid(common::kSyd))
-        << "the three seats before the dealer passed";
-    EXPECT_TRUE(rig.table.Ctl().LblAnnounce.Visible);
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, 6, round.gbFarg));
-    if (presentation::BuildLanguage() == presentation::Language::Svenska) {
-        EXPECT_EQ(Expected(rig.table).ForcedBid(common::kVast),
-                  "Alla passade: Vera (giv) måste bjuda 6.");
-        EXPECT_EQ(Expected(rig.table).AuctionWon(common::kSyd, 6, kH),
-                  "Du vann budgivningen med 6, trumf hjärter.");
-    }
-}
-
-TEST(Announcements, TheHumansWinIsToldBeforeAndAfterTrumpIsNamed) {
-    // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
-    TableRig rig(RigOptions().Human().Seed(2));
-    rig.table.Start();
-    const table::Controls& ctl = rig.table.Ctl();
-    ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
-    // The arrows walk to the highest bid the dealer may make, which wins the auction.
-    for (int step = 0; step < 10; ++step) {
-        rig.table.KeyStepBid(1);
-    }
-    const int bid = ctl.PBBidChosen + 5;
-    ASSERT_GE(bid, 6);
-    rig.table.KeyEnter();
-    ASSERT_FALSE(ctl.PBButtonsBackground.Visible);
-    ASSERT_TRUE(rig.RunUntil([&] { return ctl.ImgFargUp[0].Visible; }));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
-    rig.table.KeyColour(3);
-    EXPECT_EQ(rig.table.State().gbFarg, common::kSpader) << "S names spader";
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
-}
-
-TEST(Announcements, DealerFillingUpFromHisDiscardsIsTold) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
-    // Nobody but the dealer holds trump, and the deck runs dry before the dealer buys.
-    ScriptedRound script;
-    script.hands[common::kSyd] = {Nr("A", kH), Nr("K", kH), Nr("2", kK), Nr("3", kK),
-                                  Nr("4", kK), Nr("6", kK), Nr("7", kK)};
-    for (const char* face : {"A", "2", "3", "4", "6", "7", "8", "9", "10", "J", "Q", "K"}) {
-        script.deck.push_back(Nr(face, common::kSpader));
-    }
-    ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
-    rig.table.AdvanceMe();
-    EXPECT_EQ(Announced(rig), Expected(rig.table).DealerFills(common::kSyd, 4));
-}
-
 TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
+    StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
     script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
     ASSERT_TRUE(StartPlayFrom(rig.table, script));
@@ -97,27 +30,32 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     ASSERT_TRUE(rig.RunUntil([&] { return round.ColdFlag[common::kOst] == -1; }));
     EXPECT_EQ(Announced(rig), Expected(rig.table).LaysDown(common::kOst));
 
-    std::vector<std::string> shown;
-    ASSERT_TRUE(RunCollecting(
-        rig, [&] { return rig.table.Timer1().Tag == table::WaitStep::RoundOver; }, shown));
-    for (const std::string& line : shown) {
+    ASSERT_TRUE(rig.RunUntil([&] {
         for (const int seat : {common::kSyd, common::kVast, common::kNord}) {
-            EXPECT_NE(line, Expected(rig.table).LaysDown(seat))
+            EXPECT_NE(Announced(rig), Expected(rig.table).LaysDown(seat))
                 << "at the round's end every hand runs out at once; nobody is named";
         }
-    }
+        return rig.table.Timer1().Tag == table::WaitStep::RoundOver;
+    }));
 }
 
-TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
-    for (const auto& [bid, made, margin] : {std::tuple{6, true, 0}, std::tuple{7, false, 1}}) {
-        TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        rig.table.Start();
-        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(bid, 0, 0)));
+TEST(Announcements, TheRoundsResultAndTheGameWonAreToldWithTheirFigures) {
+    const struct {
+        int bid, vi, de;
+        const char* word;  // in the Swedish result
+    } cases[] = {{6, 0, 0, "precis"}, {7, 0, 0, "för lite"}, {6, 30, 58, "vann"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("bid " + std::to_string(c.bid) + ", De before " + std::to_string(c.de));
+        StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-        EXPECT_EQ(Announced(rig), Expected(rig.table).RoundResult(false, bid, 6)) << "bid " << bid;
-        const std::string word = made ? (margin == 0 ? "precis" : "över") : "för lite";
+        const bool won = c.de + 6 > 61;
+        EXPECT_EQ(Announced(rig), won ? Expected(rig.table).GameWon(false, c.vi + 2, c.de + 6)
+                                      : Expected(rig.table).RoundResult(false, c.bid, 6));
+        EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " ", won)
+            << "a game on keeps its record, a finished one leaves none";
         if (presentation::BuildLanguage() == presentation::Language::Svenska) {
-            EXPECT_NE(Announced(rig).find(word), std::string::npos) << Announced(rig);
+            EXPECT_NE(Announced(rig).find(c.word), std::string::npos) << Announced(rig);
         }
     }
     const presentation::Texts en = presentation::LoadTexts(presentation::Language::English);
@@ -127,31 +65,18 @@ TEST(Announcements, TheRoundsResultIsToldWithItsMargin) {
     EXPECT_EQ(english.GameWon(true, 64, 40), "We won the game! Final score 64 : 40.");
 }
 
-TEST(Announcements, TheGameWonIsToldWithTheTotalsAndLeavesNoResumeRecord) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
-    ASSERT_NE(rig.settings.RegReadSetting("user", "Resume", "Game", " "), " ")
-        << "a game on keeps its record";
-    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 30, 58)));
-    ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).GameWon(false, 32, 64));
-    EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?"), " ")
-        << "a finished game leaves no record";
-}
-
 TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
-    TableRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    rig.table.Start();
+    StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     const table::TrickOnShow& trick = rig.table.Ctl().Trick;
     EXPECT_FALSE(trick.playing) << "nothing is on show before play";
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
     const state::RoundState& round = rig.table.State();
-    EXPECT_TRUE(trick.playing);
-    EXPECT_EQ(trick.trump, kH);
+    EXPECT_EQ(std::pair(trick.playing, trick.trump), std::pair(true, kH));
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 2; }));
-    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}));
-    EXPECT_EQ(trick.winner, -1) << "the trick is still being played";
+    EXPECT_EQ(std::pair(trick.card, trick.winner),
+              std::pair(std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}, -1))
+        << "the trick is still being played";
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.Round == 2; }));
     EXPECT_EQ(trick.winner, common::kVast) << "the ace took the first trick";
@@ -159,8 +84,8 @@ TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
         << "the taken trick stays on show until the next one begins";
 
     ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 5; }));
-    EXPECT_EQ(trick.card, (std::array<int, 4>{-1, Nr("7", kH), -1, -1}));
-    EXPECT_EQ(trick.winner, -1);
+    EXPECT_EQ(std::pair(trick.card, trick.winner),
+              std::pair(std::array<int, 4>{-1, Nr("7", kH), -1, -1}, -1));
 
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
     EXPECT_FALSE(trick.playing) << "the round's count takes over";
@@ -173,15 +98,7 @@ class HumanPlay : public ::testing::Test {
         ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
     const state::RoundState& Round() const { return rig_.table.State(); }
-    int Raised() const {
-        const auto& cards = Round().Hand[common::kSyd].Cards();
-        for (std::size_t i = 0; i < cards.size(); ++i) {
-            if (cards[i]->Kop) {
-                return static_cast<int>(i) + 1;
-            }
-        }
-        return 0;
-    }
+    int Raised() const { return RaisedPosition(Round().Hand[common::kSyd]); }
 
     const int dead_ = Nr("K", common::kSpader);
     const int trump_ = Nr("A", kH);
@@ -202,33 +119,27 @@ TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
         EXPECT_EQ(Raised(), steps[i].second) << "step " << i;
     }
     table.KeyEnter();
-    EXPECT_EQ(Round().CardsPlayed, 1);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
     table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
 }
 
-TEST_F(HumanPlay, APressOnACardOfAnotherColourLowersTheMarksAndHidesTheSuggestion) {
+TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrumpPlaysIt) {
     const table::Controls& ctl = rig_.table.Ctl();
     rig_.table.ImgSuggestUp_MouseDown();
     ASSERT_TRUE(ctl.LblSuggest.Visible);
-    ASSERT_FALSE(ctl.LblSuggest.Caption.empty());
     ASSERT_GT(Raised(), 0) << "the suggestion raises its card";
     rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
-    EXPECT_EQ(Round().CardsPlayed, 0);
+    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
+    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
+    EXPECT_TRUE(rig_.dialogs.messages.empty());
     EXPECT_EQ(Raised(), 0);
     EXPECT_FALSE(ctl.LblSuggest.Visible);
     EXPECT_TRUE(ctl.LblSuggest.Caption.empty());
     EXPECT_TRUE(ctl.LblAnnounce.Visible);
     EXPECT_EQ(ctl.LblAnnounce.Caption, rig_.table.Texts().only_trump)
         << "the reason is announced, not put among the hints";
-}
 
-TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
-    rig_.table.HandMouseDown(common::kSyd, 5, 20);
-    EXPECT_EQ(Round().CardsPlayed, 0) << "the king of spader is not trump";
-    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD still chooses";
-    EXPECT_TRUE(rig_.dialogs.messages.empty());
     const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
     rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
     EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
@@ -238,25 +149,30 @@ TEST_F(HumanPlay, APressPlaysATrumpCardAndIgnoresOtherColours) {
     EXPECT_EQ(Round().PlayedTrump[14], -1);
 }
 
-TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndPPasses) {
-    TableRig rig(RigOptions().Human().Seed(2));
-    rig.table.Start();
+TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndTheWinIsToldBeforeAndAfterTrump) {
+    // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
+    StartedRig rig(RigOptions().Human().Seed(2));
     const table::Controls& ctl = rig.table.Ctl();
     ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
     const int highest = rig.table.State().gbHogstaBudet;
     for (int bid = 6; bid <= 10; ++bid) {
         rig.table.KeyChooseBid(bid);
-        const bool may = ctl.PBBid[bid - 5].Visible && (bid > highest);
-        if (may) {
-            EXPECT_EQ(ctl.PBBidChosen, bid - 5) << "bid " << bid;
-        } else {
-            EXPECT_NE(ctl.PBBidChosen, bid - 5) << "bid " << bid << " may not be made";
-        }
+        const bool may = ctl.PBBid[bid - 5].Visible && bid > highest;
+        EXPECT_EQ(ctl.PBBidChosen == bid - 5, may) << "bid " << bid;
     }
-    rig.table.KeyPass();
-    EXPECT_FALSE(ctl.PBButtonsBackground.Visible);
-    EXPECT_EQ(rig.table.State().Hand[common::kSyd].GeBud(), 0);
-    EXPECT_EQ(ctl.PBBidChosen, -1);
+    // The arrows walk to the highest bid the dealer may make, which wins the auction.
+    for (int step = 0; step < 10; ++step) {
+        rig.table.KeyStepBid(1);
+    }
+    const int bid = ctl.PBBidChosen + 5;
+    ASSERT_GE(bid, 6);
+    rig.table.KeyEnter();
+    ASSERT_FALSE(ctl.PBButtonsBackground.Visible);
+    ASSERT_TRUE(rig.RunUntil([&] { return ctl.ImgFargUp[0].Visible; }));
+    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
+    rig.table.KeyColour(3);
+    EXPECT_EQ(rig.table.State().gbFarg, common::kSpader) << "S names spader";
+    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
 }
 
 }  // namespace
