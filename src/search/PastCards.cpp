@@ -76,8 +76,7 @@ int PastCards::Answer(std::size_t index, TrumpSet hand) {
         return known->second;
     }
     const Past& past = cards_[index];
-    const int card =
-        replay_.Card(past.moment, past.seat, hand, {}, common::SplitMix64(seed_ + key));
+    const int card = replay_.Card(past.moment, past.seat, hand, common::SplitMix64(seed_ + key));
     answers_.emplace(key, card);
     return card;
 }

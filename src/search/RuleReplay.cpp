@@ -55,13 +55,12 @@ void RuleReplay::UseTrump(int colour) {
 // As the table keeps it: the trumps each seat showed before buying (the dealer's only when
 // it gave up a surplus) or played since, the deciding seat's own count at the start of play,
 // and each finished trick's highest card with the highest card out when it started.
-void RuleReplay::RebuildMemory(const state::RoundState& moment, int seat, int held,
-                               const std::array<bool, 4>& no_fivra) {
+void RuleReplay::RebuildMemory(const state::RoundState& moment, int seat, int held) {
     playai::PlayMemory& memory = engine_.Memory();
     for (std::size_t s = 0; s < 4; ++s) {
         memory.AndraSer[s] = static_cast<float>(std::max(0, moment.BeforeBuying[s]));
         memory.JagSer[s] = memory.AndraSer[s];
-        memory.NoFivraFlag[s] = no_fivra[s] ? -1 : 0;
+        memory.NoFivraFlag[s] = 0;
     }
     memory.JagSer[static_cast<std::size_t>(seat)] =
         static_cast<float>(std::max(moment.BeforeBuying[seat], held + moment.PlayedCount[seat]));
@@ -77,8 +76,7 @@ void RuleReplay::RebuildMemory(const state::RoundState& moment, int seat, int he
     }
 }
 
-int RuleReplay::Card(const state::RoundState& moment, int seat, TrumpSet hand,
-                     const std::array<bool, 4>& no_fivra, std::uint64_t seed) {
+int RuleReplay::Card(const state::RoundState& moment, int seat, TrumpSet hand, std::uint64_t seed) {
     UseTrump(moment.gbFarg);
     cards::KortHand held;
     for (TrumpSet rest = hand; rest != 0; rest &= static_cast<TrumpSet>(rest - 1)) {
@@ -86,7 +84,7 @@ int RuleReplay::Card(const state::RoundState& moment, int seat, TrumpSet hand,
             held.AddACard(card);
         }
     }
-    RebuildMemory(moment, seat, CountOf(hand), no_fivra);
+    RebuildMemory(moment, seat, CountOf(hand));
     common::Random chances(seed);
     const playai::PlayContext context{moment, held, seat, folder_, log_, dialogs_, chances};
     const int card = engine_.ChoosePlayCard(context).rank_code;

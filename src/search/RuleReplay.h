@@ -17,9 +17,9 @@ namespace search {
 
 // The play rule files run in memory on a past moment of the round with a hand of our choosing:
 // which card would the rules have played there with those trumps? The moment is the round's
-// public state; the rules' memory of the round (the counts seen, the tricks' highs, whom they
-// think without a fivra card) is rebuilt from it, so the answer is the table's but for hand
-// order and the rules' chances.
+// public state; the rules' memory of the round (the counts seen, the tricks' highs) is rebuilt
+// from it, so the answer is the table's but for hand order, the rules' chances and their
+// belief that a seat holds no fivra card (which hangs on hands we do not know; left empty).
 class RuleReplay {
   public:
     // Reads the play rules in `folder` once; without them nothing is replayed.
@@ -28,15 +28,13 @@ class RuleReplay {
     RuleReplay& operator=(const RuleReplay&) = delete;
 
     bool Usable() const { return usable_; }
-    // The rank code the rules play for `seat` holding `hand` at `moment`; `no_fivra` marks the
-    // seats the rules then believed to hold no fivra card, `seed` their chances.
-    int Card(const state::RoundState& moment, int seat, TrumpSet hand,
-             const std::array<bool, 4>& no_fivra, std::uint64_t seed);
+    // The rank code the rules play for `seat` holding `hand` at `moment`; `seed` seeds their
+    // chances.
+    int Card(const state::RoundState& moment, int seat, TrumpSet hand, std::uint64_t seed);
 
   private:
     void UseTrump(int colour);
-    void RebuildMemory(const state::RoundState& moment, int seat, int held,
-                       const std::array<bool, 4>& no_fivra);
+    void RebuildMemory(const state::RoundState& moment, int seat, int held);
 
     common::Random deck_random_{0};
     cards::Packe deck_{deck_random_};
