@@ -80,7 +80,7 @@ void RoundRecorder::Record(const state::SeatView& view, state::Decision kind, in
 
 RoundReview ReviewRound(const std::vector<TakenDecision>& decisions, const Judgement& judgement,
                         const std::function<void(int done, int total)>& progress,
-                        const std::atomic<bool>* stop) {
+                        const std::atomic<bool>* stop, state::SeatPlayer* judge) {
     RoundReview review;
     review.tricks = Tricks(decisions);
     const int total = static_cast<int>(decisions.size());
@@ -89,7 +89,11 @@ RoundReview ReviewRound(const std::vector<TakenDecision>& decisions, const Judge
             review.complete = false;
             break;
         }
-        const ReviewLine line = Judge(decisions[static_cast<std::size_t>(done)], judgement);
+        const TakenDecision& taken = decisions[static_cast<std::size_t>(done)];
+        const ReviewLine line = Judge(taken, judgement);
+        if (judge != nullptr) {
+            judge->Seen(taken.seen->View(), taken.kind, taken.choice);
+        }
         review.given_away[static_cast<std::size_t>(line.seat)] += line.cost;
         review.lines.push_back(line);
         if (progress) {

@@ -59,9 +59,12 @@ struct RoundReview {
 };
 
 // Judges every decision of a round. `progress` (may be empty) is told after each decision;
-// `stop` (may be null) ends the work early when it turns true.
+// `stop` (may be null) ends the work early when it turns true. `judge` (may be null), the
+// player behind the judgement, is told each decision once it is judged, as the table told it,
+// so that it judges the next one knowing what the seats did before, as it did at the table.
 RoundReview ReviewRound(const std::vector<TakenDecision>& decisions, const Judgement& judgement,
                         const std::function<void(int done, int total)>& progress = {},
-                        const std::atomic<bool>* stop = nullptr);
+                        const std::atomic<bool>* stop = nullptr,
+                        state::SeatPlayer* judge = nullptr);
 
 }  // namespace coach

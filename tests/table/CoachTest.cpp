@@ -135,6 +135,39 @@ TEST(RoundReview, TotalsAreTheSumsOfTheLinesAndTheJudgementsChoicesCostNothing) 
     }
 }
 
+// SYD plays the expert's hints all round; the review's expert, told the round's decisions in
+// turn, judges them as the hint's expert did at the table (which read the cards the rule-file
+// seats played), so SYD gave nothing away.
+TEST(RoundReview, TheExpertsChoicesAtTheTableCostNothingInTheReview) {
+    for (const std::uint64_t seed : {5u, 12u}) {
+        TableRig rig(RigOptions().Seed(seed));
+        search::ExpertOptions options;
+        options.seed = 7;
+        options.rule_folder = rig.folder.Path();
+        options.models.fill(search::SeatModel::RuleFiles);
+        options.rule_play = {false, true, true, true};
+        options.card_budget = 60;
+        search::ExpertPlayer at_table(options);
+        coach::HintPlayer hint(coach::JudgementOf(at_table), presentation::Language::English,
+                               &at_table);
+        rig.table.SetSeatPlayer(common::kSyd, &hint);
+        coach::RoundRecorder recorder;
+        rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind,
+                                       int choice) { recorder.Record(view, kind, choice); };
+        rig.table.Start();
+        ASSERT_TRUE(rig.RunToRoundEnd());
+        search::ExpertPlayer reviewer(options);
+        const coach::RoundReview review = coach::ReviewRound(
+            recorder.Decisions(), coach::JudgementOf(reviewer), {}, nullptr, &reviewer);
+        for (const coach::ReviewLine& line : review.lines) {
+            if (line.seat == common::kSyd && line.kind == state::Decision::Card) {
+                EXPECT_EQ(line.made, line.expert) << "seed " << seed << ", trick " << line.trick;
+            }
+        }
+        EXPECT_DOUBLE_EQ(review.given_away[common::kSyd], 0.0) << "seed " << seed;
+    }
+}
+
 TEST(ExpertHint, SaysWhatTheCardKeepsAndNeverMoreThanTheJudgementSaid) {
     const cards::Kort king{common::kHjarter, 13, "K", Nr("K", common::kHjarter)};
     using presentation::Language;

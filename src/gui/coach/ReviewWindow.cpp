@@ -134,7 +134,8 @@ std::optional<coach::RoundReview> ComputeReview(const std::vector<coach::TakenDe
         std::async(std::launch::async, [decisions, options, &done, &stop] {
             search::ExpertPlayer expert(options);
             return coach::ReviewRound(
-                decisions, coach::JudgementOf(expert), [&done](int n, int) { done = n; }, &stop);
+                decisions, coach::JudgementOf(expert), [&done](int n, int) { done = n; }, &stop,
+                &expert);
         });
     QProgressDialog progress(GuiText(GuiTextId::ReviewWorking), QString(), 0,
                              static_cast<int>(decisions.size()), parent);
