@@ -104,6 +104,7 @@ void BM_RoundReview(benchmark::State& bench) {
     options.seed = 11;
     options.rule_folder = folder.Path();
     options.models.fill(search::SeatModel::RuleFiles);
+    options.rule_play.fill(true);  // as in the game, the cards of the rule-file seats are read
     std::vector<double> reviews;
     for (auto _ : bench) {
         common::ScriptedDialogs dialogs;
@@ -116,8 +117,8 @@ void BM_RoundReview(benchmark::State& bench) {
         for (int round = 0; round < kReviewedRounds && sim::PlayUntilRoundEnd(table); ++round) {
             search::ExpertPlayer expert(options);
             const double start = CpuMs();
-            benchmark::DoNotOptimize(
-                coach::ReviewRound(recorder.Decisions(), coach::JudgementOf(expert)));
+            benchmark::DoNotOptimize(coach::ReviewRound(
+                recorder.Decisions(), coach::JudgementOf(expert), {}, nullptr, &expert));
             reviews.push_back(CpuMs() - start);
             recorder.Clear();
             table.AdvanceMe();
