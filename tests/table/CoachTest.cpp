@@ -92,16 +92,21 @@ class Follower : public state::SeatPlayer {
     }
 };
 
+// Plays the rig's first round with every decision kept in `recorder`.
+bool PlayRecordedRound(TableRig& rig, coach::RoundRecorder& recorder) {
+    rig.table.decision_taken = [&recorder](const state::SeatView& view, state::Decision kind,
+                                           int choice) { recorder.Record(view, kind, choice); };
+    rig.table.Start();
+    return rig.RunToRoundEnd();
+}
+
 TEST(RoundReview, TotalsAreTheSumsOfTheLinesAndTheJudgementsChoicesCostNothing) {
     for (const std::uint64_t seed : {3u, 8u, 21u}) {
         TableRig rig(RigOptions().Seed(seed));
         Follower follower;
         rig.table.SetSeatPlayer(common::kSyd, &follower);
         coach::RoundRecorder recorder;
-        rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind,
-                                       int choice) { recorder.Record(view, kind, choice); };
-        rig.table.Start();
-        ASSERT_TRUE(rig.RunToRoundEnd());
+        ASSERT_TRUE(PlayRecordedRound(rig, recorder));
         const coach::RoundReview review = coach::ReviewRound(recorder.Decisions(), FixedJudgement);
         ASSERT_TRUE(review.complete);
         std::array<double, 4> sums{};
@@ -152,10 +157,7 @@ TEST(RoundReview, TheExpertsChoicesAtTheTableCostNothingInTheReview) {
                                &at_table);
         rig.table.SetSeatPlayer(common::kSyd, &hint);
         coach::RoundRecorder recorder;
-        rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind,
-                                       int choice) { recorder.Record(view, kind, choice); };
-        rig.table.Start();
-        ASSERT_TRUE(rig.RunToRoundEnd());
+        ASSERT_TRUE(PlayRecordedRound(rig, recorder));
         search::ExpertPlayer reviewer(options);
         const coach::RoundReview review = coach::ReviewRound(
             recorder.Decisions(), coach::JudgementOf(reviewer), {}, nullptr, &reviewer);
