@@ -1,9 +1,13 @@
+// The window as a whole: its named controls, the ways of quitting, and a waiting table.
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGraphicsScene>
+#include <QKeyEvent>
 
 #include "gui/GuiFixture.h"
-#include "gui/scene/ButtonItem.h"
 #include "gui/scene/HandItem.h"
 #include "gui/scene/TableLayout.h"
+#include "gui/scene/TraceItem.h"
 #include "presentation/HandGeometry.h"
 
 namespace gui::testing {
@@ -50,21 +54,69 @@ TEST_F(GuiFixture, TheWindowNamesAndDescribesEveryControlAndShowsSydsNineCardsAf
     EXPECT_NE(Item("ImgSuggestUp")->toolTip(), off) << "the lit bulb is explained";
 }
 
-TEST_F(GuiFixture, TheQuitQuestionComesFromEveryWayOfClosing) {
-    window_->close();  // the window's own close box
+// The close box and Ctrl+Q ask as the exit button does (whose No the table's tests follow).
+TEST_F(GuiFixture, TheCloseBoxAndCtrlQAskBeforeQuittingAndYesClosesWithoutAskingAgain) {
+    window_->close();
     QTest::keyClick(&window_->View(), Qt::Key_Q, Qt::ControlModifier);
-    ClickItem("ImgExitUp");
-    EXPECT_TRUE(window_->isVisible()) << "No keeps the game";
-    EXPECT_EQ(rig_->dialogs.questions, std::vector<std::string>(3, table_->Texts().quit_question));
-    EXPECT_EQ(rig_->dialogs.question_icons, std::vector<common::AskIcon>(3, common::AskIcon::Stop))
+    EXPECT_EQ(rig_->dialogs.questions, std::vector<std::string>(2, table_->Texts().quit_question));
+    EXPECT_EQ(std::pair(rig_->dialogs.question_icons, rig_->dialogs.question_titles),
+              std::pair(std::vector<common::AskIcon>(2, common::AskIcon::Stop),
+                        std::vector<std::string>(2, "Fivra")))
         << "the quit question has the critical-message icon";
-    EXPECT_EQ(rig_->dialogs.question_titles, std::vector<std::string>(3, "Fivra"));
-    EXPECT_EQ(static_cast<ButtonItem*>(Item("ImgExitUp"))->CurrentLook(), ButtonItem::Look::Up)
-        << "the exit button is shown released after No";
     rig_->dialogs.yes_no_answers = {true};
-    ClickItem("ImgExitUp");
+    ClickItem("ImgExitUp");  // fails while the window is hidden: No kept it open
     EXPECT_FALSE(window_->isVisible()) << "Yes closes";
-    EXPECT_EQ(rig_->dialogs.questions.size(), 4u) << "the window does not ask again as it closes";
+    EXPECT_EQ(rig_->dialogs.questions.size(), 3u) << "the window does not ask again as it closes";
+}
+
+// Counts the paint events of the table's view.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Seed 3 makes SYD the dealer, who is to bid (or, forced to 6, to choose trump): the table
+// waits for the player with nothing moving.
+class WaitingTable : public GuiFixture {
+  protected:
+    table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(3); }
+
+    bool WaitsForSyd() const {
+        return table_->Ctl().PBButtonsBackground.Visible || table_->Ctl().ImgFargUp[0].Visible;
+    }
+};
+
+TEST_F(WaitingTable, IdleTicksRepaintNothingAndAChangeRepaints) {
+    ASSERT_TRUE(Reach([this] { return WaitsForSyd(); })) << "SYD bids or chooses trump";
+    PaintCounter counter;
+    window_->View().viewport()->installEventFilter(&counter);
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+    for (int i = 0; i < 60; ++i) {
+        ASSERT_TRUE(Tick());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints, 0) << "60 ticks that changed nothing on the table repainted it";
+    EXPECT_TRUE(WaitsForSyd()) << "still waiting for SYD";
+
+    // The counter sees a real change: F2 opens the trace list, at its newest line.
+    QKeyEvent f2(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window_->Scene(), &f2);
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.paints, 0) << "opening the trace list repaints";
+    ASSERT_TRUE(table_->Ctl().LBTraceBox.Visible);
+    EXPECT_TRUE(Item("LBTrace")->isVisible());
+    EXPECT_EQ(static_cast<TraceItem*>(Item("LBTrace"))->LastShownLine(),
+              static_cast<int>(table_->Ctl().LBTrace.size()) - 1);
+    Shoot("trace");
 }
 
 }  // namespace

