@@ -178,4 +178,9 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
     EXPECT_EQ(dialogs.messages.size(), 5u) << "changed and still broken: told again";
 }
 
+// A rule's bid names the colour that is best at its level, klöver too.
+TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelKloverIncluded) {
+    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover);
+}
+
 }  // namespace
