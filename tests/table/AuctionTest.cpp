@@ -151,5 +151,24 @@ TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins)
     }
 }
 
+TEST(Auction, PassesReadPassTheForcedBidIsToldAndItsBidderMarked) {
+    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
+    std::vector<std::pair<int, int>> bids_told;  // seat and bid
+    rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind, int choice) {
+        EXPECT_EQ(kind, state::Decision::Bid);
+        bids_told.emplace_back(view.seat, choice);
+    };
+    rig.table.Start();
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().Hand[common::kOst].GeBud() == 0; }));
+    for (int s = common::kVast; s <= common::kOst; ++s) {
+        EXPECT_EQ(rig.table.Ctl().LabelBud[s].Caption, "Pass") << "seat " << s;
+    }
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
+    EXPECT_EQ(rig.table.Ctl().Label[common::kSyd].ForeColor, common::kYellow) << "names trump";
+    EXPECT_EQ(bids_told,
+              (std::vector<std::pair<int, int>>{
+                  {common::kVast, 0}, {common::kNord, 0}, {common::kOst, 0}, {common::kSyd, 6}}));
+}
+
 }  // namespace
 }  // namespace table_test

@@ -63,6 +63,20 @@ TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
         << "put out again";
 }
 
+TEST(BidSuggestion, TheFirstArrowAndAComputerTakingOverChooseTheHintedBid) {
+    for (const int step : {1, -1, 0}) {
+        TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
+        ASSERT_TRUE(RunToSydsFirstBid(rig, true));
+        if (step == 0) {
+            rig.table.SetComputerPlaysSyd(true, 0);
+            EXPECT_EQ(rig.table.State().Hand[common::kSyd].GeBud(), 8);
+        } else {
+            rig.table.KeyStepBid(step);
+            EXPECT_EQ(rig.table.Ctl().PBBidChosen, 3) << "step " << step;
+        }
+    }
+}
+
 // SYD leads (SydLeads); the rules suggest the king of trump with the hint of code ONLY.
 class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
   protected:

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "support/TableRig.h"
 #include "common/FieldReader.h"
+#include "support/TableRig.h"
 
 namespace table_test {
 namespace {
