@@ -1,8 +1,10 @@
-// The Expert's reading of the cards the rule-file seats played: a deal in which the rules, with
-// that seat's hand then, would have played another card weighs less; a deal that explains the
-// card keeps its weight.
+// The deals the Expert samples: how likely the sampler makes each count of hidden trumps given
+// what a seat bought, and how the cards the rule-file seats played weigh a deal: a deal in which
+// the rules, with that seat's hand then, would have played another card weighs less; a deal
+// that explains the card keeps its weight.
 #include <gtest/gtest.h>
 
+#include "search/DealSampler.h"
 #include "search/PastCards.h"
 #include "support/TempFolder.h"
 
@@ -78,6 +80,28 @@ TEST(PastCards, WeighsDealsByWhetherTheRulesPlayTheCardSeen) {
         const double weight = past.Weight({Bit(6), c.vast, Bit(14) | Bit(1), Bit(7)});
         EXPECT_EQ(weight < 1, c.lower) << c.what;
     }
+}
+
+TEST(DealSampler, ASeatThatBoughtMoreDrawsMoreTrumps) {
+    search::SeatKnowledge k;
+    k.seat = 0;
+    k.own = Bit(14);
+    k.unseen = Bit(2) | Bit(3);
+    k.shown[1] = search::SeatShown{0, 1, 6, 0, 6, false};  // one card bought
+    k.shown[2] = search::SeatShown{0, 5, 6, 0, 6, false};  // five cards bought
+    k.shown[3] = search::SeatShown{0, 0, 6, 0, 6, true};
+    // One trump each: 1 × 5 ways; both with the five-card buyer: C(5, 2) = 10 ways; both with
+    // the one-card buyer cannot be.
+    const search::DealSampler sampler(k);
+    std::mt19937_64 random(9);
+    int one_each = 0;
+    constexpr int kDraws = 6000;
+    for (int n = 0; n < kDraws; ++n) {
+        const auto hands = sampler.Draw(random);
+        ASSERT_LE(search::CountOf(hands[1]), 1);
+        one_each += search::CountOf(hands[1]);
+    }
+    EXPECT_NEAR(static_cast<double>(one_each) / kDraws, 1.0 / 3.0, 0.025);
 }
 
 }  // namespace
