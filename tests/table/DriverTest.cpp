@@ -154,9 +154,9 @@ TEST(Driver, ACardFaultStopsTheTableWithAMessageAndTheKeptGameStays) {
         hand.AddACard(hand.Cards().front());
     }));
     ASSERT_EQ(rig.dialogs.messages.size(), shown + 1);
-    EXPECT_NE(rig.dialogs.messages.back().find("Card already available (KortHand 1001)"),
-              std::string::npos)
-        << rig.dialogs.messages.back();
+    const std::string& fault = rig.dialogs.messages.back();  // named, with no format marks left
+    EXPECT_NE(fault.find(": Card already available (KortHand 1001). "), std::string::npos) << fault;
+    EXPECT_EQ(fault.find_first_of("{}"), std::string::npos) << fault;
     EXPECT_EQ(std::tuple(rig.table.Halted(), static_cast<bool>(rig.table.NextDue()),
                          rig.table.StepClock(1'000'000), rig.table.Guarded([] {})),
               std::tuple(true, false, false, false))
