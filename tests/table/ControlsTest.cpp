@@ -77,13 +77,11 @@ TEST(Controls, FinishedGamesAddUpInTheStatistics) {
         rig.table.AdvanceMe();
     }
     const persistence::StatisticsSummary s = persistence::ReadStatistics(rig.settings);
-    EXPECT_EQ(s.GamesPlayed(), 2);
-    EXPECT_EQ(s.last_games, finals);
-    EXPECT_EQ(s.rounds, rounds);
-    EXPECT_EQ(s.bids_made + s.bids_failed, vi_bids);
     // Each game starts from 0, so the round scores add up to the final totals.
-    EXPECT_EQ(s.points_vi, finals[0].first + finals[1].first);
-    EXPECT_EQ(s.points_de, finals[0].second + finals[1].second);
+    EXPECT_EQ(std::tuple(s.GamesPlayed(), s.last_games, s.rounds, s.bids_made + s.bids_failed,
+                         s.points_vi, s.points_de),
+              std::tuple(2, finals, rounds, vi_bids, finals[0].first + finals[1].first,
+                         finals[0].second + finals[1].second));
 }
 
 TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
