@@ -1,6 +1,9 @@
-// The bid base's lookup: the key a holding is looked up by, and the record found under it.
+// The bid base's lookup: the key a holding is looked up by, the record found under it, and a key
+// in the shipped base for every holding.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -138,6 +141,40 @@ TEST(HoldingKey, HandOrderDoesNotMatterAndOddRanksAreReported) {
     const bidai::HoldingKey odd = bidai::MakeHoldingKey({14, 15, -1});
     EXPECT_EQ(odd.unknown_ranks, (std::vector<int>{15, -1}));
     EXPECT_EQ(odd.key, "[_A_]") << "ranks outside 1..14 have no letter";
+}
+
+TEST(BidDataFiles, EveryHoldingHasAKeyInItsSection) {
+    const auto text = common::ReadWholeFile(test_support::DataDir() + "/FivraBidBase.txt");
+    ASSERT_TRUE(text) << "data/FivraBidBase.txt";
+    std::map<std::string, std::set<std::string>> sections;
+    common::FieldReader reader(*text);
+    ASSERT_EQ(reader.Next(), "KLARTX");
+    std::string section;
+    while (reader.HasMore()) {
+        const std::string_view field = reader.Next();
+        if (field.starts_with("<")) {
+            section = field;
+        } else if (field.starts_with("[")) {
+            sections[section].emplace(field);
+        }
+    }
+    int holdings = 0;
+    for (unsigned mask = 0; mask < (1u << 14); ++mask) {
+        std::vector<int> ranks;
+        for (int r = 1; r <= 14; ++r) {
+            if ((mask & (1u << (r - 1))) != 0) {
+                ranks.push_back(r);
+            }
+        }
+        if (ranks.size() > 9) {
+            continue;
+        }
+        ++holdings;
+        const bidai::HoldingKey holding = bidai::MakeHoldingKey(ranks);
+        ASSERT_TRUE(sections[holding.tag].contains(holding.key))
+            << holding.tag << " " << holding.key << " (mask " << mask << ")";
+    }
+    EXPECT_EQ(holdings, 14913);
 }
 
 }  // namespace
