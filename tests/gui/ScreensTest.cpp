@@ -142,11 +142,9 @@ class EnglishTour : public ScreenTour {
 TEST_F(EnglishTour, ThePartnershipsAreWeAndTheyAndTheirCaptionsFit) {
     const auto* vi = static_cast<LabelItem*>(Item("LabelVi"));
     const auto* de = static_cast<LabelItem*>(Item("LabelDe"));
-    EXPECT_EQ(vi->Text(), QStringLiteral("We"));
-    EXPECT_EQ(de->Text(), QStringLiteral("They"));
     const auto* board = static_cast<ScoreboardItem*>(Item("Scoreboard"));
-    EXPECT_EQ(board->TeamViCaption(), QStringLiteral("We"));
-    EXPECT_EQ(board->TeamDeCaption(), QStringLiteral("They"));
+    EXPECT_EQ((QStringList{vi->Text(), de->Text(), board->TeamViCaption(), board->TeamDeCaption()}),
+              (QStringList{"We", "They", "We", "They"}));
     ASSERT_NO_FATAL_FAILURE(PlayGameWinningRound());
     Shoot("english_round_end");
     EXPECT_TRUE(vi->Rect().contains(vi->TextRect())) << "We";

@@ -83,15 +83,14 @@ TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeA
     }
     {
         NextStart next(rig_, {kNo}, {true});
-        EXPECT_EQ(next.dialogs.questions.size(), 2u);
-        EXPECT_EQ(next.table.State().gbVi, 0);
-        EXPECT_EQ(next.table.Scoreboard().RowCount(), 0);
+        EXPECT_EQ(std::tuple(next.dialogs.questions.size(), next.table.State().gbVi,
+                             next.table.Scoreboard().RowCount()),
+                  std::tuple(2u, 0, 0));
         next.table.Close();
     }
     const auto stored = persistence::LoadResumeRecord(rig_.settings);
     ASSERT_TRUE(stored.record.has_value()) << "the fresh game keeps its own record";
-    EXPECT_EQ(stored.record->vi, 0);
-    EXPECT_TRUE(stored.record->rounds.empty());
+    EXPECT_EQ(std::pair(stored.record->vi, stored.record->rounds.empty()), std::pair(0, true));
 }
 
 TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
@@ -126,8 +125,8 @@ TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANot
             std::filesystem::copy_file(other.folder.File("Fivralog.txt"), log);
         }
         NextStart next(rig_, {kYes});
-        EXPECT_EQ(next.table.State().gbVi, vi_);
-        EXPECT_EQ(next.table.Scoreboard().Rounds(), rounds_);
+        EXPECT_EQ(std::pair(next.table.State().gbVi, next.table.Scoreboard().Rounds()),
+                  std::pair(vi_, rounds_));
         EXPECT_EQ(next.table.Ctl().LblAnnounce.Caption,
                   presentation::FillIn(next.table.Texts().resume_new_deal, {{"file", log}}));
         EXPECT_TRUE(next.dialogs.messages.empty()) << "a one-line notice, no message box";
