@@ -73,16 +73,34 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
         SCOPED_TRACE("colour button " + std::to_string(colour_index));
         StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
         const table::Controls& ctl = rig.table.Ctl();
+        const state::RoundState& round = rig.table.State();
+        std::vector<std::tuple<state::Decision, int, int>> told;  // kind, seat and choice
+        rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind,
+                                       int choice) { told.emplace_back(kind, view.seat, choice); };
         bool asked = false;
+        std::vector<std::string> passes_shown;  // the others' bids on show once OST has passed
         ASSERT_TRUE(rig.RunUntil([&] {
             asked = asked || PanelOpen(rig.table);
+            if (passes_shown.empty() && round.Hand[common::kOst].GeBud() == 0) {
+                passes_shown = {ctl.LabelBud[1].Caption, ctl.LabelBud[2].Caption,
+                                ctl.LabelBud[3].Caption};
+            }
             return ctl.ImgFargUp[colour_index].Visible;
         })) << "the human, forced to 6, names the trump";
         EXPECT_FALSE(asked) << "the bid panel never opened";
-        const state::RoundState& round = rig.table.State();
-        EXPECT_EQ(std::tuple(round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet,
-                             round.gbBjuditHogst, ctl.LabelBud[common::kSyd].Caption),
-                  std::tuple(6, 6, common::kSyd, "6"));
+        EXPECT_EQ(passes_shown, std::vector<std::string>(3, "Pass"));
+        EXPECT_EQ(
+            std::tuple(round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet, round.gbBjuditHogst,
+                       ctl.LabelBud[common::kSyd].Caption, ctl.Label[common::kSyd].ForeColor),
+            std::tuple(6, 6, common::kSyd, "6", common::kYellow))
+            << "SYD's name is marked while it names trump";
+        constexpr state::Decision kBid = state::Decision::Bid;
+        EXPECT_EQ(told,
+                  (std::vector<std::tuple<state::Decision, int, int>>{{kBid, common::kVast, 0},
+                                                                      {kBid, common::kNord, 0},
+                                                                      {kBid, common::kOst, 0},
+                                                                      {kBid, common::kSyd, 6}}))
+            << "every bid is told, the dealer's forced one too";
         rig.table.ImgFargUp_MouseDown(colour_index);
         rig.table.ImgFargUp_MouseUp(colour_index);
         EXPECT_EQ(round.gbFarg, common::ColourCode(colour_index));
@@ -149,25 +167,6 @@ TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins)
         EXPECT_EQ(round.gbBjuditHogst, c.winner);
         EXPECT_TRUE(Contains(rig.CloseAndReadLog(), c.logged));
     }
-}
-
-TEST(Auction, PassesReadPassTheForcedBidIsToldAndItsBidderMarked) {
-    TableRig rig(RigOptions().Human().BidRules(kNobodyBids));
-    std::vector<std::pair<int, int>> bids_told;  // seat and bid
-    rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind, int choice) {
-        EXPECT_EQ(kind, state::Decision::Bid);
-        bids_told.emplace_back(view.seat, choice);
-    };
-    rig.table.Start();
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().Hand[common::kOst].GeBud() == 0; }));
-    for (int s = common::kVast; s <= common::kOst; ++s) {
-        EXPECT_EQ(rig.table.Ctl().LabelBud[s].Caption, "Pass") << "seat " << s;
-    }
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
-    EXPECT_EQ(rig.table.Ctl().Label[common::kSyd].ForeColor, common::kYellow) << "names trump";
-    EXPECT_EQ(bids_told,
-              (std::vector<std::pair<int, int>>{
-                  {common::kVast, 0}, {common::kNord, 0}, {common::kOst, 0}, {common::kSyd, 6}}));
 }
 
 }  // namespace
