@@ -1,9 +1,10 @@
 // The deals the Expert samples: how likely the sampler makes each count of hidden trumps given
-// what a seat bought, and how the cards the rule-file seats played weigh a deal: a deal in which
-// the rules, with that seat's hand then, would have played another card weighs less; a deal
-// that explains the card keeps its weight.
+// what a seat bought, and how a deal is weighed: down where a seat's bid or pass makes no sense
+// by the bid base, or where the rules, with a rule-file seat's hand then, would have played
+// another card than the one seen; a deal that explains them keeps its weight.
 #include <gtest/gtest.h>
 
+#include "search/AuctionModel.h"
 #include "search/DealSampler.h"
 #include "search/PastCards.h"
 #include "support/TempFolder.h"
@@ -12,6 +13,7 @@ namespace {
 
 using search::Bit;
 using search::TrumpSet;
+using test_support::DataDir;
 
 // Rules that always play the seat's highest trump.
 constexpr const char* kPlayHighest =
@@ -102,6 +104,66 @@ TEST(DealSampler, ASeatThatBoughtMoreDrawsMoreTrumps) {
         one_each += search::CountOf(hands[1]);
     }
     EXPECT_NEAR(static_cast<double>(one_each) / kDraws, 1.0 / 3.0, 0.025);
+}
+
+// Six trumps: A K Q J and both fivra cards, or the six lowest cards without points.
+constexpr TrumpSet kStrong = Bit(14) | Bit(13) | Bit(12) | Bit(11) | Bit(5) | Bit(4);
+constexpr TrumpSet kWeak = Bit(2) | Bit(3) | Bit(6) | Bit(7) | Bit(8) | Bit(9);
+
+// Seat 1 spoke `spoke` (after `before`) with six trumps among its nine, holding `hand` now.
+double WeightOf(search::AuctionModel& model, TrumpSet hand, int spoke, int before, bool won,
+                double softness = 1) {
+    search::AuctionFacts facts;
+    search::SeatBid& bid = facts.seats[1];
+    bid.judged = true;
+    bid.trumps_in_nine = 6;
+    bid.spoke = spoke;
+    bid.before = before;
+    bid.won = won;
+    bid.softness = softness;
+    return model.Weight({Bit(9), hand, 0, 0}, facts);
+}
+
+TEST(AuctionModel, WeighsDealsByWhetherTheyExplainTheBids) {
+    search::AuctionModel model(DataDir());
+    ASSERT_TRUE(model.Usable());
+    struct Case {
+        const char* what;
+        TrumpSet hand;
+        int spoke, before;
+        bool won;
+        double low, high;
+    };
+    const Case cases[] = {
+        {"a pass with A K Q J and both fivras", kStrong, 0, 0, false, 0.0, 0.05},
+        {"a pass with six low cards", kWeak, 0, 0, false, 0.95, 1.0},
+        {"a pass over a 13 with A K Q J and both fivras", kStrong, 0, 13, false, 0.95, 1.0},
+        {"a won 9 with six low cards", kWeak, 9, 0, true, 0.0, 0.01},
+        {"a won 13 with A K Q J and both fivras", kStrong, 13, 0, true, 0.95, 1.0},
+        {"a won 8 with A K Q J and both fivras (worth 13)", kStrong, 8, 0, true, 0.0, 0.05},
+    };
+    for (const Case& c : cases) {
+        const double weight = WeightOf(model, c.hand, c.spoke, c.before, c.won);
+        EXPECT_GE(weight, c.low) << c.what;
+        EXPECT_LE(weight, c.high) << c.what;
+    }
+    // A softer model (a person) rules out less.
+    EXPECT_GT(WeightOf(model, kStrong, 0, 0, false, 3), WeightOf(model, kStrong, 0, 0, false));
+}
+
+TEST(AuctionModel, CountsOnlyTheTrumpsAmongTheNineAndTrustsNothingWithoutABidBase) {
+    search::AuctionModel model(DataDir());
+    // Seat 1 showed one trump among its nine and bought the rest: a pass says little.
+    search::AuctionFacts facts;
+    facts.seats[1] = search::SeatBid{true, 1, 0, 0, 0, false, 1};
+    EXPECT_GT(model.Weight({0, kStrong, 0, 0}, facts), 0.5);
+    // A deal that gives it fewer trumps than it showed cannot be.
+    facts.seats[1].trumps_in_nine = 5;
+    EXPECT_EQ(model.Weight({0, Bit(14) | Bit(13) | Bit(5) | Bit(4), 0, 0}, facts), 0.0);
+
+    search::AuctionModel blind("/no/such/folder");
+    EXPECT_FALSE(blind.Usable());
+    EXPECT_EQ(blind.Weight({0, kStrong, 0, 0}, facts), 1.0);
 }
 
 }  // namespace
