@@ -1,7 +1,7 @@
 // The round after the auction: the buying (who buys what, the buy blocks of the game log, surplus
 // trumps put out of play, the dealer who finds the deck empty), then the tricks and the round's
-// score (who takes which points, the bid check, the end of a game, the count's raised cards).
-// In the scored scripts every seat plays the first trump card of its hand, so they decide each trick.
+// score (who takes which points, the bid check, the end of a game, the count's raised cards). In
+// the scored scripts every seat plays the first trump card of its hand: they decide each trick.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
