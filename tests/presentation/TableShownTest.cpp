@@ -1,4 +1,5 @@
-// The score on show: the scoreboard's rows and the count that runs through a round's tricks.
+// What the table shows: the scoreboard's rows, the count that runs through a round's tricks, the
+// news line that scrolls by, and the places of the cards of a hand.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -6,8 +7,10 @@
 #include <vector>
 
 #include "common/ScriptedDialogs.h"
+#include "presentation/HandGeometry.h"
 #include "presentation/ScoreAnimation.h"
 #include "presentation/Scoreboard.h"
+#include "presentation/Ticker.h"
 
 namespace presentation {
 namespace {
@@ -172,6 +175,91 @@ TEST(ViDeScoreboard, GameWinnerColoursOnlyItsOwnColumnUntilCleared) {
     EXPECT_EQ(board.Rows()[0].vi_label.Caption, "");
     EXPECT_FALSE(board.Rows()[1].strip.visible);
     EXPECT_EQ(board.Bidder(0), "0");
+}
+
+struct TickerFixture : ::testing::Test {
+    long long now = 0;
+    common::Timer TimerAD{now, 20, false};
+    common::Control label;
+    Ticker ticker;
+};
+
+TEST_F(TickerFixture, FortyCharacterLineScrollsInStandsAndScrollsOut) {
+    const std::string line = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+    ASSERT_EQ(line.size(), 40u);
+    ticker.StartTicker(line, label, TimerAD);
+    EXPECT_EQ(label.Caption, std::string(60, ' ') + "012345");
+    EXPECT_TRUE(label.Visible);
+    EXPECT_TRUE(TimerAD.Enabled());
+    EXPECT_EQ(TimerAD.Tag, "60");
+
+    for (int tick = 1; tick <= 60; ++tick) {
+        ticker.TimerAD_Timer(label, TimerAD);
+    }
+    EXPECT_EQ(label.Caption, line) << "fully scrolled in after 60 ticks";
+    for (int tick = 1; tick <= 200; ++tick) {
+        ticker.TimerAD_Timer(label, TimerAD);
+    }
+    EXPECT_EQ(label.Caption, line) << "stands still for 200 ticks";
+    for (int tick = 1; tick < 40; ++tick) {
+        ticker.TimerAD_Timer(label, TimerAD);
+    }
+    EXPECT_EQ(label.Caption, "D");
+    ticker.TimerAD_Timer(label, TimerAD);
+    EXPECT_EQ(label.Caption, "");
+    EXPECT_FALSE(TimerAD.Enabled()) << "nothing left to scroll";
+
+    ticker.TimerAD_Timer(label, TimerAD);
+    EXPECT_EQ(label.Caption, "") << "an empty caption ends the ticking";
+}
+
+TEST_F(TickerFixture, StopClearsAndHides) {
+    ticker.StartTicker("news", label, TimerAD);
+    ticker.StopTicker(label, TimerAD);
+    EXPECT_EQ(label.Caption, "");
+    EXPECT_EQ(ticker.TickerText(), "");
+    EXPECT_FALSE(label.Visible);
+    EXPECT_FALSE(TimerAD.Enabled());
+}
+
+TEST_F(TickerFixture, SwedishLettersAreNeverCutInHalf) {
+    const std::string line = "Kolla för nyheter och uppdateringar på ÅÄÖ-sidan, så får du veta";
+    ticker.StartTicker(line, label, TimerAD);
+    for (int tick = 0; tick < 400; ++tick) {
+        ticker.TimerAD_Timer(label, TimerAD);
+        const std::string& shown = label.Caption;
+        if (!shown.empty()) {
+            ASSERT_NE(static_cast<unsigned char>(shown.front()) & 0xC0, 0x80) << "tick " << tick;
+            ASSERT_LT(static_cast<unsigned char>(shown.back()), 0xC0) << "tick " << tick;
+        }
+    }
+    EXPECT_EQ(label.Caption, "");
+    EXPECT_EQ(Utf8Prefix("åäö", 2), "åä");
+}
+
+TEST(HandGeometry, HitTestAtTheEdges) {
+    const presentation::HandSize row = presentation::ControlSize(9, 0);
+    EXPECT_EQ(row.width, 11 * 71 / 2);
+    // Left of the first card: position 1. Beyond the last card but within the margin: the
+    // last card. Far beyond: nothing.
+    EXPECT_EQ(presentation::CardAtPoint(0, 10, row, 9, 0, 6), 1);
+    const int slot = row.width / 11;
+    EXPECT_EQ(presentation::CardAtPoint(2 * slot + 1, 10, row, 9, 0, 6), 3);
+    EXPECT_EQ(presentation::CardAtPoint(7 * slot + 1, 10, row, 9, 0, 6), 6);
+    EXPECT_EQ(presentation::CardAtPoint(9 * slot + 1, 10, row, 9, 0, 6), 0);
+    const presentation::HandSize column = presentation::ControlSize(9, 1);
+    EXPECT_EQ(column.height, 8 * 96 / 3 + 96);
+    EXPECT_EQ(presentation::CardAtPoint(5, 0, column, 9, 1, 9), 1);
+}
+
+TEST(HandGeometry, RaisedCardsStandOutTowardsTheCentre) {
+    EXPECT_EQ(presentation::CardPosition(2, true, "VAST", 1).x, 71 / 9);
+    EXPECT_EQ(presentation::CardPosition(2, false, "VAST", 1).x, 0);
+    EXPECT_EQ(presentation::CardPosition(1, true, "NORD", 0).y, 96 / 10);
+    EXPECT_EQ(presentation::CardPosition(1, true, "SYD", 0).y, 0);
+    EXPECT_EQ(presentation::CardPosition(1, false, "SYD", 0).y, 96 / 10);
+    EXPECT_EQ(presentation::CardPosition(3, false, "OST", 1).x, 71 / 9);
+    EXPECT_EQ(presentation::CardPosition(3, false, "OST", 1).y, 96);
 }
 
 }  // namespace
