@@ -1,5 +1,6 @@
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "PlayTable.h"
 #include "playai/Expectation.h"
@@ -33,8 +34,7 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
           "CardRight", "CardPartner"}) {
         EXPECT_EQ(v[name], "") << name;
     }
-    EXPECT_EQ(v["PositionInRound"], "FIRST");
-    EXPECT_EQ(v["CardHighestMy"], "A");
+    EXPECT_EQ(std::tuple(v["PositionInRound"], v["CardHighestMy"]), std::tuple("FIRST", "A"));
 
     t.Play(2, "9");
     t.Play(3, "K");
@@ -45,13 +45,16 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     t.round.TrickCards = {};
     t.round.HighestUnplayed = 14;
     v = ValuesOf(t, 0, trumps);
-    EXPECT_EQ(v["PreviousCardMe"], "2");
-    EXPECT_EQ(v["PreviousCardLeft"], "V");
-    EXPECT_EQ(v["PreviousCardPartner"], "9");
-    EXPECT_EQ(v["PreviousCardRight"], "K");
-    EXPECT_EQ(v["PreviousCardHighestRound"], "K");
-    EXPECT_EQ(v["PreviousCardHighestAbsolute"], "A");
-    EXPECT_EQ(v["CardsRemaining"], "10");
+    for (const auto& [name, value] :
+         std::map<std::string, std::string>{{"PreviousCardMe", "2"},
+                                            {"PreviousCardLeft", "V"},
+                                            {"PreviousCardPartner", "9"},
+                                            {"PreviousCardRight", "K"},
+                                            {"PreviousCardHighestRound", "K"},
+                                            {"PreviousCardHighestAbsolute", "A"},
+                                            {"CardsRemaining", "10"}}) {
+        EXPECT_EQ(v[name], value) << name;
+    }
 }
 
 TEST(GameValues, RoleBidNamesTheDefenderBeforeTheBidderBAndTheOneAfterItA) {
@@ -142,27 +145,26 @@ TEST(Expectation, LooseCardsSpreadOverUnknownPlaces) {
     t.Give(0, {"A", "K", "Q", "J"});
     TrumpSlots trumps;
     auto v = ValuesOf(t, 0, trumps);
-    EXPECT_EQ(v["CardsLoose"], "4");
-    EXPECT_EQ(v["CardsUnknown"], "12");
-    EXPECT_EQ(v["CardsExpectedLeft"], "3.333333");
+    EXPECT_EQ(std::tuple(v["CardsLoose"], v["CardsUnknown"], v["CardsExpectedLeft"]),
+              std::tuple("4", "12", "3.333333"));
     const PlayView view{t.round, m, 0, trumps};
     EXPECT_NEAR(DynExp(view, 2), 1 + 5 * 4.0 / 12, 1e-5);
     RecordingSink log;
     ExpectationDump(view, log);
     // The dump's numbers: unknown places, the ratio, each seat's expectation.
     ASSERT_EQ(log.lines.size(), 13u);
-    EXPECT_EQ(log.lines[5], "Obekanta: 12");
-    EXPECT_EQ(log.lines[6], "Exp ratio/kort: 0.3333333");
-    EXPECT_EQ(log.lines[8], "1:  AndraSer   2    DynExp   3.333333");
-    EXPECT_EQ(log.lines[10], "3:  AndraSer   3    DynExp   4");
+    EXPECT_EQ(
+        std::tuple(log.lines[5], log.lines[6], log.lines[8], log.lines[10]),
+        std::tuple("Obekanta: 12", "Exp ratio/kort: 0.3333333",
+                   "1:  AndraSer   2    DynExp   3.333333", "3:  AndraSer   3    DynExp   4"));
 
     // Every other seat cold: nothing unknown, each expectation is what is known.
     t.round.ColdFlag = {0, -1, -1, -1};
     log.lines.clear();
     ExpectationDump(view, log);
     EXPECT_EQ(CardsUnknown(view), 0);
-    EXPECT_EQ(log.lines[6], "0:  AndraSer   4");
-    EXPECT_EQ(log.lines[7], "1:  AndraSer   2    DynExp   2");
+    EXPECT_EQ(std::tuple(log.lines[6], log.lines[7]),
+              std::tuple("0:  AndraSer   4", "1:  AndraSer   2    DynExp   2"));
     // A seat known to have had more than six has no unknown place.
     t.round.ColdFlag = {};
     m.AndraSer = {4, 8, 1, 3};
