@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -219,25 +220,25 @@ class BidDecisionTest : public BidFixture {
 
 TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
     const auto d = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
-    EXPECT_EQ(d.bid, 9) << "klöver and hjärter both reach 9: klöver comes first";
-    EXPECT_EQ(d.MinFarg, common::kKlover);
+    EXPECT_EQ(std::tuple(d.bid, d.MinFarg, d.explanation),
+              std::tuple(9, common::kKlover, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n"))
+        << "klöver and hjärter both reach 9: klöver comes first";
     EXPECT_FLOAT_EQ(d.ea, 3.0f);
-    EXPECT_EQ(d.explanation, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n");
-    EXPECT_TRUE(sink.Logged("Looking for cEA >= 2"));
-    EXPECT_TRUE(sink.Logged("Color 3 Bid: 6 with EA 5"));
-    EXPECT_TRUE(sink.Logged("Color 1 Bid: 0 with EA 0"));
-    EXPECT_TRUE(sink.Logged("VAST BJUDER"));
+    for (const char* line : {"Looking for cEA >= 2", "Color 3 Bid: 6 with EA 5",
+                             "Color 1 Bid: 0 with EA 0", "VAST BJUDER"}) {
+        EXPECT_TRUE(sink.Logged(line)) << line;
+    }
     EXPECT_EQ(sink.traces, (std::vector<std::string>{"VAST ", "[Up]", "BidMode - EA: 2"}));
     EXPECT_EQ(round.Hand[kVast].GeBud(), 9);
 
     const auto low = Decide("RULE,EXECUTES,100,EA,1,END\n", kVast, 7);
-    EXPECT_EQ(low.bid, 11) << "ruter reaches 11 with EA 1";
-    EXPECT_EQ(low.MinFarg, common::kRuter);
+    EXPECT_EQ(std::pair(low.bid, low.MinFarg), std::pair(11, common::kRuter))
+        << "ruter reaches 11 with EA 1";
 
     const auto none = Decide("RULE,EXECUTES,100,EA,4,END\n", kVast, 7);
-    EXPECT_EQ(none.bid, 0) << "spader reaches EA 4 only at 6, below the auction";
-    EXPECT_EQ(none.MinFarg, -1);
-    EXPECT_EQ(none.explanation, "Budet: 0 med EA: 0\r\n");
+    EXPECT_EQ(std::tuple(none.bid, none.MinFarg, none.explanation),
+              std::tuple(0, -1, "Budet: 0 med EA: 0\r\n"))
+        << "spader reaches EA 4 only at 6, below the auction";
 }
 
 TEST_F(BidDecisionTest, TheDealerBidsOneAboveTheAuction) {
@@ -288,10 +289,8 @@ TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
                                       bidai_test::RecordLine("[_A_K_Q_]", 9, 3));
     const auto ea = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
     EXPECT_EQ(dialogs.messages.size(), 2u) << "the key and its tag are told";
-    EXPECT_TRUE(sink.Logged("BidMode - EA: 2"));
-    EXPECT_TRUE(sink.Logged("Rule: [Up]"));
-    EXPECT_EQ(ea.bid, 9);
-    EXPECT_EQ(ea.MinFarg, common::kKlover);
+    EXPECT_TRUE(sink.Logged("BidMode - EA: 2") && sink.Logged("Rule: [Up]"));
+    EXPECT_EQ(std::pair(ea.bid, ea.MinFarg), std::pair(9, common::kKlover));
     EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,10,END\n", kVast, 7).MinFarg, common::kRuter);
 
     sink.logs.clear();

@@ -170,11 +170,10 @@ TEST(ViDeScoreboard, GameWinnerColoursOnlyItsOwnColumnUntilCleared) {
             << "row " << row;
     }
     board.ScoreboardClear();
-    EXPECT_EQ(board.RowCount(), 0);
-    EXPECT_EQ(board.Rows()[0].vi_label.ForeColor, common::kYellow);
-    EXPECT_EQ(board.Rows()[0].vi_label.Caption, "");
-    EXPECT_FALSE(board.Rows()[1].strip.visible);
-    EXPECT_EQ(board.Bidder(0), "0");
+    EXPECT_EQ(std::tuple(board.RowCount(), board.Rows()[0].vi_label.ForeColor,
+                         board.Rows()[0].vi_label.Caption, board.Rows()[1].strip.visible,
+                         board.Bidder(0)),
+              std::tuple(0, common::kYellow, "", false, "0"));
 }
 
 struct TickerFixture : ::testing::Test {
@@ -188,10 +187,8 @@ TEST_F(TickerFixture, FortyCharacterLineScrollsInStandsAndScrollsOut) {
     const std::string line = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
     ASSERT_EQ(line.size(), 40u);
     ticker.StartTicker(line, label, TimerAD);
-    EXPECT_EQ(label.Caption, std::string(60, ' ') + "012345");
-    EXPECT_TRUE(label.Visible);
-    EXPECT_TRUE(TimerAD.Enabled());
-    EXPECT_EQ(TimerAD.Tag, "60");
+    EXPECT_EQ(std::tuple(label.Caption, label.Visible, TimerAD.Enabled(), TimerAD.Tag),
+              std::tuple(std::string(60, ' ') + "012345", true, true, "60"));
 
     for (int tick = 1; tick <= 60; ++tick) {
         ticker.TimerAD_Timer(label, TimerAD);
@@ -206,8 +203,8 @@ TEST_F(TickerFixture, FortyCharacterLineScrollsInStandsAndScrollsOut) {
     }
     EXPECT_EQ(label.Caption, "D");
     ticker.TimerAD_Timer(label, TimerAD);
-    EXPECT_EQ(label.Caption, "");
-    EXPECT_FALSE(TimerAD.Enabled()) << "nothing left to scroll";
+    EXPECT_EQ(std::tuple(label.Caption, TimerAD.Enabled()), std::tuple("", false))
+        << "nothing left to scroll";
 
     ticker.TimerAD_Timer(label, TimerAD);
     EXPECT_EQ(label.Caption, "") << "an empty caption ends the ticking";
@@ -216,10 +213,8 @@ TEST_F(TickerFixture, FortyCharacterLineScrollsInStandsAndScrollsOut) {
 TEST_F(TickerFixture, StopClearsAndHides) {
     ticker.StartTicker("news", label, TimerAD);
     ticker.StopTicker(label, TimerAD);
-    EXPECT_EQ(label.Caption, "");
-    EXPECT_EQ(ticker.TickerText(), "");
-    EXPECT_FALSE(label.Visible);
-    EXPECT_FALSE(TimerAD.Enabled());
+    EXPECT_EQ(std::tuple(label.Caption, ticker.TickerText(), label.Visible, TimerAD.Enabled()),
+              std::tuple("", "", false, false));
 }
 
 TEST_F(TickerFixture, SwedishLettersAreNeverCutInHalf) {
