@@ -151,13 +151,10 @@ TEST(LogBlocks, ForeKopListsOnlyTrumpCardsOfEverySeatInHandOrder) {
     round.gbFarg = common::kHjarter;
     // SYD: ace of hjärter, five of ruter (v), a spader; VAST: nothing of the trump;
     // NORD: five of hjärter (V), two of hjärter; OST: king of klöver.
-    round.Hand[0].AddACardOSort(&deck.Card(2));
-    round.Hand[0].AddACardOSort(&deck.Card(17));
-    round.Hand[0].AddACardOSort(&deck.Card(3));
-    round.Hand[1].AddACardOSort(&deck.Card(16));
-    round.Hand[2].AddACardOSort(&deck.Card(18));
-    round.Hand[2].AddACardOSort(&deck.Card(6));
-    round.Hand[3].AddACardOSort(&deck.Card(48));
+    for (const auto& [seat, nr] :
+         {std::pair{0, 2}, {0, 17}, {0, 3}, {1, 16}, {2, 18}, {2, 6}, {3, 48}}) {
+        round.Hand[seat].AddACardOSort(&deck.Card(nr));
+    }
     LinesSink log;
     LogForeKop(log, round);
 
