@@ -190,22 +190,17 @@ TEST(HelpPage, OpensInBothLanguagesWithItsPictures) {
     for (const auto language : {presentation::Language::Svenska, presentation::Language::English}) {
         HelpDialog help(nullptr, language);
         const QString text = help.Browser().toPlainText();
-        EXPECT_TRUE(text.contains(QStringLiteral("61"))) << "the game to more than 61";
-        EXPECT_TRUE(text.contains(QStringLiteral("14"))) << "the round's 14 points";
-        EXPECT_TRUE(text.contains(QStringLiteral("Ctrl+Q")));
+        for (const char* told : {"61", "14", "Ctrl+Q"}) {  // the game's and the round's points
+            EXPECT_TRUE(text.contains(QLatin1String(told))) << told;
+        }
         EXPECT_EQ(text.contains(QStringLiteral("fivrorna")),
                   language == presentation::Language::Svenska);
-        const QVariant card = help.Browser().loadResource(QTextDocument::ImageResource,
-                                                          QUrl(QStringLiteral("card:18")));
-        EXPECT_FALSE(card.value<QImage>().isNull()) << "the five of hjärter is drawn";
-        const QVariant mark = help.Browser().loadResource(
-            QTextDocument::ImageResource, QUrl(QStringLiteral("picture:mark_made")));
-        EXPECT_FALSE(mark.value<QImage>().isNull());
-        EXPECT_TRUE(help.Browser()
-                        .loadResource(QTextDocument::ImageResource,
-                                      QUrl(QStringLiteral("https://example.org/x.png")))
-                        .isNull())
-            << "nothing is fetched from outside";
+        const auto picture = [&help](const char* url) {
+            return help.Browser().loadResource(QTextDocument::ImageResource, QUrl(url));
+        };
+        EXPECT_FALSE(picture("card:18").value<QImage>().isNull()) << "the five of hjärter";
+        EXPECT_FALSE(picture("picture:mark_made").value<QImage>().isNull());
+        EXPECT_TRUE(picture("https://example.org/x.png").isNull()) << "nothing is fetched";
         help.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
         SaveShot(language == presentation::Language::Svenska ? "help_sv" : "help_en", help.grab());

@@ -168,8 +168,7 @@ TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
 }
 
 TEST(LoggedRound, TheDealLinesNameEveryCardDealtAndNoPlayIsASuggestion) {
-    TableRig rig(RigOptions().Seed(11));
-    rig.table.Start();
+    StartedRig rig(RigOptions().Seed(11));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     constexpr const char* kPrefix[] = {"Kl ", "Ru ", "Hj ", "Sp "};
     std::vector<std::string> dealt;
@@ -196,8 +195,7 @@ TEST(LoggedRound, TheDealLinesNameEveryCardDealtAndNoPlayIsASuggestion) {
 }
 
 TEST(LoggedRound, AReplayGivesThePlayAiTheSeenCountsOfTheLoggedHoldingsAndBuys) {
-    TableRig rig(RigOptions{});
-    rig.table.Start();
+    StartedRig rig(RigOptions{});
     // OST deals and takes the rest of the deck: eight trumps that everybody saw him keep.
     rig.folder.Write("eight.txt",
                      "<VI>\n0\n<DE>\n0\n<BJUDIT_HOGST>\nNORD\n<BUD>\n7\n<PACKE>\nOST\n<FARG>\n"
@@ -237,9 +235,8 @@ struct Phase {
 // The game log reaches the disk block by block, so a crash, or "Spela logg" pressed
 // mid-round, finds every finished part of the round in the file.
 TEST(LogOnDisk, AfterEachPhaseTheFileHoldsEveryLineLoggedBeforeIt) {
-    TableRig rig(RigOptions{}.Seed(21));
+    StartedRig rig(RigOptions{}.Seed(21));
     const state::RoundState& round = rig.table.State();
-    rig.table.Start();
     std::vector<Tick> ticks;
     ASSERT_TRUE(rig.RunUntil([&] {
         ticks.push_back(
