@@ -8,6 +8,7 @@
 #include "cards/KortHand.h"
 #include "cards/Packe.h"
 #include "common/FivraError.h"
+#include "support/TableRig.h"
 
 namespace {
 
@@ -75,24 +76,11 @@ TEST(Deck, RestoreReproducesTheDeckOrRefusesABrokenRecord) {
     EXPECT_EQ(deck.PoolCards().size(), 52u);
 }
 
-// Nr of a card by rank index (0 ace .. 12 king) and suit (0 klöver .. 3 spader).
-int Nr(int rank_index, int suit) {
-    return rank_index * 4 + suit;
-}
-
 class HandTest : public ::testing::Test {
   protected:
-    Kort* Card(int rank_index, int suit) { return &deck.Card(Nr(rank_index, suit)); }
-    // Trump cards of a suit by face: "A", "K", ..., "2"; "5" is the five of that suit.
+    // A card of a suit by face ("A", "2" .. "10", "J", "Q", "K"), suit 0 klöver .. 3 spader.
     Kort* Trump(const std::string& face, int suit) {
-        static const char* faces[] = {"A", "2", "3",  "4", "5", "6", "7",
-                                      "8", "9", "10", "J", "Q", "K"};
-        for (int r = 0; r < 13; ++r) {
-            if (face == faces[r]) {
-                return Card(r, suit);
-            }
-        }
-        return nullptr;
+        return &deck.Card(table_test::Nr(face, common::ColourCode(suit)));
     }
     std::vector<std::string> Faces(const std::vector<Kort*>& cards) {
         std::vector<std::string> faces;
