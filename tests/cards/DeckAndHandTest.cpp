@@ -54,10 +54,7 @@ TEST(Deck, RestoreReproducesTheDeckOrRefusesABrokenRecord) {
     common::Random random(3);
     Packe deck(random);
     deck.Saka();
-    std::vector<int> order;
-    for (const Kort* k : deck.DeckCards()) {
-        order.push_back(k->Nr);
-    }
+    const std::vector<int> order = table_test::Numbers(deck.DeckCards());
     const auto record = deck.OrderRecord();
     deck.TomPacke();
     deck.TweakPacke(5, record[6]);  // a card twice, another missing
