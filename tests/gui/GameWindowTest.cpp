@@ -253,7 +253,7 @@ TEST_F(AtTheTable, TheStatisticsWindowShowsTheFiguresAndClearsOnlyOnYes) {
     }
     EXPECT_EQ(figures, (std::vector<std::string>{"2", "1", "1", "3", "15", "3"}));
     EXPECT_EQ(statistics.ChartedGames(), 3);
-    ShootPixmap("statistics", statistics.grab());
+    SaveShot("statistics", statistics.grab());
 
     auto* clear = statistics.findChild<QPushButton*>(QStringLiteral("ClearStatistics"));
     ASSERT_NE(clear, nullptr);

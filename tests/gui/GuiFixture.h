@@ -81,9 +81,8 @@ class GuiFixture : public ::testing::Test {
     // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();
-        ShootPixmap(name, window_->grab());
+        SaveShot(name, window_->grab());
     }
-    static void ShootPixmap(const char* name, const QPixmap& picture) { SaveShot(name, picture); }
 
   protected:
     std::unique_ptr<table_test::TableRig> rig_;

@@ -117,8 +117,7 @@ TEST_F(ScreenTour, TheAboutBoxShowsItsTextsWholeAndResetsTheStatistics) {
         {table_->Folder(), rig_->settings, rig_->dialogs, ctl.LblStatisticVi, ctl.LblStatisticDe},
         window_.get());
     about.adjustSize();
-    const QPixmap picture = about.grab();
-    ShootPixmap("about", picture);
+    SaveShot("about", about.grab());
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         EXPECT_FALSE(label->text().isEmpty()) << label->objectName().toStdString();
         EXPECT_GE(label->width(), label->minimumSizeHint().width())
