@@ -67,12 +67,18 @@ double Quantile(std::vector<double> times, double q) {
     return times[static_cast<std::size_t>(q * static_cast<double>(times.size() - 1))];
 }
 
-void BM_ExpertDecisions(benchmark::State& bench) {
-    sim::ScratchFolder folder(FIVRA_DATA_DIR);
+// An Expert at a table where every seat bids by the rule files.
+search::ExpertOptions BenchOptions(const sim::ScratchFolder& folder) {
     search::ExpertOptions options;
     options.seed = 11;
     options.rule_folder = folder.Path();
     options.models.fill(search::SeatModel::RuleFiles);
+    return options;
+}
+
+void BM_ExpertDecisions(benchmark::State& bench) {
+    sim::ScratchFolder folder(FIVRA_DATA_DIR);
+    search::ExpertOptions options = BenchOptions(folder);
     options.rule_play = {false, true, false, true};  // the rule files play Ni
     options.card_budget = bench.range(0);
     TimedExpert expert(options);
@@ -100,10 +106,7 @@ constexpr int kReviewedRounds = 20;
 // The review of each of 20 rounds of the rule files' self-play, timed by CPU time.
 void BM_RoundReview(benchmark::State& bench) {
     sim::ScratchFolder folder(FIVRA_DATA_DIR);
-    search::ExpertOptions options;
-    options.seed = 11;
-    options.rule_folder = folder.Path();
-    options.models.fill(search::SeatModel::RuleFiles);
+    search::ExpertOptions options = BenchOptions(folder);
     options.rule_play.fill(true);  // as in the game, the cards of the rule-file seats are read
     std::vector<double> reviews;
     for (auto _ : bench) {

@@ -18,6 +18,13 @@ namespace {
 
 constexpr int kH = common::kHjarter;
 
+// Replays a log written by hand, as the player does with "play log".
+void ReplayLogText(StartedRig& rig, const std::string& text) {
+    rig.folder.Write("hand-written.txt", text);
+    rig.dialogs.file_answers.push_back(rig.folder.File("hand-written.txt"));
+    rig.table.BtnPlaylog_Click();
+}
+
 std::set<int> TrumpsHeld(const cards::KortHand& hand, int trump) {
     std::set<int> trumps;
     for (const cards::Kort* card : hand.Cards()) {
@@ -93,13 +100,11 @@ TEST(Reload, ABadLogLeavesTheTableAsItWasAndAGoodOneDealsTheLoggedDeckToTheSameS
 
 TEST(ReplayFromLog, KillsSurplusTrumpsAgain) {
     StartedRig rig(RigOptions{});
-    rig.folder.Write("eight.txt",
-                     "<VI>\n5\n<DE>\n-6\n<BJUDIT_HOGST>\nNORD\n<BUD>\n8\n<PACKE>\nOST\n<FARG>\n"
-                     "HJARTER\n<SYD_FORE_KOP>\nK\n<END>\n<VAST_FORE_KOP>\nQ\n<END>\n"
-                     "<NORD_FORE_KOP>\nA\nJ\n10\nV\nv\n4\n3\n2\n<END>\n<OST_FORE_KOP>\n9\n<END>\n"
-                     "<VAST_KOPER>\n8\n<END>\n");
-    rig.dialogs.file_answers.push_back(rig.folder.File("eight.txt"));
-    rig.table.BtnPlaylog_Click();
+    ReplayLogText(rig,
+                  "<VI>\n5\n<DE>\n-6\n<BJUDIT_HOGST>\nNORD\n<BUD>\n8\n<PACKE>\nOST\n<FARG>\n"
+                  "HJARTER\n<SYD_FORE_KOP>\nK\n<END>\n<VAST_FORE_KOP>\nQ\n<END>\n"
+                  "<NORD_FORE_KOP>\nA\nJ\n10\nV\nv\n4\n3\n2\n<END>\n<OST_FORE_KOP>\n9\n<END>\n"
+                  "<VAST_KOPER>\n8\n<END>\n");
     ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(Numbers(round.Hand[common::kNord]),
@@ -197,13 +202,11 @@ TEST(LoggedRound, TheDealLinesNameEveryCardDealtAndNoPlayIsASuggestion) {
 TEST(LoggedRound, AReplayGivesThePlayAiTheSeenCountsOfTheLoggedHoldingsAndBuys) {
     StartedRig rig(RigOptions{});
     // OST deals and takes the rest of the deck: eight trumps that everybody saw him keep.
-    rig.folder.Write("eight.txt",
-                     "<VI>\n0\n<DE>\n0\n<BJUDIT_HOGST>\nNORD\n<BUD>\n7\n<PACKE>\nOST\n<FARG>\n"
-                     "HJARTER\n<SYD_FORE_KOP>\nK\n<END>\n<VAST_FORE_KOP>\nQ\n<END>\n"
-                     "<NORD_FORE_KOP>\nA\nJ\n<END>\n<OST_FORE_KOP>\n10\n9\n8\n<END>\n"
-                     "<VAST_KOPER>\n3\n<END>\n<OST_KOPER>\n7\n6\nV\nv\n4\n<END>\n");
-    rig.dialogs.file_answers.push_back(rig.folder.File("eight.txt"));
-    rig.table.BtnPlaylog_Click();
+    ReplayLogText(rig,
+                  "<VI>\n0\n<DE>\n0\n<BJUDIT_HOGST>\nNORD\n<BUD>\n7\n<PACKE>\nOST\n<FARG>\n"
+                  "HJARTER\n<SYD_FORE_KOP>\nK\n<END>\n<VAST_FORE_KOP>\nQ\n<END>\n"
+                  "<NORD_FORE_KOP>\nA\nJ\n<END>\n<OST_FORE_KOP>\n10\n9\n8\n<END>\n"
+                  "<VAST_KOPER>\n3\n<END>\n<OST_KOPER>\n7\n6\nV\nv\n4\n<END>\n");
     ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
     const playai::PlayMemory& memory = rig.table.PlayAi().Memory();
     EXPECT_EQ(memory.JagSer, (std::array<float, 4>{1, 2, 2, 8}));
