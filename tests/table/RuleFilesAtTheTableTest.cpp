@@ -6,15 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <iomanip>
 #include <numeric>
-#include <set>
 #include <sstream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "CardAudit.h"
 #include "ReferencePlayers.h"
@@ -42,21 +38,13 @@ sim::SimOptions Options(int rounds, std::uint64_t seed) {
     return options;
 }
 
-std::string Failures(const sim::SimSummary& summary) {
-    std::string text;
-    for (const std::string& failure : summary.failures) {
-        text += failure + "\n";
-    }
-    return text;
-}
-
 TEST(SelfPlay, ManyRoundsKeepEveryRule) {
     std::ostringstream progress;
     const sim::SimSummary summary = sim::RunSelfPlay(Options(kManyRounds, 20240611), progress);
     EXPECT_EQ(std::tuple(summary.rounds, summary.invariant_failures, summary.messages,
                          summary.bids_made + summary.bids_failed),
               std::tuple(kManyRounds, 0, 0, kManyRounds))
-        << Failures(summary);
+        << ::testing::PrintToString(summary.failures);
     EXPECT_GT(summary.games, 0);
 }
 
@@ -74,7 +62,7 @@ TEST(SelfPlay, EachRoundKeepsItsOwnLogAndItsReloadKeepsEveryRule) {
     const sim::SimSummary summary = sim::RunSelfPlay(reload, progress);
     EXPECT_EQ(std::tuple(summary.rounds, summary.invariant_failures, summary.messages),
               std::tuple(1, 0, 0))
-        << Failures(summary);
+        << ::testing::PrintToString(summary.failures);
 }
 
 TEST(SelfPlay, ARunThatCannotSetUpItsProgramFolderSaysSoAndPlaysNothing) {
@@ -166,19 +154,6 @@ TEST(TeamFolders, TheSameFolderForBothTeamsChangesNothing) {
     EXPECT_EQ(teams.messages, 0);
 }
 
-sim::SimOptions Match(const std::string& vi, const std::string& de, int rounds,
-                      std::uint64_t seed) {
-    sim::SimOptions options;
-    options.rounds = rounds;
-    options.seed = seed;
-    options.data_dir = DataDir();
-    options.policy_vi = vi;
-    options.policy_de = de;
-    options.players.search_samples = 8;
-    options.players.expert_budget = 40;
-    return options;
-}
-
 // The deck order and the dealer of a logged round.
 std::string DealOf(const std::string& file) {
     const std::vector<std::string> log = common::SplitLines(test_support::FileText(file));
@@ -194,7 +169,10 @@ TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRoundAndStackedDealsAreTheS
     std::array<ProgramFolder, 4> logs;
     for (std::size_t i = 0; i < policies.size(); ++i) {
         SCOPED_TRACE(policies[i]);
-        sim::SimOptions options = Match(policies[i], "rules", 60, 5);
+        sim::SimOptions options = Options(60, 5);
+        options.policy_vi = policies[i];
+        options.players.search_samples = 8;
+        options.players.expert_budget = 40;
         options.players.search_bids = true;
         options.stacked_deals = true;
         options.logs_dir = logs[i].Path();
@@ -257,36 +235,40 @@ TEST(ReferencePlayers, TheTableRefusesAndCountsEveryIllegalDecision) {
     }
 }
 
+// The greedy player in SYD's seat, holding `faces` of hjärter.
+struct GreedySyd {
+    explicit GreedySyd(const std::vector<std::string>& faces) {
+        for (const std::string& face : faces) {
+            round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
+        }
+    }
+    state::SeatView View(int biggest_bid) {
+        return state::SeatView{round, round.Hand[common::kSyd], 0, biggest_bid};
+    }
+    common::Random random{1};
+    cards::Packe deck{random};
+    state::RoundState round;
+    search::GreedyPlayer greedy;
+};
+
 // The greedy player's card with SYD holding `faces` of trump hjärter and the trick so far.
 int GreedyCard(const std::vector<std::string>& faces, const std::array<int, 4>& trick) {
-    common::Random random(1);
-    cards::Packe deck(random);
-    deck.ValjFarg(common::kHjarter);
-    state::RoundState round;
-    round.gbFarg = common::kHjarter;
-    round.TrickCards = trick;
-    for (const std::string& face : faces) {
-        round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
-    }
-    search::GreedyPlayer greedy;
-    const auto card = greedy.Card(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
+    GreedySyd syd(faces);
+    syd.deck.ValjFarg(common::kHjarter);
+    syd.round.gbFarg = common::kHjarter;
+    syd.round.TrickCards = trick;
+    const auto card = syd.greedy.Card(syd.View(0));
     return card ? card->rank_code : -1;
 }
 
 TEST(ReferencePlayers, TheBeginnersForcedBidIsSixHoweverGoodItsHand) {
-    common::Random random(1);
-    cards::Packe deck(random);
-    state::RoundState round;
-    round.attSaka = common::kNord;
-    for (const char* face : {"A", "K", "Q", "5", "10", "J", "2", "3", "4"}) {
-        round.Hand[common::kSyd].AddACard(&deck.Card(Nr(face, common::kHjarter)));
-    }
-    search::GreedyPlayer greedy;
-    const auto forced = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 5});
+    GreedySyd syd({"A", "K", "Q", "5", "10", "J", "2", "3", "4"});
+    syd.round.attSaka = common::kNord;
+    const auto forced = syd.greedy.Bid(syd.View(5));
     ASSERT_TRUE(forced);
     EXPECT_EQ(forced->bid, 6);
-    const auto free = greedy.Bid(state::SeatView{round, round.Hand[common::kSyd], 0, 0});
-    EXPECT_GT(free->bid, 6) << "the same hand bids higher when it is free to";
+    EXPECT_GT(syd.greedy.Bid(syd.View(0))->bid, 6)
+        << "the same hand bids higher when it is free to";
 }
 
 TEST(ReferencePlayers, GreedyTakesCheaplyAndGivesNoPointsAway) {
@@ -354,9 +336,9 @@ constexpr int kH = common::kHjarter;
 
 // The shipped bid base with every EA field set to `ea`.
 std::string BidBaseWithEa(const std::string& ea) {
-    const auto shipped = common::ReadWholeFile(DataDir() + "/FivraBidBase.txt");
     std::string text;
-    for (const std::string& line : common::SplitLines(shipped.value_or(""))) {
+    const std::string shipped = test_support::FileText(DataDir() + "/FivraBidBase.txt");
+    for (const std::string& line : common::SplitLines(shipped)) {
         if (!line.starts_with("[")) {
             text += line + "\n";
             continue;
