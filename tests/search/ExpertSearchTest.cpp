@@ -5,6 +5,7 @@
 // seen; a deal that explains them keeps its weight.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 #include "search/AuctionModel.h"
@@ -119,13 +120,8 @@ constexpr TrumpSet kWeak = Bit(2) | Bit(3) | Bit(6) | Bit(7) | Bit(8) | Bit(9);
 double WeightOf(search::AuctionModel& model, TrumpSet hand, int spoke, int before, bool won,
                 double softness = 1) {
     search::AuctionFacts facts;
-    search::SeatBid& bid = facts.seats[1];
-    bid.judged = true;
-    bid.trumps_in_nine = 6;
-    bid.spoke = spoke;
-    bid.before = before;
-    bid.won = won;
-    bid.softness = softness;
+    // Judged, with six trumps among its nine and none played yet.
+    facts.seats[1] = search::SeatBid{true, 6, 0, spoke, before, won, softness};
     return model.Weight({Bit(9), hand, 0, 0}, facts);
 }
 
@@ -174,10 +170,8 @@ TEST(AuctionModel, CountsOnlyTheTrumpsAmongTheNineAndTrustsNothingWithoutABidBas
 // A random position of up to `per_seat` trumps a seat, sometimes with a trick under way.
 OpenPosition RandomPosition(std::mt19937& random, int per_seat) {
     OpenPosition p;
-    std::vector<int> ranks;
-    for (int r = 1; r <= 14; ++r) {
-        ranks.push_back(r);
-    }
+    std::vector<int> ranks(14);
+    std::iota(ranks.begin(), ranks.end(), 1);
     std::shuffle(ranks.begin(), ranks.end(), random);
     std::size_t next = 0;
     for (int s = 0; s < 4; ++s) {
@@ -204,34 +198,27 @@ TEST(Solver, EqualsTryingEveryCardOnSmallPositions) {
     }
 }
 
-TEST(Solver, ScoresTricksAsTheTableDoes) {
+TEST(Solver, ScoresTricksAsTheTableDoesAndDrawsTrumpsBeforeSavingTheFivraCard) {
+    const struct {
+        const char* what;
+        std::array<TrumpSet, 4> hands;  // SYD (Vi) leads
+        int vi_points;
+    } cases[] = {
+        {"the ace takes VAST's five (6), NORD's two scores 1", {Bit(14), Bit(5), Bit(1), 0}, 7},
+        {"the two played by De into Vi's trick still scores for De", {Bit(14), Bit(1), 0, 0}, 1},
+        {"leading the ten into the jack behind it loses both", {Bit(10), Bit(11), 0, 0}, 0},
+        {"the ace draws VAST's king and OST's queen (1), then the fivra card is unbeaten (5)",
+         {Bit(14) | Bit(4), Bit(13), 0, Bit(12)},
+         6},
+    };
     OpenPosition p;
-    // Vi (SYD) leads the ace; De (VAST) holds the five of trump, NORD the two, OST nothing.
-    p.hands = {Bit(14), Bit(5), Bit(1), 0};
-    p.leader = p.to_play = 0;
-    // Ace takes the five (6 points to Vi) and NORD's two scores 1 for Vi whoever wins.
-    EXPECT_EQ(search::SolveViPoints(p), 7);
-
-    // The two played by De into Vi's trick still scores for De.
-    p.hands = {Bit(14), Bit(1), 0, 0};
-    EXPECT_EQ(search::SolveViPoints(p), 1);
-
-    // A seat with the ten behind a seat with the jack: leading into it loses both.
-    p.hands = {Bit(10), Bit(11), 0, 0};
-    EXPECT_EQ(search::SolveViPoints(p), 0);
-}
-
-TEST(Solver, DrawingTrumpsFirstSavesTheFivraCard) {
-    OpenPosition p;
-    // SYD leads holding the ace and the other fivra card; VAST holds the king, OST the queen.
-    // The ace first draws both (1 point), then the fivra card is unbeaten (5 more); the fivra
-    // card first would go to the king.
-    p.hands = {Bit(14) | Bit(4), Bit(13), 0, Bit(12)};
-    p.leader = p.to_play = 0;
-    EXPECT_EQ(search::SolveViPoints(p), 6);
+    for (const auto& c : cases) {
+        p.hands = c.hands;
+        EXPECT_EQ(search::SolveViPoints(p), c.vi_points) << c.what;
+    }
     std::array<int, 2> taken{};
-    const OpenPosition after_fivra = search::AfterCard(p, 4, taken);
-    EXPECT_EQ(search::SolveViPoints(after_fivra), 1) << "the king takes the fivra card";
+    EXPECT_EQ(search::SolveViPoints(search::AfterCard(p, 4, taken)), 1)
+        << "the fivra card led first goes to the king";
 }
 
 }  // namespace
