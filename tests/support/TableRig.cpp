@@ -116,12 +116,15 @@ ScriptedRound SydLeads() {
     return script;
 }
 
-bool StartSydsLead(TableRig& rig) {
+bool StartSydsLead(TableRig& rig, bool lamp) {
     rig.table.Start();
     if (!rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; })) {
         return false;
     }
     rig.table.KeyPass();
+    if (lamp) {
+        rig.table.ImgSuggestUp_MouseDown();
+    }
     return StartPlayFrom(rig.table, SydLeads());
 }
 

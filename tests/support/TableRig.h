@@ -2,7 +2,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -120,8 +119,9 @@ inline constexpr const char* kOthersBidNine =
 // SYD, the bidder, leads holding the king of spader (no trump), then the ace and the king of
 // trump; VAST holds the two.
 ScriptedRound SydLeads();
-// With a human SYD: passes when the bid panel first opens, then starts play from SydLeads().
-bool StartSydsLead(TableRig& rig);
+// With a human SYD: passes when the bid panel first opens (lighting the suggestion lamp then
+// when `lamp`), then starts play from SydLeads().
+bool StartSydsLead(TableRig& rig, bool lamp = false);
 
 // NORD holds eight trumps and gives up two; NORD's side (Vi, 55 before the round) goes on to win
 // the game. SYD holds two cards that are no trump.

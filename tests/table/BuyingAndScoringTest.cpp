@@ -64,31 +64,46 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
 }
 
 struct GameEndCase {
+    int bid = 6;
     int vi = 0;
     int de = 0;
     bool vi_won = false;
     bool de_won = false;
+    const char* word = "";  // in the Swedish announcement
     const char* what = "";
 };
 
-TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
+TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIsTold) {
     const GameEndCase cases[] = {
-        {61, 56, false, true, "63 : 62, both beyond: VAST's side wins with the smaller total"},
-        {40, 55, false, false, "42 : 61, exactly 61 has not won"},
-        {60, 10, true, false, "62 : 16, Vi wins without the bid"},
+        {6, 61, 56, false, true, "vann", "63 : 62, both beyond: VAST's side wins, the bidders"},
+        {6, 40, 55, false, false, "precis", "42 : 61, exactly 61 has not won"},
+        {6, 60, 10, true, false, "vann", "62 : 16, Vi wins without the bid"},
+        {7, 0, 0, false, false, "för lite", "De's bid of 7 missed"},
     };
     for (const GameEndCase& c : cases) {
         SCOPED_TRACE(c.what);
         StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, c.vi, c.de)));
+        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         const bool over = c.vi_won || c.de_won;
+        const int de_after =
+            c.de + (c.bid > 6 ? -c.bid : 6);  // De takes six; missed: minus the bid
+        const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
+        const std::string& told = rig.table.Ctl().LblAnnounce.Caption;
+        EXPECT_EQ(told, over ? say.GameWon(c.vi_won, c.vi + 2, de_after)
+                             : say.RoundResult(false, c.bid, 6));
+        if (presentation::BuildLanguage() == presentation::Language::Svenska) {
+            EXPECT_NE(told.find(c.word), std::string::npos) << told;
+        }
+        // A game on keeps its record, a finished one leaves none.
         EXPECT_EQ(
             std::tuple(rig.table.Ctl().LblGameOver.Visible,
                        rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"),
                        rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
-                       rig.table.Ctl().LblStatisticDe.Caption, rig.table.Scoreboard().RowCount()),
-            std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.de_won ? "1" : "0", 1));
+                       rig.table.Ctl().LblStatisticDe.Caption, rig.table.Scoreboard().RowCount(),
+                       rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " "),
+            std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.de_won ? "1" : "0", 1,
+                       over));
         if (over) {
             // Counted, with the game's figures, and the resume record cleared in one write: a
             // stop in between would offer the won game again and count it twice.
@@ -104,8 +119,13 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBidders) {
                              rig.table.Scoreboard().Rows()[0].vi_label.Caption.empty(),
                              rig.table.Ctl().LblGameOver.Visible, round.GamePlaying),
                   over ? std::tuple(0, 0, 0, true, false, true)
-                       : std::tuple(c.vi + 2, c.de + 6, 1, false, false, true));
+                       : std::tuple(c.vi + 2, de_after, 1, false, false, true));
     }
+    const presentation::Texts en = presentation::LoadTexts(presentation::Language::English);
+    const presentation::Announcements english(en, presentation::Language::English);
+    EXPECT_EQ(english.RoundResult(true, 9, 7), "We went down in 9: 7 points, 2 short.");
+    EXPECT_EQ(english.RoundResult(false, 8, 11), "They made the bid of 8: 11 points, 3 over.");
+    EXPECT_EQ(english.GameWon(true, 64, 40), "We won the game! Final score 64 : 40.");
 }
 
 // Ranks of the raised cards among what a hand holds.

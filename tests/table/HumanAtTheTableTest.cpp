@@ -44,32 +44,6 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     }));
 }
 
-TEST(Announcements, TheRoundsResultAndTheGameWonAreToldWithTheirFigures) {
-    const struct {
-        int bid, vi, de;
-        const char* word;  // in the Swedish result
-    } cases[] = {{6, 0, 0, "precis"}, {7, 0, 0, "för lite"}, {6, 30, 58, "vann"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE("bid " + std::to_string(c.bid) + ", De before " + std::to_string(c.de));
-        StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-        ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
-        ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-        const bool won = c.de + 6 > 61;
-        EXPECT_EQ(Announced(rig), won ? Expected(rig.table).GameWon(false, c.vi + 2, c.de + 6)
-                                      : Expected(rig.table).RoundResult(false, c.bid, 6));
-        EXPECT_EQ(rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " ", won)
-            << "a game on keeps its record, a finished one leaves none";
-        if (presentation::BuildLanguage() == presentation::Language::Svenska) {
-            EXPECT_NE(Announced(rig).find(c.word), std::string::npos) << Announced(rig);
-        }
-    }
-    const presentation::Texts en = presentation::LoadTexts(presentation::Language::English);
-    const presentation::Announcements english(en, presentation::Language::English);
-    EXPECT_EQ(english.RoundResult(true, 9, 7), "We went down in 9: 7 points, 2 short.");
-    EXPECT_EQ(english.RoundResult(false, 8, 11), "They made the bid of 8: 11 points, 3 over.");
-    EXPECT_EQ(english.GameWon(true, 64, 40), "We won the game! Final score 64 : 40.");
-}
-
 TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     const table::TrickOnShow& trick = rig.table.Ctl().Trick;
@@ -258,15 +232,6 @@ TEST(BidSuggestion, TheFirstArrowAndAComputerTakingOverChooseTheHintedBid) {
 // SYD leads (SydLeads); the rules suggest the king of trump with the hint of code ONLY.
 class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
   protected:
-    void StartPlay(bool lamp_first) {
-        rig_.table.Start();
-        ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Ctl().PBButtonsBackground.Visible; }));
-        rig_.table.KeyPass();
-        if (lamp_first) {
-            rig_.table.ImgSuggestUp_MouseDown();
-        }
-        ASSERT_TRUE(StartPlayFrom(rig_.table, SydLeads()));
-    }
     std::string Hint() const {
         const char* tag = GetParam() == presentation::Language::English ? "<ENGLISH>" : "<SVENSKA>";
         return playai::GetSuggestionText(rig_.folder.File(playai::kSuggestionFile), "<INPLAY>",
@@ -288,13 +253,13 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
 };
 
 TEST_P(CardSuggestion, RaisesTheRulesCardAndShowsItsHintWhenSydsTurnComes) {
-    StartPlay(true);
+    ASSERT_TRUE(StartSydsLead(rig_, true));
     ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag == table::WaitStep::None; }));
     ExpectKingSuggested();
 }
 
 TEST_P(CardSuggestion, LightingTheLampDuringSydsTurnSuggestsAtOnce) {
-    StartPlay(false);
+    ASSERT_TRUE(StartSydsLead(rig_));
     ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag == table::WaitStep::None; }));
     EXPECT_EQ(RaisedPosition(rig_.table.State().Hand[common::kSyd]), 0);
     EXPECT_FALSE(rig_.table.Ctl().LblSuggest.Visible);
