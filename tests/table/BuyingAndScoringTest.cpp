@@ -86,8 +86,8 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIs
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
         const bool over = c.vi_won || c.de_won;
-        const int de_after =
-            c.de + (c.bid > 6 ? -c.bid : 6);  // De takes six; missed: minus the bid
+        // De takes six points; a missed bid scores minus the bid.
+        const int de_after = c.de + (c.bid > 6 ? -c.bid : 6);
         const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
         const std::string& told = rig.table.Ctl().LblAnnounce.Caption;
         EXPECT_EQ(told, over ? say.GameWon(c.vi_won, c.vi + 2, de_after)
