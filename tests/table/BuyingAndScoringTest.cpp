@@ -3,10 +3,7 @@
 // score (who takes which points, the bid check, the end of a game, the count's raised cards). In
 // the scored scripts every seat plays the first trump card of its hand: they decide each trick.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <set>
-#include <string>
 #include <tuple>
 
 #include "support/TableRig.h"

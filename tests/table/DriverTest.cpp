@@ -38,7 +38,6 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
     for (int s = 0; s < common::kSeats; ++s) {
         SCOPED_TRACE("seat " + std::to_string(s));
         const cards::KortHand& hand = round.Hand[s];
-        EXPECT_EQ(hand.GeBud(), -1);
         std::vector<std::string> dealt;
         for (int position : PacketPositions(s, common::kSyd)) {
             dealt.push_back(order[position]);
@@ -57,10 +56,10 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
             std::sort(held.begin(), held.end());
             std::sort(dealt.begin(), dealt.end());
         }
-        EXPECT_EQ(held, dealt)
+        EXPECT_EQ(std::tuple(held, hand.GeBud(), hand.VisaHanden,
+                             rig.table.Ctl().PakkoImageXP[s].Visible),
+                  std::tuple(dealt, -1, s == common::kSyd ? 0 : 1, s == common::kSyd))
             << "packets of three from the top; a computer hand keeps their order";
-        EXPECT_EQ(hand.VisaHanden, s == common::kSyd ? 0 : 1);
-        EXPECT_EQ(rig.table.Ctl().PakkoImageXP[s].Visible, s == common::kSyd);
     }
 }
 
@@ -112,10 +111,10 @@ TEST(Driver, RoundEndWaitsForTheClickThatStartsTheNextRoundInOneStep) {
         << "the next dealer moved on when play began; this round's dealer is kept";
     rig.table.AdvanceTo(rig.table.Now() + 3LL * 60 * 60 * 1000);
     EXPECT_EQ(Snapshot(rig.table), at_end) << "three hours later the round still waits";
-    EXPECT_TRUE(rig.table.WaitsForClick());
-    EXPECT_EQ(rig.table.Timer2().Tag, table::WaitStep::None) << "no deal started by itself";
-    ASSERT_EQ(rig.table.Timer3().Tag, table::WaitStep::Animate);
-    EXPECT_TRUE(rig.table.Ctl().ImgReplayUp.Visible);
+    ASSERT_EQ(std::tuple(rig.table.WaitsForClick(), rig.table.Timer2().Tag, rig.table.Timer3().Tag,
+                         rig.table.Ctl().ImgReplayUp.Visible),
+              std::tuple(true, table::WaitStep::None, table::WaitStep::Animate, true))
+        << "no deal started by itself; the count is on show";
     rig.table.TableClick();
     const state::RoundState& round = rig.table.State();
     EXPECT_EQ(std::tuple(rig.table.Timer1().Tag, rig.table.Timer2().Tag, rig.table.Timer3().Tag,
@@ -176,10 +175,9 @@ TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWasAndWithoutAGameExitAsksNothing)
     EXPECT_TRUE(rig.table.Ctl().ImgExitDn.Visible);
     rig.dialogs.yes_no_answers.push_back(false);
     EXPECT_FALSE(rig.table.ImgExitUp_MouseUp()) << "the window stays open";
-    ASSERT_EQ(rig.dialogs.questions.size(), 1u);
-    EXPECT_EQ(rig.dialogs.questions.front(), rig.table.Texts().quit_question);
-    EXPECT_TRUE(rig.table.Ctl().ImgExitUp.Visible);
-    EXPECT_FALSE(rig.table.Ctl().ImgExitDn.Visible);
+    EXPECT_EQ(std::tuple(rig.dialogs.questions, rig.table.Ctl().ImgExitUp.Visible,
+                         rig.table.Ctl().ImgExitDn.Visible),
+              std::tuple(std::vector<std::string>{rig.table.Texts().quit_question}, true, false));
     EXPECT_EQ(Snapshot(rig.table), before);
     rig.table.AdvanceMe();
     EXPECT_EQ(rig.table.State().myGameStatus, 7) << "the game goes on: the click starts the buying";

@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "gamelog/LogBlocks.h"
 #include "support/TableRig.h"
