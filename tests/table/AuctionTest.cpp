@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <tuple>
 
 #include "support/TableRig.h"
@@ -107,59 +108,50 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
     }
 }
 
-TEST(Auction, HumanDealerAfterNineMayPassOrBidTen) {
-    StartedRig rig(RigOptions().Human().BidRules(kOthersBidNine));
-    ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-    EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
-              (std::vector<int>{1, 2, 3, 4}));
-
-    const state::RoundState& round = rig.table.State();
-    const int suggested = round.Hand[common::kSyd].GeBud();
-    for (int refused : {3, 7}) {
-        rig.table.PBBid_MouseDown(refused);
-        rig.table.PBBid_MouseUp(refused);
-        EXPECT_EQ(
-            std::tuple(rig.table.Ctl().PBBidDN[refused].Visible, PanelOpen(rig.table),
-                       round.gbHogstaBudet, round.Hand[common::kSyd].GeBud(), round.myGameStatus),
-            std::tuple(false, true, 9, suggested, 2))
-            << "button " << refused << " does nothing";
-    }
-
-    rig.table.PBBid_MouseDown(5);
-    EXPECT_TRUE(rig.table.Ctl().PBBidDN[5].Visible);
-    rig.table.PBBid_MouseUp(5);
-    EXPECT_EQ(std::tuple(PanelOpen(rig.table), rig.table.Ctl().PBBidChosen,
-                         round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
-              std::tuple(false, -1, 10, 10));
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.Ctl().ImgFargUp[0].Visible; }));
-    EXPECT_EQ(round.gbBjuditHogst, common::kSyd);
-    EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 10"));
-}
-
-TEST(Auction, AfterAFourteenTheHumanMayPassOrBidFourteenAndTheLaterFourteenWins) {
+TEST(Auction, TheHumanMayPassOrBidWhatTheHighestBidLeavesAndTheLaterOfEqualBidsWins) {
     const struct {
-        int dealer;  // the seat after the dealer leads with 14
-        int button;
-        int winner;
+        const char* rules;
+        int dealer, highest;
+        int top;  // the highest bid button shown (0 passes, 1 bids 6 ... 9 bids 14)
+        int button, bid, winner;
         const char* logged;
-    } cases[] = {{common::kSyd, 9, common::kSyd, "HUMAN Bids: 14"},
-                 {common::kVast, 0, common::kNord, "HUMAN Bids: PASS"}};
+    } cases[] = {
+        {kOthersBidNine, common::kSyd, 9, 5, 5, 10, common::kSyd, "HUMAN Bids: 10"},
+        {kLeadBids14, common::kSyd, 14, 9, 9, 14, common::kSyd, "HUMAN Bids: 14"},
+        {kLeadBids14, common::kVast, 14, 9, 0, 0, common::kNord, "HUMAN Bids: PASS"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.logged);
-        StartedRig rig(RigOptions().Human().BidRules(kLeadBids14));
+        StartedRig rig(RigOptions().Human().BidRules(c.rules));
         if (c.dealer != common::kSyd) {
             rig.RestartRoundDealtBy(c.dealer);
         }
+        const table::Controls& ctl = rig.table.Ctl();
         ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
-        EXPECT_EQ(BidButtons(rig.table.Ctl()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Inactive),
-                  (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-        rig.table.PBBid_MouseUp(c.button);
+        std::vector<int> shown(c.top + 1);
+        std::iota(shown.begin(), shown.end(), 0);
+        EXPECT_EQ(std::pair(BidButtons(ctl), BidButtons(ctl, table::BidLook::Inactive)),
+                  std::pair(shown, std::vector<int>(shown.begin() + 1, shown.end() - 1)))
+            << "the bids up to the highest are shown but cannot be made";
         const state::RoundState& round = rig.table.State();
-        EXPECT_EQ(round.Hand[common::kSyd].GeBud(), c.button == 0 ? 0 : 14);
+        const int suggested = round.Hand[common::kSyd].GeBud();
+        for (int refused : {3, 7}) {
+            rig.table.PBBid_MouseDown(refused);
+            rig.table.PBBid_MouseUp(refused);
+            EXPECT_EQ(
+                std::tuple(ctl.PBBidDN[refused].Visible, PanelOpen(rig.table), round.gbHogstaBudet,
+                           round.Hand[common::kSyd].GeBud(), round.myGameStatus),
+                std::tuple(false, true, c.highest, suggested, 2))
+                << "button " << refused << " does nothing";
+        }
+        rig.table.PBBid_MouseDown(c.button);
+        EXPECT_TRUE(ctl.PBBidDN[c.button].Visible);
+        rig.table.PBBid_MouseUp(c.button);
+        EXPECT_EQ(std::tuple(PanelOpen(rig.table), ctl.PBBidChosen,
+                             round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
+                  std::tuple(false, -1, c.bid, std::max(c.bid, c.highest)));
         ASSERT_TRUE(rig.RunUntil([&] {
-            return rig.table.Ctl().ImgFargUp[0].Visible ||
+            return ctl.ImgFargUp[0].Visible ||
                    rig.table.Timer1().Tag == table::WaitStep::TrumpChosen;
         }));
         EXPECT_EQ(round.gbBjuditHogst, c.winner);

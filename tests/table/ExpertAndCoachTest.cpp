@@ -198,10 +198,6 @@ TEST(SearchSampler, DealsOnlyCardsASeatCanHold) {
     }
 }
 
-long Count(const std::vector<std::string>& lines, const std::string& line) {
-    return std::count(lines.begin(), lines.end(), line);
-}
-
 TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
     TableRig rig(RigOptions().Seed(11));
     search::ExpertPlayer expert(search::ExpertOptions{});
@@ -211,7 +207,8 @@ TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
     rig.table.Start();
     ASSERT_TRUE(rig.RunToRoundEnd());
     const std::vector<std::string> log = rig.CloseAndReadLog();
-    EXPECT_EQ(std::pair(Count(log, "NORD: Expert"), Count(log, "VAST: Beginner")),
+    EXPECT_EQ(std::pair(std::count(log.begin(), log.end(), "NORD: Expert"),
+                        std::count(log.begin(), log.end(), "VAST: Beginner")),
               std::pair(1L, 1L));
     EXPECT_TRUE(Contains(rig.table.Ctl().LBTrace, "NORD: Expert"));
     for (const std::string& line : log) {

@@ -117,11 +117,10 @@ TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrum
 
     const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
     rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
-    EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
-    EXPECT_EQ(Numbers(Round().Hand[common::kSyd]), (std::vector<int>{dead_, Nr("K", kH)}));
-    EXPECT_EQ(Round().Hand[common::kSyd].HandAktivitat, 0);
+    EXPECT_EQ(std::tuple(Numbers(Round().Bord[common::kSyd]), Numbers(Round().Hand[common::kSyd]),
+                         Round().Hand[common::kSyd].HandAktivitat, Round().PlayedTrump[14]),
+              std::tuple(std::vector<int>{trump_}, std::vector<int>{dead_, Nr("K", kH)}, 0, -1));
     EXPECT_EQ(Round().PlaySeat, common::kVast) << "the turn moves on";
-    EXPECT_EQ(Round().PlayedTrump[14], -1);
 }
 
 TEST_F(HumanPlay, ACardIsRefusedWithItsReasonAndLeftWithOnlyTrumpsStartsAtTheEnd) {
