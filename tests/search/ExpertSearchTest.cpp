@@ -1,8 +1,5 @@
-// The Expert's search: the exact solver of the remaining tricks against a search that tries
-// every card; how likely the sampler makes each count of hidden trumps given what a seat bought;
-// and how a deal is weighed: down where a seat's bid or pass makes no sense by the bid base, or
-// where the rules, with a rule-file seat's hand then, would have played another card than the one
-// seen; a deal that explains them keeps its weight.
+// The Expert's search: the exact solver, the sampler of hidden trumps, and how a deal is weighed
+// by the bids and the cards it explains.
 #include <gtest/gtest.h>
 
 #include <numeric>

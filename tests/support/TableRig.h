@@ -71,14 +71,12 @@ void RestartRoundDealtBy(table::Table& table, int dealer);
 struct TableRig {
     explicit TableRig(const RigOptions& options);
 
-    // Runs the clock until `done` holds; false when it did not within kPatienceMs of game time.
     bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToStep(table::WaitStep step);
     bool RunToRoundEnd() { return table_test::RunToRoundEnd(table); }
     void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
-    // The game log of the round so far; closes the log, so call it when the test is done
-    // playing.
+    // The game log of the round so far; closes the table, so call it when done playing.
     std::vector<std::string> CloseAndReadLog();
 
     ProgramFolder folder;

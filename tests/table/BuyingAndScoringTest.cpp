@@ -1,7 +1,5 @@
-// The round after the auction: the buying (who buys what, the buy blocks of the game log, surplus
-// trumps put out of play, the dealer who finds the deck empty), then the tricks and the round's
-// score (who takes which points, the bid check, the end of a game, the count's raised cards). In
-// the scored scripts every seat plays the first trump card of its hand: they decide each trick.
+// The round after the auction: the buying, the tricks, the round's score and the end of a game.
+// In the scored scripts every seat plays the first trump card of its hand: they decide each trick.
 #include <gmock/gmock.h>
 
 #include <tuple>

@@ -1,7 +1,4 @@
-// The Expert and the other levels at a real table: the Expert reads only what its seat can see,
-// a match played on two threads is the match played on one, its sampler of hidden trumps is
-// checked at every computer card against the hands the table really holds; a seat at another
-// level is logged and its round replays and reloads; the expert's hint and the round review.
+// The Expert and the other levels at a real table, the expert's hint and the round review.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// What the table does for the human: the announcements at their moments, the trick on show and
-// who took it, the reason a card cannot be played, play and bids from the keyboard; the
-// suggestion of a bid and of a card with its hint, the demo's own clicks, the debug report and
-// the trace list.
+// What the table does for the human: announcements, the trick on show, play and bids from the
+// keys, the suggestions and their hints, the demo's own clicks, the debug report, the trace list.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,8 +1,6 @@
 // A game that survives closing the window: the record kept at every round's start, the offer
-// at the next start, and what happens when the record or the log cannot be used. A kept game is
-// brought back at the very move where it stopped: a seeded round interrupted after any move of
-// the auction, the trump choice, the buying or the play goes on to the same end, line for line
-// in the game log, as the round that was never stopped.
+// at the next start, a record or log that cannot be used, and the round brought back at the very
+// move where it stopped.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// The rule files at the table and the runs of fivra-sim: every decision reads its files anew,
-// so a rule author's edit between two decisions changes the second one; whole rounds with four
-// computer seats, checked round by round by the self-play harness; two rule sets at one table,
-// each team bidding and playing from its own folder; the reference players, duplicate matches
+// The rule files at the table and the runs of fivra-sim: every decision reads its files anew;
+// whole rounds checked by the self-play harness; a rule set for each team; the reference players
 // and the card audit.
 #include <gtest/gtest.h>
 
