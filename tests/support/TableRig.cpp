@@ -95,11 +95,7 @@ void PlaceCards(table::Table& table, const ScriptedRound& script) {
 }  // namespace
 
 ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
-    ScriptedRound script;
-    script.bidder = common::kVast;
-    script.bid = bid;
-    script.vi = vi;
-    script.de = de;
+    ScriptedRound script{.bidder = common::kVast, .bid = bid, .vi = vi, .de = de};
     script.hands[common::kVast] = {Nr("A", common::kHjarter), Nr("7", common::kHjarter)};
     script.hands[common::kNord] = {Nr("4", common::kHjarter), Nr("J", common::kHjarter)};
     script.hands[common::kOst] = {Nr("5", common::kHjarter), Nr("6", common::kHjarter)};
@@ -108,8 +104,7 @@ ScriptedRound DeTakesSixViTwo(int bid, int vi, int de) {
 }
 
 ScriptedRound SydLeads() {
-    ScriptedRound script;
-    script.bidder = common::kSyd;
+    ScriptedRound script{.bidder = common::kSyd};
     script.hands[common::kSyd] = {Nr("K", common::kSpader), Nr("A", common::kHjarter),
                                   Nr("K", common::kHjarter)};
     script.hands[common::kVast] = {Nr("2", common::kHjarter)};
@@ -130,9 +125,7 @@ bool StartSydsLead(TableRig& rig, bool lamp) {
 
 ScriptedRound KillingRound() {
     constexpr int kH = common::kHjarter;
-    ScriptedRound script;
-    script.vi = 55;
-    script.de = 20;
+    ScriptedRound script{.vi = 55, .de = 20};
     script.hands[common::kVast] = {Nr("K", kH), Nr("Q", kH), Nr("9", kH)};
     script.hands[common::kNord] = {
         Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH), Nr("5", common::kRuter),

@@ -102,8 +102,8 @@ struct ScriptedRound {
     int bid = 6;
     int vi = 0;
     int de = 0;
-    std::array<std::vector<int>, common::kSeats> hands;
-    std::vector<int> deck;
+    std::array<std::vector<int>, common::kSeats> hands{};
+    std::vector<int> deck{};
 };
 
 // VAST bids and takes the first trick (ace and the five of trump: 6 points); NORD takes the

@@ -330,8 +330,6 @@ TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
     }
 }
 
-constexpr int kH = common::kHjarter;
-
 // The shipped bid base with every EA field set to `ea`.
 std::string BidBaseWithEa(const std::string& ea) {
     std::string text;
@@ -386,21 +384,16 @@ TEST(RulesReadAnew, AnEditedPlayRuleFileChoosesTheNextCard) {
         "Interpretation, UP, 2, 3, 4, v, V, 6, 7, 8, 9, 10, J, Q, K, A, !\n"
         "RULE, EXECUTES, 100, Play, UP, END\n";
     TableRig rig(RigOptions().PlayRules(kHighest));
-    ScriptedRound script;
-    script.hands[common::kVast] = {Nr("A", kH), Nr("7", kH)};
-    script.hands[common::kNord] = {Nr("K", kH), Nr("4", kH)};
-    script.hands[common::kOst] = {Nr("Q", kH), Nr("6", kH)};
-    script.hands[common::kSyd] = {Nr("J", kH), Nr("3", kH)};
     rig.table.Start();
-    ASSERT_TRUE(StartPlayFrom(rig.table, script));
+    ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
     const state::RoundState& round = rig.table.State();
     const auto played = [&] {
         return std::accumulate(round.PlayedCount.begin(), round.PlayedCount.end(), 0);
     };
     const int leader = round.TrickLeader;
     ASSERT_TRUE(rig.RunUntil([&] { return played() == 1; }));
-    const int high[] = {11, 14, 13, 12};  // the highest trump of SYD, VAST, NORD, OST
-    const int low[] = {2, 7, 3, 6};       // and the lowest (the 4 ranks as 3, the 3 as 2)
+    const int high[] = {10, 14, 11, 6};  // the highest trump of SYD, VAST, NORD, OST
+    const int low[] = {2, 7, 3, 5};      // and the lowest (the 3 ranks as 2, the 4 as 3, V as 5)
     EXPECT_EQ(round.TrickCards[leader], high[leader]) << "the leader plays its highest";
     rig.folder.Write("FivraPlayRulesAI.TXT", kLowest);
     ASSERT_TRUE(rig.RunUntil([&] { return played() == 2; }));
