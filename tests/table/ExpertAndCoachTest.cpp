@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <numeric>
 #include <random>
 #include <sstream>
 #include <tuple>
 
-#include "Duplicate.h"
 #include "coach/HintPlayer.h"
 #include "coach/RoundReview.h"
 #include "search/DealSampler.h"
@@ -107,36 +105,6 @@ TEST(ExpertPlayer, NeverReadsACardItsSeatCannotSee) {
         rig.table.AdvanceMe();
     }
     EXPECT_GT(expert.swaps, 10);
-}
-
-TEST(ExpertPlayer, AMatchOnTwoThreadsIsTheMatchOnOne) {
-    std::ostringstream progress;
-    std::array<std::string, 2> json;
-    std::array<ProgramFolder, 2> logs;
-    for (int jobs = 1; jobs <= 2; ++jobs) {
-        sim::SimOptions options;
-        options.rounds = 8;
-        options.seed = 17;
-        options.data_dir = DataDir();
-        options.policy_vi = "expert";
-        options.players.expert_budget = 40;
-        options.jobs = jobs;
-        options.logs_dir = logs[jobs - 1].Path();
-        const std::string text = sim::RunDuplicate(options, progress).ToJson(options);
-        json[jobs - 1] = text.substr(0, text.find("seconds"));
-    }
-    EXPECT_EQ(json[0], json[1]);
-    int files = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(logs[0].Path())) {
-        if (entry.is_regular_file() && entry.path().filename().string().rfind("round-", 0) == 0) {
-            const auto relative = std::filesystem::relative(entry.path(), logs[0].Path());
-            EXPECT_EQ(test_support::FileText(entry.path()),
-                      test_support::FileText(logs[1].Path() / relative))
-                << relative;
-            ++files;
-        }
-    }
-    EXPECT_EQ(files, 16) << "eight rounds of each seating";
 }
 
 using search::TrumpSet;

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <iomanip>
 #include <numeric>
 #include <sstream>
 #include <tuple>
 
 #include "CardAudit.h"
+#include "Duplicate.h"
 #include "ReferencePlayers.h"
 #include "RoundChecks.h"
 #include "SelfPlay.h"
@@ -83,10 +85,10 @@ constexpr const char* kViPlayRules =
 constexpr const char* kViBidRules =
     "Version,1.0\nRULE\nName,ViNeverBids\nEXECUTES\n100,BID,PASS\nEND\n";
 
-// Per seat, what its decisions in a round's log were read from: "bid <rule>" for a bid,
-// "play <version>" for a card (the line after the play, or after its suggestion line).
-std::array<std::set<std::string>, common::kSeats> RulesUsed(const std::vector<std::string>& log) {
-    std::array<std::set<std::string>, common::kSeats> used;
+// Adds to each seat's set what its decisions in a round's log were read from: "bid <rule>" for a
+// bid, "play <version>" for a card (the line after the play, or after its suggestion line).
+void AddRulesUsed(const std::vector<std::string>& log,
+                  std::array<std::set<std::string>, common::kSeats>& used) {
     int bidder = -1;
     for (std::size_t i = 0; i < log.size(); ++i) {
         if (bidder >= 0 && log[i].starts_with("Rule: ")) {
@@ -103,7 +105,6 @@ std::array<std::set<std::string>, common::kSeats> RulesUsed(const std::vector<st
             }
         }
     }
-    return used;
 }
 
 TEST(TeamFolders, EachTeamBidsAndPlaysByItsOwnRules) {
@@ -122,10 +123,7 @@ TEST(TeamFolders, EachTeamBidsAndPlaysByItsOwnRules) {
     for (int r = 1; r <= summary.rounds; ++r) {
         std::ostringstream name;
         name << "round-" << std::setw(6) << std::setfill('0') << r << ".txt";
-        const auto in_round = RulesUsed(common::SplitLines(logs.Read(name.str())));
-        for (int s = 0; s < common::kSeats; ++s) {
-            used[s].insert(in_round[s].begin(), in_round[s].end());
-        }
+        AddRulesUsed(common::SplitLines(logs.Read(name.str())), used);
     }
     for (int s = 0; s < common::kSeats; ++s) {
         const std::string seat(common::SeatName(s));
@@ -183,6 +181,33 @@ TEST(ReferencePlayers, EveryPolicyKeepsEveryRuleOfTheRoundAndStackedDealsAreTheS
             EXPECT_EQ(DealOf(logs[i].File(name)), DealOf(logs[0].File(name))) << "round " << round;
         }
     }
+}
+
+TEST(ExpertPlayer, AMatchOnTwoThreadsIsTheMatchOnOne) {
+    std::ostringstream progress;
+    std::array<std::string, 2> json;
+    std::array<ProgramFolder, 2> logs;
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        sim::SimOptions options = Options(8, 17);
+        options.policy_vi = "expert";
+        options.players.expert_budget = 40;
+        options.jobs = jobs;
+        options.logs_dir = logs[jobs - 1].Path();
+        const std::string text = sim::RunDuplicate(options, progress).ToJson(options);
+        json[jobs - 1] = text.substr(0, text.find("seconds"));
+    }
+    EXPECT_EQ(json[0], json[1]);
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(logs[0].Path())) {
+        if (entry.is_regular_file() && entry.path().filename().string().rfind("round-", 0) == 0) {
+            const auto relative = std::filesystem::relative(entry.path(), logs[0].Path());
+            EXPECT_EQ(test_support::FileText(entry.path()),
+                      test_support::FileText(logs[1].Path() / relative))
+                << relative;
+            ++files;
+        }
+    }
+    EXPECT_EQ(files, 16) << "eight rounds of each seating";
 }
 
 // A faulty player: it bids 5, which is never a bid, and names the lowest trump card it does not
