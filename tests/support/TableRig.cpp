@@ -50,6 +50,16 @@ bool RunToRoundEnd(table::Table& table) {
     });
 }
 
+bool TableRig::PlayRounds(int rounds) {
+    for (int round = 0; round < rounds; ++round) {
+        if (!RunToRoundEnd()) {
+            return false;
+        }
+        table.AdvanceMe();
+    }
+    return true;
+}
+
 void RestartRoundDealtBy(table::Table& table, int dealer) {
     table.MutableState().attSaka = dealer;
     table.MutableState().myGameStatus = 1;

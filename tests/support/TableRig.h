@@ -74,6 +74,8 @@ struct TableRig {
     bool RunUntil(const std::function<bool()>& done) { return table_test::RunUntil(table, done); }
     bool RunToStep(table::WaitStep step);
     bool RunToRoundEnd() { return table_test::RunToRoundEnd(table); }
+    // Plays `rounds` whole rounds, clicking on after each; false when one did not end.
+    bool PlayRounds(int rounds);
     void RestartRoundDealtBy(int dealer) { table_test::RestartRoundDealtBy(table, dealer); }
 
     // The game log of the round so far; closes the table, so call it when done playing.

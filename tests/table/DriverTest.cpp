@@ -192,8 +192,7 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
     TableRig rig(RigOptions{});
     rig.settings.RegWriteSetting("user", "Statistic", "TotalVi", "3");
     rig.table.Start();
-    ASSERT_TRUE(rig.RunToRoundEnd());
-    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.PlayRounds(1));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy)) << "the second round is under way";
     const state::RoundState& round = rig.table.State();
     ASSERT_NE(round.gbVi + round.gbDe, 0);

@@ -100,10 +100,7 @@ TEST(ExpertPlayer, NeverReadsACardItsSeatCannotSee) {
     SwappingExpert expert(options);
     rig.table.SetTeamPlayer(1, &expert);
     rig.table.Start();
-    for (int round = 0; round < 6; ++round) {
-        ASSERT_TRUE(rig.RunToRoundEnd());
-        rig.table.AdvanceMe();
-    }
+    ASSERT_TRUE(rig.PlayRounds(6));
     EXPECT_GT(expert.swaps, 10);
 }
 
@@ -155,10 +152,7 @@ TEST(SearchSampler, DealsOnlyCardsASeatCanHold) {
             CheckDecision(rig.table.State(), seat, random, decisions);
         };
         rig.table.Start();
-        for (int round = 0; round < 15; ++round) {
-            ASSERT_TRUE(rig.RunToRoundEnd());
-            rig.table.AdvanceMe();
-        }
+        ASSERT_TRUE(rig.PlayRounds(15));
         EXPECT_GT(decisions, 100) << "seed " << seed;
     }
 }

@@ -296,16 +296,14 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
     rig.table.BtnDebugMsg_Click();
     EXPECT_EQ(std::pair(captured, saved.empty()), std::pair(1, true))
         << "the picture is taken when the button is pressed and kept only when the round is over";
-    ASSERT_TRUE(rig.RunToRoundEnd());
-    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.PlayRounds(1));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     EXPECT_EQ(saved, std::vector<std::string>{rig.folder.File("FivraDEBUG_0_oddlead.bmp")});
     const std::string report = rig.folder.Read("FivraLOG_0_oddlead.txt");
     EXPECT_NE(report.find("VAST threw the ace"), std::string::npos);
     EXPECT_NE(report.find("<PACKE_KOMPLETT>"), std::string::npos) << "the whole round's log";
 
-    ASSERT_TRUE(rig.RunToRoundEnd());
-    rig.table.AdvanceMe();
+    ASSERT_TRUE(rig.PlayRounds(1));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     EXPECT_EQ(saved.size(), 1u) << "one press, one report";
 }

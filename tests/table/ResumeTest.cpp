@@ -39,10 +39,7 @@ class Resume : public ::testing::Test {
     // Plays two whole rounds and into the third, then closes the window.
     void PlayIntoTheThirdRoundAndClose() {
         rig_.table.Start();
-        for (int round = 0; round < 2; ++round) {
-            ASSERT_TRUE(rig_.RunToRoundEnd());
-            rig_.table.AdvanceMe();
-        }
+        ASSERT_TRUE(rig_.PlayRounds(2));
         const state::RoundState& round = rig_.table.State();
         vi_ = round.gbVi;
         de_ = round.gbDe;

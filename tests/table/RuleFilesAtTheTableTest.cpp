@@ -328,10 +328,7 @@ TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
         }
     };
     rig.table.Start();
-    for (int round = 0; round < 8; ++round) {
-        ASSERT_TRUE(rig.RunToRoundEnd());
-        rig.table.AdvanceMe();
-    }
+    ASSERT_TRUE(rig.PlayRounds(8));
     EXPECT_GT(single, 0);
     EXPECT_GT(judged, 0);
     int decisions = 0;
