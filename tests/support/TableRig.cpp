@@ -51,7 +51,7 @@ bool RunToRoundEnd(table::Table& table) {
 }
 
 bool TableRig::PlayRounds(int rounds) {
-    for (int round = 0; round < rounds; ++round) {
+    for (int played = 0; played < rounds; ++played) {
         if (!RunToRoundEnd()) {
             return false;
         }

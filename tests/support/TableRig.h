@@ -85,6 +85,9 @@ struct TableRig {
     common::ScriptedDialogs dialogs;
     common::MemorySettingsStore settings;
     table::Table table;
+    // What the table shows and holds, to read in the checks.
+    const state::RoundState& round = table.State();
+    const table::Controls& ctl = table.Ctl();
 };
 
 // A rig whose table has started.

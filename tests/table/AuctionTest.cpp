@@ -30,33 +30,33 @@ bool PanelOpen(const table::Table& table) {
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(std::tuple(round.Hand[common::kVast].GeBud(), round.Hand[common::kNord].GeBud(),
-                         round.gbBjuditHogst, round.gbHogstaBudet),
-              std::tuple(14, 14, common::kNord, 14))
+    EXPECT_EQ(
+        std::tuple(rig.round.Hand[common::kVast].GeBud(), rig.round.Hand[common::kNord].GeBud(),
+                   rig.round.gbBjuditHogst, rig.round.gbHogstaBudet),
+        std::tuple(14, 14, common::kNord, 14))
         << "VAST and NORD bid 14; NORD spoke later";
-    EXPECT_EQ(std::pair(rig.table.Ctl().LabelBud[common::kVast].Caption,
-                        rig.table.Ctl().LabelBud[common::kNord].Caption),
-              std::pair(std::string(), std::string("14")))
+    EXPECT_EQ(
+        std::pair(rig.ctl.LabelBud[common::kVast].Caption, rig.ctl.LabelBud[common::kNord].Caption),
+        std::pair(std::string(), std::string("14")))
         << "only the winner's bid stays on show";
     EXPECT_TRUE(HasSequence(rig.CloseAndReadLog(), AuctionBlock(common::kNord, 14, common::kSyd)));
 }
 
 TEST(Auction, AllPassingForcesTheComputerDealerToSixAndTheWinnerIsNamedWithTrump) {
     StartedRig rig(RigOptions().BidRules(kNobodyBids));
-    const state::RoundState& round = rig.table.State();
     const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
-    const common::Control& announce = rig.table.Ctl().LblAnnounce;
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 3; })) << "the auction is over";
+    const common::Control& announce = rig.ctl.LblAnnounce;
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.myGameStatus == 3; })) << "the auction is over";
     EXPECT_EQ(std::pair(announce.Caption, announce.Visible),
               std::pair(say.ForcedBid(common::kSyd), true));
-    EXPECT_EQ(std::tuple(round.Hand[0].GeBud(), round.Hand[1].GeBud(), round.Hand[2].GeBud(),
-                         round.Hand[3].GeBud(), round.gbBjuditHogst, round.gbHogstaBudet),
-              std::tuple(6, 0, 0, 0, common::kSyd, 6))
+    EXPECT_EQ(
+        std::tuple(rig.round.Hand[0].GeBud(), rig.round.Hand[1].GeBud(), rig.round.Hand[2].GeBud(),
+                   rig.round.Hand[3].GeBud(), rig.round.gbBjuditHogst, rig.round.gbHogstaBudet),
+        std::tuple(6, 0, 0, 0, common::kSyd, 6))
         << "the others pass and SYD, the dealer, is held to 6";
-    ASSERT_TRUE(rig.RunUntil([&] { return round.myGameStatus == 6; }));
-    EXPECT_NE(common::ColourIndex(round.gbFarg), -1) << "the forced dealer names a trump";
-    EXPECT_EQ(announce.Caption, say.AuctionWon(common::kSyd, 6, round.gbFarg));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.myGameStatus == 6; }));
+    EXPECT_NE(common::ColourIndex(rig.round.gbFarg), -1) << "the forced dealer names a trump";
+    EXPECT_EQ(announce.Caption, say.AuctionWon(common::kSyd, 6, rig.round.gbFarg));
     if (presentation::BuildLanguage() == presentation::Language::Svenska) {
         EXPECT_EQ(say.ForcedBid(common::kVast), "Alla passade: Vera (giv) måste bjuda 6.");
         EXPECT_EQ(say.AuctionWon(common::kSyd, 6, common::kHjarter),
@@ -71,8 +71,6 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
     for (int colour_index = 0; colour_index < 4; ++colour_index) {
         SCOPED_TRACE("colour button " + std::to_string(colour_index));
         StartedRig rig(RigOptions().Human().BidRules(kNobodyBids));
-        const table::Controls& ctl = rig.table.Ctl();
-        const state::RoundState& round = rig.table.State();
         std::vector<std::tuple<state::Decision, int, int>> told;  // kind, seat and choice
         rig.table.decision_taken = [&](const state::SeatView& view, state::Decision kind,
                                        int choice) { told.emplace_back(kind, view.seat, choice); };
@@ -80,18 +78,18 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
         std::vector<std::string> passes_shown;  // the others' bids on show once OST has passed
         ASSERT_TRUE(rig.RunUntil([&] {
             asked = asked || PanelOpen(rig.table);
-            if (passes_shown.empty() && round.Hand[common::kOst].GeBud() == 0) {
-                passes_shown = {ctl.LabelBud[1].Caption, ctl.LabelBud[2].Caption,
-                                ctl.LabelBud[3].Caption};
+            if (passes_shown.empty() && rig.round.Hand[common::kOst].GeBud() == 0) {
+                passes_shown = {rig.ctl.LabelBud[1].Caption, rig.ctl.LabelBud[2].Caption,
+                                rig.ctl.LabelBud[3].Caption};
             }
-            return ctl.ImgFargUp[colour_index].Visible;
+            return rig.ctl.ImgFargUp[colour_index].Visible;
         })) << "the human, forced to 6, names the trump";
         EXPECT_FALSE(asked) << "the bid panel never opened";
         EXPECT_EQ(passes_shown, std::vector<std::string>(3, "Pass"));
-        EXPECT_EQ(
-            std::tuple(round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet, round.gbBjuditHogst,
-                       ctl.LabelBud[common::kSyd].Caption, ctl.Label[common::kSyd].ForeColor),
-            std::tuple(6, 6, common::kSyd, "6", common::kYellow))
+        EXPECT_EQ(std::tuple(rig.round.Hand[common::kSyd].GeBud(), rig.round.gbHogstaBudet,
+                             rig.round.gbBjuditHogst, rig.ctl.LabelBud[common::kSyd].Caption,
+                             rig.ctl.Label[common::kSyd].ForeColor),
+                  std::tuple(6, 6, common::kSyd, "6", common::kYellow))
             << "SYD's name is marked while it names trump";
         constexpr state::Decision kBid = state::Decision::Bid;
         EXPECT_EQ(told,
@@ -102,8 +100,8 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
             << "every bid is told, the dealer's forced one too";
         rig.table.ImgFargUp_MouseDown(colour_index);
         rig.table.ImgFargUp_MouseUp(colour_index);
-        EXPECT_EQ(round.gbFarg, common::ColourCode(colour_index));
-        EXPECT_FALSE(ctl.ImgFargUp[colour_index].Visible) << "the buttons go";
+        EXPECT_EQ(rig.round.gbFarg, common::ColourCode(colour_index));
+        EXPECT_FALSE(rig.ctl.ImgFargUp[colour_index].Visible) << "the buttons go";
         EXPECT_TRUE(Contains(rig.CloseAndReadLog(), "HUMAN Bids: 6"));
     }
 }
@@ -126,35 +124,33 @@ TEST(Auction, TheHumanMayPassOrBidWhatTheHighestBidLeavesAndTheLaterOfEqualBidsW
         if (c.dealer != common::kSyd) {
             rig.RestartRoundDealtBy(c.dealer);
         }
-        const table::Controls& ctl = rig.table.Ctl();
         ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
         std::vector<int> shown(c.top + 1);
         std::iota(shown.begin(), shown.end(), 0);
-        EXPECT_EQ(std::pair(BidButtons(ctl), BidButtons(ctl, table::BidLook::Inactive)),
+        EXPECT_EQ(std::pair(BidButtons(rig.ctl), BidButtons(rig.ctl, table::BidLook::Inactive)),
                   std::pair(shown, std::vector<int>(shown.begin() + 1, shown.end() - 1)))
             << "the bids up to the highest are shown but cannot be made";
-        const state::RoundState& round = rig.table.State();
-        const int suggested = round.Hand[common::kSyd].GeBud();
+        const int suggested = rig.round.Hand[common::kSyd].GeBud();
         for (int refused : {3, 7}) {
             rig.table.PBBid_MouseDown(refused);
             rig.table.PBBid_MouseUp(refused);
-            EXPECT_EQ(
-                std::tuple(ctl.PBBidDN[refused].Visible, PanelOpen(rig.table), round.gbHogstaBudet,
-                           round.Hand[common::kSyd].GeBud(), round.myGameStatus),
-                std::tuple(false, true, c.highest, suggested, 2))
+            EXPECT_EQ(std::tuple(rig.ctl.PBBidDN[refused].Visible, PanelOpen(rig.table),
+                                 rig.round.gbHogstaBudet, rig.round.Hand[common::kSyd].GeBud(),
+                                 rig.round.myGameStatus),
+                      std::tuple(false, true, c.highest, suggested, 2))
                 << "button " << refused << " does nothing";
         }
         rig.table.PBBid_MouseDown(c.button);
-        EXPECT_TRUE(ctl.PBBidDN[c.button].Visible);
+        EXPECT_TRUE(rig.ctl.PBBidDN[c.button].Visible);
         rig.table.PBBid_MouseUp(c.button);
-        EXPECT_EQ(std::tuple(PanelOpen(rig.table), ctl.PBBidChosen,
-                             round.Hand[common::kSyd].GeBud(), round.gbHogstaBudet),
+        EXPECT_EQ(std::tuple(PanelOpen(rig.table), rig.ctl.PBBidChosen,
+                             rig.round.Hand[common::kSyd].GeBud(), rig.round.gbHogstaBudet),
                   std::tuple(false, -1, c.bid, std::max(c.bid, c.highest)));
         ASSERT_TRUE(rig.RunUntil([&] {
-            return ctl.ImgFargUp[0].Visible ||
+            return rig.ctl.ImgFargUp[0].Visible ||
                    rig.table.Timer1().Tag == table::WaitStep::TrumpChosen;
         }));
-        EXPECT_EQ(round.gbBjuditHogst, c.winner);
+        EXPECT_EQ(rig.round.gbBjuditHogst, c.winner);
         EXPECT_TRUE(Contains(rig.CloseAndReadLog(), c.logged));
     }
 }

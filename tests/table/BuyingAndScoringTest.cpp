@@ -47,12 +47,11 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
         StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, c.script));
         ASSERT_TRUE(rig.RunToStep(table::WaitStep::RoundOver));
-        const state::RoundState& round = rig.table.State();
-        EXPECT_EQ(std::tuple(round.PointsVi, round.PointsDe, round.PointsLeft,
-                             round.PointsLeftNoAceTwo, rig.table.Ctl().LblScore.Caption),
+        EXPECT_EQ(std::tuple(rig.round.PointsVi, rig.round.PointsDe, rig.round.PointsLeft,
+                             rig.round.PointsLeftNoAceTwo, rig.ctl.LblScore.Caption),
                   std::tuple(c.points_vi, c.points_de, c.points_left, c.points_left_no_ace_two,
                              std::to_string(c.points_vi) + " : " + std::to_string(c.points_de)));
-        for (const cards::KortHand& hand : round.Hand) {
+        for (const cards::KortHand& hand : rig.round.Hand) {
             EXPECT_EQ(hand.AntalKort(), 0) << "every hand is out of cards";
         }
     }
@@ -84,21 +83,20 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIs
         // De takes six points; a missed bid scores minus the bid.
         const int de_after = c.de + (c.bid > 6 ? -c.bid : 6);
         const presentation::Announcements say(rig.table.Texts(), presentation::BuildLanguage());
-        const std::string& told = rig.table.Ctl().LblAnnounce.Caption;
+        const std::string& told = rig.ctl.LblAnnounce.Caption;
         EXPECT_EQ(told, over ? say.GameWon(c.vi_won, c.vi + 2, de_after)
                              : say.RoundResult(false, c.bid, 6));
         if (presentation::BuildLanguage() == presentation::Language::Svenska) {
             EXPECT_NE(told.find(c.word), std::string::npos) << told;
         }
         // A game on keeps its record, a finished one leaves none.
-        EXPECT_EQ(
-            std::tuple(rig.table.Ctl().LblGameOver.Visible,
-                       rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"),
-                       rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
-                       rig.table.Ctl().LblStatisticDe.Caption, rig.table.Scoreboard().RowCount(),
-                       rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " "),
-            std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.de_won ? "1" : "0", 1,
-                       over));
+        EXPECT_EQ(std::tuple(rig.ctl.LblGameOver.Visible,
+                             rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"),
+                             rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
+                             rig.ctl.LblStatisticDe.Caption, rig.table.Scoreboard().RowCount(),
+                             rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " "),
+                  std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.de_won ? "1" : "0",
+                             1, over));
         if (over) {
             // Counted, with the game's figures, and the resume record cleared in one write: a
             // stop in between would offer the won game again and count it twice.
@@ -109,10 +107,9 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIs
         }
         // The click: a won game's next round starts from nothing, else the game goes on.
         rig.table.TableClick();
-        const state::RoundState& round = rig.table.State();
-        EXPECT_EQ(std::tuple(round.gbVi, round.gbDe, rig.table.Scoreboard().RowCount(),
+        EXPECT_EQ(std::tuple(rig.round.gbVi, rig.round.gbDe, rig.table.Scoreboard().RowCount(),
                              rig.table.Scoreboard().Rows()[0].vi_label.Caption.empty(),
-                             rig.table.Ctl().LblGameOver.Visible, round.GamePlaying),
+                             rig.ctl.LblGameOver.Visible, rig.round.GamePlaying),
                   over ? std::tuple(0, 0, 0, true, false, true)
                        : std::tuple(c.vi + 2, de_after, 1, false, false, true));
     }
@@ -151,7 +148,6 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         StartedRig rig(RigOptions().Seed(seed));
         ASSERT_TRUE(rig.RunToRoundEnd());
-        const state::RoundState& round = rig.table.State();
         const auto& highs = rig.table.PlayAi().Memory().TrickHighHistory;
         int steps = 0;
         // One turn of the count: through the tricks to the final score.
@@ -165,13 +161,13 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
             ++steps;
             for (int seat = 0; seat < common::kSeats; ++seat) {
                 SCOPED_TRACE("trick " + std::to_string(trick) + ", seat " + std::to_string(seat));
-                EXPECT_EQ(round.Hand[seat].AntalKort(), 0) << "the round is played out";
+                EXPECT_EQ(rig.round.Hand[seat].AntalKort(), 0) << "the round is played out";
                 std::set<int> expected;
                 if (status == ScoreAnimation::kShowTrick) {
                     const int high = common::TrumpCardCode(highs[trick][0]).value_or(0);
-                    expected = RanksShownOf(round.TrickHistory[trick][seat], high);
+                    expected = RanksShownOf(rig.round.TrickHistory[trick][seat], high);
                 }
-                EXPECT_EQ(RaisedRanks(round.Bord[seat]), expected);
+                EXPECT_EQ(RaisedRanks(rig.round.Bord[seat]), expected);
                 raised_in_all += static_cast<int>(expected.size());
             }
         }
@@ -223,21 +219,20 @@ TEST(Buying, SixTrumpsOrMoreBuyNothingAndTheSurplusIsKilled) {
     StartedRig rig(RigOptions{});
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, SurplusScript()));
     rig.table.AdvanceMe();
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(Numbers(round.Hand[common::kVast]), SurplusScript().hands[common::kVast]);
-    EXPECT_EQ(Numbers(round.Hand[common::kOst]),
+    EXPECT_EQ(Numbers(rig.round.Hand[common::kVast]), SurplusScript().hands[common::kVast]);
+    EXPECT_EQ(Numbers(rig.round.Hand[common::kOst]),
               std::vector<int>(kAllSpader.begin(), kAllSpader.begin() + 6))
         << "OST bought six after VAST, from the top";
-    EXPECT_EQ(Numbers(round.Hand[common::kNord]),
+    EXPECT_EQ(Numbers(rig.round.Hand[common::kNord]),
               (std::vector<int>{Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH),
                                 Nr("5", common::kRuter), Nr("2", kH)}))
         << "the three and the four go; point cards and the two stay";
-    EXPECT_EQ(Numbers(round.KortKilled), (std::vector<int>{Nr("3", kH), Nr("4", kH)}));
+    EXPECT_EQ(Numbers(rig.round.KortKilled), (std::vector<int>{Nr("3", kH), Nr("4", kH)}));
     for (int rang = 0; rang < state::kRanks; ++rang) {
         const bool killed = rang == 2 || rang == 3;
-        EXPECT_EQ(round.PlayedTrump[rang], killed ? -1 : 0) << "rank " << rang;
+        EXPECT_EQ(rig.round.PlayedTrump[rang], killed ? -1 : 0) << "rank " << rang;
     }
-    EXPECT_EQ(std::pair(rig.table.Ctl().LblNotInPlay.Visible, rig.table.Ctl().LblNotInPlay.Caption),
+    EXPECT_EQ(std::pair(rig.ctl.LblNotInPlay.Visible, rig.ctl.LblNotInPlay.Caption),
               std::pair(true, rig.table.Texts().not_in_play));
     const auto log = rig.CloseAndReadLog();
     EXPECT_FALSE(Contains(log, "<VAST_KOPER>"));
@@ -267,7 +262,7 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
         StartedRig rig(RigOptions().InLanguage(c.language));
         ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
         rig.table.AdvanceMe();
-        const std::string& caption = rig.table.Ctl().LblKilledCards.Caption;
+        const std::string& caption = rig.ctl.LblKilledCards.Caption;
         EXPECT_NE(caption.find(c.human), std::string::npos) << caption;
         EXPECT_NE(caption.find(c.partner), std::string::npos) << caption;
     }
@@ -277,16 +272,16 @@ TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
     StartedRig rig(RigOptions{});
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, EmptyDeckScript()));
     rig.table.AdvanceMe();
-    const state::RoundState& round = rig.table.State();
     EXPECT_EQ(rig.table.Deck().KortIPacken(), 0);
-    EXPECT_EQ(round.Hand[common::kOst].AntalKort(), 4) << "the deck ran dry during OST's buying";
-    EXPECT_EQ(NumberSet(round.Hand[common::kSyd]),
+    EXPECT_EQ(rig.round.Hand[common::kOst].AntalKort(), 4)
+        << "the deck ran dry during OST's buying";
+    EXPECT_EQ(NumberSet(rig.round.Hand[common::kSyd]),
               (std::set<int>{Nr("A", kH), Nr("K", kH), Nr("2", kK), Nr("3", kK), Nr("4", kK),
                              Nr("6", kK)}))
         << "two trumps and the first four of his own discards";
-    EXPECT_EQ(Numbers(round.Bord[common::kSyd]), Cards({"7", "8", "9"}, kK));
-    EXPECT_EQ(round.BeforeBuying[common::kSyd], -1);
-    EXPECT_EQ(rig.table.Ctl().LblAnnounce.Caption,
+    EXPECT_EQ(Numbers(rig.round.Bord[common::kSyd]), Cards({"7", "8", "9"}, kK));
+    EXPECT_EQ(rig.round.BeforeBuying[common::kSyd], -1);
+    EXPECT_EQ(rig.ctl.LblAnnounce.Caption,
               presentation::Announcements(rig.table.Texts(), presentation::BuildLanguage())
                   .DealerFills(common::kSyd, 4))
         << "the filling up is told";

@@ -26,18 +26,18 @@ std::vector<int> PacketPositions(int seat, int dealer) {
 
 TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
     StartedRig rig(RigOptions().Human());
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(std::tuple(round.myGameStatus, rig.table.Timer2().Tag, round.GamePlaying),
+    EXPECT_EQ(std::tuple(rig.round.myGameStatus, rig.table.Timer2().Tag, rig.round.GamePlaying),
               std::tuple(2, table::WaitStep::Deal, true));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
-    EXPECT_EQ(std::tuple(rig.table.Timer2().Tag, rig.table.Deck().KortIPacken(), round.attBjuda),
-              std::tuple(table::WaitStep::None, 16, common::kSyd))
+    EXPECT_EQ(
+        std::tuple(rig.table.Timer2().Tag, rig.table.Deck().KortIPacken(), rig.round.attBjuda),
+        std::tuple(table::WaitStep::None, 16, common::kSyd))
         << "the deal is over and nobody has spoken when the auction begins";
 
     const auto& order = rig.table.Deck().OrderRecord();
     for (int s = 0; s < common::kSeats; ++s) {
         SCOPED_TRACE("seat " + std::to_string(s));
-        const cards::KortHand& hand = round.Hand[s];
+        const cards::KortHand& hand = rig.round.Hand[s];
         std::vector<std::string> dealt;
         for (int position : PacketPositions(s, common::kSyd)) {
             dealt.push_back(order[position]);
@@ -56,8 +56,7 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
             std::sort(held.begin(), held.end());
             std::sort(dealt.begin(), dealt.end());
         }
-        EXPECT_EQ(std::tuple(held, hand.GeBud(), hand.VisaHanden,
-                             rig.table.Ctl().PakkoImageXP[s].Visible),
+        EXPECT_EQ(std::tuple(held, hand.GeBud(), hand.VisaHanden, rig.ctl.PakkoImageXP[s].Visible),
                   std::tuple(dealt, -1, s == common::kSyd ? 0 : 1, s == common::kSyd))
             << "packets of three from the top; a computer hand keeps their order";
     }
@@ -68,14 +67,14 @@ TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
     ASSERT_TRUE(
         rig.RunUntil([&] { return rig.table.Timer1().Tag != table::WaitStep::TrumpChosen; }));
-    EXPECT_EQ(std::tuple(rig.table.Timer1().Tag, rig.table.State().myGameStatus,
-                         rig.table.Timer1().Interval(), rig.table.Ctl().LblClickVidare.Visible),
+    EXPECT_EQ(std::tuple(rig.table.Timer1().Tag, rig.round.myGameStatus,
+                         rig.table.Timer1().Interval(), rig.ctl.LblClickVidare.Visible),
               std::tuple(table::WaitStep::WaitToBuy, 6, 800, false))
         << "the label shown by the discard is toggled off by the same tick";
     rig.table.AdvanceTo(rig.table.Timer1().Due());
-    EXPECT_TRUE(rig.table.Ctl().LblClickVidare.Visible) << "the next tick shows it";
+    EXPECT_TRUE(rig.ctl.LblClickVidare.Visible) << "the next tick shows it";
     rig.table.AdvanceTo(rig.table.Timer1().Due());
-    EXPECT_FALSE(rig.table.Ctl().LblClickVidare.Visible) << "and the one after hides it";
+    EXPECT_FALSE(rig.ctl.LblClickVidare.Visible) << "and the one after hides it";
     EXPECT_EQ(rig.table.Timer1().Tag, table::WaitStep::WaitToBuy)
         << "the blinking waits for the click";
 }
@@ -83,19 +82,18 @@ TEST(Driver, DiscardTickSetsTheWaitAndTogglesTheLabelInTheSameTick) {
 TEST(Driver, ClicksAreIgnoredWhileNothingWaits) {
     StartedRig rig(RigOptions{});
     auto probe = [&] {
-        const state::RoundState& round = rig.table.State();
-        return std::make_tuple(round.myGameStatus, rig.table.Timer1().Tag, rig.table.Timer2().Tag,
-                               round.DealStep, round.attBjuda, Numbers(round.Hand[0]),
-                               round.Hand[1].GeBud());
+        return std::make_tuple(rig.round.myGameStatus, rig.table.Timer1().Tag,
+                               rig.table.Timer2().Tag, rig.round.DealStep, rig.round.attBjuda,
+                               Numbers(rig.round.Hand[0]), rig.round.Hand[1].GeBud());
     };
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().DealStep == 1; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.DealStep == 1; }));
     auto before = probe();
     rig.table.AdvanceMe();
     rig.table.TableClick();
     rig.table.HandMouseDown(common::kSyd, 10, 10);
     EXPECT_EQ(probe(), before) << "during the deal";
 
-    ASSERT_TRUE(rig.RunUntil([&] { return rig.table.State().attBjuda == common::kNord; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.attBjuda == common::kNord; }));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     before = probe();
     rig.table.AdvanceMe();
@@ -112,25 +110,25 @@ TEST(Driver, RoundEndWaitsForTheClickThatStartsTheNextRoundInOneStep) {
     rig.table.AdvanceTo(rig.table.Now() + 3LL * 60 * 60 * 1000);
     EXPECT_EQ(Snapshot(rig.table), at_end) << "three hours later the round still waits";
     ASSERT_EQ(std::tuple(rig.table.WaitsForClick(), rig.table.Timer2().Tag, rig.table.Timer3().Tag,
-                         rig.table.Ctl().ImgReplayUp.Visible),
+                         rig.ctl.ImgReplayUp.Visible),
               std::tuple(true, table::WaitStep::None, table::WaitStep::Animate, true))
         << "no deal started by itself; the count is on show";
     rig.table.TableClick();
-    const state::RoundState& round = rig.table.State();
     EXPECT_EQ(std::tuple(rig.table.Timer1().Tag, rig.table.Timer2().Tag, rig.table.Timer3().Tag,
-                         round.myGameStatus, round.harPacko, rig.table.Ctl().ImgReplayUp.Visible,
-                         rig.table.Ctl().LblClickVidare.Visible),
+                         rig.round.myGameStatus, rig.round.harPacko, rig.ctl.ImgReplayUp.Visible,
+                         rig.ctl.LblClickVidare.Visible),
               std::tuple(table::WaitStep::None, table::WaitStep::Deal, table::WaitStep::None, 2,
                          common::kVast, false, false))
         << "the next deal has begun";
-    const int deal_step = round.DealStep;
+    const int deal_step = rig.round.DealStep;
     rig.table.TableClick();
-    EXPECT_EQ(round.DealStep, deal_step) << "a second click finds nothing to continue";
+    EXPECT_EQ(rig.round.DealStep, deal_step) << "a second click finds nothing to continue";
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
-    EXPECT_EQ(std::pair(rig.table.Ctl().PakkoImageXP[common::kVast].Visible,
-                        rig.table.Ctl().PakkoImageXP[common::kSyd].Visible),
+    EXPECT_EQ(std::pair(rig.ctl.PakkoImageXP[common::kVast].Visible,
+                        rig.ctl.PakkoImageXP[common::kSyd].Visible),
               std::pair(true, false));
-    EXPECT_EQ(round.Hand[common::kNord].Cards().front()->Key(), rig.table.Deck().OrderRecord()[1])
+    EXPECT_EQ(rig.round.Hand[common::kNord].Cards().front()->Key(),
+              rig.table.Deck().OrderRecord()[1])
         << "the seat after the new dealer VAST gets the first packet";
 }
 
@@ -139,7 +137,7 @@ TEST(Driver, UnknownGameStatusIsReportedAndKept) {
     rig.table.MutableState().myGameStatus = 9;
     rig.table.Run();
     EXPECT_EQ(rig.dialogs.messages, std::vector<std::string>{"No GameStatus Defined"});
-    EXPECT_EQ(rig.table.State().myGameStatus, 9);
+    EXPECT_EQ(rig.round.myGameStatus, 9);
 }
 
 TEST(Driver, ACardFaultStopsTheTableWithAMessageAndTheKeptGameStays) {
@@ -172,15 +170,15 @@ TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWasAndWithoutAGameExitAsksNothing)
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy));
     const TableSnapshot before = Snapshot(rig.table);
     rig.table.ImgExitUp_MouseDown();
-    EXPECT_TRUE(rig.table.Ctl().ImgExitDn.Visible);
+    EXPECT_TRUE(rig.ctl.ImgExitDn.Visible);
     rig.dialogs.yes_no_answers.push_back(false);
     EXPECT_FALSE(rig.table.ImgExitUp_MouseUp()) << "the window stays open";
-    EXPECT_EQ(std::tuple(rig.dialogs.questions, rig.table.Ctl().ImgExitUp.Visible,
-                         rig.table.Ctl().ImgExitDn.Visible),
-              std::tuple(std::vector<std::string>{rig.table.Texts().quit_question}, true, false));
+    EXPECT_EQ(
+        std::tuple(rig.dialogs.questions, rig.ctl.ImgExitUp.Visible, rig.ctl.ImgExitDn.Visible),
+        std::tuple(std::vector<std::string>{rig.table.Texts().quit_question}, true, false));
     EXPECT_EQ(Snapshot(rig.table), before);
     rig.table.AdvanceMe();
-    EXPECT_EQ(rig.table.State().myGameStatus, 7) << "the game goes on: the click starts the buying";
+    EXPECT_EQ(rig.round.myGameStatus, 7) << "the game goes on: the click starts the buying";
 
     rig.table.MutableState().GamePlaying = false;
     rig.table.ImgExitUp_MouseDown();
@@ -194,8 +192,7 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
     rig.table.Start();
     ASSERT_TRUE(rig.PlayRounds(1));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::WaitToBuy)) << "the second round is under way";
-    const state::RoundState& round = rig.table.State();
-    ASSERT_NE(round.gbVi + round.gbDe, 0);
+    ASSERT_NE(rig.round.gbVi + rig.round.gbDe, 0);
     const TableSnapshot before = Snapshot(rig.table);
 
     rig.dialogs.yes_no_answers = {false};
@@ -205,8 +202,8 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
 
     rig.dialogs.yes_no_answers = {true};
     EXPECT_TRUE(rig.table.NewGame());
-    EXPECT_EQ(std::tuple(round.gbVi, round.gbDe, rig.table.Scoreboard().RowCount(),
-                         rig.table.Ctl().LblAnnounce.Caption,
+    EXPECT_EQ(std::tuple(rig.round.gbVi, rig.round.gbDe, rig.table.Scoreboard().RowCount(),
+                         rig.ctl.LblAnnounce.Caption,
                          persistence::ReadStatistics(rig.settings).Won(persistence::Team::Vi)),
               std::tuple(0, 0, 0, "", 3))
         << "a fresh game, the statistics untouched";
@@ -219,16 +216,15 @@ TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
 // Whole games played by the computer alone: the statistics add up to what the table showed.
 TEST(Controls, FinishedGamesAddUpInTheStatistics) {
     StartedRig rig(RigOptions{}.Seed(11));
-    const state::RoundState& round = rig.table.State();
     int rounds = 0;
     int vi_bids = 0;
     std::vector<std::pair<int, int>> finals;
     while (finals.size() < 2) {
         ASSERT_TRUE(rig.RunToRoundEnd());
         ++rounds;
-        vi_bids += common::IsVi(round.gbBjuditHogst) ? 1 : 0;
-        if (round.gbVi > 61 || round.gbDe > 61) {
-            finals.emplace_back(round.gbVi, round.gbDe);
+        vi_bids += common::IsVi(rig.round.gbBjuditHogst) ? 1 : 0;
+        if (rig.round.gbVi > 61 || rig.round.gbDe > 61) {
+            finals.emplace_back(rig.round.gbVi, rig.round.gbDe);
         }
         rig.table.AdvanceMe();
     }
@@ -242,13 +238,12 @@ TEST(Controls, FinishedGamesAddUpInTheStatistics) {
 
 TEST(Controls, TraceToggleShowsAndHidesTheTraceList) {
     StartedRig rig(RigOptions{});
-    const table::Controls& ctl = rig.table.Ctl();
-    ASSERT_FALSE(ctl.LBTraceBox.Visible);
+    ASSERT_FALSE(rig.ctl.LBTraceBox.Visible);
     for (const bool open : {true, false}) {
         open ? rig.table.ImgTraceUp_Click() : rig.table.ImgTraceDn_Click();
-        EXPECT_EQ(
-            std::tuple(ctl.LBTraceBox.Visible, ctl.ImgTraceDn.Visible, ctl.ImgTraceUp.Visible),
-            std::tuple(open, open, !open));
+        EXPECT_EQ(std::tuple(rig.ctl.LBTraceBox.Visible, rig.ctl.ImgTraceDn.Visible,
+                             rig.ctl.ImgTraceUp.Visible),
+                  std::tuple(open, open, !open));
     }
 }
 

@@ -149,7 +149,7 @@ TEST(SearchSampler, DealsOnlyCardsASeatCanHold) {
         std::mt19937_64 random(seed);
         int decisions = 0;
         rig.table.card_chosen = [&](int seat, const playai::PlayDecision&) {
-            CheckDecision(rig.table.State(), seat, random, decisions);
+            CheckDecision(rig.round, seat, random, decisions);
         };
         rig.table.Start();
         ASSERT_TRUE(rig.PlayRounds(15));
@@ -169,7 +169,7 @@ TEST(Levels, ASeatAtAnotherLevelIsToldOnceAndItsRoundReplaysAndReloads) {
     EXPECT_EQ(std::pair(std::count(log.begin(), log.end(), "NORD: Expert"),
                         std::count(log.begin(), log.end(), "VAST: Beginner")),
               std::pair(1L, 1L));
-    EXPECT_TRUE(Contains(rig.table.Ctl().LBTrace, "NORD: Expert"));
+    EXPECT_TRUE(Contains(rig.ctl.LBTrace, "NORD: Expert"));
     for (const std::string& line : log) {
         EXPECT_NE(line.rfind("OST: ", 0), 0u) << "OST plays by its rule files";
     }

@@ -20,7 +20,7 @@ presentation::Announcements Expected(const table::Table& table) {
 }
 
 const std::string& Announced(const TableRig& rig) {
-    return rig.table.Ctl().LblAnnounce.Caption;
+    return rig.ctl.LblAnnounce.Caption;
 }
 
 TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
@@ -28,8 +28,7 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
     script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
     ASSERT_TRUE(StartPlayFrom(rig.table, script));
-    const state::RoundState& round = rig.table.State();
-    ASSERT_TRUE(rig.RunUntil([&] { return round.ColdFlag[common::kOst] == -1; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.ColdFlag[common::kOst] == -1; }));
     EXPECT_EQ(Announced(rig), Expected(rig.table).LaysDown(common::kOst));
 
     ASSERT_TRUE(rig.RunUntil([&] {
@@ -43,23 +42,22 @@ TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
 
 TEST(TrickOnShow, TheLiveTrickAndWhoTookTheLastOneAreOnShow) {
     StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
-    const table::TrickOnShow& trick = rig.table.Ctl().Trick;
+    const table::TrickOnShow& trick = rig.ctl.Trick;
     EXPECT_FALSE(trick.playing) << "nothing is on show before play";
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
-    const state::RoundState& round = rig.table.State();
     EXPECT_EQ(std::pair(trick.playing, trick.trump), std::pair(true, kH));
 
-    ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 2; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.CardsPlayed == 2; }));
     EXPECT_EQ(std::pair(trick.card, trick.winner),
               std::pair(std::array<int, 4>{-1, Nr("A", kH), Nr("4", kH), -1}, -1))
         << "the trick is still being played";
 
-    ASSERT_TRUE(rig.RunUntil([&] { return round.Round == 2; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.Round == 2; }));
     EXPECT_EQ(trick.winner, common::kVast) << "the ace took the first trick";
     EXPECT_EQ(trick.card, (std::array<int, 4>{Nr("3", kH), Nr("A", kH), Nr("4", kH), Nr("5", kH)}))
         << "the taken trick stays on show until the next one begins";
 
-    ASSERT_TRUE(rig.RunUntil([&] { return round.CardsPlayed == 5; }));
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.round.CardsPlayed == 5; }));
     EXPECT_EQ(std::pair(trick.card, trick.winner),
               std::pair(std::array<int, 4>{-1, Nr("7", kH), -1, -1}, -1));
 
@@ -73,7 +71,7 @@ class HumanPlay : public ::testing::Test {
         ASSERT_TRUE(StartSydsLead(rig_));
         ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
-    const state::RoundState& Round() const { return rig_.table.State(); }
+    const state::RoundState& Round() const { return rig_.round; }
     int Raised() const { return RaisedPosition(Round().Hand[common::kSyd]); }
 
     const int dead_ = Nr("K", common::kSpader);
@@ -101,16 +99,16 @@ TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
 }
 
 TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrumpPlaysIt) {
-    const table::Controls& ctl = rig_.table.Ctl();
     rig_.table.ImgSuggestUp_MouseDown();
-    ASSERT_TRUE(ctl.LblSuggest.Visible);
+    ASSERT_TRUE(rig_.ctl.LblSuggest.Visible);
     ASSERT_GT(Raised(), 0) << "the suggestion raises its card";
     rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
     // Not played, SYD still chooses, the marks are lowered and the reason is announced, not put
     // among the hints.
     EXPECT_EQ(std::tuple(Round().CardsPlayed, Round().Hand[common::kSyd].HandAktivitat,
-                         rig_.dialogs.messages.empty(), Raised(), ctl.LblSuggest.Visible,
-                         ctl.LblSuggest.Caption, ctl.LblAnnounce.Visible, ctl.LblAnnounce.Caption),
+                         rig_.dialogs.messages.empty(), Raised(), rig_.ctl.LblSuggest.Visible,
+                         rig_.ctl.LblSuggest.Caption, rig_.ctl.LblAnnounce.Visible,
+                         rig_.ctl.LblAnnounce.Caption),
               std::tuple(0, 1, true, 0, false, "", true, rig_.table.Texts().only_trump));
 
     const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
@@ -138,26 +136,25 @@ TEST_F(HumanPlay, ACardIsRefusedWithItsReasonAndLeftWithOnlyTrumpsStartsAtTheEnd
 TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndTheWinIsToldBeforeAndAfterTrump) {
     // Seed 2: SYD deals the first round and the bid panel opens with room to bid.
     StartedRig rig(RigOptions().Human().Seed(2));
-    const table::Controls& ctl = rig.table.Ctl();
-    ASSERT_TRUE(rig.RunUntil([&] { return ctl.PBButtonsBackground.Visible; }));
-    const int highest = rig.table.State().gbHogstaBudet;
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.ctl.PBButtonsBackground.Visible; }));
+    const int highest = rig.round.gbHogstaBudet;
     for (int bid = 6; bid <= 10; ++bid) {
         rig.table.KeyChooseBid(bid);
-        const bool may = ctl.PBBid[bid - 5].Visible && bid > highest;
-        EXPECT_EQ(ctl.PBBidChosen == bid - 5, may) << "bid " << bid;
+        const bool may = rig.ctl.PBBid[bid - 5].Visible && bid > highest;
+        EXPECT_EQ(rig.ctl.PBBidChosen == bid - 5, may) << "bid " << bid;
     }
     // The arrows walk to the highest bid the dealer may make, which wins the auction.
     for (int step = 0; step < 10; ++step) {
         rig.table.KeyStepBid(1);
     }
-    const int bid = ctl.PBBidChosen + 5;
+    const int bid = rig.ctl.PBBidChosen + 5;
     ASSERT_GE(bid, 6);
     rig.table.KeyEnter();
-    ASSERT_FALSE(ctl.PBButtonsBackground.Visible);
-    ASSERT_TRUE(rig.RunUntil([&] { return ctl.ImgFargUp[0].Visible; }));
+    ASSERT_FALSE(rig.ctl.PBButtonsBackground.Visible);
+    ASSERT_TRUE(rig.RunUntil([&] { return rig.ctl.ImgFargUp[0].Visible; }));
     EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
     rig.table.KeyColour(3);
-    EXPECT_EQ(rig.table.State().gbFarg, common::kSpader) << "S names spader";
+    EXPECT_EQ(rig.round.gbFarg, common::kSpader) << "S names spader";
     EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
 }
 
@@ -168,7 +165,7 @@ bool RunToSydsFirstBid(TableRig& rig, bool lamp) {
         rig.table.ImgSuggestUp_MouseDown();
     }
     rig.RestartRoundDealtBy(common::kOst);
-    return rig.RunUntil([&] { return rig.table.Ctl().PBButtonsBackground.Visible; });
+    return rig.RunUntil([&] { return rig.ctl.PBButtonsBackground.Visible; });
 }
 
 TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
@@ -181,10 +178,8 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
         SCOPED_TRACE(c.rules);
         TableRig rig(RigOptions().Human().BidRules(c.rules));
         ASSERT_TRUE(RunToSydsFirstBid(rig, true));
-        EXPECT_EQ(BidButtons(rig.table.Ctl(), table::BidLook::Suggested),
-                  std::vector<int>{c.button});
-        const state::RoundState& round = rig.table.State();
-        const cards::KortHand& syd = round.Hand[common::kSyd];
+        EXPECT_EQ(BidButtons(rig.ctl, table::BidLook::Suggested), std::vector<int>{c.button});
+        const cards::KortHand& syd = rig.round.Hand[common::kSyd];
         for (const cards::Kort* card : syd.Cards()) {
             const bool in_colour = card->IsOfColour(rig.table.MinFarg(common::kSyd));
             EXPECT_EQ(card->Kop, c.button != 0 && in_colour)
@@ -196,17 +191,16 @@ TEST(BidSuggestion, MarksTheButtonOfTheBidTheRulesWouldMake) {
 TEST(BidSuggestion, IsMarkedOnlyWhileTheLampIsLit) {
     TableRig rig(RigOptions().Human().BidRules("RULE, EXECUTES, 100, BID, 8, END\n"));
     ASSERT_TRUE(RunToSydsFirstBid(rig, false));
-    const table::Controls& ctl = rig.table.Ctl();
-    EXPECT_TRUE(BidButtons(ctl, table::BidLook::Suggested).empty())
+    EXPECT_TRUE(BidButtons(rig.ctl, table::BidLook::Suggested).empty())
         << "no suggestion without the lamp";
-    EXPECT_EQ(RaisedPosition(rig.table.State().Hand[common::kSyd]), 0);
+    EXPECT_EQ(RaisedPosition(rig.round.Hand[common::kSyd]), 0);
     rig.table.ImgSuggestUp_MouseDown();
-    EXPECT_EQ(BidButtons(ctl, table::BidLook::Suggested), std::vector<int>{3})
+    EXPECT_EQ(BidButtons(rig.ctl, table::BidLook::Suggested), std::vector<int>{3})
         << "lit in the middle of the auction";
-    EXPECT_TRUE(ctl.LblSuggest.Visible);
+    EXPECT_TRUE(rig.ctl.LblSuggest.Visible);
     rig.table.ImgSuggestDn_MouseDown();
-    EXPECT_EQ(std::tuple(BidButtons(ctl, table::BidLook::Suggested).empty(), ctl.PBBidLook[3],
-                         ctl.LblSuggest.Visible),
+    EXPECT_EQ(std::tuple(BidButtons(rig.ctl, table::BidLook::Suggested).empty(),
+                         rig.ctl.PBBidLook[3], rig.ctl.LblSuggest.Visible),
               std::tuple(true, table::BidLook::Active, false))
         << "put out again";
 }
@@ -217,10 +211,10 @@ TEST(BidSuggestion, TheFirstArrowAndAComputerTakingOverChooseTheHintedBid) {
         ASSERT_TRUE(RunToSydsFirstBid(rig, true));
         if (step == 0) {
             rig.table.SetComputerPlaysSyd(true, 0);
-            EXPECT_EQ(rig.table.State().Hand[common::kSyd].GeBud(), 8);
+            EXPECT_EQ(rig.round.Hand[common::kSyd].GeBud(), 8);
         } else {
             rig.table.KeyStepBid(step);
-            EXPECT_EQ(rig.table.Ctl().PBBidChosen, 3) << "step " << step;
+            EXPECT_EQ(rig.ctl.PBBidChosen, 3) << "step " << step;
         }
     }
 }
@@ -234,11 +228,10 @@ class CardSuggestion : public ::testing::TestWithParam<presentation::Language> {
                                          "ONLY", tag);
     }
     void ExpectKingSuggested() {
-        const table::Controls& ctl = rig_.table.Ctl();
-        EXPECT_EQ(std::tuple(rig_.table.SuggestPosition(),
-                             RaisedPosition(rig_.table.State().Hand[common::kSyd]),
-                             ctl.LblSuggest.Visible, ctl.LblSuggest.Caption),
-                  std::tuple(3, 3, true, Hint()));
+        EXPECT_EQ(
+            std::tuple(rig_.table.SuggestPosition(), RaisedPosition(rig_.round.Hand[common::kSyd]),
+                       rig_.ctl.LblSuggest.Visible, rig_.ctl.LblSuggest.Caption),
+            std::tuple(3, 3, true, Hint()));
     }
 
     TableRig rig_{RigOptions()
@@ -257,8 +250,8 @@ TEST_P(CardSuggestion, RaisesTheRulesCardAndShowsItsHintWhenSydsTurnComes) {
 TEST_P(CardSuggestion, LightingTheLampDuringSydsTurnSuggestsAtOnce) {
     ASSERT_TRUE(StartSydsLead(rig_));
     ASSERT_TRUE(rig_.RunUntil([&] { return rig_.table.Timer1().Tag == table::WaitStep::None; }));
-    EXPECT_EQ(RaisedPosition(rig_.table.State().Hand[common::kSyd]), 0);
-    EXPECT_FALSE(rig_.table.Ctl().LblSuggest.Visible);
+    EXPECT_EQ(RaisedPosition(rig_.round.Hand[common::kSyd]), 0);
+    EXPECT_FALSE(rig_.ctl.LblSuggest.Visible);
     rig_.table.ImgSuggestUp_MouseDown();
     ExpectKingSuggested();
 }
@@ -310,7 +303,7 @@ TEST(DebugReport, KeepsTheLogWithTheCommentAndThePictureUnderTheTypedName) {
 
 TEST(TraceList, KeepsTheNewestLinesAndNeverGrowsPastItsCap) {
     TableRig rig(RigOptions{});
-    const std::vector<std::string>& trace = rig.table.Ctl().LBTrace;
+    const std::vector<std::string>& trace = rig.ctl.LBTrace;
     rig.table.Start();
     std::size_t longest = 0;
     std::string newest;

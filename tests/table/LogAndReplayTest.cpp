@@ -36,8 +36,7 @@ bool RunToPlayStart(TableRig& rig) {
         if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             rig.table.AdvanceMe();
         }
-        const state::RoundState& round = rig.table.State();
-        return round.myGameStatus == 7 && round.attSaka != round.harPacko;
+        return rig.round.myGameStatus == 7 && rig.round.attSaka != rig.round.harPacko;
     });
 }
 
@@ -80,11 +79,11 @@ TEST(Reload, ABadLogLeavesTheTableAsItWasAndAGoodOneDealsTheLoggedDeckToTheSameS
     const std::size_t shown = rig.dialogs.messages.size();
     rig.dialogs.file_answers.push_back(rig.folder.File("round.txt"));
     rig.table.BtnLoadlog_Click();
-    const state::RoundState& round = rig.table.State();
-    EXPECT_TRUE(round.bReplay);
-    EXPECT_EQ(std::tuple(round.harPacko, round.gbVi, round.gbDe), std::tuple(common::kSyd, 0, 0))
+    EXPECT_TRUE(rig.round.bReplay);
+    EXPECT_EQ(std::tuple(rig.round.harPacko, rig.round.gbVi, rig.round.gbDe),
+              std::tuple(common::kSyd, 0, 0))
         << "the logged dealer deals again from the totals before the logged round";
-    EXPECT_EQ(rig.table.Ctl().LblLogFileName.Caption, "Playing: " + rig.folder.File("round.txt"));
+    EXPECT_EQ(rig.ctl.LblLogFileName.Caption, "Playing: " + rig.folder.File("round.txt"));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     EXPECT_EQ(Snapshot(rig.table).hands, dealt);
     EXPECT_EQ(Numbers(rig.table.Deck().DeckCards()), left);
@@ -99,22 +98,21 @@ TEST(ReplayFromLog, KillsSurplusTrumpsAgain) {
                   "<NORD_FORE_KOP>\nA\nJ\n10\nV\nv\n4\n3\n2\n<END>\n<OST_FORE_KOP>\n9\n<END>\n"
                   "<VAST_KOPER>\n8\n<END>\n");
     ASSERT_TRUE(rig.dialogs.messages.empty()) << rig.dialogs.messages.front();
-    const state::RoundState& round = rig.table.State();
-    EXPECT_EQ(Numbers(round.Hand[common::kNord]),
+    EXPECT_EQ(Numbers(rig.round.Hand[common::kNord]),
               (std::vector<int>{Nr("A", kH), Nr("J", kH), Nr("10", kH), Nr("5", kH),
                                 Nr("5", common::kRuter), Nr("2", kH)}));
-    EXPECT_EQ(Numbers(round.Hand[common::kVast]), (std::vector<int>{Nr("Q", kH), Nr("8", kH)}));
-    EXPECT_EQ(Numbers(round.KortKilled), (std::vector<int>{Nr("3", kH), Nr("4", kH)}));
-    EXPECT_EQ(std::tuple(round.PlayedTrump[2], round.PlayedTrump[3], round.harPacko, round.gbFarg,
-                         round.gbBjuditHogst, round.gbHogstaBudet, round.CardsPlayed,
-                         round.BeforeBuying[common::kOst]),
+    EXPECT_EQ(Numbers(rig.round.Hand[common::kVast]), (std::vector<int>{Nr("Q", kH), Nr("8", kH)}));
+    EXPECT_EQ(Numbers(rig.round.KortKilled), (std::vector<int>{Nr("3", kH), Nr("4", kH)}));
+    EXPECT_EQ(std::tuple(rig.round.PlayedTrump[2], rig.round.PlayedTrump[3], rig.round.harPacko,
+                         rig.round.gbFarg, rig.round.gbBjuditHogst, rig.round.gbHogstaBudet,
+                         rig.round.CardsPlayed, rig.round.BeforeBuying[common::kOst]),
               std::tuple(-1, -1, common::kOst, kH, common::kNord, 8, 0, -1))
         << "the logged round, with the dealer's holding unknown";
     ASSERT_TRUE(rig.RunToRoundEnd());
-    EXPECT_EQ(std::pair(round.gbVi, round.gbDe), std::pair(5, -6));
+    EXPECT_EQ(std::pair(rig.round.gbVi, rig.round.gbDe), std::pair(5, -6));
     for (int s = 0; s < common::kSeats; ++s) {
-        EXPECT_EQ(NumberSet(round.Bord[s]).count(Nr("3", kH)) +
-                      NumberSet(round.Bord[s]).count(Nr("4", kH)),
+        EXPECT_EQ(NumberSet(rig.round.Bord[s]).count(Nr("3", kH)) +
+                      NumberSet(rig.round.Bord[s]).count(Nr("4", kH)),
                   0u)
             << "a killed trump was played by seat " << s;
     }
@@ -124,30 +122,29 @@ TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
     StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, KillingRound()));
     ASSERT_TRUE(RunToPlayStart(rig));
-    const state::RoundState& round = rig.table.State();
     std::array<std::set<int>, common::kSeats> at_play_start;
     for (int s = 0; s < common::kSeats; ++s) {
-        at_play_start[s] = TrumpsHeld(round.Hand[s], kH);
+        at_play_start[s] = TrumpsHeld(rig.round.Hand[s], kH);
     }
     const std::vector<int> killed{Nr("3", kH), Nr("4", kH)};
-    ASSERT_EQ(Numbers(round.KortKilled), killed);
+    ASSERT_EQ(Numbers(rig.round.KortKilled), killed);
     ASSERT_TRUE(rig.RunToRoundEnd());
-    ASSERT_GT(round.gbVi, 61) << "the scripted round wins the game for Vi";
+    ASSERT_GT(rig.round.gbVi, 61) << "the scripted round wins the game for Vi";
     const TableSnapshot after_round = Snapshot(rig.table);
     const std::string games_vi = rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0");
     ASSERT_EQ(games_vi, "1");
 
     rig.table.ImgReplayUp_MouseDown();
     rig.table.ImgReplayUp_MouseUp();
-    EXPECT_EQ(std::tuple(round.bReplay, rig.table.Ctl().LblReplay.Visible, round.CardsPlayed),
+    EXPECT_EQ(std::tuple(rig.round.bReplay, rig.ctl.LblReplay.Visible, rig.round.CardsPlayed),
               std::tuple(true, true, 0));
     for (int s = 0; s < common::kSeats; ++s) {
         // Dead cards went with the hand laid down; the table spots give back the trumps.
-        EXPECT_EQ(NumberSet(round.Hand[s]), at_play_start[s]) << "seat " << s;
-        EXPECT_EQ(round.Hand[s].VisaHanden, 0) << "seat " << s << " is shown face up";
+        EXPECT_EQ(NumberSet(rig.round.Hand[s]), at_play_start[s]) << "seat " << s;
+        EXPECT_EQ(rig.round.Hand[s].VisaHanden, 0) << "seat " << s << " is shown face up";
     }
     for (int rang = 0; rang < state::kRanks; ++rang) {
-        EXPECT_EQ(round.PlayedTrump[rang], rang == 2 || rang == 3 ? -1 : 0) << "rank " << rang;
+        EXPECT_EQ(rig.round.PlayedTrump[rang], rang == 2 || rang == 3 ? -1 : 0) << "rank " << rang;
     }
 
     ASSERT_TRUE(rig.RunToRoundEnd());
@@ -157,10 +154,10 @@ TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
               std::tuple(after_round.vi, after_round.de, after_round.scoreboard_rows,
                          after_round.scoreboard_vi, games_vi))
         << "the replay counts for nothing";
-    EXPECT_EQ(Numbers(round.KortKilled), killed);
+    EXPECT_EQ(Numbers(rig.round.KortKilled), killed);
     int played = 0;
     for (int s = 0; s < common::kSeats; ++s) {
-        played += round.Bord[s].AntalKortIFarg(kH);
+        played += rig.round.Bord[s].AntalKortIFarg(kH);
     }
     EXPECT_EQ(played, 12) << "every trump but the two killed ones is played again";
 }
@@ -170,7 +167,7 @@ TEST(LoggedRound, TheDealLinesNameEveryCardDealtAndNoPlayIsASuggestion) {
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
     constexpr const char* kPrefix[] = {"Kl ", "Ru ", "Hj ", "Sp "};
     std::vector<std::string> dealt;
-    for (const cards::KortHand& hand : rig.table.State().Hand) {
+    for (const cards::KortHand& hand : rig.round.Hand) {
         for (const cards::Kort* card : hand.Cards()) {
             dealt.push_back(card->Typ == "5"
                                 ? "(" + std::to_string(card->farg) + ") 5  "
@@ -232,11 +229,10 @@ struct Phase {
 // mid-round, finds every finished part of the round in the file.
 TEST(LogOnDisk, AfterEachPhaseTheFileHoldsEveryLineLoggedBeforeIt) {
     StartedRig rig(RigOptions{}.Seed(21));
-    const state::RoundState& round = rig.table.State();
     std::vector<Tick> ticks;
     ASSERT_TRUE(rig.RunUntil([&] {
-        ticks.push_back(
-            {round.myGameStatus, round.gbFarg, round.Round, rig.folder.Read("Fivralog.txt")});
+        ticks.push_back({rig.round.myGameStatus, rig.round.gbFarg, rig.round.Round,
+                         rig.folder.Read("Fivralog.txt")});
         if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
             rig.table.AdvanceMe();
         }

@@ -40,15 +40,14 @@ class Resume : public ::testing::Test {
     void PlayIntoTheThirdRoundAndClose() {
         rig_.table.Start();
         ASSERT_TRUE(rig_.PlayRounds(2));
-        const state::RoundState& round = rig_.table.State();
-        vi_ = round.gbVi;
-        de_ = round.gbDe;
+        vi_ = rig_.round.gbVi;
+        de_ = rig_.round.gbDe;
         rounds_ = rig_.table.Scoreboard().Rounds();
         ASSERT_TRUE(rig_.RunUntil([&] {
             if (rig_.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
                 rig_.table.AdvanceMe();
             }
-            return rig_.table.State().CardsPlayed >= 3;
+            return rig_.round.CardsPlayed >= 3;
         }));
         at_stop_ = Snapshot(rig_.table);
         ASSERT_FALSE(rig_.table.MayClose()) << "a game on asks before closing; No keeps it";
@@ -142,11 +141,11 @@ TEST(ResumeRecordAtStart, ADamagedRecordGivesANoticeAndAFreshGame) {
         rig.settings.RegWriteSetting("user", "Resume", "Game", damaged);
         rig.table.Start();
         EXPECT_TRUE(rig.dialogs.questions.empty()) << damaged << ": nothing is offered";
-        EXPECT_EQ(rig.table.Ctl().LblAnnounce.Caption,
+        EXPECT_EQ(rig.ctl.LblAnnounce.Caption,
                   presentation::FillIn(rig.table.Texts().resume_damaged,
                                        {{"file", table::TableConfig{}.settings_file}}))
             << damaged;
-        EXPECT_EQ(rig.table.State().gbVi, 0);
+        EXPECT_EQ(rig.round.gbVi, 0);
         const auto stored = persistence::LoadResumeRecord(rig.settings);
         EXPECT_TRUE(stored.problem.empty()) << "the fresh game's record replaces it";
     }

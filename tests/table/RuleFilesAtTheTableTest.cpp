@@ -236,7 +236,7 @@ TEST(ReferencePlayers, TheTableRefusesAndCountsEveryIllegalDecision) {
     for (int round = 0; round < 3; ++round) {
         const std::size_t messages_before = rig.dialogs.messages.size();
         ASSERT_TRUE(rig.RunToRoundEnd()) << "a refused decision does not stop the round";
-        const state::RoundState& state = rig.table.State();
+        const state::RoundState& state = rig.round;
         const int de_cards = state.PlayedCount[common::kVast] + state.PlayedCount[common::kOst];
         const auto& refused = rig.table.RefusedDecisions();
         ASSERT_EQ(refused.size(), 2u + static_cast<std::size_t>(de_cards))
@@ -314,10 +314,9 @@ TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
     int single = 0;
     int judged = 0;
     rig.table.card_chosen = [&](int seat, const playai::PlayDecision& decision) {
-        const state::RoundState& round = rig.table.State();
-        const int trumps = round.Hand[seat].AntalKortIFarg(round.gbFarg);
+        const int trumps = rig.round.Hand[seat].AntalKortIFarg(rig.round.gbFarg);
         const std::size_t before = lines.str().size();
-        const double loss = audit.Judge(round, seat, decision, 1);
+        const double loss = audit.Judge(rig.round, seat, decision, 1);
         EXPECT_GE(loss, 0.0);
         if (trumps == 1) {
             ++single;
@@ -372,17 +371,17 @@ std::string BidBaseWithEa(const std::string& ea) {
 
 // Runs the auction until `seat` has spoken.
 bool RunUntilSpoken(TableRig& rig, int seat) {
-    return rig.RunUntil([&] { return rig.table.State().Hand[seat].GeBud() >= 0; });
+    return rig.RunUntil([&] { return rig.round.Hand[seat].GeBud() >= 0; });
 }
 
 TEST(RulesReadAnew, AnEditedBidRuleFileDecidesTheNextBid) {
     StartedRig rig(
         RigOptions().BidRules("RULE, RoleInRound, LEAD, !, EXECUTES, 100, BID, 9, END\n"));
     ASSERT_TRUE(RunUntilSpoken(rig, common::kVast));
-    EXPECT_EQ(rig.table.State().Hand[common::kVast].GeBud(), 9) << "VAST leads the auction";
+    EXPECT_EQ(rig.round.Hand[common::kVast].GeBud(), 9) << "VAST leads the auction";
     rig.folder.Write("FivraBidRulesAI.txt", "RULE, EXECUTES, 100, BID, 14, END\n");
     ASSERT_TRUE(RunUntilSpoken(rig, common::kNord));
-    EXPECT_EQ(rig.table.State().Hand[common::kNord].GeBud(), 14)
+    EXPECT_EQ(rig.round.Hand[common::kNord].GeBud(), 14)
         << "NORD bids by the edited file; the first one had him pass";
 }
 
@@ -391,10 +390,10 @@ TEST(RulesReadAnew, AnEditedBidBaseValuesTheNextHand) {
     rig.folder.Write("FivraBidBase.txt", BidBaseWithEa("-10"));
     rig.table.Start();
     ASSERT_TRUE(RunUntilSpoken(rig, common::kVast));
-    EXPECT_EQ(rig.table.State().Hand[common::kVast].GeBud(), 0) << "no level reaches EA 0";
+    EXPECT_EQ(rig.round.Hand[common::kVast].GeBud(), 0) << "no level reaches EA 0";
     rig.folder.Write("FivraBidBase.txt", BidBaseWithEa("10"));
     ASSERT_TRUE(RunUntilSpoken(rig, common::kNord));
-    EXPECT_EQ(rig.table.State().Hand[common::kNord].GeBud(), 14) << "every level reaches EA 0";
+    EXPECT_EQ(rig.round.Hand[common::kNord].GeBud(), 14) << "every level reaches EA 0";
     EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
@@ -408,19 +407,19 @@ TEST(RulesReadAnew, AnEditedPlayRuleFileChoosesTheNextCard) {
     TableRig rig(RigOptions().PlayRules(kHighest));
     rig.table.Start();
     ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(6, 0, 0)));
-    const state::RoundState& round = rig.table.State();
     const auto played = [&] {
-        return std::accumulate(round.PlayedCount.begin(), round.PlayedCount.end(), 0);
+        return std::accumulate(rig.round.PlayedCount.begin(), rig.round.PlayedCount.end(), 0);
     };
-    const int leader = round.TrickLeader;
+    const int leader = rig.round.TrickLeader;
     ASSERT_TRUE(rig.RunUntil([&] { return played() == 1; }));
     const int high[] = {10, 14, 11, 6};  // the highest trump of SYD, VAST, NORD, OST
     const int low[] = {2, 7, 3, 5};      // and the lowest (the 3 ranks as 2, the 4 as 3, V as 5)
-    EXPECT_EQ(round.TrickCards[leader], high[leader]) << "the leader plays its highest";
+    EXPECT_EQ(rig.round.TrickCards[leader], high[leader]) << "the leader plays its highest";
     rig.folder.Write("FivraPlayRulesAI.TXT", kLowest);
     ASSERT_TRUE(rig.RunUntil([&] { return played() == 2; }));
     const int second = common::NextSeat(leader);
-    EXPECT_EQ(round.TrickCards[second], low[second]) << "the next seat plays by the edited file";
+    EXPECT_EQ(rig.round.TrickCards[second], low[second])
+        << "the next seat plays by the edited file";
 }
 
 }  // namespace
