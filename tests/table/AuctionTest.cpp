@@ -23,10 +23,6 @@ bool HasSequence(const std::vector<std::string>& log, const std::vector<std::str
     return std::search(log.begin(), log.end(), lines.begin(), lines.end()) != log.end();
 }
 
-bool PanelOpen(const table::Table& table) {
-    return table.Ctl().PBButtonsBackground.Visible;
-}
-
 TEST(Auction, TieGoesToTheSeatThatSpokeLater) {
     StartedRig rig(RigOptions().BidRules(kFirstTwoBid14));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::TrumpChosen));
@@ -77,7 +73,7 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
         bool asked = false;
         std::vector<std::string> passes_shown;  // the others' bids on show once OST has passed
         ASSERT_TRUE(rig.RunUntil([&] {
-            asked = asked || PanelOpen(rig.table);
+            asked = asked || rig.ctl.PBButtonsBackground.Visible;
             if (passes_shown.empty() && rig.round.Hand[common::kOst].GeBud() == 0) {
                 passes_shown = {rig.ctl.LabelBud[1].Caption, rig.ctl.LabelBud[2].Caption,
                                 rig.ctl.LabelBud[3].Caption};
@@ -124,7 +120,7 @@ TEST(Auction, TheHumanMayPassOrBidWhatTheHighestBidLeavesAndTheLaterOfEqualBidsW
         if (c.dealer != common::kSyd) {
             rig.RestartRoundDealtBy(c.dealer);
         }
-        ASSERT_TRUE(rig.RunUntil([&] { return PanelOpen(rig.table); }));
+        ASSERT_TRUE(rig.RunUntil([&] { return rig.ctl.PBButtonsBackground.Visible; }));
         std::vector<int> shown(c.top + 1);
         std::iota(shown.begin(), shown.end(), 0);
         EXPECT_EQ(std::pair(BidButtons(rig.ctl), BidButtons(rig.ctl, table::BidLook::Inactive)),
@@ -134,16 +130,16 @@ TEST(Auction, TheHumanMayPassOrBidWhatTheHighestBidLeavesAndTheLaterOfEqualBidsW
         for (int refused : {3, 7}) {
             rig.table.PBBid_MouseDown(refused);
             rig.table.PBBid_MouseUp(refused);
-            EXPECT_EQ(std::tuple(rig.ctl.PBBidDN[refused].Visible, PanelOpen(rig.table),
-                                 rig.round.gbHogstaBudet, rig.round.Hand[common::kSyd].GeBud(),
-                                 rig.round.myGameStatus),
+            EXPECT_EQ(std::tuple(rig.ctl.PBBidDN[refused].Visible,
+                                 rig.ctl.PBButtonsBackground.Visible, rig.round.gbHogstaBudet,
+                                 rig.round.Hand[common::kSyd].GeBud(), rig.round.myGameStatus),
                       std::tuple(false, true, c.highest, suggested, 2))
                 << "button " << refused << " does nothing";
         }
         rig.table.PBBid_MouseDown(c.button);
         EXPECT_TRUE(rig.ctl.PBBidDN[c.button].Visible);
         rig.table.PBBid_MouseUp(c.button);
-        EXPECT_EQ(std::tuple(PanelOpen(rig.table), rig.ctl.PBBidChosen,
+        EXPECT_EQ(std::tuple(rig.ctl.PBButtonsBackground.Visible, rig.ctl.PBBidChosen,
                              rig.round.Hand[common::kSyd].GeBud(), rig.round.gbHogstaBudet),
                   std::tuple(false, -1, c.bid, std::max(c.bid, c.highest)));
         ASSERT_TRUE(rig.RunUntil([&] {

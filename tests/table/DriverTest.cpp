@@ -11,19 +11,6 @@
 namespace table_test {
 namespace {
 
-// Deck positions (1-based) of the three packets that a seat receives, counted from the seat
-// after the dealer.
-std::vector<int> PacketPositions(int seat, int dealer) {
-    const int place = common::RelativeSeat(common::NextSeat(dealer), seat);
-    std::vector<int> positions;
-    for (int packet = 0; packet < 3; ++packet) {
-        for (int card = 1; card <= 3; ++card) {
-            positions.push_back(packet * 12 + place * 3 + card);
-        }
-    }
-    return positions;
-}
-
 TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
     StartedRig rig(RigOptions().Human());
     EXPECT_EQ(std::tuple(rig.round.myGameStatus, rig.table.Timer2().Tag, rig.round.GamePlaying),
@@ -38,9 +25,13 @@ TEST(Driver, StartUpDealsNineEachBeforeTheFirstSeatBids) {
     for (int s = 0; s < common::kSeats; ++s) {
         SCOPED_TRACE("seat " + std::to_string(s));
         const cards::KortHand& hand = rig.round.Hand[s];
+        // Three packets of three from the deck, counted from the seat after the dealer SYD.
+        const int place = common::RelativeSeat(common::NextSeat(common::kSyd), s);
         std::vector<std::string> dealt;
-        for (int position : PacketPositions(s, common::kSyd)) {
-            dealt.push_back(order[position]);
+        for (int packet = 0; packet < 3; ++packet) {
+            for (int card = 1; card <= 3; ++card) {
+                dealt.push_back(order[packet * 12 + place * 3 + card]);
+            }
         }
         std::vector<std::string> held;
         for (const cards::Kort* card : hand.Cards()) {

@@ -19,21 +19,17 @@ presentation::Announcements Expected(const table::Table& table) {
     return presentation::Announcements(table.Texts(), presentation::BuildLanguage());
 }
 
-const std::string& Announced(const TableRig& rig) {
-    return rig.ctl.LblAnnounce.Caption;
-}
-
 TEST(Announcements, AHandLaidDownIsToldOnlyWhileOthersPlayOn) {
     StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     ScriptedRound script = DeTakesSixViTwo(6, 0, 0);
     script.hands[common::kOst] = {Nr("9", kK)};  // OST holds no trump at all
     ASSERT_TRUE(StartPlayFrom(rig.table, script));
     ASSERT_TRUE(rig.RunUntil([&] { return rig.round.ColdFlag[common::kOst] == -1; }));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).LaysDown(common::kOst));
+    EXPECT_EQ(rig.ctl.LblAnnounce.Caption, Expected(rig.table).LaysDown(common::kOst));
 
     ASSERT_TRUE(rig.RunUntil([&] {
         for (const int seat : {common::kSyd, common::kVast, common::kNord}) {
-            EXPECT_NE(Announced(rig), Expected(rig.table).LaysDown(seat))
+            EXPECT_NE(rig.ctl.LblAnnounce.Caption, Expected(rig.table).LaysDown(seat))
                 << "at the round's end every hand runs out at once; nobody is named";
         }
         return rig.table.Timer1().Tag == table::WaitStep::RoundOver;
@@ -69,10 +65,9 @@ class HumanPlay : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(StartSydsLead(rig_));
-        ASSERT_EQ(Round().Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
+        ASSERT_EQ(rig_.round.Hand[common::kSyd].HandAktivitat, 1) << "SYD leads and may choose";
     }
-    const state::RoundState& Round() const { return rig_.round; }
-    int Raised() const { return RaisedPosition(Round().Hand[common::kSyd]); }
+    int Raised() const { return RaisedPosition(rig_.round.Hand[common::kSyd]); }
 
     const int dead_ = Nr("K", common::kSpader);
     const int trump_ = Nr("A", kH);
@@ -93,7 +88,7 @@ TEST_F(HumanPlay, ArrowsChooseOnlyCardsThatMayBePlayedAndEnterPlaysIt) {
         EXPECT_EQ(Raised(), steps[i].second) << "step " << i;
     }
     table.KeyEnter();
-    EXPECT_EQ(Numbers(Round().Bord[common::kSyd]), std::vector<int>{trump_});
+    EXPECT_EQ(Numbers(rig_.round.Bord[common::kSyd]), std::vector<int>{trump_});
     table.KeyChooseCard(1);
     EXPECT_EQ(Raised(), 0) << "the keys choose nothing while SYD is not to play";
 }
@@ -105,7 +100,7 @@ TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrum
     rig_.table.HandMouseDown(common::kSyd, 5, 30);  // the first card, the king of spader
     // Not played, SYD still chooses, the marks are lowered and the reason is announced, not put
     // among the hints.
-    EXPECT_EQ(std::tuple(Round().CardsPlayed, Round().Hand[common::kSyd].HandAktivitat,
+    EXPECT_EQ(std::tuple(rig_.round.CardsPlayed, rig_.round.Hand[common::kSyd].HandAktivitat,
                          rig_.dialogs.messages.empty(), Raised(), rig_.ctl.LblSuggest.Visible,
                          rig_.ctl.LblSuggest.Caption, rig_.ctl.LblAnnounce.Visible,
                          rig_.ctl.LblAnnounce.Caption),
@@ -113,10 +108,11 @@ TEST_F(HumanPlay, APressOnAnotherColourTellsWhyAndLowersTheMarksAndAPressOnATrum
 
     const presentation::CardPlace second = presentation::CardPosition(1, false, "SYD", 0);
     rig_.table.HandMouseDown(common::kSyd, second.x + 5, second.y + 20);
-    EXPECT_EQ(std::tuple(Numbers(Round().Bord[common::kSyd]), Numbers(Round().Hand[common::kSyd]),
-                         Round().Hand[common::kSyd].HandAktivitat, Round().PlayedTrump[14]),
-              std::tuple(std::vector<int>{trump_}, std::vector<int>{dead_, Nr("K", kH)}, 0, -1));
-    EXPECT_EQ(Round().PlaySeat, common::kVast) << "the turn moves on";
+    EXPECT_EQ(
+        std::tuple(Numbers(rig_.round.Bord[common::kSyd]), Numbers(rig_.round.Hand[common::kSyd]),
+                   rig_.round.Hand[common::kSyd].HandAktivitat, rig_.round.PlayedTrump[14]),
+        std::tuple(std::vector<int>{trump_}, std::vector<int>{dead_, Nr("K", kH)}, 0, -1));
+    EXPECT_EQ(rig_.round.PlaySeat, common::kVast) << "the turn moves on";
 }
 
 TEST_F(HumanPlay, ACardIsRefusedWithItsReasonAndLeftWithOnlyTrumpsStartsAtTheEnd) {
@@ -152,10 +148,11 @@ TEST(KeyboardBids, DigitsChooseOnlyBidsThatMayBeMadeAndTheWinIsToldBeforeAndAfte
     rig.table.KeyEnter();
     ASSERT_FALSE(rig.ctl.PBButtonsBackground.Visible);
     ASSERT_TRUE(rig.RunUntil([&] { return rig.ctl.ImgFargUp[0].Visible; }));
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
+    EXPECT_EQ(rig.ctl.LblAnnounce.Caption, Expected(rig.table).AuctionWon(common::kSyd, bid, 0));
     rig.table.KeyColour(3);
     EXPECT_EQ(rig.round.gbFarg, common::kSpader) << "S names spader";
-    EXPECT_EQ(Announced(rig), Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
+    EXPECT_EQ(rig.ctl.LblAnnounce.Caption,
+              Expected(rig.table).AuctionWon(common::kSyd, bid, common::kSpader));
 }
 
 // OST deals, so SYD speaks first in the auction with every bid open.

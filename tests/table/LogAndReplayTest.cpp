@@ -20,26 +20,6 @@ void ReplayLogText(StartedRig& rig, const std::string& text) {
     rig.table.BtnPlaylog_Click();
 }
 
-std::set<int> TrumpsHeld(const cards::KortHand& hand, int trump) {
-    std::set<int> trumps;
-    for (const cards::Kort* card : hand.Cards()) {
-        if (card->IsOfColour(trump)) {
-            trumps.insert(card->Nr);
-        }
-    }
-    return trumps;
-}
-
-// Runs to the moment play begins: the buying is over and no card has been played.
-bool RunToPlayStart(TableRig& rig) {
-    return rig.RunUntil([&] {
-        if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
-            rig.table.AdvanceMe();
-        }
-        return rig.round.myGameStatus == 7 && rig.round.attSaka != rig.round.harPacko;
-    });
-}
-
 TEST(Reload, ABadLogLeavesTheTableAsItWasAndAGoodOneDealsTheLoggedDeckToTheSameSeats) {
     StartedRig rig(RigOptions().Seed(11));
     ASSERT_TRUE(rig.RunToStep(table::WaitStep::BidNext));
@@ -121,10 +101,19 @@ TEST(ReplayFromLog, KillsSurplusTrumpsAgain) {
 TEST(ReplayJustPlayed, KeepsKilledTrumpsOutAndChangesNoTotals) {
     StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
     ASSERT_TRUE(SetUpAfterDiscard(rig.table, KillingRound()));
-    ASSERT_TRUE(RunToPlayStart(rig));
-    std::array<std::set<int>, common::kSeats> at_play_start;
+    ASSERT_TRUE(rig.RunUntil([&] {  // to the start of play, after the buying
+        if (rig.table.Timer1().Tag == table::WaitStep::WaitToBuy) {
+            rig.table.AdvanceMe();
+        }
+        return rig.round.myGameStatus == 7 && rig.round.attSaka != rig.round.harPacko;
+    }));
+    std::array<std::set<int>, common::kSeats> at_play_start;  // the trumps each seat holds
     for (int s = 0; s < common::kSeats; ++s) {
-        at_play_start[s] = TrumpsHeld(rig.round.Hand[s], kH);
+        for (const cards::Kort* card : rig.round.Hand[s].Cards()) {
+            if (card->IsOfColour(kH)) {
+                at_play_start[s].insert(card->Nr);
+            }
+        }
     }
     const std::vector<int> killed{Nr("3", kH), Nr("4", kH)};
     ASSERT_EQ(Numbers(rig.round.KortKilled), killed);
