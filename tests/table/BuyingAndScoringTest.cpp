@@ -21,15 +21,13 @@ ScriptedRound Holding(int bidder, std::array<std::vector<int>, common::kSeats> h
     return script;
 }
 
-struct ScoreCase {
-    const char* what;
-    ScriptedRound script;
-    int points_vi, points_de;                 // the round's score, a missed bid as minus the bid
-    int points_left, points_left_no_ace_two;  // the second counts the ace, not the two
-};
-
 TEST(Scoring, TricksPointsAndTheBidCheck) {
-    const ScoreCase cases[] = {
+    const struct {
+        const char* what;
+        ScriptedRound script;
+        int points_vi, points_de;  // the round's score, a missed bid as minus the bid
+        int points_left, points_left_no_ace_two;  // the second counts the ace, not the two
+    } cases[] = {
         {"NORD leads the ace, OST's two scores for De in it and the bid of 6 is missed",
          Holding(common::kNord, {{{Nr("K", kH)}, {Nr("10", kH)}, {Nr("A", kH)}, {Nr("2", kH)}}}),
          -6, 1, 11, 11},
@@ -42,7 +40,7 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
         {"De's bid made exactly", DeTakesSixViTwo(6, 0, 0), 2, 6, 6, 5},
         {"De's bid missed by one", DeTakesSixViTwo(7, 10, 3), 2, -7, 6, 5},
     };
-    for (const ScoreCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, c.script));
@@ -57,24 +55,19 @@ TEST(Scoring, TricksPointsAndTheBidCheck) {
     }
 }
 
-struct GameEndCase {
-    int bid = 6;
-    int vi = 0;
-    int de = 0;
-    bool vi_won = false;
-    bool de_won = false;
-    const char* word = "";  // in the Swedish announcement
-    const char* what = "";
-};
-
 TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIsTold) {
-    const GameEndCase cases[] = {
+    const struct {
+        int bid, vi, de;
+        bool vi_won, de_won;
+        const char* word;  // in the Swedish announcement
+        const char* what;
+    } cases[] = {
         {6, 61, 56, false, true, "vann", "63 : 62, both beyond: VAST's side wins, the bidders"},
         {6, 40, 55, false, false, "precis", "42 : 61, exactly 61 has not won"},
         {6, 60, 10, true, false, "vann", "62 : 16, Vi wins without the bid"},
         {7, 0, 0, false, false, "för lite", "De's bid of 7 missed"},
     };
-    for (const GameEndCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         StartedRig rig(RigOptions().PlayRules(kPlayFirstTrump));
         ASSERT_TRUE(StartPlayFrom(rig.table, DeTakesSixViTwo(c.bid, c.vi, c.de)));
@@ -131,16 +124,6 @@ std::set<int> RaisedRanks(const cards::KortHand& hand) {
     return ranks;
 }
 
-// The ranks of trick t's cards that its showing raises: the rank of the trick's high card and
-// every point rank (A, J, 10, both fivras, the two).
-std::set<int> RanksShownOf(int played, int high) {
-    const std::set<int> points{1, 4, 5, 10, 11, 14};
-    if (played > 0 && (played == high || points.count(played) > 0)) {
-        return {played};
-    }
-    return {};
-}
-
 TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
     using presentation::ScoreAnimation;
     int raised_in_all = 0;
@@ -164,8 +147,14 @@ TEST(RoundEndAnimation, RaisesEachTricksCardsWhereTheyLieAndLowersThemAgain) {
                 EXPECT_EQ(rig.round.Hand[seat].AntalKort(), 0) << "the round is played out";
                 std::set<int> expected;
                 if (status == ScoreAnimation::kShowTrick) {
+                    // The trick on show raises its high card and every point card (A, J, 10,
+                    // both fivras, the two).
+                    const int played = rig.round.TrickHistory[trick][seat];
                     const int high = common::TrumpCardCode(highs[trick][0]).value_or(0);
-                    expected = RanksShownOf(rig.round.TrickHistory[trick][seat], high);
+                    if (played > 0 &&
+                        (played == high || std::set{1, 4, 5, 10, 11, 14}.count(played) > 0)) {
+                        expected = {played};
+                    }
                 }
                 EXPECT_EQ(RaisedRanks(rig.round.Bord[seat]), expected);
                 raised_in_all += static_cast<int>(expected.size());
@@ -200,18 +189,6 @@ ScriptedRound SurplusScript() {
         Nr("4", kH), Nr("3", kH), Nr("2", kH)};
     script.hands[common::kSyd] = Cards({"2", "3", "4"}, kK);
     script.deck = Join(kAllSpader, Cards({"8", "9", "10", "J"}, kK));
-    return script;
-}
-
-// No non-dealer holds a trump; the two red fives lie on top of the deck for VAST, and the
-// deck runs dry before OST has six cards.
-ScriptedRound EmptyDeckScript() {
-    ScriptedRound script;
-    script.hands[common::kSyd] =
-        Join(Cards({"A", "K"}, kH), Cards({"2", "3", "4", "6", "7", "8", "9"}, kK));
-    script.deck = Join({Nr("5", kH), Nr("5", common::kRuter)}, kAllSpader);
-    script.deck.push_back(Nr("10", kK));
-    script.deck.push_back(Nr("J", kK));
     return script;
 }
 
@@ -269,18 +246,25 @@ TEST(Buying, KilledCardsCaptionAddressesTheHumanInEachLanguage) {
 }
 
 TEST(Buying, DealerFacingAnEmptyDeckMakesUpSixFromHisDiscards) {
+    // No non-dealer holds a trump; the two red fives lie on top of the deck for VAST, and the
+    // deck runs dry before OST has six cards.
+    ScriptedRound script;
+    script.hands[common::kSyd] =
+        Join(Cards({"A", "K"}, kH), Cards({"2", "3", "4", "6", "7", "8", "9"}, kK));
+    script.deck =
+        Join(Join({Nr("5", kH), Nr("5", common::kRuter)}, kAllSpader), {Nr("10", kK), Nr("J", kK)});
     StartedRig rig(RigOptions{});
-    ASSERT_TRUE(SetUpAfterDiscard(rig.table, EmptyDeckScript()));
+    ASSERT_TRUE(SetUpAfterDiscard(rig.table, script));
     rig.table.AdvanceMe();
-    EXPECT_EQ(rig.table.Deck().KortIPacken(), 0);
-    EXPECT_EQ(rig.round.Hand[common::kOst].AntalKort(), 4)
+    EXPECT_EQ(std::tuple(rig.table.Deck().KortIPacken(), rig.round.Hand[common::kOst].AntalKort(),
+                         rig.round.BeforeBuying[common::kSyd]),
+              std::tuple(0, 4, -1))
         << "the deck ran dry during OST's buying";
     EXPECT_EQ(NumberSet(rig.round.Hand[common::kSyd]),
               (std::set<int>{Nr("A", kH), Nr("K", kH), Nr("2", kK), Nr("3", kK), Nr("4", kK),
                              Nr("6", kK)}))
         << "two trumps and the first four of his own discards";
     EXPECT_EQ(Numbers(rig.round.Bord[common::kSyd]), Cards({"7", "8", "9"}, kK));
-    EXPECT_EQ(rig.round.BeforeBuying[common::kSyd], -1);
     EXPECT_EQ(rig.ctl.LblAnnounce.Caption,
               presentation::Announcements(rig.table.Texts(), presentation::BuildLanguage())
                   .DealerFills(common::kSyd, 4))
