@@ -125,14 +125,13 @@ double WeightOf(search::AuctionModel& model, TrumpSet hand, int spoke, int befor
 TEST(AuctionModel, WeighsDealsByWhetherTheyExplainTheBids) {
     search::AuctionModel model(DataDir());
     ASSERT_TRUE(model.Usable());
-    struct Case {
+    const struct {
         const char* what;
         TrumpSet hand;
         int spoke, before;
         bool won;
         double low, high;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"a pass with A K Q J and both fivras", kStrong, 0, 0, false, 0.0, 0.05},
         {"a pass with six low cards", kWeak, 0, 0, false, 0.95, 1.0},
         {"a pass over a 13 with A K Q J and both fivras", kStrong, 0, 13, false, 0.95, 1.0},
@@ -140,10 +139,9 @@ TEST(AuctionModel, WeighsDealsByWhetherTheyExplainTheBids) {
         {"a won 13 with A K Q J and both fivras", kStrong, 13, 0, true, 0.95, 1.0},
         {"a won 8 with A K Q J and both fivras (worth 13)", kStrong, 8, 0, true, 0.0, 0.05},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const double weight = WeightOf(model, c.hand, c.spoke, c.before, c.won);
-        EXPECT_GE(weight, c.low) << c.what;
-        EXPECT_LE(weight, c.high) << c.what;
+        EXPECT_TRUE(weight >= c.low && weight <= c.high) << c.what << ": " << weight;
     }
     // A softer model (a person) rules out less.
     EXPECT_GT(WeightOf(model, kStrong, 0, 0, false, 3), WeightOf(model, kStrong, 0, 0, false));

@@ -312,23 +312,14 @@ TEST(RoundReview, TheExpertsChoicesAtTheTableCostNothingInTheReview) {
 TEST(ExpertHint, SaysWhatTheCardKeepsAndNeverMoreThanTheJudgementSaid) {
     const cards::Kort king{common::kHjarter, 13, "K", Nr("K", common::kHjarter)};
     using presentation::Language;
-    const struct {
-        std::vector<search::JudgedChoice> judged;
-        Language language;
-        std::string hint;
-    } cases[] = {
-        {{{13, 2.0}, {6, 0.77}},
-         Language::English,
-         "K♥ keeps about 1.2 points more than your next best card"},
-        {{{13, 2.0}, {6, 0.77}},
-         Language::Svenska,
-         "K♥ behåller ungefär 1,2 poäng mer än ditt näst bästa kort"},
-        {{{13, 0.51}, {6, 0.5}}, Language::English, "K♥ is as good as your next best card"},
-        {{{13, 0.0}}, Language::English, "K♥ is your only card"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(coach::CardHint(c.judged, king, c.language), c.hint);
-    }
+    const std::vector<search::JudgedChoice> apart{{13, 2.0}, {6, 0.77}};
+    EXPECT_EQ(coach::CardHint(apart, king, Language::English),
+              "K♥ keeps about 1.2 points more than your next best card");
+    EXPECT_EQ(coach::CardHint(apart, king, Language::Svenska),
+              "K♥ behåller ungefär 1,2 poäng mer än ditt näst bästa kort");
+    EXPECT_EQ(coach::CardHint({{13, 0.51}, {6, 0.5}}, king, Language::English),
+              "K♥ is as good as your next best card");
+    EXPECT_EQ(coach::CardHint({{13, 0.0}}, king, Language::English), "K♥ is your only card");
 }
 
 }  // namespace

@@ -337,17 +337,15 @@ TEST(CardAudit, ASeatWithOneCardLosesNothingAndEveryLossIsJudged) {
     }
     EXPECT_EQ(decisions, judged);
     // Each line tells the situation: eleven fields, and the chosen card among the judged values.
-    std::istringstream text(lines.str());
-    std::string line;
-    std::getline(text, line);
-    while (std::getline(text, line)) {
+    const std::vector<std::string> rows = common::SplitLines(lines.str());
+    for (std::size_t row = 1; row < rows.size(); ++row) {  // after the header
         std::vector<std::string> fields;
-        std::istringstream cells(line);
+        std::istringstream cells(rows[row]);
         for (std::string cell; std::getline(cells, cell, '\t');) {
             fields.push_back(cell);
         }
-        ASSERT_EQ(fields.size(), 11u) << line;
-        EXPECT_NE((" " + fields[10]).find(" " + fields[4] + "="), std::string::npos) << line;
+        ASSERT_EQ(fields.size(), 11u) << rows[row];
+        EXPECT_NE((" " + fields[10]).find(" " + fields[4] + "="), std::string::npos) << rows[row];
     }
 }
 
