@@ -90,7 +90,6 @@ struct TableRig {
     const table::Controls& ctl = table.Ctl();
 };
 
-// A rig whose table has started.
 struct StartedRig : TableRig {
     explicit StartedRig(const RigOptions& options) : TableRig(options) { table.Start(); }
 };
