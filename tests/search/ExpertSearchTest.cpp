@@ -88,10 +88,7 @@ TEST(PastCards, WeighsDealsByWhetherTheRulesPlayTheCardSeen) {
 }
 
 TEST(DealSampler, ASeatThatBoughtMoreDrawsMoreTrumps) {
-    search::SeatKnowledge k;
-    k.seat = 0;
-    k.own = Bit(14);
-    k.unseen = Bit(2) | Bit(3);
+    search::SeatKnowledge k{.seat = 0, .own = Bit(14), .unseen = Bit(2) | Bit(3)};
     k.shown[1] = search::SeatShown{0, 1, 6, 0, 6, false};  // one card bought
     k.shown[2] = search::SeatShown{0, 5, 6, 0, 6, false};  // five cards bought
     k.shown[3] = search::SeatShown{0, 0, 6, 0, 6, true};

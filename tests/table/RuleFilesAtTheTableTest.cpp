@@ -80,11 +80,6 @@ TEST(SelfPlay, ARunThatCannotSetUpItsProgramFolderSaysSoAndPlaysNothing) {
     EXPECT_EQ(summary.rounds, 0) << "no round is played with forced decisions";
 }
 
-constexpr const char* kViPlayRules =
-    "Version, ViOwnRules\nRULE, Name, ViFirst, EXECUTES, 100, Play, Default, END\n";
-constexpr const char* kViBidRules =
-    "Version,1.0\nRULE\nName,ViNeverBids\nEXECUTES\n100,BID,PASS\nEND\n";
-
 // Adds to each seat's set what its decisions in a round's log were read from: "bid <rule>" for a
 // bid, "play <version>" for a card (the line after the play, or after its suggestion line).
 void AddRulesUsed(const std::vector<std::string>& log,
@@ -109,8 +104,10 @@ void AddRulesUsed(const std::vector<std::string>& log,
 
 TEST(TeamFolders, EachTeamBidsAndPlaysByItsOwnRules) {
     ProgramFolder vi_rules;
-    vi_rules.Write("FivraPlayRulesAI.TXT", kViPlayRules);
-    vi_rules.Write("FivraBidRulesAI.txt", kViBidRules);
+    vi_rules.Write("FivraPlayRulesAI.TXT",
+                   "Version, ViOwnRules\nRULE, Name, ViFirst, EXECUTES, 100, Play, Default, END\n");
+    vi_rules.Write("FivraBidRulesAI.txt",
+                   "Version,1.0\nRULE\nName,ViNeverBids\nEXECUTES\n100,BID,PASS\nEND\n");
     ProgramFolder logs;
     sim::SimOptions options = Options(12, 31337);
     options.data_vi = vi_rules.Path();
