@@ -36,8 +36,8 @@ constexpr auto kLater = common::Answer::Later;
 
 class Resume : public ::testing::Test {
   protected:
-    // Plays two whole rounds and into the third, then closes the window.
-    void PlayIntoTheThirdRoundAndClose() {
+    // Each test plays two whole rounds and into the third, then closes the window.
+    void SetUp() override {
         rig_.table.Start();
         ASSERT_TRUE(rig_.PlayRounds(2));
         vi_ = rig_.round.gbVi;
@@ -62,7 +62,6 @@ class Resume : public ::testing::Test {
 };
 
 TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeAFreshGame) {
-    PlayIntoTheThirdRoundAndClose();
     ASSERT_EQ(rounds_.size(), 2u);
     {
         // No, then No at the second question: the offer comes again; Yes there continues.
@@ -94,7 +93,6 @@ TEST_F(Resume, ContinuingBringsBackTotalsAndBoardAndDecliningAsksOnceMoreBeforeA
 }
 
 TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
-    PlayIntoTheThirdRoundAndClose();
     const std::string record = rig_.settings.RegReadSetting("user", "Resume", "Game", "");
     {
         NextStart later(rig_, {kLater});
@@ -112,10 +110,9 @@ TEST_F(Resume, LaterKeepsTheGameAndItsRoundForTheNextStart) {
 }
 
 TEST_F(Resume, ALogMissingOrOfAnotherRoundGoesOnFromTheTotalsWithANewDealAndANotice) {
-    PlayIntoTheThirdRoundAndClose();
     TableRig other(RigOptions().Seed(12));
     other.table.Start();
-    ASSERT_TRUE(other.RunUntil([&] { return other.table.State().DealStep >= 15; }));
+    ASSERT_TRUE(other.RunUntil([&] { return other.round.DealStep >= 15; }));
     other.table.Close();
     const std::string log = rig_.folder.File("Fivralog.txt");
     for (const bool another : {true, false}) {
