@@ -199,9 +199,7 @@ std::size_t LineEndAfter(const std::string& log, const std::string& needle, std:
 
 // What the round had reached at a tick, and what the file on disk held then.
 struct Tick {
-    int status = 0;
-    int trump = 0;
-    int trick = 0;
+    int status, trump, trick;
     std::string disk;
 };
 
