@@ -8,6 +8,7 @@
 namespace {
 
 using bidai_test::BidFixture;
+using bidai_test::RecordLine;
 
 constexpr int kSyd = 0;
 constexpr int kVast = 1;
@@ -30,9 +31,8 @@ class BidRulesTest : public BidFixture {
 
 TEST_F(BidRulesTest, NoRuleOrNoChanceTakenEndsInAPass) {
     EXPECT_EQ(Run("Version,2\nRULE,d1,:=,BidNext,d1,>,6,EXECUTES,100,BID,9,END\n"), "PASS");
-    EXPECT_EQ(engine.LastRun().Bid, 0);
-    EXPECT_FLOAT_EQ(engine.LastRun().threshold, 1.0f);
-    EXPECT_EQ(engine.LastRun().fired_rule, "");
+    const auto& run = engine.LastRun();
+    EXPECT_EQ(std::tuple(run.Bid, run.threshold, run.fired_rule), std::tuple(0, 1.0f, ""));
 
     EXPECT_EQ(Run("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
                   "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
@@ -241,7 +241,7 @@ TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
         << "spader reaches EA 4 only at 6, below the auction";
 }
 
-TEST_F(BidDecisionTest, TheDealerBidsOneAboveTheAuction) {
+TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelAndTheDealerBidsOneAbove) {
     const auto rule_bid = Decide("RULE,EXECUTES,100,BID,12,END\n", kSyd, 9);
     EXPECT_EQ(rule_bid.bid, 10);
     EXPECT_TRUE(sink.Logged("Bid in valid range"));
@@ -253,6 +253,8 @@ TEST_F(BidDecisionTest, TheDealerBidsOneAboveTheAuction) {
     EXPECT_EQ(ea_bid.bid, 8);
     EXPECT_TRUE(sink.Logged("Jag ar sist och reviderar mitt ursprungliga bud: 11"));
     EXPECT_EQ(ea_bid.MinFarg, common::kRuter);
+    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover)
+        << "klöver and hjärter are both best at 9: klöver comes first";
 }
 
 TEST_F(BidDecisionTest, FourteenMayBeBidOverFourteen) {
@@ -284,9 +286,7 @@ TEST_F(BidDecisionTest, TheForcedDealerAlwaysBidsSix) {
 TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
     // Without hjärter's key [_9_8_]; klöver (three cards) is the longest colour, spader the best
     // at 6.
-    WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + bidai_test::RecordLine("[_J_10_]", 11, 1) +
-                                      bidai_test::RecordLine("[_7_6_]", 6, 5) + "<3>\n" +
-                                      bidai_test::RecordLine("[_A_K_Q_]", 9, 3));
+    WriteUsualBase({9, 11, 0, 6}, {3, 1, 0, 5});
     const auto ea = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
     EXPECT_EQ(dialogs.messages.size(), 2u) << "the key and its tag are told";
     EXPECT_TRUE(sink.Logged("BidMode - EA: 2") && sink.Logged("Rule: [Up]"));
@@ -320,11 +320,10 @@ TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
             WriteRules(c.rules);
         }
         WriteFile("FivraBidBase.txt",
-                  c.break_base ? "ENCODE\n"
-                               : "KLARTX\n<1>\n" + bidai_test::RecordLine("[_A_]", 8, 1) +
-                                     bidai_test::RecordLine("[_6_]", 8, 1) +
-                                     bidai_test::RecordLine("[_2_]", 8, 1) + "<3>\n" +
-                                     bidai_test::RecordLine("[_9_8_7_]", 8, 1));
+                  c.break_base
+                      ? "ENCODE\n"
+                      : "KLARTX\n<1>\n" + RecordLine("[_A_]", 8, 1) + RecordLine("[_6_]", 8, 1) +
+                            RecordLine("[_2_]", 8, 1) + "<3>\n" + RecordLine("[_9_8_7_]", 8, 1));
         dialogs.messages.clear();
         for (const int biggest : {7, 5}) {
             const auto d = engine.bjud(Context(kSyd, biggest));
@@ -369,11 +368,6 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
     WriteFile("FivraBidBase.txt", "PLAINZ\n");
     engine.bjud(Context(kVast, 7));
     EXPECT_EQ(dialogs.messages.size(), 5u) << "changed and still broken: told again";
-}
-
-// A rule's bid names the colour that is best at its level, klöver too.
-TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelKloverIncluded) {
-    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover);
 }
 
 }  // namespace

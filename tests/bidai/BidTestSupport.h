@@ -79,12 +79,14 @@ class BidFixture : public ::testing::Test {
         Give(seat, {{"A", 1}, {"K", 1}, {"Q", 1}, {"J", 2}, {"10", 2}});
         Give(seat, {{"9", 4}, {"8", 4}, {"7", 8}, {"6", 8}});
     }
-    // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`.
+    // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`, and
+    // has no key when `top[c]` is 0.
     void WriteUsualBase(std::array<int, 4> top, std::array<float, 4> value) const {
-        WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + RecordLine("[_J_10_]", top[1], value[1]) +
-                                          RecordLine("[_9_8_]", top[2], value[2]) +
-                                          RecordLine("[_7_6_]", top[3], value[3]) + "<3>\n" +
-                                          RecordLine("[_A_K_Q_]", top[0], value[0]));
+        const auto line = [&](int c, std::string_view key) {
+            return top[c] == 0 ? std::string() : RecordLine(key, top[c], value[c]);
+        };
+        WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + line(1, "[_J_10_]") + line(2, "[_9_8_]") +
+                                          line(3, "[_7_6_]") + "<3>\n" + line(0, "[_A_K_Q_]"));
     }
 
     bidai::BidContext Context(int seat, int biggest) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +45,7 @@ class PlayTable {
         return deck.Card(kRankIndex[code] * 4 + 2);
     }
 
-    void Give(int seat, std::initializer_list<std::string_view> names) {
+    void Give(int seat, const std::vector<std::string_view>& names) {
         for (const std::string_view name : names) {
             round.Hand[seat].AddACardOSort(&CardNamed(name));
         }
@@ -69,8 +68,11 @@ class PlayTable {
         return DecideWithFile(seat);
     }
 
-    PlayDecision DecideWithFile(int seat) {
-        const PlayContext ctx{round, round.Hand[seat], seat, Folder(), log, dialogs, rule_random};
+    PlayDecision DecideWithFile(int seat) { return DecideBy(Folder(), seat); }
+
+    // Decides by the rule file in `folder`.
+    PlayDecision DecideBy(const std::string& folder, int seat) {
+        const PlayContext ctx{round, round.Hand[seat], seat, folder, log, dialogs, rule_random};
         return engine.ChoosePlayCard(ctx);
     }
 

@@ -2,10 +2,8 @@
 // a missing file and conditional branches; the hint texts; and the shipped rules, which set up
 // tricks, give every suggestion code a hint in both languages and read alike by every reading.
 
-#include <algorithm>
 #include <fstream>
 #include <map>
-#include <numeric>
 #include <set>
 #include <sstream>
 #include <string>
@@ -65,9 +63,7 @@ TEST(PlayRuleReader, TheFirstRuleThatPlaysAHeldCardDecides) {
     };
     for (const Case& c : cases) {
         PlayTable t;
-        for (const std::string_view card : c.hand) {
-            t.Give(0, {card});
-        }
+        t.Give(0, c.hand);
         EXPECT_EQ(t.Decide(0, c.rules).RuleTrace, c.trace) << c.why;
         EXPECT_TRUE(t.dialogs.messages.empty()) << c.why;
     }
@@ -175,20 +171,43 @@ std::string DataFolder() {
     return test_support::DataDir() + "/";
 }
 
-PlayDecision DecideWithShippedRules(PlayTable& t, int seat) {
-    const PlayContext ctx{t.round, t.round.Hand[seat], seat,         DataFolder(),
-                          t.log,   t.dialogs,          t.rule_random};
-    return t.engine.ChoosePlayCard(ctx);
-}
-
-void ExpectSoundDecision(PlayTable& t, int seat, const PlayDecision& d) {
+// The card SYD plays by the shipped rules, after checking that SYD holds it, that nothing was
+// told and that its suggestion code has a hint.
+std::string ShippedChoice(PlayTable& t) {
+    const PlayDecision d = t.DecideBy(DataFolder(), 0);
     EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.messages.front();
-    EXPECT_GT(t.round.Hand[seat].FindCardIDXofRang(d.rank_code, PlayTable::kTrump), 0)
-        << "seat " << seat << " chose a card it does not hold: " << d.rank_code;
+    EXPECT_GT(t.round.Hand[0].FindCardIDXofRang(d.rank_code, PlayTable::kTrump), 0)
+        << "SYD chose a card it does not hold: " << d.rank_code;
     EXPECT_NE(
         GetSuggestionText(DataFolder() + kSuggestionFile, "<INPLAY>", d.SuggestCode, "<SVENSKA>"),
         kNoSuggestion)
         << "no hint for " << d.SuggestCode;
+    return CardOf(d);
+}
+
+// The fields of the shipped play rules outside remarks, a field at every comma. Readers that make
+// a field of every separator and readers that skip an empty last field read the rules alike only
+// while no line ends with a comma and no field is empty.
+std::vector<std::string> ShippedRuleFields() {
+    std::ifstream file(DataFolder() + "FivraPlayRulesAI.TXT");
+    std::vector<std::string> fields;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty() || line.rfind("Remark", 0) == 0) {
+            continue;
+        }
+        std::istringstream pieces(line + ",");
+        for (std::string field; std::getline(pieces, field, ',');) {
+            field.erase(0, field.find_first_not_of(' '));
+            field.erase(field.find_last_not_of(' ') + 1);
+            EXPECT_FALSE(field.empty()) << "line " << number << ": " << line;
+            fields.push_back(field);
+        }
+    }
+    return fields;
 }
 
 TEST(ShippedRules, SetUpTricks) {
@@ -216,15 +235,11 @@ TEST(ShippedRules, SetUpTricks) {
         t.round.Round = trick.round;
         t.round.TrickLeader = trick.leader;
         t.round.gbBjuditHogst = trick.bidder;
-        for (const std::string_view card : trick.hand) {
-            t.Give(0, {card});
-        }
+        t.Give(0, trick.hand);
         for (const auto& [seat, card] : trick.played) {
             t.Play(seat, card);
         }
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), trick.card) << trick.why;
+        EXPECT_EQ(ShippedChoice(t), trick.card) << trick.why;
     }
     PlayTable t;
     t.round.Round = 4;
@@ -236,25 +251,19 @@ TEST(ShippedRules, SetUpTricks) {
     t.round.HighestUnplayed = 5;
     t.Give(0, {"2", "V"});
     t.Give(1, {"v"});
-    const PlayDecision d = DecideWithShippedRules(t, 0);
-    ExpectSoundDecision(t, 0, d);
-    EXPECT_EQ(CardOf(d), "V") << "behind two seats out of trumps the seat leads the best card";
+    EXPECT_EQ(ShippedChoice(t), "V")
+        << "behind two seats out of trumps the seat leads the best card";
 }
 
 // Every code a shipped rule suggests has its own entry with a hint in both languages, so that
 // a language lookup never runs on into the next entry.
 TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
+    const std::vector<std::string> fields = ShippedRuleFields();
     std::set<std::string> codes = {""};  // the default play's code
-    std::stringstream rules(test_support::FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
-    std::string field;
-    bool suggest = false;
-    while (std::getline(rules, field, ',')) {
-        field.erase(0, field.find_first_not_of(" \r\n"));
-        field.erase(field.find_last_not_of(" \r\n") + 1);
-        if (suggest) {
-            codes.insert(field);
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        if (fields[i] == "Suggest") {
+            codes.insert(fields[i + 1]);
         }
-        suggest = field == "Suggest";
     }
     EXPECT_GT(codes.size(), 10u);
     std::stringstream hints(test_support::FileText(DataFolder() + kSuggestionFile));
@@ -286,27 +295,9 @@ TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
     }
 }
 
-// Readers that make a field of every separator and readers that skip an empty last field read
-// the shipped rules alike: no line ends with a comma and no field is empty. A Play ends a rule's
-// actions, so the field after its card is the next branch or the rule's end.
+// A Play ends a rule's actions, so the field after its card is the next branch or the rule's end.
 TEST(ShippedRules, EveryReadingOfTheFieldsAgrees) {
-    std::ifstream file(DataFolder() + "FivraPlayRulesAI.TXT");
-    std::vector<std::string> fields;
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty() || line.rfind("Remark", 0) == 0) {
-            continue;
-        }
-        std::istringstream pieces(line + ",");
-        for (std::string field; std::getline(pieces, field, ',');) {
-            field.erase(0, field.find_first_not_of(' '));
-            EXPECT_FALSE(field.empty()) << "line " << number << ": " << line;
-            fields.push_back(field);
-        }
-    }
+    const std::vector<std::string> fields = ShippedRuleFields();
     ASSERT_GT(fields.size(), 100u);
     for (std::size_t i = 0; i + 2 < fields.size(); ++i) {
         if (fields[i] == "Play") {
