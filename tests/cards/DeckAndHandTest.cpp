@@ -93,11 +93,9 @@ class HandTest : public ::testing::Test {
 };
 
 TEST_F(HandTest, SortedInsertKeepsColourPairsTogether) {
-    hand.AddACard(Trump("5", 2));  // 5 of hjärter
-    hand.AddACard(Trump("A", 3));  // spader A
-    hand.AddACard(Trump("5", 3));  // 5 of spader
-    hand.AddACard(Trump("3", 0));  // klöver 3
-    hand.AddACard(Trump("K", 0));  // klöver K
+    for (const auto& [face, suit] : {std::pair("5", 2), {"A", 3}, {"5", 3}, {"3", 0}, {"K", 0}}) {
+        hand.AddACard(Trump(face, suit));
+    }
     EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
 }
 
@@ -122,28 +120,24 @@ TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {
     EXPECT_EQ(hand.GetCardList(), (std::vector<std::string>{"No Cards", "No Cards"}));
 }
 
-struct SurplusCase {
-    std::vector<std::string> held;  // hjärter faces; "5" the 5 of hjärter, "5r" of ruter
-    std::vector<std::string> thrown;
-};
-
 TEST_F(HandTest, SurplusTrumpsGoHighestThrowOrderFirstAndNeverPointCards) {
-    const std::vector<SurplusCase> cases = {
+    // The hjärter faces held ("5" the 5 of hjärter, "5r" of ruter) and those thrown.
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
         {{"A", "K", "Q", "9", "8", "6", "5", "3", "2"}, {"3", "6", "8"}},
         {{"A", "J", "10", "2", "5", "5r", "K", "Q"}, {"Q", "K"}},
         {{"A", "J", "10", "2", "5", "5r", "4"}, {"4"}},
     };
     deck.ValjFarg(4);
-    for (const auto& c : cases) {
+    for (const auto& [held, expected] : cases) {
         KortHand h;
-        for (const auto& face : c.held) {
+        for (const auto& face : held) {
             h.AddACardOSort(face == "5r" ? Trump("5", 1) : Trump(face, 2));
         }
         std::vector<std::string> thrown;
         for (const Kort* k : h.TaBortMeraKortAn6(4)) {
             thrown.push_back(k->Typ);
         }
-        EXPECT_EQ(thrown, c.thrown);
+        EXPECT_EQ(thrown, expected);
         EXPECT_EQ(h.AntalKort(), 6);
     }
 }

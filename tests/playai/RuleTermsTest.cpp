@@ -202,9 +202,7 @@ TEST(Actions, FailedSortKeepsUnplacedCardsAfterThePlacedOnes) {
     EXPECT_EQ(t.HandNames(0), (Names{"7", "K", "9", "4"}));
     EXPECT_EQ(d.RuleTrace, "[S]\n*Sort:PART\nSort FAILED!*Play 9");
 
-    TrumpSlots held;
-    held.slot = {0, 10, 8, 0, 0, 0, 0};
-    held.count = 2;
+    const TrumpSlots held{{0, 10, 8, 0, 0, 0, 0}, 2};
     const SortOrder unknown = OrderByList(nullptr, held);
     EXPECT_FALSE(unknown.complete);
     EXPECT_TRUE(unknown.placed.empty());
