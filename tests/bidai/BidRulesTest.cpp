@@ -9,6 +9,7 @@ namespace {
 
 using bidai_test::BidFixture;
 using bidai_test::RecordLine;
+using testing::HasSubstr;
 
 constexpr int kSyd = 0;
 constexpr int kVast = 1;
@@ -64,8 +65,7 @@ TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
     EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
 }
 
-// Keywords read the same under a Turkish locale, where the C library's upper case of 'i' is
-// no 'I'.
+// Under a Turkish locale the C library's upper case of 'i' is no 'I'.
 TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
     const std::string before = std::setlocale(LC_CTYPE, nullptr);
     if (std::setlocale(LC_CTYPE, "tr_TR.ISO-8859-9") == nullptr &&
@@ -195,10 +195,8 @@ TEST_F(BidRulesTest, ProblemsInTheFileEndTheRunWithOneError) {
         dialogs.messages.clear();
         EXPECT_EQ(Run(c.rules), "ERROR") << c.what;
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
-        EXPECT_NE(dialogs.messages[0].find(folder + "FivraBidRulesAI.txt"), std::string::npos)
-            << c.what;
-        EXPECT_NE(dialogs.messages[0].find(c.problem), std::string::npos)
-            << c.what << ": " << dialogs.messages[0];
+        EXPECT_THAT(dialogs.messages[0], HasSubstr(folder + "FivraBidRulesAI.txt")) << c.what;
+        EXPECT_THAT(dialogs.messages[0], HasSubstr(c.problem)) << c.what;
     }
 }
 
@@ -243,16 +241,15 @@ TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
 
 TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelAndTheDealerBidsOneAbove) {
     const auto rule_bid = Decide("RULE,EXECUTES,100,BID,12,END\n", kSyd, 9);
-    EXPECT_EQ(rule_bid.bid, 10);
+    EXPECT_EQ(std::pair(rule_bid.bid, rule_bid.MinFarg), std::pair(10, common::kRuter))
+        << "ruter is the best colour at 10";
     EXPECT_TRUE(sink.Logged("Bid in valid range"));
     EXPECT_TRUE(sink.Logged("Jag ar sist och reviderar mitt ursprungliga bud: 10"));
-    EXPECT_EQ(rule_bid.MinFarg, common::kRuter) << "best colour at 10";
 
     sink.logs.clear();
     const auto ea_bid = Decide("RULE,EXECUTES,100,EA,1,END\n", kSyd, 7);
-    EXPECT_EQ(ea_bid.bid, 8);
+    EXPECT_EQ(std::pair(ea_bid.bid, ea_bid.MinFarg), std::pair(8, common::kRuter));
     EXPECT_TRUE(sink.Logged("Jag ar sist och reviderar mitt ursprungliga bud: 11"));
-    EXPECT_EQ(ea_bid.MinFarg, common::kRuter);
     EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover)
         << "klöver and hjärter are both best at 9: klöver comes first";
 }
@@ -272,8 +269,8 @@ TEST_F(BidDecisionTest, TheForcedDealerAlwaysBidsSix) {
           "RULE,EXECUTES,100,EA,-50,END\n", "RULE,EXECUTES,100,BID,11,END\n", "STOP\n"}) {
         sink.logs.clear();
         const auto d = Decide(rules, kSyd, 5);
-        EXPECT_EQ(d.bid, 6) << rules;
-        EXPECT_EQ(d.MinFarg, common::kSpader) << rules << ": best colour at 6 is spader (EA 5)";
+        EXPECT_EQ(std::pair(d.bid, d.MinFarg), std::pair(6, common::kSpader))
+            << rules << ": best colour at 6 is spader (EA 5)";
         const bool ea = rules.find("EA") != std::string::npos;
         EXPECT_EQ(sink.Logged("Pakkobud"), !ea && rules.find("BID,11") == std::string::npos)
             << rules;
@@ -296,8 +293,8 @@ TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
     sink.logs.clear();
     const auto forced = Decide("RULE,EXECUTES,100,BID,PASS,END\n", kSyd, 5);
     EXPECT_TRUE(sink.Logged("BidMode - PASS"));
-    EXPECT_EQ(forced.bid, 6);
-    EXPECT_EQ(forced.MinFarg, common::kSpader) << "the best colour at 6, not the longest";
+    EXPECT_EQ(std::pair(forced.bid, forced.MinFarg), std::pair(6, common::kSpader))
+        << "the best colour at 6, not the longest";
 }
 
 TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
@@ -328,7 +325,7 @@ TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
         for (const int biggest : {7, 5}) {
             const auto d = engine.bjud(Context(kSyd, biggest));
             ASSERT_EQ(dialogs.messages.size(), 1u) << c.what << ": told once, not at each bid";
-            EXPECT_NE(dialogs.messages[0].find(folder), std::string::npos) << c.what;
+            EXPECT_THAT(dialogs.messages[0], HasSubstr(folder)) << c.what;
             EXPECT_EQ(d.bid, biggest == 5 ? 6 : 0) << c.what;
             EXPECT_EQ(d.MinFarg, biggest == 5 ? common::kHjarter : -1) << c.what;
         }
@@ -343,7 +340,7 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
         engine.bjud(Context(kVast, 7));
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("it is missing"), std::string::npos) << dialogs.messages[0];
+    EXPECT_THAT(dialogs.messages[0], HasSubstr("it is missing"));
 
     EXPECT_EQ(Decide(rules, kVast, 7).bid, 9) << "the file came back";
     std::filesystem::remove(path);
@@ -355,10 +352,9 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
     EXPECT_EQ(engine.bjud(Context(kVast, 7)).bid, 0);
     engine.bjud(Context(kVast, 7));
     ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_NE(dialogs.messages[2].find(path + ": the bid rules cannot be read (it is larger "
-                                              "than 4 MB). The seat makes a safe bid."),
-              std::string::npos)
-        << dialogs.messages[2];
+    EXPECT_THAT(dialogs.messages[2],
+                HasSubstr(path + ": the bid rules cannot be read (it is "
+                                 "larger than 4 MB). The seat makes a safe bid."));
 
     WriteRules(rules);
     WriteFile("FivraBidBase.txt", "PLAINS\n");

@@ -83,11 +83,7 @@ TEST(KeySimulation, ASeedReproducesAKeysNumbers) {
     const std::vector<KeyHoldings> keys = AllKeys();
     const KeyHoldings& key = KeyNamed(keys, "<2>", "[_A_V_]");
     sim::ScratchFolder folder(DataDir());
-    SimulationSetup setup;
-    setup.folder = folder.Path();
-    setup.seed = 11;
-    setup.deals = 24;
-    setup.deals_per_other = 4;
+    SimulationSetup setup{.folder = folder.Path(), .seed = 11, .deals = 24, .deals_per_other = 4};
     const KeyOutcome first = SimulateKey(key, setup);
     const KeyOutcome again = SimulateKey(key, setup);
     EXPECT_TRUE(first.problems.empty()) << first.problems.front();

@@ -19,7 +19,7 @@ TEST(FieldReader, SplitsOnCommasAndLineEndsAndTrimsBlanks) {
     EXPECT_EQ(in.Next(), "");
 }
 
-TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
+TEST(FieldReader, SkipsDropTheRestOfTheLineOrRunToTheTerminator) {
     common::FieldReader in("OR, Last, YES, x, y\nnext, line\nthird");
     EXPECT_EQ(in.Next(), "OR");
     EXPECT_EQ(in.Next(), "Last");
@@ -29,6 +29,12 @@ TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
     in.SkipRestOfLine();  // "line" ended its line: nothing more is dropped
     EXPECT_EQ(in.Next(), "third");
     EXPECT_EQ(in.Line(), 3);
+
+    common::FieldReader to("a,b,END,c");
+    EXPECT_TRUE(to.SkipTo("END"));
+    EXPECT_EQ(to.Next(), "c");
+    EXPECT_FALSE(to.SkipTo("END")) << "the end stops a search for a missing terminator";
+    EXPECT_FALSE(to.HasMore());
 }
 
 TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
@@ -42,14 +48,6 @@ TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
     EXPECT_EQ(in.UnclosedQuoteLine(), 0);
     EXPECT_EQ(in.Next(), "open, to\nthe end");
     EXPECT_EQ(in.UnclosedQuoteLine(), 5);
-    EXPECT_FALSE(in.HasMore());
-}
-
-TEST(FieldReader, SkipToStopsAfterTheTerminatorOrAtTheEnd) {
-    common::FieldReader in("a,b,END,c");
-    EXPECT_TRUE(in.SkipTo("END"));
-    EXPECT_EQ(in.Next(), "c");
-    EXPECT_FALSE(in.SkipTo("END"));
     EXPECT_FALSE(in.HasMore());
 }
 
