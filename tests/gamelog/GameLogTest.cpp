@@ -58,26 +58,24 @@ TEST(GameLog, EachBlockReachesTheFileWhenItEndsAndEachRoundIsWrittenAfreshWithLf
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(GameLog, AFolderThatCannotBeWrittenIsReportedOnceAndTheGameGoesOn) {
+// A log in a folder that is missing, and a log whose file is the full device (opening works,
+// every write fails): each is reported once for a run of failing rounds, and the game goes on.
+TEST(GameLog, AFailingLogIsReportedOnceAndAgainAfterARecovery) {
     TempFolder folder;
     common::ScriptedDialogs dialogs;
-    GameLog log(folder.File("missing") + "/", dialogs);
+    GameLog lost(folder.File("missing") + "/", dialogs);
     for (int round = 0; round < 3; ++round) {
-        log.Log("a line");
-        log.Log("another line");
-        log.LogClose();
+        lost.Log("a line");
+        lost.Log("another line");
+        lost.LogClose();
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find(log.Path()), std::string::npos) << dialogs.messages[0];
-}
+    EXPECT_NE(dialogs.messages[0].find(lost.Path()), std::string::npos) << dialogs.messages[0];
 
-// A log whose file is the full device: opening works, every write fails.
-TEST(GameLog, AFullDiskIsReportedOnceAndAgainAfterARecovery) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }
-    TempFolder folder;
-    common::ScriptedDialogs dialogs;
+    dialogs.messages.clear();
     GameLog log(folder.Folder(), dialogs);
     std::filesystem::create_symlink("/dev/full", log.Path());
     const std::string line(200, 'x');

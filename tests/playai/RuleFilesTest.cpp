@@ -15,6 +15,8 @@
 namespace playai::test {
 namespace {
 
+using testing::HasSubstr;
+
 // The trace names the rules that held and the steps they took.
 TEST(PlayRuleReader, TheFirstRuleThatPlaysAHeldCardDecides) {
     struct Case {
@@ -108,12 +110,10 @@ TEST(PlayRuleReader, MissingFileGivesOneMessageAndTheDefaultPlay) {
     PlayTable t;
     t.Give(0, {"7", "A"});
     std::filesystem::remove(t.Folder() + kPlayRulesFile);
-    const PlayDecision first = t.DecideWithFile(0);
-    const PlayDecision second = t.DecideWithFile(0);
-    EXPECT_EQ(CardOf(first), "7");
-    EXPECT_EQ(second.RuleTrace, "[DEFAULT]");
+    EXPECT_EQ(CardOf(t.DecideWithFile(0)), "7");
+    EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_NE(t.dialogs.messages[0].find(t.Folder() + kPlayRulesFile), std::string::npos);
+    EXPECT_THAT(t.dialogs.messages[0], HasSubstr(t.Folder() + kPlayRulesFile));
 
     // A file far beyond any real rule file is refused unread: one message, the default play.
     t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
@@ -125,8 +125,7 @@ TEST(PlayRuleReader, MissingFileGivesOneMessageAndTheDefaultPlay) {
     t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
     EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
     ASSERT_EQ(t.dialogs.messages.size(), 2u);
-    EXPECT_NE(t.dialogs.messages[1].find("it is larger than 4 MB"), std::string::npos)
-        << t.dialogs.messages[1];
+    EXPECT_THAT(t.dialogs.messages[1], HasSubstr("it is larger than 4 MB"));
 }
 
 TEST(PlayRuleReader, ConditionalBranchesRestoreTheCommonStateAndSkipCardsNotHeld) {
