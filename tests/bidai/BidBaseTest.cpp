@@ -154,10 +154,7 @@ TEST(BidDataFiles, EveryHoldingHasAKeyInItsSectionThatReadsAsTheWalkReadsIt) {
 
 constexpr int kVast = 1;
 
-class ReadBidBaseTest : public BidFixture {
-  protected:
-    bool Read() { return engine.ReadBidBase(Context(kVast, 0), "FivraBidBase.txt"); }
-};
+using ReadBidBaseTest = BidFixture;
 
 TEST_F(ReadBidBaseTest, FillsTablesInTheFileOrderAndLogsThreeLinesAColour) {
     GiveUsualHand(kVast);
@@ -165,7 +162,7 @@ TEST_F(ReadBidBaseTest, FillsTablesInTheFileOrderAndLogsThreeLinesAColour) {
     WriteFile("FivraBidBase.txt",
               "KLARTX\n<2>\n" + RecordLine("[_J_10_]", 8, 1) + RecordLine("[_9_8_]", 7, 2) +
                   "<3>\n" + RecordLine("[_A_K_Q_]", 9, 3) + "<4>\n" + RecordLine("[_7_6_]", 6, 4));
-    ASSERT_TRUE(Read()) << (dialogs.messages.empty() ? "" : dialogs.messages.front());
+    ASSERT_TRUE(ReadBase()) << (dialogs.messages.empty() ? "" : dialogs.messages.front());
     EXPECT_TRUE(dialogs.messages.empty());
     const bidai::BidTables& t = engine.Tables();
     for (int j = 0; j < 10; ++j) {
@@ -190,7 +187,7 @@ TEST_F(ReadBidBaseTest, TheFivrasCountForBothColoursOfTheirPair) {
     WriteFile("FivraBidBase.txt", "KLARTX\n<0>\n" + RecordLine("[_]", 5, 0) + "<2>\n" +
                                       RecordLine("[_V_v_]", 8, 1) + "<3>\n" +
                                       RecordLine("[_A_V_v_]", 9, 2));
-    ASSERT_TRUE(Read()) << (dialogs.messages.empty() ? "" : dialogs.messages.front());
+    ASSERT_TRUE(ReadBase()) << (dialogs.messages.empty() ? "" : dialogs.messages.front());
     EXPECT_FLOAT_EQ(engine.Tables().EA[1][3], 1.0f) << "ruter: its five is V, the hjärter five v";
     EXPECT_FLOAT_EQ(engine.Tables().EA[2][4], 2.0f) << "hjärter: A, V, v";
     EXPECT_EQ(deck.Card(19).Rang, 5) << "the deck is left with spader as trump";
@@ -202,7 +199,7 @@ TEST_F(ReadBidBaseTest, AMissingKeyIsReportedAndLeavesOnlyThatColourUnvalued) {
     engine.Tables().P[2][3] = 0.5f;  // left over from an earlier decision
     engine.Tables().EaUH[2][1] = 4.0f;
     WriteUsualBase({9, 8, 0, 7}, {3, 1, 0, 2});
-    EXPECT_TRUE(Read()) << "a missing key does not make the bid base unusable";
+    EXPECT_TRUE(ReadBase()) << "a missing key does not make the bid base unusable";
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{
                   "Please check log - Didn't find key: [_9_8_] in the file: FivraBidBase.txt",
@@ -222,7 +219,7 @@ TEST_F(ReadBidBaseTest, AValueFieldWithoutANumberReadsAsZeroWithALogLine) {
     WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + RecordLine("[_J_10_]", 8, 1) +
                                       RecordLine("[_9_8_]", 7, 2) + RecordLine("[_7_6_]", 7, 2) +
                                       "<3>\n" + klover);
-    EXPECT_TRUE(Read());
+    EXPECT_TRUE(ReadBase());
     EXPECT_TRUE(dialogs.messages.empty()) << "the valuation goes on without a message box";
     const bidai::BidTables& t = engine.Tables();
     EXPECT_EQ(std::tuple(t.EA[0][0], t.EA[0][1], t.EaUH[0][2], t.EaUH[0][3]),
@@ -258,7 +255,7 @@ TEST_F(ReadBidBaseTest, ABrokenFileGivesOneMessageAndEmptyTables) {
         dialogs.messages.clear();
         engine.Tables().P[0][1] = 0.7f;
         engine.Tables().EA[1][1] = 5.0f;
-        EXPECT_FALSE(Read()) << c.what;
+        EXPECT_FALSE(ReadBase()) << c.what;
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
         EXPECT_THAT(dialogs.messages[0], HasSubstr(folder + "FivraBidBase.txt")) << c.what;
         EXPECT_THAT(dialogs.messages[0], HasSubstr(c.problem)) << c.what;

@@ -86,6 +86,9 @@ class BidFixture : public ::testing::Test {
                                           line(3, "[_7_6_]") + "<3>\n" + line(0, "[_A_K_Q_]"));
     }
 
+    // Reads the bid base for VAST's hand.
+    bool ReadBase() { return engine.ReadBidBase(Context(1, 0), "FivraBidBase.txt"); }
+
     bidai::BidContext Context(int seat, int biggest) {
         round.gbHogstaBudet = biggest;
         return bidai::BidContext{round, round.Hand[seat], deck,  seat, biggest, folder, sink,

@@ -1,7 +1,6 @@
 // The deck of 52 cards under each trump, and a hand of them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -40,8 +39,7 @@ TEST(CardModel, TrumpOrderUnderEachTrump) {
     }
     // With trump spader the fivra cards are the 5 of spader (5) and the 5 of klöver (4).
     deck.ValjFarg(8);
-    EXPECT_EQ(deck.Card(19).Rang, 5);
-    EXPECT_EQ(deck.Card(16).Rang, 4);
+    EXPECT_EQ(std::pair(deck.Card(19).Rang, deck.Card(16).Rang), std::pair(5, 4));
     // With trump ruter the 5 of hjärter is trump with Rang 4; with klöver it is neither
     // trump nor a hjärter card of the klöver count.
     deck.ValjFarg(2);
@@ -79,13 +77,6 @@ class HandTest : public ::testing::Test {
     Kort* Trump(const std::string& face, int suit) {
         return &deck.Card(table_test::Nr(face, common::ColourCode(suit)));
     }
-    std::vector<std::string> Faces(const std::vector<Kort*>& cards) {
-        std::vector<std::string> faces;
-        for (const Kort* k : cards) {
-            faces.push_back(k->Typ + "/" + std::to_string(k->Nr % 4));
-        }
-        return faces;
-    }
 
     common::Random random{1};
     Packe deck{random};
@@ -96,7 +87,11 @@ TEST_F(HandTest, SortedInsertKeepsColourPairsTogether) {
     for (const auto& [face, suit] : {std::pair("5", 2), {"A", 3}, {"5", 3}, {"3", 0}, {"K", 0}}) {
         hand.AddACard(Trump(face, suit));
     }
-    EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
+    std::vector<std::string> faces;  // face and suit
+    for (const Kort* k : hand.Cards()) {
+        faces.push_back(k->Typ + "/" + std::to_string(k->Nr % 4));
+    }
+    EXPECT_EQ(faces, (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
 }
 
 TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {

@@ -275,19 +275,17 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     t.round.TrickCards = {};
     t.round.HighestUnplayed = 14;
     v = ValuesOf(t, 0);
-    for (const auto& [name, value] :
-         std::map<std::string, std::string>{{"PreviousCardMe", "2"},
-                                            {"PreviousCardLeft", "V"},
-                                            {"PreviousCardPartner", "9"},
-                                            {"PreviousCardRight", "K"},
-                                            {"PreviousCardHighestRound", "K"},
-                                            {"PreviousCardHighestAbsolute", "A"},
-                                            {"CardsRemaining", "10"}}) {
+    const std::map<std::string, std::string> remembered = {
+        {"PreviousCardMe", "2"},           {"PreviousCardLeft", "V"},
+        {"PreviousCardPartner", "9"},      {"PreviousCardRight", "K"},
+        {"PreviousCardHighestRound", "K"}, {"PreviousCardHighestAbsolute", "A"},
+        {"CardsRemaining", "10"}};
+    for (const auto& [name, value] : remembered) {
         EXPECT_EQ(v[name], value) << name;
     }
 }
 
-TEST(GameValues, RoleBidNamesTheDefenderBeforeTheBidderBAndTheOneAfterItA) {
+TEST(GameValues, RolesAndColdSeats) {
     PlayTable t;
     t.round.gbBjuditHogst = common::kVast;
     EXPECT_EQ(ValuesOf(t, common::kVast)["RoleBid"], "BIDDER");
@@ -296,10 +294,7 @@ TEST(GameValues, RoleBidNamesTheDefenderBeforeTheBidderBAndTheOneAfterItA) {
     EXPECT_EQ(ValuesOf(t, common::kOst)["RoleBid"], "BIDRESPONSE");
     EXPECT_EQ(ValuesOf(t, common::kNord)["RoleBid"], "A_DEFENCE")
         << "NORD plays just after VAST, its RIGHT";
-}
 
-TEST(GameValues, RolesAndColdSeats) {
-    PlayTable t;
     t.round.gbBjuditHogst = 3;
     t.round.TrickLeader = 1;
     t.round.ColdFlag[1] = -1;
