@@ -21,6 +21,11 @@ class BidRulesTest : public BidFixture {
         WriteRules(rules);
         return engine.RunBidRules(Context(seat, highest), folder + "FivraBidRulesAI.txt");
     }
+    // What a run said, with the bid it made ("BID 9", "PASS 0").
+    std::string Said(const std::string& rules, int seat = kVast, int highest = 0) {
+        const std::string outcome = Run(rules, seat, highest);
+        return outcome + " " + std::to_string(engine.LastRun().Bid);
+    }
     // The value a rule loads into d1, read back through the EA threshold.
     float Loaded(const std::string& item, int seat = kVast, int highest = 0) {
         const std::string outcome =
@@ -35,11 +40,10 @@ TEST_F(BidRulesTest, NoRuleOrNoChanceTakenEndsInAPass) {
     const auto& run = engine.LastRun();
     EXPECT_EQ(std::tuple(run.Bid, run.threshold, run.fired_rule), std::tuple(0, 1.0f, ""));
 
-    EXPECT_EQ(Run("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
-                  "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
-              "PASS")
+    EXPECT_EQ(Said("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
+                   "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
+              "PASS 0")
         << "a rule whose alternatives all miss ends the run";
-    EXPECT_EQ(engine.LastRun().Bid, 0);
 }
 
 TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
@@ -48,8 +52,7 @@ TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
         "RULE,Name,Fifteen,EXECUTES,100,BID,15,END\n"
         "RULE,EXECUTES,100,BID,d3,END\n"  // d3 is 0: no bid
         "RULE,Name,Nine,EXECUTES,100,bid,9,END\n";
-    EXPECT_EQ(Run(rules, kVast, 8), "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 9);
+    EXPECT_EQ(Said(rules, kVast, 8), "BID 9");
     EXPECT_EQ(engine.LastRun().fired_rule, "[Nine]");
 
     EXPECT_EQ(
@@ -58,10 +61,10 @@ TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
 }
 
 TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
-    EXPECT_EQ(Run("RULE,Name,Zero,d1,:=,0,EXECUTES,100,BID,9,END\n"
-                  "RULE,Name,Other,d1,:=,BidPartner,EXECUTES,100,BID,7,END\n"),
-              "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 7) << "a variable whose value is 0 loads fine";
+    EXPECT_EQ(Said("RULE,Name,Zero,d1,:=,0,EXECUTES,100,BID,9,END\n"
+                   "RULE,Name,Other,d1,:=,BidPartner,EXECUTES,100,BID,7,END\n"),
+              "BID 7")
+        << "a variable whose value is 0 loads fine";
     EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
 }
 
@@ -72,11 +75,9 @@ TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
         std::setlocale(LC_CTYPE, "tr_TR") == nullptr) {
         GTEST_SKIP() << "no Turkish locale here";
     }
-    const std::string said = Run("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
-    const int bid = engine.LastRun().Bid;
+    const std::string said = Said("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
     std::setlocale(LC_CTYPE, before.c_str());
-    EXPECT_EQ(said, "BID");
-    EXPECT_EQ(bid, 14);
+    EXPECT_EQ(said, "BID 14");
 }
 
 TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {
@@ -107,10 +108,9 @@ TEST_F(BidRulesTest, VariablesDescribeTheAuctionFromTheSeat) {
     EXPECT_FLOAT_EQ(Loaded("d1,:=,BidPartner", nord, 8), 0.0f);
     EXPECT_EQ(Run("RULE,d1,:=,Twice,EXECUTES,100,BID,9,END\n"), "PASS")
         << "a name that is no variable fails the rule";
-    EXPECT_EQ(Run("Set,Twice,3\nSet,Twice,0\nRULE,d1,:=,Twice,d1,=,3,EXECUTES,Twice,BID,9,"
-                  "100,BID,10,END\n"),
-              "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 10);
+    EXPECT_EQ(Said("Set,Twice,3\nSet,Twice,0\nRULE,d1,:=,Twice,d1,=,3,EXECUTES,Twice,BID,9,"
+                   "100,BID,10,END\n"),
+              "BID 10");
 }
 
 TEST_F(BidRulesTest, ValueFunctionsReadTheValuation) {
@@ -143,8 +143,7 @@ TEST_F(BidRulesTest, ValueFunctionsReadTheValuation) {
 TEST_F(BidRulesTest, ToleratedFieldsLetTheRuleGoOnWithALogLineEach) {
     const std::string file = folder + "FivraBidRulesAI.txt";
     // An operator a register item does not know does nothing: "5" is the next item, ignored.
-    EXPECT_EQ(Run("RULE\nd1,>=,5\nd1,=,0\nEXECUTES\n100,BID,9\nEND\n"), "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 9);
+    EXPECT_EQ(Said("RULE\nd1,>=,5\nd1,=,0\nEXECUTES\n100,BID,9\nEND\n"), "BID 9");
     EXPECT_TRUE(sink.Logged(file + ", line 2: unknown operator \">=\" after d1 does nothing"));
 
     // A field with no leading number reads as 0, in a test, a load and an action.
@@ -218,10 +217,9 @@ class BidDecisionTest : public BidFixture {
 
 TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
     const auto d = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
-    EXPECT_EQ(std::tuple(d.bid, d.MinFarg, d.explanation),
-              std::tuple(9, common::kKlover, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n"))
+    EXPECT_EQ(std::tuple(d.bid, d.MinFarg, d.explanation, d.ea),
+              std::tuple(9, common::kKlover, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n", 3.0f))
         << "klöver and hjärter both reach 9: klöver comes first";
-    EXPECT_FLOAT_EQ(d.ea, 3.0f);
     for (const char* line : {"Looking for cEA >= 2", "Color 3 Bid: 6 with EA 5",
                              "Color 1 Bid: 0 with EA 0", "VAST BJUDER"}) {
         EXPECT_TRUE(sink.Logged(line)) << line;

@@ -15,7 +15,6 @@ using cards::Kort;
 using cards::KortHand;
 using cards::Packe;
 
-// The fourteen trump cards of each trump, from high to low, have fourteen distinct ranks.
 TEST(CardModel, TrumpOrderUnderEachTrump) {
     common::Random random(1);
     Packe deck(random);

@@ -57,11 +57,10 @@ TEST(SplitLines, AcceptsLfAndCrlf) {
 }
 
 TEST(NumberText, LeadingNumbersAndShortestText) {
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("12abc"), 12.0);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("-3.5"), -3.5);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber(" .5"), 0.5);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("x1"), 0.0);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("-"), 0.0);
+    for (const auto& [text, number] :
+         {std::pair("12abc", 12.0), {"-3.5", -3.5}, {" .5", 0.5}, {"x1", 0.0}, {"-", 0.0}}) {
+        EXPECT_DOUBLE_EQ(common::LeadingNumber(text), number) << text;
+    }
     EXPECT_FALSE(common::StartsWithNumber("RISKY"));
     EXPECT_TRUE(common::StartsWithNumber("0"));
     EXPECT_EQ(common::NumberText(6), "6");

@@ -93,7 +93,6 @@ Edit Insert(const std::string& tag, const Lines& cards) {
     };
 }
 
-// Sets the line of a deck position.
 Edit SetDeck(std::size_t position, const std::string& line) {
     return [=](Lines& l) { l[IndexOf(l, "<PACKE_KOMPLETT>") + position] = line; };
 }

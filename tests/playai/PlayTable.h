@@ -51,7 +51,6 @@ class PlayTable {
         }
     }
 
-    // The seat plays the card to the current trick.
     void Play(int seat, std::string_view name) {
         cards::Kort& card = CardNamed(name);
         round.Hand[seat].TakeACard(card.Key());
@@ -59,6 +58,13 @@ class PlayTable {
         round.PlayedTrump[card.Rang] = -1;
         ++round.PlayedCount[seat];
         round.TrickHistory[round.Round][seat] = card.Rang;
+    }
+
+    // The seats from `first` on play the cards to the current trick in turn.
+    void PlayFrom(int first, const std::vector<std::string_view>& names) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            Play(common::SeatAfter(first, static_cast<int>(i)), names[i]);
+        }
     }
 
     void WriteRules(const std::string& text) const { folder_.Write(kPlayRulesFile, text); }
@@ -70,7 +76,6 @@ class PlayTable {
 
     PlayDecision DecideWithFile(int seat) { return DecideBy(Folder(), seat); }
 
-    // Decides by the rule file in `folder`.
     PlayDecision DecideBy(const std::string& folder, int seat) {
         const PlayContext ctx{round, round.Hand[seat], seat, folder, log, dialogs, rule_random};
         return engine.ChoosePlayCard(ctx);

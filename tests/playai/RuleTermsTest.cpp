@@ -188,8 +188,7 @@ TEST(Actions, SortedOrderStandsWhenTheRuleNamesACardNotHeld) {
     EXPECT_EQ(t.HandNames(0), (Names{"J", "2", "9"}));
     EXPECT_EQ(CardOf(d), "J");
     EXPECT_EQ(d.RuleTrace, "[Def]\n*PlayDefault");
-    // The order lasts into the next decision.
-    EXPECT_EQ(CardOf(t.Decide(0, "STOP\n")), "J");
+    EXPECT_EQ(CardOf(t.Decide(0, "STOP\n")), "J") << "the order lasts into the next decision";
 }
 
 TEST(Actions, FailedSortKeepsUnplacedCardsAfterThePlacedOnes) {
@@ -266,10 +265,7 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     }
     EXPECT_EQ(std::tuple(v["PositionInRound"], v["CardHighestMy"]), std::tuple("FIRST", "A"));
 
-    t.Play(2, "9");
-    t.Play(3, "K");
-    t.Play(0, "2");
-    t.Play(1, "V");
+    t.PlayFrom(2, {"9", "K", "2", "V"});
     t.engine.RecordTrickHighs(t.round);
     t.round.Round = 2;
     t.round.TrickCards = {};
@@ -341,9 +337,7 @@ TEST(GameValues, PointsToKillForBothSides) {
     t.round.PointsVi = 1;
     t.round.TrickLeader = 1;
     t.Give(0, {"A", "2", "J"});
-    t.Play(1, "K");
-    t.Play(2, "V");
-    t.Play(3, "2");
+    t.PlayFrom(1, {"K", "V", "2"});
     // Bidding side, seat 0: the ace is still out, so the trick's fivra card is not lost yet.
     EXPECT_EQ(ValuesOf(t, 0)["PointsToKill"], "3") << "14 - 8 - 2 - one two";
     t.round.HighestUnplayed = 13;  // the K was the highest: its trick takes the fivra card
@@ -399,10 +393,7 @@ TEST(GameValues, NoFivraFlagFollowsWhatTheSeatKeptBack) {
     t.round.TrickLeader = 0;
     t.round.HighestUnplayed = 14;
     t.Give(3, {"9"});
-    t.Play(0, "3");
-    t.Play(1, "A");
-    t.Play(2, "4");
-    t.Play(3, "8");
+    t.PlayFrom(0, {"3", "A", "4", "8"});
     t.engine.UpdateNoFivraFlag(t.round, 2, 3);
     EXPECT_EQ(t.engine.Memory().NoFivraFlag[2], 0) << "seat 2 was not last";
     t.engine.UpdateNoFivraFlag(t.round, 3, 8);
