@@ -81,7 +81,6 @@ TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
 }
 
 TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {
-    round.attSaka = kSyd;
     const std::string rules = "RULE,RoleInRound,LEAD,A_BLOCK,!,EXECUTES,100,BID,7,END\n";
     EXPECT_EQ(Run(rules, 1), "BID") << "VAST bids first";
     EXPECT_EQ(Run(rules, 2), "BID") << "NORD bids second";
@@ -203,7 +202,6 @@ class BidDecisionTest : public BidFixture {
   protected:
     void SetUp() override {
         BidFixture::SetUp();
-        round.attSaka = kSyd;
         GiveUsualHand(kVast);
         GiveUsualHand(kSyd);
         // klöver reaches 9 (EA 3), ruter 11 (EA 1), hjärter 9 (EA 3), spader 6 (EA 5).
