@@ -5,6 +5,7 @@
 #include "common/Random.h"
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -63,12 +64,10 @@ TEST(NumberText, LeadingNumbersAndShortestText) {
     }
     EXPECT_FALSE(common::StartsWithNumber("RISKY"));
     EXPECT_TRUE(common::StartsWithNumber("0"));
-    EXPECT_EQ(common::NumberText(6), "6");
-    EXPECT_EQ(common::NumberText(-28), "-28");
-    EXPECT_EQ(common::NumberText(10.0 / 3.0), "3.333333");
-    EXPECT_EQ(common::NumberText(0.25), "0.25");
-    EXPECT_EQ(common::RoundToInt(2.5), 3);
-    EXPECT_EQ(common::RoundToInt(-2.5), -3);
+    EXPECT_EQ(std::tuple(common::NumberText(6), common::NumberText(-28),
+                         common::NumberText(10.0 / 3.0), common::NumberText(0.25)),
+              std::tuple("6", "-28", "3.333333", "0.25"));
+    EXPECT_EQ(std::pair(common::RoundToInt(2.5), common::RoundToInt(-2.5)), std::pair(3, -3));
 }
 
 TEST(Random, DrawsCoverOneToNEvenly) {
