@@ -10,7 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::FileText;
-using test_support::TempFolder;
 using test_support::WriteText;
 
 // A machine as the game finds it: a current folder, an installation's data folder holding a
@@ -18,7 +17,6 @@ using test_support::WriteText;
 class ProgramFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        shipped_ = test_support::DataDir();
         places_.current = root_.Folder() + "started-here";
         places_.installed = {root_.Folder() + "nowhere", root_.Folder() + "share/fivrastar"};
         places_.user = root_.Folder() + "home/Kolmbra/Fivrastar";
@@ -29,8 +27,8 @@ class ProgramFolderTest : public ::testing::Test {
         }
     }
 
-    TempFolder root_;
-    fs::path shipped_;
+    test_support::TempFolder root_;
+    const fs::path shipped_ = test_support::DataDir();
     FolderPlaces places_;
 };
 
@@ -39,8 +37,8 @@ TEST_F(ProgramFolderTest, ACurrentFolderWithTheRuleFilesIsTheProgramFolder) {
         fs::copy_file(shipped_ / name, places_.current / name);
     }
     const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::Current);
-    EXPECT_EQ(choice.folder, places_.current);
+    EXPECT_EQ(std::pair(choice.kind, choice.folder),
+              std::pair(FolderChoice::Kind::Current, places_.current));
     EXPECT_FALSE(fs::exists(places_.user)) << "a rule author's run leaves the data folder alone";
 
     fs::remove(places_.current / "FivraBidRulesAI.txt");
@@ -81,8 +79,8 @@ TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayers
 TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
     fs::remove_all(places_.installed[1]);
     const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
-    EXPECT_TRUE(choice.folder.empty());
+    EXPECT_EQ(std::pair(choice.kind, choice.folder),
+              std::pair(FolderChoice::Kind::None, fs::path()));
     for (const fs::path& place :
          {places_.current, places_.installed[0], places_.installed[1], places_.user}) {
         EXPECT_NE(choice.problem.find(place.string()), std::string::npos)

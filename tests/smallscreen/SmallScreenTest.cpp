@@ -7,15 +7,12 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "common/ScriptedDialogs.h"
-#include "common/SettingsStore.h"
 #include "gui/GuiTestRun.h"
 #include "gui/dialogs/HelpDialog.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
-#include "gui/window/WindowPlacement.h"
 #include "presentation/HandGeometry.h"
-#include "table/Table.h"
+#include "support/TableRig.h"
 
 namespace gui {
 namespace {
@@ -24,15 +21,9 @@ constexpr QSize kScreen(1366, 768);
 
 class SmallScreen : public ::testing::Test {
   protected:
-    void SetUp() override {
-        table::TableConfig config;
-        config.folder = "/nonexistent-fivra-folder/";
-        config.seed = 1;
-        table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
-    }
-
     std::unique_ptr<GameWindow> OpenWindow() {
-        auto window = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
+        auto window =
+            std::make_unique<GameWindow>(rig_.table, rig_.dialogs, rig_.settings, nullptr);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return window;
@@ -51,9 +42,7 @@ class SmallScreen : public ::testing::Test {
         EXPECT_TRUE(window.View().viewport()->rect().contains(shown)) << "SYD's hand is cut off";
     }
 
-    common::ScriptedDialogs dialogs_;
-    common::MemorySettingsStore settings_;
-    std::unique_ptr<table::Table> table_;
+    table_test::TableRig rig_{table_test::RigOptions()};
 };
 
 // At the first start, and with a place kept from a larger screen.
@@ -63,8 +52,8 @@ TEST_F(SmallScreen, TheWindowOpensFittingTheScreenAtScaleFactorTwo) {
     ExpectWholeTableOnScreen(*OpenWindow());
     QWidget large;
     large.setGeometry(40, 40, 1700, 1150);
-    settings_.RegWriteSetting("user", "Window", "Geometry",
-                              large.saveGeometry().toBase64().toStdString());
+    rig_.settings.RegWriteSetting("user", "Window", "Geometry",
+                                  large.saveGeometry().toBase64().toStdString());
     ExpectWholeTableOnScreen(*OpenWindow());
 }
 
