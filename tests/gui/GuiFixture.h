@@ -66,6 +66,10 @@ class GuiFixture : public ::testing::Test {
 
     ControlItem* Item(const QString& name) const { return window_->Scene().Item(name); }
 
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(&window_->View(), key, modifiers);
+    }
+
     // A click at a point of the table, through the view as the mouse would give it.
     void ClickAt(QPointF scene_point) {
         TableView& view = window_->View();

@@ -7,7 +7,6 @@
 #include "gui/GuiFixture.h"
 #include "gui/scene/HandItem.h"
 #include "gui/scene/ScoreboardItem.h"
-#include "gui/scene/TableLayout.h"
 
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the

@@ -1,18 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include "common/ScriptedDialogs.h"
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/dialogs/SettingsDialog.h"

@@ -18,8 +18,6 @@ class KeyboardTable : public GuiFixture {
   protected:
     table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(2); }
 
-    void Key(Qt::Key key) { QTest::keyClick(&window_->View(), key); }
-
     // One move of the game made with keys only; the clock ticks while nothing waits for SYD, so
     // a key that does not do its part stalls the round.
     void KeyStep() {
@@ -217,7 +215,7 @@ TEST_F(TableOnItsOwn, F1AndTheHelpButtonOpenTheRules) {
         }
     };
     QTimer::singleShot(0, close_help);
-    QTest::keyClick(&window_->View(), Qt::Key_F1);
+    Key(Qt::Key_F1);
     EXPECT_EQ(opened, 1) << "F1";
     QTimer::singleShot(0, close_help);
     ClickItem("BtnHelp");
