@@ -1,4 +1,4 @@
-#include "gui/GuiTestRun.h"
+#include "gui/GuiFixture.h"
 
 // The GUI tests run on the offscreen platform unless another one was asked for.
 int main(int argc, char* argv[]) {

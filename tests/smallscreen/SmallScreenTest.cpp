@@ -1,18 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
-#include <cstdlib>
 
-#include "gui/GuiTestRun.h"
+#include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
-#include "gui/scene/TableLayout.h"
-#include "gui/window/GameWindow.h"
-#include "presentation/HandGeometry.h"
-#include "support/TableRig.h"
 
 namespace gui {
 namespace {
