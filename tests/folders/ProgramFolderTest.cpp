@@ -91,18 +91,9 @@ TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
     EXPECT_FALSE(fs::exists(places_.user)) << "nothing is made when nothing can be played";
 }
 
-TEST_F(ProgramFolderTest, AnUnwritableDataFolderIsReportedNotIgnored) {
-    // A file where the data folder should be: the folder cannot be made.
-    fs::create_directories(places_.user.parent_path());
-    WriteText(places_.user.string(), "not a folder");
-    const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
-    EXPECT_NE(choice.problem.find(places_.user.string()), std::string::npos) << choice.problem;
-}
-
-// Entries that cannot be looked at: the copy goes on past them and names them; a data path
-// over the system's limit is a message, not a stop.
-TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
+// Entries that cannot be looked at: the copy goes on past them and names them; a data folder
+// that cannot be made (a file in its place, a path over the system's limit) is a message.
+TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtOrMadeAreNamedNotFatal) {
     const fs::path looping = places_.installed[1] / "Suggestion.txt";
     fs::remove(looping);
     fs::create_symlink(looping, looping);
@@ -117,6 +108,11 @@ TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
     EXPECT_TRUE(fs::is_symlink(looping_there)) << "what the player has is left alone";
     EXPECT_TRUE(fs::exists(places_.user / "FivraBidBase.txt"));
     EXPECT_FALSE(fs::exists(places_.user / "FivraBidBase.txt.copying")) << "copied, then renamed";
+
+    places_.user /= "FivraBidBase.txt";  // a file where the data folder should be
+    const FolderChoice blocked = FindProgramFolder(places_);
+    EXPECT_EQ(blocked.kind, FolderChoice::Kind::None);
+    EXPECT_NE(blocked.problem.find(places_.user.string()), std::string::npos) << blocked.problem;
 
     places_.user = root_.Folder() + std::string(5000, 'x');
     const FolderChoice too_long = FindProgramFolder(places_);

@@ -38,7 +38,6 @@ QImage CardImage(int nr, CardLook look, const DeckLook* deck = nullptr) {
     return image;
 }
 
-// Counts pixels that are clearly red and clearly dark ink.
 std::pair<int, int> RedAndBlackInk(const QImage& image) {
     int red = 0;
     int black = 0;

@@ -93,7 +93,6 @@ class GuiFixture : public ::testing::Test {
         ClickAt(item->Rect().center());
     }
 
-    // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();
         SaveShot(name, window_->grab());

@@ -196,11 +196,7 @@ TEST_F(HumanTour, TheHumansPanelsHintsAndReplayAreLaidOutCleanly) {
     Shoot("bid_dealer");
     ExpectPanelFitsItsButtons("dealer");
     ExpectNothingOverlaps(scene, "the dealer's bid");
-    int highest = 0;
-    for (int b = 0; b < 10; ++b) {
-        highest = ctl.PBBid[b].Visible ? b : highest;
-    }
-    ClickItem(QStringLiteral("PBBid%1").arg(highest));
+    ClickItem(QStringLiteral("PBBid%1").arg(table_test::BidButtons(ctl).back()));  // the highest
     ASSERT_TRUE(Reach([&ctl] { return ctl.ImgFargUp[2].Visible; }));
     Shoot("colours");
     ExpectNothingOverlaps(scene, "the colour choice");

@@ -24,12 +24,10 @@ class KeyboardTable : public GuiFixture {
         const table::Controls& ctl = table_->Ctl();
         if (ctl.PBButtonsBackground.Visible && hinted_bids_) {
             // Enter alone makes the bid the hint marks (a pass when it marks none).
-            int hinted = 0;
-            for (int i = 0; i < 10; ++i) {
-                hinted = ctl.PBBidLook[i] == table::BidLook::Suggested ? i : hinted;
-            }
+            const auto hinted = table_test::BidButtons(ctl, table::BidLook::Suggested);
+            const int bid = hinted.empty() || hinted.back() == 0 ? 0 : hinted.back() + 5;
             Key(Qt::Key_Return);
-            EXPECT_EQ(table_->State().Hand[0].GeBud(), hinted == 0 ? 0 : hinted + 5);
+            EXPECT_EQ(table_->State().Hand[0].GeBud(), bid);
             ++bids_;
         } else if (ctl.PBButtonsBackground.Visible) {
             for (int i = 0; i < 10; ++i) {
