@@ -2,9 +2,6 @@
 // repaints nothing, the mark that Tab moves over the buttons, the menu bar, the computer at the
 // player's seat, the statistics window, and a frame that leaves no trace.
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>

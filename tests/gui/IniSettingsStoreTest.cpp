@@ -258,8 +258,7 @@ TEST(IniSettingsFullDiskTest, AFullTemporaryFolderNeitherEmptiesNorHidesTheStati
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
         EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 6);
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "6");
-        EXPECT_TRUE(dialogs.messages.empty())
-            << (dialogs.messages.empty() ? "" : dialogs.messages.front());
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
         EXPECT_NE(FileText(store.FilePath("user").toStdString()).find("TotalVi=6"),
                   std::string::npos);
     }

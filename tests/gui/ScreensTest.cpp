@@ -1,16 +1,14 @@
-#include <QGraphicsScene>
-#include <QLabel>
-#include <QPushButton>
-
-#include "gui/dialogs/AboutDialog.h"
-
-#include "gui/GuiFixture.h"
-#include "gui/scene/HandItem.h"
-#include "gui/scene/ScoreboardItem.h"
-
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the
 // seat it belongs to, a panel larger than what it holds. FIVRA_GUI_SHOTS=folder saves them.
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/GuiFixture.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/scene/HandItem.h"
+#include "gui/scene/ScoreboardItem.h"
+
 namespace gui::testing {
 namespace {
 

@@ -1,7 +1,6 @@
 // What the table tells a new player, seen through the window: play from the keyboard alone,
 // the dimmed cards and the reason a press on one gives, the trick on show, the count that rests
 // on the final score and the help page.
-#include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
 
