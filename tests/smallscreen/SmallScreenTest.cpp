@@ -1,5 +1,4 @@
 #include <QScreen>
-#include <QTemporaryDir>
 
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
@@ -79,19 +78,14 @@ TEST_F(SmallScreen, TheWindowComesBackWhereItWasLeft) {
 
 // A 1366 x 768 screen at scale factor 2 (683 x 384 logical pixels), set before Qt starts.
 int main(int argc, char* argv[]) {
-    QTemporaryDir folder;
-    const QString config = folder.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return 1;
-    }
-    file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
+    const test_support::TempFolder folder;
+    folder.Write("screens.json",
+                 QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
         "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(gui::kScreen.width())
-                   .arg(gui::kScreen.height())
-                   .toUtf8());
-    file.close();
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
+                     .arg(gui::kScreen.width())
+                     .arg(gui::kScreen.height())
+                     .toStdString());
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + folder.File("screens.json")).c_str(), 1);
     setenv("QT_SCALE_FACTOR", "2", 1);
     return gui::testing::RunGuiTests(argc, argv);
 }
