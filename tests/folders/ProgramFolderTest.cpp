@@ -93,7 +93,7 @@ TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
 
 // Entries that cannot be looked at: the copy goes on past them and names them; a data folder
 // that cannot be made (a file in its place, a path over the system's limit) is a message.
-TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtOrMadeAreNamedNotFatal) {
+TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
     const fs::path looping = places_.installed[1] / "Suggestion.txt";
     fs::remove(looping);
     fs::create_symlink(looping, looping);
