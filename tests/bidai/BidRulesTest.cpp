@@ -8,6 +8,8 @@
 namespace {
 
 using bidai_test::BidFixture;
+using bidai_test::RecordLine;
+using testing::HasSubstr;
 
 constexpr int kSyd = 0;
 constexpr int kVast = 1;
@@ -18,6 +20,11 @@ class BidRulesTest : public BidFixture {
     std::string Run(const std::string& rules, int seat = kVast, int highest = 0) {
         WriteRules(rules);
         return engine.RunBidRules(Context(seat, highest), folder + "FivraBidRulesAI.txt");
+    }
+    // What a run said, with the bid it made ("BID 9", "PASS 0").
+    std::string Said(const std::string& rules, int seat = kVast, int highest = 0) {
+        const std::string outcome = Run(rules, seat, highest);
+        return outcome + " " + std::to_string(engine.LastRun().Bid);
     }
     // The value a rule loads into d1, read back through the EA threshold.
     float Loaded(const std::string& item, int seat = kVast, int highest = 0) {
@@ -30,15 +37,13 @@ class BidRulesTest : public BidFixture {
 
 TEST_F(BidRulesTest, NoRuleOrNoChanceTakenEndsInAPass) {
     EXPECT_EQ(Run("Version,2\nRULE,d1,:=,BidNext,d1,>,6,EXECUTES,100,BID,9,END\n"), "PASS");
-    EXPECT_EQ(engine.LastRun().Bid, 0);
-    EXPECT_FLOAT_EQ(engine.LastRun().threshold, 1.0f);
-    EXPECT_EQ(engine.LastRun().fired_rule, "");
+    const auto& run = engine.LastRun();
+    EXPECT_EQ(std::tuple(run.Bid, run.threshold, run.fired_rule), std::tuple(0, 1.0f, ""));
 
-    EXPECT_EQ(Run("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
-                  "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
-              "PASS")
+    EXPECT_EQ(Said("Set,Never,0\nRULE\nName,Missed\nEXECUTES\n0,BID,9\nNever,EA,2\n"
+                   "0,Random,1,2\nEND\nRULE\nEXECUTES\n100,BID,10\nEND\n"),
+              "PASS 0")
         << "a rule whose alternatives all miss ends the run";
-    EXPECT_EQ(engine.LastRun().Bid, 0);
 }
 
 TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
@@ -47,8 +52,7 @@ TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
         "RULE,Name,Fifteen,EXECUTES,100,BID,15,END\n"
         "RULE,EXECUTES,100,BID,d3,END\n"  // d3 is 0: no bid
         "RULE,Name,Nine,EXECUTES,100,bid,9,END\n";
-    EXPECT_EQ(Run(rules, kVast, 8), "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 9);
+    EXPECT_EQ(Said(rules, kVast, 8), "BID 9");
     EXPECT_EQ(engine.LastRun().fired_rule, "[Nine]");
 
     EXPECT_EQ(
@@ -57,30 +61,26 @@ TEST_F(BidRulesTest, AnInvalidBidTriesTheNextRule) {
 }
 
 TEST_F(BidRulesTest, AssigningZeroFailsTheRule) {
-    EXPECT_EQ(Run("RULE,Name,Zero,d1,:=,0,EXECUTES,100,BID,9,END\n"
-                  "RULE,Name,Other,d1,:=,BidPartner,EXECUTES,100,BID,7,END\n"),
-              "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 7) << "a variable whose value is 0 loads fine";
+    EXPECT_EQ(Said("RULE,Name,Zero,d1,:=,0,EXECUTES,100,BID,9,END\n"
+                   "RULE,Name,Other,d1,:=,BidPartner,EXECUTES,100,BID,7,END\n"),
+              "BID 7")
+        << "a variable whose value is 0 loads fine";
     EXPECT_EQ(engine.LastRun().fired_rule, "[Other]");
 }
 
-// Keywords read the same under a Turkish locale, where the C library's upper case of 'i' is
-// no 'I'.
+// Under a Turkish locale the C library's upper case of 'i' is no 'I'.
 TEST_F(BidRulesTest, KeywordsReadTheSameUnderATurkishLocale) {
     const std::string before = std::setlocale(LC_CTYPE, nullptr);
     if (std::setlocale(LC_CTYPE, "tr_TR.ISO-8859-9") == nullptr &&
         std::setlocale(LC_CTYPE, "tr_TR") == nullptr) {
         GTEST_SKIP() << "no Turkish locale here";
     }
-    const std::string said = Run("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
-    const int bid = engine.LastRun().Bid;
+    const std::string said = Said("RULE,EXECUTES,100,bid,14,END\n", kVast, 14);
     std::setlocale(LC_CTYPE, before.c_str());
-    EXPECT_EQ(said, "BID");
-    EXPECT_EQ(bid, 14);
+    EXPECT_EQ(said, "BID 14");
 }
 
 TEST_F(BidRulesTest, RoleInRoundFollowsTheBiddingOrder) {
-    round.attSaka = kSyd;
     const std::string rules = "RULE,RoleInRound,LEAD,A_BLOCK,!,EXECUTES,100,BID,7,END\n";
     EXPECT_EQ(Run(rules, 1), "BID") << "VAST bids first";
     EXPECT_EQ(Run(rules, 2), "BID") << "NORD bids second";
@@ -107,10 +107,9 @@ TEST_F(BidRulesTest, VariablesDescribeTheAuctionFromTheSeat) {
     EXPECT_FLOAT_EQ(Loaded("d1,:=,BidPartner", nord, 8), 0.0f);
     EXPECT_EQ(Run("RULE,d1,:=,Twice,EXECUTES,100,BID,9,END\n"), "PASS")
         << "a name that is no variable fails the rule";
-    EXPECT_EQ(Run("Set,Twice,3\nSet,Twice,0\nRULE,d1,:=,Twice,d1,=,3,EXECUTES,Twice,BID,9,"
-                  "100,BID,10,END\n"),
-              "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 10);
+    EXPECT_EQ(Said("Set,Twice,3\nSet,Twice,0\nRULE,d1,:=,Twice,d1,=,3,EXECUTES,Twice,BID,9,"
+                   "100,BID,10,END\n"),
+              "BID 10");
 }
 
 TEST_F(BidRulesTest, ValueFunctionsReadTheValuation) {
@@ -143,8 +142,7 @@ TEST_F(BidRulesTest, ValueFunctionsReadTheValuation) {
 TEST_F(BidRulesTest, ToleratedFieldsLetTheRuleGoOnWithALogLineEach) {
     const std::string file = folder + "FivraBidRulesAI.txt";
     // An operator a register item does not know does nothing: "5" is the next item, ignored.
-    EXPECT_EQ(Run("RULE\nd1,>=,5\nd1,=,0\nEXECUTES\n100,BID,9\nEND\n"), "BID");
-    EXPECT_EQ(engine.LastRun().Bid, 9);
+    EXPECT_EQ(Said("RULE\nd1,>=,5\nd1,=,0\nEXECUTES\n100,BID,9\nEND\n"), "BID 9");
     EXPECT_TRUE(sink.Logged(file + ", line 2: unknown operator \">=\" after d1 does nothing"));
 
     // A field with no leading number reads as 0, in a test, a load and an action.
@@ -195,10 +193,8 @@ TEST_F(BidRulesTest, ProblemsInTheFileEndTheRunWithOneError) {
         dialogs.messages.clear();
         EXPECT_EQ(Run(c.rules), "ERROR") << c.what;
         ASSERT_EQ(dialogs.messages.size(), 1u) << c.what;
-        EXPECT_NE(dialogs.messages[0].find(folder + "FivraBidRulesAI.txt"), std::string::npos)
-            << c.what;
-        EXPECT_NE(dialogs.messages[0].find(c.problem), std::string::npos)
-            << c.what << ": " << dialogs.messages[0];
+        EXPECT_THAT(dialogs.messages[0], HasSubstr(folder + "FivraBidRulesAI.txt")) << c.what;
+        EXPECT_THAT(dialogs.messages[0], HasSubstr(c.problem)) << c.what;
     }
 }
 
@@ -206,7 +202,6 @@ class BidDecisionTest : public BidFixture {
   protected:
     void SetUp() override {
         BidFixture::SetUp();
-        round.attSaka = kSyd;
         GiveUsualHand(kVast);
         GiveUsualHand(kSyd);
         // klöver reaches 9 (EA 3), ruter 11 (EA 1), hjärter 9 (EA 3), spader 6 (EA 5).
@@ -220,10 +215,9 @@ class BidDecisionTest : public BidFixture {
 
 TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
     const auto d = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
-    EXPECT_EQ(std::tuple(d.bid, d.MinFarg, d.explanation),
-              std::tuple(9, common::kKlover, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n"))
+    EXPECT_EQ(std::tuple(d.bid, d.MinFarg, d.explanation, d.ea),
+              std::tuple(9, common::kKlover, "Budet: 9 med EA: 3\r\nFarg: Klöver\r\n", 3.0f))
         << "klöver and hjärter both reach 9: klöver comes first";
-    EXPECT_FLOAT_EQ(d.ea, 3.0f);
     for (const char* line : {"Looking for cEA >= 2", "Color 3 Bid: 6 with EA 5",
                              "Color 1 Bid: 0 with EA 0", "VAST BJUDER"}) {
         EXPECT_TRUE(sink.Logged(line)) << line;
@@ -241,18 +235,19 @@ TEST_F(BidDecisionTest, EaThresholdPicksTheHighestReachableLevel) {
         << "spader reaches EA 4 only at 6, below the auction";
 }
 
-TEST_F(BidDecisionTest, TheDealerBidsOneAboveTheAuction) {
+TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelAndTheDealerBidsOneAbove) {
     const auto rule_bid = Decide("RULE,EXECUTES,100,BID,12,END\n", kSyd, 9);
-    EXPECT_EQ(rule_bid.bid, 10);
+    EXPECT_EQ(std::pair(rule_bid.bid, rule_bid.MinFarg), std::pair(10, common::kRuter))
+        << "ruter is the best colour at 10";
     EXPECT_TRUE(sink.Logged("Bid in valid range"));
     EXPECT_TRUE(sink.Logged("Jag ar sist och reviderar mitt ursprungliga bud: 10"));
-    EXPECT_EQ(rule_bid.MinFarg, common::kRuter) << "best colour at 10";
 
     sink.logs.clear();
     const auto ea_bid = Decide("RULE,EXECUTES,100,EA,1,END\n", kSyd, 7);
-    EXPECT_EQ(ea_bid.bid, 8);
+    EXPECT_EQ(std::pair(ea_bid.bid, ea_bid.MinFarg), std::pair(8, common::kRuter));
     EXPECT_TRUE(sink.Logged("Jag ar sist och reviderar mitt ursprungliga bud: 11"));
-    EXPECT_EQ(ea_bid.MinFarg, common::kRuter);
+    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover)
+        << "klöver and hjärter are both best at 9: klöver comes first";
 }
 
 TEST_F(BidDecisionTest, FourteenMayBeBidOverFourteen) {
@@ -270,8 +265,8 @@ TEST_F(BidDecisionTest, TheForcedDealerAlwaysBidsSix) {
           "RULE,EXECUTES,100,EA,-50,END\n", "RULE,EXECUTES,100,BID,11,END\n", "STOP\n"}) {
         sink.logs.clear();
         const auto d = Decide(rules, kSyd, 5);
-        EXPECT_EQ(d.bid, 6) << rules;
-        EXPECT_EQ(d.MinFarg, common::kSpader) << rules << ": best colour at 6 is spader (EA 5)";
+        EXPECT_EQ(std::pair(d.bid, d.MinFarg), std::pair(6, common::kSpader))
+            << rules << ": best colour at 6 is spader (EA 5)";
         const bool ea = rules.find("EA") != std::string::npos;
         EXPECT_EQ(sink.Logged("Pakkobud"), !ea && rules.find("BID,11") == std::string::npos)
             << rules;
@@ -284,9 +279,7 @@ TEST_F(BidDecisionTest, TheForcedDealerAlwaysBidsSix) {
 TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
     // Without hjärter's key [_9_8_]; klöver (three cards) is the longest colour, spader the best
     // at 6.
-    WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + bidai_test::RecordLine("[_J_10_]", 11, 1) +
-                                      bidai_test::RecordLine("[_7_6_]", 6, 5) + "<3>\n" +
-                                      bidai_test::RecordLine("[_A_K_Q_]", 9, 3));
+    WriteUsualBase({9, 11, 0, 6}, {3, 1, 0, 5});
     const auto ea = Decide("RULE,Name,Up,EXECUTES,100,EA,2,END\n", kVast, 7);
     EXPECT_EQ(dialogs.messages.size(), 2u) << "the key and its tag are told";
     EXPECT_TRUE(sink.Logged("BidMode - EA: 2") && sink.Logged("Rule: [Up]"));
@@ -296,8 +289,8 @@ TEST_F(BidDecisionTest, AMissingKeyLeavesTheRulesToDecideOverTheOtherColours) {
     sink.logs.clear();
     const auto forced = Decide("RULE,EXECUTES,100,BID,PASS,END\n", kSyd, 5);
     EXPECT_TRUE(sink.Logged("BidMode - PASS"));
-    EXPECT_EQ(forced.bid, 6);
-    EXPECT_EQ(forced.MinFarg, common::kSpader) << "the best colour at 6, not the longest";
+    EXPECT_EQ(std::pair(forced.bid, forced.MinFarg), std::pair(6, common::kSpader))
+        << "the best colour at 6, not the longest";
 }
 
 TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
@@ -320,16 +313,15 @@ TEST_F(BidDecisionTest, BadFilesGiveOneMessageAndASafeBid) {
             WriteRules(c.rules);
         }
         WriteFile("FivraBidBase.txt",
-                  c.break_base ? "ENCODE\n"
-                               : "KLARTX\n<1>\n" + bidai_test::RecordLine("[_A_]", 8, 1) +
-                                     bidai_test::RecordLine("[_6_]", 8, 1) +
-                                     bidai_test::RecordLine("[_2_]", 8, 1) + "<3>\n" +
-                                     bidai_test::RecordLine("[_9_8_7_]", 8, 1));
+                  c.break_base
+                      ? "ENCODE\n"
+                      : "KLARTX\n<1>\n" + RecordLine("[_A_]", 8, 1) + RecordLine("[_6_]", 8, 1) +
+                            RecordLine("[_2_]", 8, 1) + "<3>\n" + RecordLine("[_9_8_7_]", 8, 1));
         dialogs.messages.clear();
         for (const int biggest : {7, 5}) {
             const auto d = engine.bjud(Context(kSyd, biggest));
             ASSERT_EQ(dialogs.messages.size(), 1u) << c.what << ": told once, not at each bid";
-            EXPECT_NE(dialogs.messages[0].find(folder), std::string::npos) << c.what;
+            EXPECT_THAT(dialogs.messages[0], HasSubstr(folder)) << c.what;
             EXPECT_EQ(d.bid, biggest == 5 ? 6 : 0) << c.what;
             EXPECT_EQ(d.MinFarg, biggest == 5 ? common::kHjarter : -1) << c.what;
         }
@@ -344,7 +336,7 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
         engine.bjud(Context(kVast, 7));
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("it is missing"), std::string::npos) << dialogs.messages[0];
+    EXPECT_THAT(dialogs.messages[0], HasSubstr("it is missing"));
 
     EXPECT_EQ(Decide(rules, kVast, 7).bid, 9) << "the file came back";
     std::filesystem::remove(path);
@@ -356,10 +348,9 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
     EXPECT_EQ(engine.bjud(Context(kVast, 7)).bid, 0);
     engine.bjud(Context(kVast, 7));
     ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_NE(dialogs.messages[2].find(path + ": the bid rules cannot be read (it is larger "
-                                              "than 4 MB). The seat makes a safe bid."),
-              std::string::npos)
-        << dialogs.messages[2];
+    EXPECT_THAT(dialogs.messages[2],
+                HasSubstr(path + ": the bid rules cannot be read (it is "
+                                 "larger than 4 MB). The seat makes a safe bid."));
 
     WriteRules(rules);
     WriteFile("FivraBidBase.txt", "PLAINS\n");
@@ -369,11 +360,6 @@ TEST_F(BidDecisionTest, AMissingOrHugeFileIsToldAgainOnlyWhenItChangesOrCameBack
     WriteFile("FivraBidBase.txt", "PLAINZ\n");
     engine.bjud(Context(kVast, 7));
     EXPECT_EQ(dialogs.messages.size(), 5u) << "changed and still broken: told again";
-}
-
-// A rule's bid names the colour that is best at its level, klöver too.
-TEST_F(BidDecisionTest, ARuleBidNamesTheColourBestAtItsLevelKloverIncluded) {
-    EXPECT_EQ(Decide("RULE,EXECUTES,100,BID,9,END\n", kVast, 7).MinFarg, common::kKlover);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bidai/BidEngine.h"
@@ -29,11 +30,6 @@ class RecordingSink : public common::LogSink, public common::TraceSink {
 
     std::vector<std::string> logs;
     std::vector<std::string> traces;
-};
-
-struct CardName {
-    std::string_view face;  // "A", "2".."10", "J", "Q", "K"
-    int colour;             // 1, 2, 4, 8
 };
 
 // A record line of a bid base: EA for bids 5..14 is `value` up to bid `top` and -10 above it;
@@ -68,9 +64,10 @@ class BidFixture : public ::testing::Test {
     }
     void WriteRules(const std::string& text) const { WriteFile("FivraBidRulesAI.txt", text); }
 
-    void Give(int seat, const std::vector<CardName>& cards) {
-        for (const CardName& card : cards) {
-            round.Hand[seat].AddACardOSort(&deck.Card(CardNr(card)));
+    // Cards by face ("A", "2".."10", "J", "Q", "K") and colour code (1, 2, 4, 8).
+    void Give(int seat, const std::vector<std::pair<std::string_view, int>>& cards) {
+        for (const auto& [face, colour] : cards) {
+            round.Hand[seat].AddACardOSort(&deck.Card(CardNr(face, colour)));
         }
     }
 
@@ -79,13 +76,18 @@ class BidFixture : public ::testing::Test {
         Give(seat, {{"A", 1}, {"K", 1}, {"Q", 1}, {"J", 2}, {"10", 2}});
         Give(seat, {{"9", 4}, {"8", 4}, {"7", 8}, {"6", 8}});
     }
-    // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`.
+    // A bid base for the usual hand; colour c reaches EA `value[c]` up to bid `top[c]`, and
+    // has no key when `top[c]` is 0.
     void WriteUsualBase(std::array<int, 4> top, std::array<float, 4> value) const {
-        WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + RecordLine("[_J_10_]", top[1], value[1]) +
-                                          RecordLine("[_9_8_]", top[2], value[2]) +
-                                          RecordLine("[_7_6_]", top[3], value[3]) + "<3>\n" +
-                                          RecordLine("[_A_K_Q_]", top[0], value[0]));
+        const auto line = [&](int c, std::string_view key) {
+            return top[c] == 0 ? std::string() : RecordLine(key, top[c], value[c]);
+        };
+        WriteFile("FivraBidBase.txt", "KLARTX\n<2>\n" + line(1, "[_J_10_]") + line(2, "[_9_8_]") +
+                                          line(3, "[_7_6_]") + "<3>\n" + line(0, "[_A_K_Q_]"));
     }
+
+    // Reads the bid base for VAST's hand.
+    bool ReadBase() { return engine.ReadBidBase(Context(1, 0), "FivraBidBase.txt"); }
 
     bidai::BidContext Context(int seat, int biggest) {
         round.gbHogstaBudet = biggest;
@@ -93,12 +95,12 @@ class BidFixture : public ::testing::Test {
                                  sink,  dialogs,          random};
     }
 
-    static int CardNr(const CardName& card) {
+    static int CardNr(std::string_view face, int colour) {
         constexpr std::array<std::string_view, 13> kFaces = {"A", "2", "3",  "4", "5", "6", "7",
                                                              "8", "9", "10", "J", "Q", "K"};
         const int rank =
-            static_cast<int>(std::find(kFaces.begin(), kFaces.end(), card.face) - kFaces.begin());
-        return rank * 4 + common::ColourIndex(card.colour);
+            static_cast<int>(std::find(kFaces.begin(), kFaces.end(), face) - kFaces.begin());
+        return rank * 4 + common::ColourIndex(colour);
     }
 
     common::Random random{20240611};

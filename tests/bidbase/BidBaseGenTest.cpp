@@ -43,8 +43,7 @@ TEST(BidBaseKeys, EveryHoldingReadsAsItsOwnKeyOnce) {
     // Every set of at most six of the fourteen trump cards.
     EXPECT_EQ(holdings, 1u + 14 + 91 + 364 + 1001 + 2002 + 3003);
     EXPECT_EQ(keys.front().key, "[_]");
-    const double void_weight = keys.front().weight;
-    EXPECT_GT(void_weight, KeyNamed(keys, "<1>", "[_A_]").weight)
+    EXPECT_GT(keys.front().weight, KeyNamed(keys, "<1>", "[_A_]").weight)
         << "no card of a colour is the commonest holding";
 }
 
@@ -83,11 +82,7 @@ TEST(KeySimulation, ASeedReproducesAKeysNumbers) {
     const std::vector<KeyHoldings> keys = AllKeys();
     const KeyHoldings& key = KeyNamed(keys, "<2>", "[_A_V_]");
     sim::ScratchFolder folder(DataDir());
-    SimulationSetup setup;
-    setup.folder = folder.Path();
-    setup.seed = 11;
-    setup.deals = 24;
-    setup.deals_per_other = 4;
+    SimulationSetup setup{.folder = folder.Path(), .seed = 11, .deals = 24, .deals_per_other = 4};
     const KeyOutcome first = SimulateKey(key, setup);
     const KeyOutcome again = SimulateKey(key, setup);
     EXPECT_TRUE(first.problems.empty()) << first.problems.front();

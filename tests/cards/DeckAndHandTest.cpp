@@ -1,7 +1,6 @@
 // The deck of 52 cards under each trump, and a hand of them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -16,7 +15,6 @@ using cards::Kort;
 using cards::KortHand;
 using cards::Packe;
 
-// The fourteen trump cards of each trump, from high to low, have fourteen distinct ranks.
 TEST(CardModel, TrumpOrderUnderEachTrump) {
     common::Random random(1);
     Packe deck(random);
@@ -40,8 +38,7 @@ TEST(CardModel, TrumpOrderUnderEachTrump) {
     }
     // With trump spader the fivra cards are the 5 of spader (5) and the 5 of klöver (4).
     deck.ValjFarg(8);
-    EXPECT_EQ(deck.Card(19).Rang, 5);
-    EXPECT_EQ(deck.Card(16).Rang, 4);
+    EXPECT_EQ(std::pair(deck.Card(19).Rang, deck.Card(16).Rang), std::pair(5, 4));
     // With trump ruter the 5 of hjärter is trump with Rang 4; with klöver it is neither
     // trump nor a hjärter card of the klöver count.
     deck.ValjFarg(2);
@@ -79,13 +76,6 @@ class HandTest : public ::testing::Test {
     Kort* Trump(const std::string& face, int suit) {
         return &deck.Card(table_test::Nr(face, common::ColourCode(suit)));
     }
-    std::vector<std::string> Faces(const std::vector<Kort*>& cards) {
-        std::vector<std::string> faces;
-        for (const Kort* k : cards) {
-            faces.push_back(k->Typ + "/" + std::to_string(k->Nr % 4));
-        }
-        return faces;
-    }
 
     common::Random random{1};
     Packe deck{random};
@@ -93,12 +83,14 @@ class HandTest : public ::testing::Test {
 };
 
 TEST_F(HandTest, SortedInsertKeepsColourPairsTogether) {
-    hand.AddACard(Trump("5", 2));  // 5 of hjärter
-    hand.AddACard(Trump("A", 3));  // spader A
-    hand.AddACard(Trump("5", 3));  // 5 of spader
-    hand.AddACard(Trump("3", 0));  // klöver 3
-    hand.AddACard(Trump("K", 0));  // klöver K
-    EXPECT_EQ(Faces(hand.Cards()), (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
+    for (const auto& [face, suit] : {std::pair("5", 2), {"A", 3}, {"5", 3}, {"3", 0}, {"K", 0}}) {
+        hand.AddACard(Trump(face, suit));
+    }
+    std::vector<std::string> faces;  // face and suit
+    for (const Kort* k : hand.Cards()) {
+        faces.push_back(k->Typ + "/" + std::to_string(k->Nr % 4));
+    }
+    EXPECT_EQ(faces, (std::vector<std::string>{"K/0", "3/0", "5/3", "A/3", "5/2"}));
 }
 
 TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {
@@ -122,28 +114,24 @@ TEST_F(HandTest, CountsUseTheAndTestAndRefuseNoCardAndDuplicates) {
     EXPECT_EQ(hand.GetCardList(), (std::vector<std::string>{"No Cards", "No Cards"}));
 }
 
-struct SurplusCase {
-    std::vector<std::string> held;  // hjärter faces; "5" the 5 of hjärter, "5r" of ruter
-    std::vector<std::string> thrown;
-};
-
 TEST_F(HandTest, SurplusTrumpsGoHighestThrowOrderFirstAndNeverPointCards) {
-    const std::vector<SurplusCase> cases = {
+    // The hjärter faces held ("5" the 5 of hjärter, "5r" of ruter) and those thrown.
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> cases = {
         {{"A", "K", "Q", "9", "8", "6", "5", "3", "2"}, {"3", "6", "8"}},
         {{"A", "J", "10", "2", "5", "5r", "K", "Q"}, {"Q", "K"}},
         {{"A", "J", "10", "2", "5", "5r", "4"}, {"4"}},
     };
     deck.ValjFarg(4);
-    for (const auto& c : cases) {
+    for (const auto& [held, expected] : cases) {
         KortHand h;
-        for (const auto& face : c.held) {
+        for (const auto& face : held) {
             h.AddACardOSort(face == "5r" ? Trump("5", 1) : Trump(face, 2));
         }
         std::vector<std::string> thrown;
         for (const Kort* k : h.TaBortMeraKortAn6(4)) {
             thrown.push_back(k->Typ);
         }
-        EXPECT_EQ(thrown, c.thrown);
+        EXPECT_EQ(thrown, expected);
         EXPECT_EQ(h.AntalKort(), 6);
     }
 }

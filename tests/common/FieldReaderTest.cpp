@@ -5,6 +5,7 @@
 #include "common/Random.h"
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -19,7 +20,7 @@ TEST(FieldReader, SplitsOnCommasAndLineEndsAndTrimsBlanks) {
     EXPECT_EQ(in.Next(), "");
 }
 
-TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
+TEST(FieldReader, SkipsDropTheRestOfTheLineOrRunToTheTerminator) {
     common::FieldReader in("OR, Last, YES, x, y\nnext, line\nthird");
     EXPECT_EQ(in.Next(), "OR");
     EXPECT_EQ(in.Next(), "Last");
@@ -29,6 +30,12 @@ TEST(FieldReader, SkipRestOfLineDropsOnlyTheCurrentLine) {
     in.SkipRestOfLine();  // "line" ended its line: nothing more is dropped
     EXPECT_EQ(in.Next(), "third");
     EXPECT_EQ(in.Line(), 3);
+
+    common::FieldReader to("a,b,END,c");
+    EXPECT_TRUE(to.SkipTo("END"));
+    EXPECT_EQ(to.Next(), "c");
+    EXPECT_FALSE(to.SkipTo("END")) << "the end stops a search for a missing terminator";
+    EXPECT_FALSE(to.HasMore());
 }
 
 TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
@@ -45,33 +52,22 @@ TEST(FieldReader, LinesCountOnPastQuotedLineEndsAndAnUnclosedQuoteIsMarked) {
     EXPECT_FALSE(in.HasMore());
 }
 
-TEST(FieldReader, SkipToStopsAfterTheTerminatorOrAtTheEnd) {
-    common::FieldReader in("a,b,END,c");
-    EXPECT_TRUE(in.SkipTo("END"));
-    EXPECT_EQ(in.Next(), "c");
-    EXPECT_FALSE(in.SkipTo("END"));
-    EXPECT_FALSE(in.HasMore());
-}
-
 TEST(SplitLines, AcceptsLfAndCrlf) {
     EXPECT_EQ(common::SplitLines("a\r\nb\n\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
     EXPECT_TRUE(common::SplitLines("").empty());
 }
 
 TEST(NumberText, LeadingNumbersAndShortestText) {
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("12abc"), 12.0);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("-3.5"), -3.5);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber(" .5"), 0.5);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("x1"), 0.0);
-    EXPECT_DOUBLE_EQ(common::LeadingNumber("-"), 0.0);
+    for (const auto& [text, number] :
+         {std::pair("12abc", 12.0), {"-3.5", -3.5}, {" .5", 0.5}, {"x1", 0.0}, {"-", 0.0}}) {
+        EXPECT_DOUBLE_EQ(common::LeadingNumber(text), number) << text;
+    }
     EXPECT_FALSE(common::StartsWithNumber("RISKY"));
     EXPECT_TRUE(common::StartsWithNumber("0"));
-    EXPECT_EQ(common::NumberText(6), "6");
-    EXPECT_EQ(common::NumberText(-28), "-28");
-    EXPECT_EQ(common::NumberText(10.0 / 3.0), "3.333333");
-    EXPECT_EQ(common::NumberText(0.25), "0.25");
-    EXPECT_EQ(common::RoundToInt(2.5), 3);
-    EXPECT_EQ(common::RoundToInt(-2.5), -3);
+    EXPECT_EQ(std::tuple(common::NumberText(6), common::NumberText(-28),
+                         common::NumberText(10.0 / 3.0), common::NumberText(0.25)),
+              std::tuple("6", "-28", "3.333333", "0.25"));
+    EXPECT_EQ(std::pair(common::RoundToInt(2.5), common::RoundToInt(-2.5)), std::pair(3, -3));
 }
 
 TEST(Random, DrawsCoverOneToNEvenly) {

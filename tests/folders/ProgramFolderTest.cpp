@@ -10,7 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::FileText;
-using test_support::TempFolder;
 using test_support::WriteText;
 
 // A machine as the game finds it: a current folder, an installation's data folder holding a
@@ -18,7 +17,6 @@ using test_support::WriteText;
 class ProgramFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        shipped_ = test_support::DataDir();
         places_.current = root_.Folder() + "started-here";
         places_.installed = {root_.Folder() + "nowhere", root_.Folder() + "share/fivrastar"};
         places_.user = root_.Folder() + "home/Kolmbra/Fivrastar";
@@ -29,8 +27,8 @@ class ProgramFolderTest : public ::testing::Test {
         }
     }
 
-    TempFolder root_;
-    fs::path shipped_;
+    test_support::TempFolder root_;
+    const fs::path shipped_ = test_support::DataDir();
     FolderPlaces places_;
 };
 
@@ -39,8 +37,8 @@ TEST_F(ProgramFolderTest, ACurrentFolderWithTheRuleFilesIsTheProgramFolder) {
         fs::copy_file(shipped_ / name, places_.current / name);
     }
     const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::Current);
-    EXPECT_EQ(choice.folder, places_.current);
+    EXPECT_EQ(std::pair(choice.kind, choice.folder),
+              std::pair(FolderChoice::Kind::Current, places_.current));
     EXPECT_FALSE(fs::exists(places_.user)) << "a rule author's run leaves the data folder alone";
 
     fs::remove(places_.current / "FivraBidRulesAI.txt");
@@ -81,8 +79,8 @@ TEST_F(ProgramFolderTest, TheFirstStartCopiesTheDataAndLaterStartsKeepThePlayers
 TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
     fs::remove_all(places_.installed[1]);
     const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
-    EXPECT_TRUE(choice.folder.empty());
+    EXPECT_EQ(std::pair(choice.kind, choice.folder),
+              std::pair(FolderChoice::Kind::None, fs::path()));
     for (const fs::path& place :
          {places_.current, places_.installed[0], places_.installed[1], places_.user}) {
         EXPECT_NE(choice.problem.find(place.string()), std::string::npos)
@@ -93,17 +91,8 @@ TEST_F(ProgramFolderTest, NoDataAnywhereNamesEveryPlaceLookedAt) {
     EXPECT_FALSE(fs::exists(places_.user)) << "nothing is made when nothing can be played";
 }
 
-TEST_F(ProgramFolderTest, AnUnwritableDataFolderIsReportedNotIgnored) {
-    // A file where the data folder should be: the folder cannot be made.
-    fs::create_directories(places_.user.parent_path());
-    WriteText(places_.user.string(), "not a folder");
-    const FolderChoice choice = FindProgramFolder(places_);
-    EXPECT_EQ(choice.kind, FolderChoice::Kind::None);
-    EXPECT_NE(choice.problem.find(places_.user.string()), std::string::npos) << choice.problem;
-}
-
-// Entries that cannot be looked at: the copy goes on past them and names them; a data path
-// over the system's limit is a message, not a stop.
+// Entries that cannot be looked at: the copy goes on past them and names them; a data folder
+// that cannot be made (a file in its place, a path over the system's limit) is a message.
 TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
     const fs::path looping = places_.installed[1] / "Suggestion.txt";
     fs::remove(looping);
@@ -119,6 +108,11 @@ TEST_F(ProgramFolderTest, EntriesThatCannotBeLookedAtAreNamedNotFatal) {
     EXPECT_TRUE(fs::is_symlink(looping_there)) << "what the player has is left alone";
     EXPECT_TRUE(fs::exists(places_.user / "FivraBidBase.txt"));
     EXPECT_FALSE(fs::exists(places_.user / "FivraBidBase.txt.copying")) << "copied, then renamed";
+
+    places_.user /= "FivraBidBase.txt";  // a file where the data folder should be
+    const FolderChoice blocked = FindProgramFolder(places_);
+    EXPECT_EQ(blocked.kind, FolderChoice::Kind::None);
+    EXPECT_NE(blocked.problem.find(places_.user.string()), std::string::npos) << blocked.problem;
 
     places_.user = root_.Folder() + std::string(5000, 'x');
     const FolderChoice too_long = FindProgramFolder(places_);

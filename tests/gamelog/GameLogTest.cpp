@@ -21,6 +21,7 @@
 namespace gamelog {
 namespace {
 
+using gamelog_test::Joined;
 using gamelog_test::LinesSink;
 using test_support::FileText;
 using test_support::TempFolder;
@@ -57,26 +58,24 @@ TEST(GameLog, EachBlockReachesTheFileWhenItEndsAndEachRoundIsWrittenAfreshWithLf
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(GameLog, AFolderThatCannotBeWrittenIsReportedOnceAndTheGameGoesOn) {
+// A log in a folder that is missing, and a log whose file is the full device (opening works,
+// every write fails): each is reported once for a run of failing rounds, and the game goes on.
+TEST(GameLog, AFailingLogIsReportedOnceAndAgainAfterARecovery) {
     TempFolder folder;
     common::ScriptedDialogs dialogs;
-    GameLog log(folder.File("missing") + "/", dialogs);
+    GameLog lost(folder.File("missing") + "/", dialogs);
     for (int round = 0; round < 3; ++round) {
-        log.Log("a line");
-        log.Log("another line");
-        log.LogClose();
+        lost.Log("a line");
+        lost.Log("another line");
+        lost.LogClose();
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find(log.Path()), std::string::npos) << dialogs.messages[0];
-}
+    EXPECT_NE(dialogs.messages[0].find(lost.Path()), std::string::npos) << dialogs.messages[0];
 
-// A log whose file is the full device: opening works, every write fails.
-TEST(GameLog, AFullDiskIsReportedOnceAndAgainAfterARecovery) {
     if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full on this system";
     }
-    TempFolder folder;
-    common::ScriptedDialogs dialogs;
+    dialogs.messages.clear();
     GameLog log(folder.Folder(), dialogs);
     std::filesystem::create_symlink("/dev/full", log.Path());
     const std::string line(200, 'x');
@@ -101,15 +100,6 @@ TEST(GameLog, AFullDiskIsReportedOnceAndAgainAfterARecovery) {
     EXPECT_EQ(dialogs.messages.size(), 2u) << "a new failure after a good round is reported";
 }
 
-// The lines joined with '|', to compare a block with its expected text in one piece.
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "|";
-    }
-    return text;
-}
-
 TEST(LogBlocks, FivesAreNamedByTheTrumpSuitInCardLines) {
     common::Random random(1);
     cards::Packe deck(random);
@@ -131,9 +121,9 @@ TEST(LogBlocks, RoundStartListsTheDeckWithOwnSuitColoursAndSignedTotals) {
     LogRoundStart(log, -28, 47, deck);
 
     ASSERT_EQ(log.lines.size(), 6u + 52u + 2u);
-    EXPECT_EQ(Joined({log.lines.begin(), log.lines.begin() + 6}),
+    EXPECT_EQ(Joined({log.lines.begin(), log.lines.begin() + 6}, "|"),
               "<VI>|-28|<DE>|47|1-klover,2-ruter,4-hjarter,8-spader|<PACKE_KOMPLETT>|");
-    EXPECT_EQ(Joined({log.lines.begin() + 58, log.lines.end()}), "<END>||");
+    EXPECT_EQ(Joined({log.lines.begin() + 58, log.lines.end()}, "|"), "<END>||");
     for (int i = 1; i <= 52; ++i) {
         const cards::Kort& card = deck.Card(std::stoi(deck.OrderRecord()[i]));
         EXPECT_EQ(log.lines[5 + i], DeckLine(card)) << "deck position " << i;
@@ -159,10 +149,10 @@ TEST(LogBlocks, ForeKopListsOnlyTrumpCardsOfEverySeatInHandOrder) {
     LogForeKop(log, round);
 
     const std::string rule = "===================================|";
-    EXPECT_EQ(Joined(log.lines), rule +
-                                     "<SYD_FORE_KOP>|A|v|<END>||<VAST_FORE_KOP>|<END>||"
-                                     "<NORD_FORE_KOP>|V|2|<END>||<OST_FORE_KOP>|<END>||" +
-                                     rule);
+    EXPECT_EQ(Joined(log.lines, "|"), rule +
+                                          "<SYD_FORE_KOP>|A|v|<END>||<VAST_FORE_KOP>|<END>||"
+                                          "<NORD_FORE_KOP>|V|2|<END>||<OST_FORE_KOP>|<END>||" +
+                                          rule);
 }
 
 TEST(SafeAttribute, KeepsNamesInsideTheProgramFolder) {

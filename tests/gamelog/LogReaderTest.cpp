@@ -17,20 +17,13 @@
 namespace gamelog {
 namespace {
 
+using gamelog_test::Joined;
 using gamelog_test::LinesSink;
 using gamelog_test::SampleRound;
 using test_support::TempFolder;
 using test_support::WriteText;
 
 using Lines = std::vector<std::string>;
-
-std::string Joined(const Lines& lines, const std::string& end = "\n") {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + end;
-    }
-    return text;
-}
 
 // The facts a replay log and the sample round both hold.
 template <typename Round>
@@ -100,7 +93,6 @@ Edit Insert(const std::string& tag, const Lines& cards) {
     };
 }
 
-// Sets the line of a deck position.
 Edit SetDeck(std::size_t position, const std::string& line) {
     return [=](Lines& l) { l[IndexOf(l, "<PACKE_KOMPLETT>") + position] = line; };
 }

@@ -1,20 +1,27 @@
+// The pieces of the front end that stand apart from the window: the card painter, the launch
+// options, the clock that drives the table, and the seat that thinks off the GUI thread.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <future>
 #include <map>
 #include <optional>
+#include <thread>
 #include <tuple>
 
-#include "common/SettingsStore.h"
+#include "gui/coach/ThinkingPlayer.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/paint/CardPainter.h"
 #include "gui/window/LaunchOptions.h"
 #include "gui/window/QtClock.h"
 #include "support/TableRig.h"
-#include "table/Table.h"
 
 namespace gui {
 namespace {
@@ -32,7 +39,6 @@ QImage CardImage(int nr, CardLook look, const DeckLook* deck = nullptr) {
     return image;
 }
 
-// Counts pixels that are clearly red and clearly dark ink.
 std::pair<int, int> RedAndBlackInk(const QImage& image) {
     int red = 0;
     int black = 0;
@@ -83,15 +89,12 @@ TEST(CardPainter, TheFourColourDeckAndTheCardBackChangeWhatIsDrawn) {
     }
     EXPECT_EQ(CardImage(8, CardLook::Back, &plain), CardImage(8, CardLook::Back, &four))
         << "the four colours leave the back alone";
-    for (int a = 0; a < kCardBacks; ++a) {
-        DeckLook first;
-        first.back = static_cast<CardBack>(a);
-        for (int b = a + 1; b < kCardBacks; ++b) {
-            DeckLook second;
-            second.back = static_cast<CardBack>(b);
-            EXPECT_NE(CardImage(-1, CardLook::Back, &first), CardImage(-1, CardLook::Back, &second))
-                << "backs " << a << " and " << b;
-        }
+    std::vector<QImage> backs;
+    for (int b = 0; b < kCardBacks; ++b) {
+        DeckLook look;
+        look.back = static_cast<CardBack>(b);
+        backs.push_back(CardImage(-1, CardLook::Back, &look));
+        EXPECT_EQ(std::count(backs.begin(), backs.end(), backs.back()), 1) << "back " << b;
     }
     // The table's own deck follows the chosen look, cached pictures included.
     const QImage before = CardImage(4, CardLook::Face);
@@ -138,27 +141,23 @@ TEST(LaunchOptions, UsableValuesAreTakenAndOthersKeepTheDefaultAndAreNamed) {
 }
 
 TEST(QtClock, TableTimeRunsFasterAndHoldsWhileADialogIsOpen) {
+    table_test::TableRig rig(table_test::RigOptions{});
     QtDialogs dialogs;
-    common::MemorySettingsStore settings;
-    table::TableConfig config;
-    config.folder = "/nonexistent-fivra-folder/";
-    config.seed = 1;
-    table::Table table(config, dialogs, settings);
     int ticks = 0;
-    QtClock clock(table, 20, [&ticks] { ++ticks; });
+    QtClock clock(rig.table, 20, [&ticks] { ++ticks; });
     clock.HoldWhileBusy(dialogs);
     clock.Reschedule();
     {
         const QtDialogs::ModalScope open(dialogs);
         clock.Reschedule();
         QTest::qWait(150);
-        EXPECT_EQ(table.Now(), 0) << "no tick reaches the table behind a dialog";
+        EXPECT_EQ(rig.table.Now(), 0) << "no tick reaches the table behind a dialog";
         EXPECT_EQ(ticks, 0);
     }
     QTest::qWait(150);
     EXPECT_GT(ticks, 0) << "the clock goes on when the dialog closes";
-    EXPECT_GE(table.Now(), 1000) << "table time runs 20 times faster";
-    EXPECT_LE(table.Now(), 3000 + 1000) << "the time behind the dialog was not made up";
+    EXPECT_GE(rig.table.Now(), 1000) << "table time runs 20 times faster";
+    EXPECT_LE(rig.table.Now(), 3000 + 1000) << "the time behind the dialog was not made up";
 }
 
 TEST(QtClock, AfterAStallItCatchesUpInTurnsOfBoundedLength) {
@@ -211,6 +210,89 @@ TEST(QtClock, NoTickRunsInsideATickWhoseMessageSpinsTheEventLoop) {
     clock.Reschedule();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.messages.size() > told_at_start; }, 5000));
     EXPECT_EQ(inside_ticks, 0);
+}
+
+// A seat that thinks until the GUI thread lets it answer, or gives up after a while (so that
+// a window that stops answering fails the test instead of hanging it).
+class SlowSeat : public state::SeatPlayer {
+  public:
+    std::promise<void> go;
+    std::thread::id decided_on;
+    bool waited_for_go = false;
+
+    std::optional<state::BidChoice> Bid(const state::SeatView&) override { return std::nullopt; }
+    std::optional<int> Trump(const state::SeatView&) override { return std::nullopt; }
+    std::optional<state::CardChoice> Card(const state::SeatView&) override {
+        decided_on = std::this_thread::get_id();
+        waited_for_go =
+            go.get_future().wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        return state::CardChoice{12, "[slow]"};
+    }
+};
+
+struct Decision {
+    std::optional<state::CardChoice> card;
+    std::vector<bool> holds;  // what the table was told about its input, in order
+    std::vector<bool> clock_held_while_thinking;
+};
+
+// One card decision through a ThinkingPlayer, with `meanwhile` run on the GUI thread while
+// the seat thinks (it must run: the window keeps answering); `meanwhile` lets the seat answer.
+Decision Think(SlowSeat& seat, const std::function<void()>& meanwhile) {
+    QtDialogs dialogs;
+    Decision made;
+    ThinkingPlayer thinking(seat, &dialogs, [&](bool held) { made.holds.push_back(held); });
+    QTimer::singleShot(0, [&] {
+        made.clock_held_while_thinking.push_back(dialogs.Busy());
+        meanwhile();
+    });
+    state::RoundState round;
+    made.card = thinking.Card(state::SeatView{round, round.Hand[1], 1, 0});
+    made.clock_held_while_thinking.push_back(dialogs.Busy());
+    return made;
+}
+
+TEST(ThinkingPlayer, DecidesOffTheGuiThreadWhileTheWindowAnswersAndTheClockHolds) {
+    SlowSeat seat;
+    bool window_answered = false;
+    const Decision made = Think(seat, [&] {
+        window_answered = true;
+        seat.go.set_value();
+    });
+    EXPECT_TRUE(window_answered);
+    EXPECT_TRUE(seat.waited_for_go) << "the GUI thread was blocked while the seat thought";
+    EXPECT_NE(seat.decided_on, std::this_thread::get_id());
+    ASSERT_TRUE(made.card.has_value());
+    EXPECT_EQ(made.card->rank_code, 12);
+    EXPECT_EQ(made.holds, (std::vector<bool>{true, false}));
+    // The clock holds while the seat thinks and runs again once it has answered.
+    EXPECT_EQ(made.clock_held_while_thinking, (std::vector<bool>{true, false}));
+}
+
+TEST(ThinkingPlayer, AQuitDuringADecisionStillWaitsForTheAnswer) {
+    SlowSeat seat;
+    // The application is told to quit while the seat thinks, which ends every event loop at
+    // once; the seat answers only later: the decision is still awaited, and the table gets
+    // the seat's card.
+    std::thread answer_later;
+    const Decision made = Think(seat, [&] {
+        QCoreApplication::exit(0);
+        answer_later = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            seat.go.set_value();
+        });
+    });
+    if (answer_later.joinable()) {
+        answer_later.join();
+    }
+    // A quit keeps every event loop from starting until the application's own loop has run
+    // again: run it once, so that the tests after this one in the same process can open theirs.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    EXPECT_TRUE(seat.waited_for_go);
+    ASSERT_TRUE(made.card.has_value());
+    EXPECT_EQ(made.card->rank_code, 12);
+    EXPECT_EQ(made.holds, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

@@ -2,21 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
 
-#include "common/ScriptedDialogs.h"
-#include "common/SettingsStore.h"
 #include "gui/scene/ControlItem.h"
 #include "gui/scene/TableLayout.h"
 #include "gui/window/GameWindow.h"
 #include "presentation/HandGeometry.h"
 #include "support/TableRig.h"
-#include "table/Table.h"
 
 namespace gui::testing {
+
+// Runs the GUI tests of an executable in one QApplication, with a private runtime folder so
+// that Qt does not complain. The platform (and any scale factor) is set before the call.
+inline int RunGuiTests(int argc, char* argv[]) {
+    const QString runtime = QDir::temp().filePath(QStringLiteral("fivra-test-gui-runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit().constData(), 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
 
 // Saves a picture as a PNG into the folder named by FIVRA_GUI_SHOTS, when it is set: a way to
 // look at the screens the tests reach.
@@ -66,6 +77,10 @@ class GuiFixture : public ::testing::Test {
 
     ControlItem* Item(const QString& name) const { return window_->Scene().Item(name); }
 
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(&window_->View(), key, modifiers);
+    }
+
     // A click at a point of the table, through the view as the mouse would give it.
     void ClickAt(QPointF scene_point) {
         TableView& view = window_->View();
@@ -78,7 +93,6 @@ class GuiFixture : public ::testing::Test {
         ClickAt(item->Rect().center());
     }
 
-    // Saves the window as a PNG (see SaveShot).
     void Shoot(const char* name) {
         window_->Refresh();
         SaveShot(name, window_->grab());

@@ -1,11 +1,7 @@
-#include <cstdlib>
-
-#include "gui/GuiTestRun.h"
+#include "gui/GuiFixture.h"
 
 // The GUI tests run on the offscreen platform unless another one was asked for.
 int main(int argc, char* argv[]) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     return gui::testing::RunGuiTests(argc, argv);
 }

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <array>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -23,30 +21,20 @@
 #include "gui/settings/IniText.h"
 #include "gui/window/DataPlaces.h"
 #include "persistence/Statistics.h"
+#include "support/TempFolder.h"
 
 namespace gui {
 namespace {
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test_support::FileText;
 
 class IniSettingsStoreTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString Folder() const { return QString::fromStdString(temp_.Path().string()); }
+    QString UserFile() const { return QDir(Folder()).filePath("Fivrastar.ini"); }
+    QString LocalFile() const { return QDir(Folder()).filePath("Fivrastar-local.ini"); }
 
-    QString Folder() const { return dir_.path(); }
-    QString UserFile() const { return QDir(dir_.path()).filePath("Fivrastar.ini"); }
-    QString LocalFile() const { return QDir(dir_.path()).filePath("Fivrastar-local.ini"); }
-
-    QTemporaryDir dir_;
+    test_support::TempFolder temp_;
     common::ScriptedDialogs dialogs_;
 };
 
@@ -54,8 +42,8 @@ class IniSettingsStoreTest : public ::testing::Test {
 TEST_F(IniSettingsStoreTest, ScopesKeepTheirOwnFilesAndEmptyStoresABlank) {
     common::MemorySettingsStore memory;
     IniSettingsStore ini(Folder(), &dialogs_);
-    const std::array<common::SettingsStore*, 2> stores = {&memory, &ini};
-    for (common::SettingsStore* store : stores) {
+    for (common::SettingsStore* store :
+         std::initializer_list<common::SettingsStore*>{&memory, &ini}) {
         store->RegWriteSetting("user", "Statistic", "Note", "");
         EXPECT_EQ(store->RegReadSetting("user", "Statistic", "Note", "x"), " ");
         store->RegWriteSetting("local64", "Statistic", "Debug", "9");
@@ -92,8 +80,8 @@ TEST_F(IniSettingsStoreTest, QuickRewritesOfTheSameLengthAreNeverReadStale) {
 }
 
 TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndIsKeptUntilTheNextWrite) {
-    const QByteArray garbage("garbage\x01\x02 without any key\n");
-    WriteBytes(UserFile(), garbage);
+    const std::string garbage("garbage\x01\x02 without any key\n");
+    temp_.Write("Fivrastar.ini", garbage);
     IniSettingsStore store(Folder(), &dialogs_);
 
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
@@ -101,34 +89,34 @@ TEST_F(IniSettingsStoreTest, CorruptFileReadsAsDefaultsAndIsKeptUntilTheNextWrit
     ASSERT_EQ(dialogs_.messages.size(), 1u) << "told once, not at every read";
     EXPECT_NE(dialogs_.messages[0].find(UserFile().toStdString()), std::string::npos)
         << dialogs_.messages[0];
-    EXPECT_EQ(FileBytes(UserFile()), garbage) << "reading never rewrites the file";
+    EXPECT_EQ(temp_.Read("Fivrastar.ini"), garbage) << "reading never rewrites the file";
 
     store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "1");
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), garbage) << "the old contents are kept";
+    EXPECT_EQ(temp_.Read("Fivrastar.ini.damaged"), garbage) << "the old contents are kept";
     EXPECT_EQ(dialogs_.messages.size(), 2u);
 
     // A second damaged file takes the one copy's place: there is never more than one.
-    const QByteArray second("[Statistic\nTotalVi=1\n");
-    WriteBytes(UserFile(), second);
+    const std::string second("[Statistic\nTotalVi=1\n");
+    temp_.Write("Fivrastar.ini", second);
     store.RegWriteSetting("user", "Statistic", "TotalDe", "1");
-    EXPECT_EQ(FileBytes(UserFile() + ".damaged"), second);
+    EXPECT_EQ(temp_.Read("Fivrastar.ini.damaged"), second);
     EXPECT_NE(dialogs_.messages.back().find(".damaged"), std::string::npos)
         << "the message names the copy that holds the old values";
     EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files).size(), 1);
 }
 
-// Keys QSettings reads but cannot write back as they are, and a file it cannot read at all:
-// neither stops the saves that follow, nor makes more than one copy or message.
+// Keys QSettings reads but cannot write back as they are, a line it cannot read (an unclosed
+// section) and a file it cannot read at all: none stops the saves that follow or loses the good
+// keys, nor makes more than one copy or message.
 TEST_F(IniSettingsStoreTest, OddLinesAndUnreadableFilesNeverStopLaterSaves) {
-    for (const QByteArray& odd : {QByteArray("=1\n"), QByteArray("/=1\n"), QByteArray("a//b=1\n"),
-                                  QByteArray("[a/]\nk=1\n"), QByteArray("[x]\n\\=2\n"),
-                                  QByteArray("[Statistic]\nTotalVi/=9\n")}) {
-        SCOPED_TRACE(odd.toStdString());
+    for (const std::string odd : {"=1\n", "/=1\n", "a//b=1\n", "[a/]\nk=1\n", "[x]\n\\=2\n",
+                                  "[Statistic]\nTotalVi/=9\n", "[broken\nTotalDe=300\n"}) {
+        SCOPED_TRACE(odd);
         QDir(Folder()).removeRecursively();
         QDir().mkpath(Folder());
         common::ScriptedDialogs dialogs;
-        WriteBytes(UserFile(), "[Statistic]\nTotalVi=4\n[Preferences]\nLanguage=sv\n" + odd);
+        temp_.Write("Fivrastar.ini", "[Statistic]\nTotalVi=4\n[Preferences]\nLanguage=sv\n" + odd);
         IniSettingsStore store(Folder(), &dialogs);
         for (int game = 5; game <= 7; ++game) {
             store.RegWriteSetting("user", "Statistic", "TotalVi", std::to_string(game));
@@ -136,15 +124,18 @@ TEST_F(IniSettingsStoreTest, OddLinesAndUnreadableFilesNeverStopLaterSaves) {
         IniSettingsStore next_run(Folder(), &dialogs);
         EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "7");
         EXPECT_EQ(next_run.RegReadSetting("user", "Preferences", "Language", ""), "sv");
+        EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalDe", "0"),
+                  store.RegReadSetting("user", "Statistic", "TotalDe", "0"));
         EXPECT_EQ(QDir(Folder()).entryList({"*.damaged*"}, QDir::Files),
                   QStringList{"Fivrastar.ini.damaged"});
-        EXPECT_EQ(dialogs.messages.size(), 1u) << "only the copy is told";
+        ASSERT_EQ(dialogs.messages.size(), 1u) << "only the copy is told";
+        EXPECT_NE(dialogs.messages[0].find(UserFile().toStdString()), std::string::npos);
     }
 }
 
 // A file that is no settings text at all is never replaced nor read past a size cap.
 TEST_F(IniSettingsStoreTest, AFileTooLargeOrNotPlainIsNotUsedNorReplaced) {
-    WriteBytes(UserFile(), QByteArray(2 * 1024 * 1024, 'x'));
+    temp_.Write("Fivrastar.ini", std::string(2 * 1024 * 1024, 'x'));
     IniSettingsStore store(Folder(), &dialogs_);
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");
     store.RegWriteSetting("user", "Statistic", "TotalVi", "1");
@@ -161,30 +152,12 @@ TEST_F(IniSettingsStoreTest, AFileTooLargeOrNotPlainIsNotUsedNorReplaced) {
     EXPECT_NE(dialogs_.messages.back().find("not a plain file"), std::string::npos);
 }
 
-TEST_F(IniSettingsStoreTest, TheGoodKeysOfAFileWithABadLineAreKept) {
-    WriteBytes(UserFile(), "[Statistic]\nTotalVi=500\n[broken\nTotalDe=300\n");
-    IniSettingsStore store(Folder(), &dialogs_);
-    EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "500");
-    ASSERT_EQ(dialogs_.messages.size(), 1u) << "the bad line is told once";
-    EXPECT_NE(dialogs_.messages[0].find(UserFile().toStdString()), std::string::npos);
-
-    EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 501);
-    EXPECT_TRUE(QFile::exists(UserFile() + ".damaged"));
-    IniSettingsStore next_run(Folder(), &dialogs_);
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalVi", "0"), "501");
-    const std::size_t told = dialogs_.messages.size();
-    EXPECT_EQ(next_run.RegReadSetting("user", "Statistic", "TotalDe", "0"),
-              store.RegReadSetting("user", "Statistic", "TotalDe", "0"));
-    EXPECT_EQ(dialogs_.messages.size(), told) << "the rewritten file reads clean";
-}
-
 TEST_F(IniSettingsStoreTest, AFailedWriteIsToldAndLeavesTheOldFile) {
     IniSettingsStore good(Folder(), &dialogs_);
     good.RegWriteSetting("user", "Statistic", "TotalVi", "5");
 
-    const QString not_a_folder = QDir(Folder()).filePath("plain-file");
-    WriteBytes(not_a_folder, "x");
-    IniSettingsStore blocked(not_a_folder, &dialogs_);
+    temp_.Write("plain-file", "x");
+    IniSettingsStore blocked(QDir(Folder()).filePath("plain-file"), &dialogs_);
     blocked.RegWriteSetting("user", "Statistic", "TotalVi", "6");
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_NE(dialogs_.messages[0].find("could not be written"), std::string::npos);
@@ -224,6 +197,9 @@ class SmallDisk {
         mounted_ = ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=256k") == 0;
     }
     ~SmallDisk() {
+        if (old_tmpdir_) {
+            had_tmpdir_ ? qputenv("TMPDIR", *old_tmpdir_) : qunsetenv("TMPDIR");
+        }
         if (mounted_) {
             ::umount2(dir_.path().toLocal8Bit().constData(), MNT_DETACH);
         }
@@ -234,7 +210,13 @@ class SmallDisk {
     bool Mounted() const { return mounted_; }
     QString Path() const { return dir_.path(); }
 
-    // Fills the disk with a filler file until `free_bytes` are left.
+    // Makes the disk the temporary folder for as long as it is mounted.
+    void HoldTemporaryFolder() {
+        had_tmpdir_ = qEnvironmentVariableIsSet("TMPDIR");
+        old_tmpdir_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", Path().toLocal8Bit());
+    }
+
     void Fill(long free_bytes) {
         const QByteArray name = QDir(Path()).filePath("filler").toLocal8Bit();
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -252,22 +234,8 @@ class SmallDisk {
   private:
     QTemporaryDir dir_;
     bool mounted_ = false;
-};
-
-// Points the temporary folder somewhere else for the life of the guard.
-class TemporaryFolderAt {
-  public:
-    explicit TemporaryFolderAt(const QString& path)
-        : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
-        qputenv("TMPDIR", path.toLocal8Bit());
-    }
-    ~TemporaryFolderAt() { had_ ? qputenv("TMPDIR", old_) : qunsetenv("TMPDIR"); }
-    TemporaryFolderAt(const TemporaryFolderAt&) = delete;
-    TemporaryFolderAt& operator=(const TemporaryFolderAt&) = delete;
-
-  private:
-    const bool had_;
-    const QByteArray old_;
+    bool had_tmpdir_ = false;
+    std::optional<QByteArray> old_tmpdir_;
 };
 
 #define REQUIRE_SMALL_DISK(disk)                                                \
@@ -286,13 +254,13 @@ TEST(IniSettingsFullDiskTest, AFullTemporaryFolderNeitherEmptiesNorHidesTheStati
         store.RegWriteSetting("user", "Statistic", "TotalVi", "5");
 
         temp.Fill(free_bytes);
-        const TemporaryFolderAt moved(temp.Path());
+        temp.HoldTemporaryFolder();
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "5");
         EXPECT_EQ(persistence::CountGameWon(store, persistence::Team::Vi), 6);
         EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "6");
-        EXPECT_TRUE(dialogs.messages.empty())
-            << (dialogs.messages.empty() ? "" : dialogs.messages.front());
-        EXPECT_TRUE(FileBytes(store.FilePath("user")).contains("TotalVi=6"));
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
+        EXPECT_NE(FileText(store.FilePath("user").toStdString()).find("TotalVi=6"),
+                  std::string::npos);
     }
 }
 
@@ -315,17 +283,16 @@ TEST(IniSettingsFullDiskTest, NoRoomWhereTheFileIsKeepsTheOldFileAndTellsOnce) {
         IniSettingsStore store(folder, &dialogs);
         store.RegWriteSetting("user", "Statistic", "TotalVi", "5");
         store.RegWriteSetting("user", "Preferences", "Language", "sv");
-        const QByteArray old_bytes = FileBytes(store.FilePath("user"));
-        ASSERT_TRUE(old_bytes.contains("Language=sv"));
+        const std::string old_bytes = FileText(store.FilePath("user").toStdString());
+        ASSERT_NE(old_bytes.find("Language=sv"), std::string::npos);
 
         disk.Fill(c.free_bytes);
-        std::optional<TemporaryFolderAt> moved;
         if (c.temporary_on_the_disk) {
-            moved.emplace(disk.Path());
+            disk.HoldTemporaryFolder();
         }
         store.RegWriteSetting("user", "Resume", "Game", std::string(3000, 'r'));
         store.RegWriteSetting("user", "Statistic", "TotalVi", "6");
-        const QByteArray after = FileBytes(store.FilePath("user"));
+        const std::string after = FileText(store.FilePath("user").toStdString());
         EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"Fivrastar.ini"})
             << "no save file is left behind";
         disk.Empty();
@@ -354,7 +321,7 @@ TEST(IniSettingsFullDiskTest, AFullDiskIsToldWhenReadingInsteadOfShowingZero) {
     IniSettingsStore store(QDir(disk.Path()).filePath("Kolmbra"), &dialogs);
     store.RegWriteSetting("user", "Statistic", "TotalVi", "500");
     disk.Fill(0);
-    const TemporaryFolderAt moved(disk.Path());
+    disk.HoldTemporaryFolder();
     // No room for the copy that is parsed: the player is told the file was not used, and a
     // game won in the meantime does not overwrite the file with a count from zero.
     EXPECT_EQ(store.RegReadSetting("user", "Statistic", "TotalVi", "0"), "0");

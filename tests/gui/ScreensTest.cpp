@@ -1,17 +1,14 @@
-#include <QGraphicsScene>
-#include <QLabel>
-#include <QPushButton>
-
-#include "gui/dialogs/AboutDialog.h"
-
-#include "gui/GuiFixture.h"
-#include "gui/scene/HandItem.h"
-#include "gui/scene/ScoreboardItem.h"
-#include "gui/scene/TableLayout.h"
-
 // The screens a player meets in a game, reached by driving the table, each checked for the
 // faults a player would see: captions that cover each other or the cards, a bid far from the
 // seat it belongs to, a panel larger than what it holds. FIVRA_GUI_SHOTS=folder saves them.
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/GuiFixture.h"
+#include "gui/dialogs/AboutDialog.h"
+#include "gui/scene/HandItem.h"
+#include "gui/scene/ScoreboardItem.h"
+
 namespace gui::testing {
 namespace {
 
@@ -197,11 +194,7 @@ TEST_F(HumanTour, TheHumansPanelsHintsAndReplayAreLaidOutCleanly) {
     Shoot("bid_dealer");
     ExpectPanelFitsItsButtons("dealer");
     ExpectNothingOverlaps(scene, "the dealer's bid");
-    int highest = 0;
-    for (int b = 0; b < 10; ++b) {
-        highest = ctl.PBBid[b].Visible ? b : highest;
-    }
-    ClickItem(QStringLiteral("PBBid%1").arg(highest));
+    ClickItem(QStringLiteral("PBBid%1").arg(table_test::BidButtons(ctl).back()));  // the highest
     ASSERT_TRUE(Reach([&ctl] { return ctl.ImgFargUp[2].Visible; }));
     Shoot("colours");
     ExpectNothingOverlaps(scene, "the colour choice");

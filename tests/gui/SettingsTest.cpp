@@ -1,18 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include "common/ScriptedDialogs.h"
 #include "gui/GuiFixture.h"
 #include "gui/dialogs/QtDialogs.h"
 #include "gui/dialogs/SettingsDialog.h"
@@ -21,7 +13,6 @@
 #include "gui/settings/IniSettingsStore.h"
 #include "gui/settings/Preferences.h"
 #include "gui/window/GameSession.h"
-#include "gui/window/QtClock.h"
 #include "gui/window/QtTranslations.h"
 
 namespace gui {
@@ -43,10 +34,9 @@ Preferences EverySettingChanged() {
 }
 
 TEST(Preferences, EachSettingRoundTripsThroughTheSettingsFileBesideTheStatistics) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
+    const test_support::TempFolder folder;
     common::ScriptedDialogs dialogs;
-    IniSettingsStore settings(folder.path(), &dialogs);
+    IniSettingsStore settings(QString::fromStdString(folder.Folder()), &dialogs);
     settings.RegWriteSetting("user", "Statistic", "TotalVi", "4");
     EXPECT_EQ(LoadPreferences(settings).preferences, Preferences())
         << "nothing stored gives the defaults";
@@ -120,7 +110,7 @@ class SessionStart : public ::testing::Test {
     std::function<presentation::Language()> ask_;
 };
 
-TEST_F(SessionStart, TheOtherLanguageChosenShowsItsCaptionsAtTheNextStart) {
+TEST_F(SessionStart, SettingsApplyAtTheNextStartAndAtOnceAndFivraSpeedOverridesTheSpeed) {
     const Preferences chosen = EverySettingChanged();
     SavePreferences(settings_, chosen);
     const auto session = Open();
@@ -138,31 +128,23 @@ TEST_F(SessionStart, TheOtherLanguageChosenShowsItsCaptionsAtTheNextStart) {
     EXPECT_EQ(CardPainter::CurrentDeckLook(), chosen.deck);
     EXPECT_TRUE(session->Table().State().bSuggest) << "hints start switched on";
     EXPECT_DOUBLE_EQ(session->Clock().Speed(), 1.0 / TimerFactor(GameSpeed::VeryFast));
-}
+    EXPECT_EQ(TimerFactor(GameSpeed::Normal), 1.0) << "normal is the table's own timing";
+    EXPECT_LT(TimerFactor(GameSpeed::VeryFast), TimerFactor(GameSpeed::Fast));
 
-TEST_F(SessionStart, FivraSpeedOverridesTheSpeedSettingAndSettingsApplyAtOnce) {
-    Preferences slow;
-    slow.speed = GameSpeed::Slow;
-    SavePreferences(settings_, slow);
+    Preferences changed = session->CurrentPreferences();
+    changed.speed = GameSpeed::Slow;
+    changed.deck.back = CardBack::Diamonds;
+    session->ApplyPreferences(changed);
+    EXPECT_DOUBLE_EQ(session->Clock().Speed(), 1.0 / 1.5);
+    EXPECT_EQ(CardPainter::CurrentDeckLook().back, CardBack::Diamonds);
+    EXPECT_EQ(LoadPreferences(settings_).preferences, changed) << "kept for the next start";
+
     LaunchOptions options;
     options.speed = 20;
     options.speed_from_environment = true;
-    const auto session = Open(options);
-    ASSERT_TRUE(session);
-    EXPECT_DOUBLE_EQ(session->Clock().Speed(), 20.0);
-
-    const auto plain = Open();
-    ASSERT_TRUE(plain);
-    EXPECT_DOUBLE_EQ(plain->Clock().Speed(), 1.0 / 1.5);
-    EXPECT_EQ(TimerFactor(GameSpeed::Normal), 1.0) << "normal is the table's own timing";
-    EXPECT_LT(TimerFactor(GameSpeed::VeryFast), TimerFactor(GameSpeed::Fast));
-    Preferences chosen = plain->CurrentPreferences();
-    chosen.speed = GameSpeed::Fast;
-    chosen.deck.back = CardBack::Diamonds;
-    plain->ApplyPreferences(chosen);
-    EXPECT_DOUBLE_EQ(plain->Clock().Speed(), 1.0 / TimerFactor(GameSpeed::Fast));
-    EXPECT_EQ(CardPainter::CurrentDeckLook().back, CardBack::Diamonds);
-    EXPECT_EQ(LoadPreferences(settings_).preferences, chosen) << "kept for the next start";
+    const auto fast = Open(options);
+    ASSERT_TRUE(fast);
+    EXPECT_DOUBLE_EQ(fast->Clock().Speed(), 20.0) << "FIVRA_SPEED wins over the saved speed";
 }
 
 TEST_F(SessionStart, ADesktopInAnotherLanguageIsAskedOnceAndASwedishOneNever) {

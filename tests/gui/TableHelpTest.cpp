@@ -1,7 +1,6 @@
 // What the table tells a new player, seen through the window: play from the keyboard alone,
 // the dimmed cards and the reason a press on one gives, the trick on show, the count that rests
 // on the final score and the help page.
-#include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -18,20 +17,16 @@ class KeyboardTable : public GuiFixture {
   protected:
     table_test::RigOptions Options() const override { return GuiFixture::Options().Seed(2); }
 
-    void Key(Qt::Key key) { QTest::keyClick(&window_->View(), key); }
-
     // One move of the game made with keys only; the clock ticks while nothing waits for SYD, so
     // a key that does not do its part stalls the round.
     void KeyStep() {
         const table::Controls& ctl = table_->Ctl();
         if (ctl.PBButtonsBackground.Visible && hinted_bids_) {
             // Enter alone makes the bid the hint marks (a pass when it marks none).
-            int hinted = 0;
-            for (int i = 0; i < 10; ++i) {
-                hinted = ctl.PBBidLook[i] == table::BidLook::Suggested ? i : hinted;
-            }
+            const auto hinted = table_test::BidButtons(ctl, table::BidLook::Suggested);
+            const int bid = hinted.empty() || hinted.back() == 0 ? 0 : hinted.back() + 5;
             Key(Qt::Key_Return);
-            EXPECT_EQ(table_->State().Hand[0].GeBud(), hinted == 0 ? 0 : hinted + 5);
+            EXPECT_EQ(table_->State().Hand[0].GeBud(), bid);
             ++bids_;
         } else if (ctl.PBButtonsBackground.Visible) {
             for (int i = 0; i < 10; ++i) {
@@ -217,7 +212,7 @@ TEST_F(TableOnItsOwn, F1AndTheHelpButtonOpenTheRules) {
         }
     };
     QTimer::singleShot(0, close_help);
-    QTest::keyClick(&window_->View(), Qt::Key_F1);
+    Key(Qt::Key_F1);
     EXPECT_EQ(opened, 1) << "F1";
     QTimer::singleShot(0, close_help);
     ClickItem("BtnHelp");

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,13 +45,12 @@ class PlayTable {
         return deck.Card(kRankIndex[code] * 4 + 2);
     }
 
-    void Give(int seat, std::initializer_list<std::string_view> names) {
+    void Give(int seat, const std::vector<std::string_view>& names) {
         for (const std::string_view name : names) {
             round.Hand[seat].AddACardOSort(&CardNamed(name));
         }
     }
 
-    // The seat plays the card to the current trick.
     void Play(int seat, std::string_view name) {
         cards::Kort& card = CardNamed(name);
         round.Hand[seat].TakeACard(card.Key());
@@ -62,6 +60,13 @@ class PlayTable {
         round.TrickHistory[round.Round][seat] = card.Rang;
     }
 
+    // The seats from `first` on play the cards to the current trick in turn.
+    void PlayFrom(int first, const std::vector<std::string_view>& names) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            Play(common::SeatAfter(first, static_cast<int>(i)), names[i]);
+        }
+    }
+
     void WriteRules(const std::string& text) const { folder_.Write(kPlayRulesFile, text); }
 
     PlayDecision Decide(int seat, const std::string& rules) {
@@ -69,8 +74,10 @@ class PlayTable {
         return DecideWithFile(seat);
     }
 
-    PlayDecision DecideWithFile(int seat) {
-        const PlayContext ctx{round, round.Hand[seat], seat, Folder(), log, dialogs, rule_random};
+    PlayDecision DecideWithFile(int seat) { return DecideBy(Folder(), seat); }
+
+    PlayDecision DecideBy(const std::string& folder, int seat) {
+        const PlayContext ctx{round, round.Hand[seat], seat, folder, log, dialogs, rule_random};
         return engine.ChoosePlayCard(ctx);
     }
 

@@ -2,10 +2,8 @@
 // a missing file and conditional branches; the hint texts; and the shipped rules, which set up
 // tricks, give every suggestion code a hint in both languages and read alike by every reading.
 
-#include <algorithm>
 #include <fstream>
 #include <map>
-#include <numeric>
 #include <set>
 #include <sstream>
 #include <string>
@@ -16,6 +14,8 @@
 
 namespace playai::test {
 namespace {
+
+using testing::HasSubstr;
 
 // The trace names the rules that held and the steps they took.
 TEST(PlayRuleReader, TheFirstRuleThatPlaysAHeldCardDecides) {
@@ -65,9 +65,7 @@ TEST(PlayRuleReader, TheFirstRuleThatPlaysAHeldCardDecides) {
     };
     for (const Case& c : cases) {
         PlayTable t;
-        for (const std::string_view card : c.hand) {
-            t.Give(0, {card});
-        }
+        t.Give(0, c.hand);
         EXPECT_EQ(t.Decide(0, c.rules).RuleTrace, c.trace) << c.why;
         EXPECT_TRUE(t.dialogs.messages.empty()) << c.why;
     }
@@ -112,12 +110,10 @@ TEST(PlayRuleReader, MissingFileGivesOneMessageAndTheDefaultPlay) {
     PlayTable t;
     t.Give(0, {"7", "A"});
     std::filesystem::remove(t.Folder() + kPlayRulesFile);
-    const PlayDecision first = t.DecideWithFile(0);
-    const PlayDecision second = t.DecideWithFile(0);
-    EXPECT_EQ(CardOf(first), "7");
-    EXPECT_EQ(second.RuleTrace, "[DEFAULT]");
+    EXPECT_EQ(CardOf(t.DecideWithFile(0)), "7");
+    EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_NE(t.dialogs.messages[0].find(t.Folder() + kPlayRulesFile), std::string::npos);
+    EXPECT_THAT(t.dialogs.messages[0], HasSubstr(t.Folder() + kPlayRulesFile));
 
     // A file far beyond any real rule file is refused unread: one message, the default play.
     t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
@@ -129,8 +125,7 @@ TEST(PlayRuleReader, MissingFileGivesOneMessageAndTheDefaultPlay) {
     t.WriteRules("RULE, EXECUTES, 100, Play, A, END\n" + std::string(4u << 20, '#'));
     EXPECT_EQ(t.DecideWithFile(0).RuleTrace, "[DEFAULT]");
     ASSERT_EQ(t.dialogs.messages.size(), 2u);
-    EXPECT_NE(t.dialogs.messages[1].find("it is larger than 4 MB"), std::string::npos)
-        << t.dialogs.messages[1];
+    EXPECT_THAT(t.dialogs.messages[1], HasSubstr("it is larger than 4 MB"));
 }
 
 TEST(PlayRuleReader, ConditionalBranchesRestoreTheCommonStateAndSkipCardsNotHeld) {
@@ -175,20 +170,43 @@ std::string DataFolder() {
     return test_support::DataDir() + "/";
 }
 
-PlayDecision DecideWithShippedRules(PlayTable& t, int seat) {
-    const PlayContext ctx{t.round, t.round.Hand[seat], seat,         DataFolder(),
-                          t.log,   t.dialogs,          t.rule_random};
-    return t.engine.ChoosePlayCard(ctx);
-}
-
-void ExpectSoundDecision(PlayTable& t, int seat, const PlayDecision& d) {
+// The card SYD plays by the shipped rules, after checking that SYD holds it, that nothing was
+// told and that its suggestion code has a hint.
+std::string ShippedChoice(PlayTable& t) {
+    const PlayDecision d = t.DecideBy(DataFolder(), 0);
     EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.messages.front();
-    EXPECT_GT(t.round.Hand[seat].FindCardIDXofRang(d.rank_code, PlayTable::kTrump), 0)
-        << "seat " << seat << " chose a card it does not hold: " << d.rank_code;
+    EXPECT_GT(t.round.Hand[0].FindCardIDXofRang(d.rank_code, PlayTable::kTrump), 0)
+        << "SYD chose a card it does not hold: " << d.rank_code;
     EXPECT_NE(
         GetSuggestionText(DataFolder() + kSuggestionFile, "<INPLAY>", d.SuggestCode, "<SVENSKA>"),
         kNoSuggestion)
         << "no hint for " << d.SuggestCode;
+    return CardOf(d);
+}
+
+// The fields of the shipped play rules outside remarks, a field at every comma. Readers that make
+// a field of every separator and readers that skip an empty last field read the rules alike only
+// while no line ends with a comma and no field is empty.
+std::vector<std::string> ShippedRuleFields() {
+    std::ifstream file(DataFolder() + "FivraPlayRulesAI.TXT");
+    std::vector<std::string> fields;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty() || line.rfind("Remark", 0) == 0) {
+            continue;
+        }
+        std::istringstream pieces(line + ",");
+        for (std::string field; std::getline(pieces, field, ',');) {
+            field.erase(0, field.find_first_not_of(' '));
+            field.erase(field.find_last_not_of(' ') + 1);
+            EXPECT_FALSE(field.empty()) << "line " << number << ": " << line;
+            fields.push_back(field);
+        }
+    }
+    return fields;
 }
 
 TEST(ShippedRules, SetUpTricks) {
@@ -196,35 +214,29 @@ TEST(ShippedRules, SetUpTricks) {
         int round;
         int leader;
         int bidder;
-        std::vector<std::string_view> hand;                    // SYD's
-        std::vector<std::pair<int, std::string_view>> played;  // to the trick, in order
+        std::vector<std::string_view> hand;    // SYD's
+        std::vector<std::string_view> played;  // to the trick, from the leader on
         const char* card;
         const char* why;
     };
     const std::vector<Trick> tricks = {
         {1, 0, 0, {"3", "V", "K", "A"}, {}, "K", "at trick 1 the best card waits"},
         {2, 0, 0, {"3", "V", "K", "A"}, {}, "A", "from trick 2 the leader draws"},
-        {1, 1, 0, {"V", "8", "3"}, {{1, "4"}, {2, "A"}, {3, "6"}}, "V", "fivra onto the ace"},
-        {1, 3, 0, {"K", "8", "3", "v"}, {{3, "A"}}, "3", "a low card to a lost trick"},
-        {1, 3, 3, {"v", "9", "8", "3"}, {{3, "6"}}, "v", "a short hand gives its fivra"},
-        {1, 3, 3, {"v", "9", "8", "3", "K"}, {{3, "6"}}, "3", "a long hand keeps it"},
-        {1, 1, 0, {"8", "J", "7"}, {{1, "6"}, {2, "3"}, {3, "4"}}, "J", "take it with points"},
-        {1, 1, 0, {"2", "J", "10"}, {{1, "9"}, {2, "4"}, {3, "7"}}, "10", "the cheapest winner"},
+        {1, 1, 0, {"V", "8", "3"}, {"4", "A", "6"}, "V", "fivra onto the ace"},
+        {1, 3, 0, {"K", "8", "3", "v"}, {"A"}, "3", "a low card to a lost trick"},
+        {1, 3, 3, {"v", "9", "8", "3"}, {"6"}, "v", "a short hand gives its fivra"},
+        {1, 3, 3, {"v", "9", "8", "3", "K"}, {"6"}, "3", "a long hand keeps it"},
+        {1, 1, 0, {"8", "J", "7"}, {"6", "3", "4"}, "J", "take it with points"},
+        {1, 1, 0, {"2", "J", "10"}, {"9", "4", "7"}, "10", "the cheapest winner"},
     };
     for (const Trick& trick : tricks) {
         PlayTable t;
         t.round.Round = trick.round;
         t.round.TrickLeader = trick.leader;
         t.round.gbBjuditHogst = trick.bidder;
-        for (const std::string_view card : trick.hand) {
-            t.Give(0, {card});
-        }
-        for (const auto& [seat, card] : trick.played) {
-            t.Play(seat, card);
-        }
-        const PlayDecision d = DecideWithShippedRules(t, 0);
-        ExpectSoundDecision(t, 0, d);
-        EXPECT_EQ(CardOf(d), trick.card) << trick.why;
+        t.Give(0, trick.hand);
+        t.PlayFrom(trick.leader, trick.played);
+        EXPECT_EQ(ShippedChoice(t), trick.card) << trick.why;
     }
     PlayTable t;
     t.round.Round = 4;
@@ -236,25 +248,19 @@ TEST(ShippedRules, SetUpTricks) {
     t.round.HighestUnplayed = 5;
     t.Give(0, {"2", "V"});
     t.Give(1, {"v"});
-    const PlayDecision d = DecideWithShippedRules(t, 0);
-    ExpectSoundDecision(t, 0, d);
-    EXPECT_EQ(CardOf(d), "V") << "behind two seats out of trumps the seat leads the best card";
+    EXPECT_EQ(ShippedChoice(t), "V")
+        << "behind two seats out of trumps the seat leads the best card";
 }
 
 // Every code a shipped rule suggests has its own entry with a hint in both languages, so that
 // a language lookup never runs on into the next entry.
 TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
+    const std::vector<std::string> fields = ShippedRuleFields();
     std::set<std::string> codes = {""};  // the default play's code
-    std::stringstream rules(test_support::FileText(DataFolder() + "FivraPlayRulesAI.TXT"));
-    std::string field;
-    bool suggest = false;
-    while (std::getline(rules, field, ',')) {
-        field.erase(0, field.find_first_not_of(" \r\n"));
-        field.erase(field.find_last_not_of(" \r\n") + 1);
-        if (suggest) {
-            codes.insert(field);
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        if (fields[i] == "Suggest") {
+            codes.insert(fields[i + 1]);
         }
-        suggest = field == "Suggest";
     }
     EXPECT_GT(codes.size(), 10u);
     std::stringstream hints(test_support::FileText(DataFolder() + kSuggestionFile));
@@ -286,27 +292,9 @@ TEST(ShippedRules, EverySuggestCodeHasAHintInBothLanguages) {
     }
 }
 
-// Readers that make a field of every separator and readers that skip an empty last field read
-// the shipped rules alike: no line ends with a comma and no field is empty. A Play ends a rule's
-// actions, so the field after its card is the next branch or the rule's end.
+// A Play ends a rule's actions, so the field after its card is the next branch or the rule's end.
 TEST(ShippedRules, EveryReadingOfTheFieldsAgrees) {
-    std::ifstream file(DataFolder() + "FivraPlayRulesAI.TXT");
-    std::vector<std::string> fields;
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty() || line.rfind("Remark", 0) == 0) {
-            continue;
-        }
-        std::istringstream pieces(line + ",");
-        for (std::string field; std::getline(pieces, field, ',');) {
-            field.erase(0, field.find_first_not_of(' '));
-            EXPECT_FALSE(field.empty()) << "line " << number << ": " << line;
-            fields.push_back(field);
-        }
-    }
+    const std::vector<std::string> fields = ShippedRuleFields();
     ASSERT_GT(fields.size(), 100u);
     for (std::size_t i = 0; i + 2 < fields.size(); ++i) {
         if (fields[i] == "Play") {

@@ -85,32 +85,25 @@ TEST(Condition, CardVariableItems) {
     t.Give(0, {"K", "10", "6", "2"});
     t.round.PlayedTrump[14] = -1;  // the ace has fallen
     const std::string all = "Interpretation, ALL, 2, 3, 4, 6, 8, 10, Q, K, A, !\n";
-    EXPECT_TRUE(Holds(t, 0, "x0, of, A, Q, 10, 6, !, x0, =, 10, x1, of, 10, 6, !, x1, =, 6", all));
-    EXPECT_TRUE(Holds(t, 0,
-                      "x0, ofunplayed, A, K, Q, !, x0, =, Q, x1, ofunplayed, Q, J, !,"
-                      " x1, =, J",
-                      all));
-    EXPECT_TRUE(Holds(t, 0, "x0, inunplayed, ALL, x0, =, 3", all));
-    EXPECT_TRUE(Holds(t, 0,
-                      "x0, :=, 9, x1, :>>, x0, ALL, x1, =, 10, x2, :<<, x0, ALL,"
-                      " x2, =, 2",
-                      all));
     EXPECT_FALSE(Holds(t, 0, "x1, :>>, K, ALL", all));
     EXPECT_FALSE(Holds(t, 0, "x0, or, Q, K, !")) << "an empty variable names no card";
-    EXPECT_TRUE(Holds(t, 0, "x0, :=, K, x0, or, Q, K, !", all));
-    EXPECT_TRUE(Holds(t, 0, "d0, :=, 5, x0, <-, d0, x0, =, V, x1, <-, 20, x1, =, x9", all));
-    EXPECT_TRUE(Holds(t, 0,
-                      "x0, :=, J, x1, :-, x0, +, 2, x1, =, K, x2, :-, x0, -, 11,"
-                      " x2, =, x9, x0, >, 10, x0, <, Q",
-                      all));
+    for (const char* condition : {
+             "x0, of, A, Q, 10, 6, !, x0, =, 10, x1, of, 10, 6, !, x1, =, 6",
+             "x0, ofunplayed, A, K, Q, !, x0, =, Q, x1, ofunplayed, Q, J, !, x1, =, J",
+             "x0, inunplayed, ALL, x0, =, 3",
+             "x0, :=, 9, x1, :>>, x0, ALL, x1, =, 10, x2, :<<, x0, ALL, x2, =, 2",
+             "x0, :=, K, x0, or, Q, K, !",
+             "d0, :=, 5, x0, <-, d0, x0, =, V, x1, <-, 20, x1, =, x9",
+             "x0, :=, J, x1, :-, x0, +, 2, x1, =, K, x2, :-, x0, -, 11, x2, =, x9, x0, >, 10, "
+             "x0, <, Q",
+             "x0, :=, CardHighestMy, x0, =, K, x1, :=, CardHighestRound, x1, =, x9",
+         }) {
+        EXPECT_TRUE(Holds(t, 0, condition, all)) << condition;
+    }
     EXPECT_TRUE(t.dialogs.messages.empty());
     EXPECT_TRUE(Holds(t, 0, "x0, :=, J, x1, :-, x0, *, 2, x1, =, J", all));
     EXPECT_EQ(t.dialogs.messages,
               std::vector<std::string>{"This operator: * is not supported by :-"});
-    EXPECT_TRUE(Holds(t, 0,
-                      "x0, :=, CardHighestMy, x0, =, K, x1, :=, CardHighestRound,"
-                      " x1, =, x9",
-                      all));
 }
 
 TEST(Condition, NumericVariableItems) {
@@ -132,7 +125,7 @@ TEST(Condition, NumericVariableItems) {
     EXPECT_FALSE(Holds(t, 0, "Round, >=, 2")) << "an unknown operator is false";
 }
 
-TEST(TrickPredicates, AGroupIsUnplayedWhileAnyOfItsCardsIsOut) {
+TEST(TrickPredicates, AGroupIsUnplayedWhileACardIsOutAndAnEvenSpreadEndsAtFive) {
     const std::vector<std::tuple<const char*, std::vector<int>, bool>> cases = {
         {"UnplayedFivra", {4}, true},     {"UnplayedFivra", {4, 5}, false},
         {"UnplayedTenJ", {10, 12}, true}, {"UnplayedTenJ", {10, 11}, false},
@@ -146,9 +139,6 @@ TEST(TrickPredicates, AGroupIsUnplayedWhileAnyOfItsCardsIsOut) {
         EXPECT_EQ(NamedPredicate(PlayView{t.round, t.engine.Memory(), 0, trumps}, name), expected)
             << name << " after " << played.size() << " played";
     }
-}
-
-TEST(TrickPredicates, AnEvenSpreadEndsWhenAnotherSeatIsExpectedToHoldFive) {
     PlayTable t;
     t.round.ColdFlag = {0, -1, -1, -1};  // what the others hold is known
     const TrumpSlots trumps;
@@ -195,8 +185,7 @@ TEST(Actions, SortedOrderStandsWhenTheRuleNamesACardNotHeld) {
     EXPECT_EQ(t.HandNames(0), (Names{"J", "2", "9"}));
     EXPECT_EQ(CardOf(d), "J");
     EXPECT_EQ(d.RuleTrace, "[Def]\n*PlayDefault");
-    // The order lasts into the next decision.
-    EXPECT_EQ(CardOf(t.Decide(0, "STOP\n")), "J");
+    EXPECT_EQ(CardOf(t.Decide(0, "STOP\n")), "J") << "the order lasts into the next decision";
 }
 
 TEST(Actions, FailedSortKeepsUnplacedCardsAfterThePlacedOnes) {
@@ -209,9 +198,7 @@ TEST(Actions, FailedSortKeepsUnplacedCardsAfterThePlacedOnes) {
     EXPECT_EQ(t.HandNames(0), (Names{"7", "K", "9", "4"}));
     EXPECT_EQ(d.RuleTrace, "[S]\n*Sort:PART\nSort FAILED!*Play 9");
 
-    TrumpSlots held;
-    held.slot = {0, 10, 8, 0, 0, 0, 0};
-    held.count = 2;
+    const TrumpSlots held{{0, 10, 8, 0, 0, 0, 0}, 2};
     const SortOrder unknown = OrderByList(nullptr, held);
     EXPECT_FALSE(unknown.complete);
     EXPECT_TRUE(unknown.placed.empty());
@@ -250,8 +237,8 @@ TEST(Actions, StepsWithoutChanceOrWithEmptyVariablesDoNotPlay) {
     EXPECT_EQ(t.HandNames(0), (Names{"10", "J", "3"})) << "the skipped sort left the order";
 }
 
-std::map<std::string, std::string> ValuesOf(PlayTable& t, int seat, TrumpSlots& trumps) {
-    trumps = SlotsFromHand(t.round.Hand[seat], PlayTable::kTrump);
+std::map<std::string, std::string> ValuesOf(PlayTable& t, int seat) {
+    const TrumpSlots trumps = SlotsFromHand(t.round.Hand[seat], PlayTable::kTrump);
     const PlayView view{t.round, t.engine.Memory(), seat, trumps};
     std::map<std::string, std::string> values;
     const auto list = ComputeGameValues(view);
@@ -266,8 +253,7 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     PlayTable t;
     t.Give(2, {"A", "9"});
     t.round.TrickLeader = 2;
-    TrumpSlots trumps;
-    auto v = ValuesOf(t, 2, trumps);
+    auto v = ValuesOf(t, 2);
     for (const char* name :
          {"PreviousCardPartner", "PreviousCardLeft", "PreviousCardRight", "PreviousCardMe",
           "PreviousCardHighestRound", "PreviousCardHighestAbsolute", "CardHighestRound", "CardLeft",
@@ -276,51 +262,40 @@ TEST(GameValues, TrickOneHasNoHistoryAndTrickTwoRemembersIt) {
     }
     EXPECT_EQ(std::tuple(v["PositionInRound"], v["CardHighestMy"]), std::tuple("FIRST", "A"));
 
-    t.Play(2, "9");
-    t.Play(3, "K");
-    t.Play(0, "2");
-    t.Play(1, "V");
+    t.PlayFrom(2, {"9", "K", "2", "V"});
     t.engine.RecordTrickHighs(t.round);
     t.round.Round = 2;
     t.round.TrickCards = {};
-    t.round.HighestUnplayed = 14;
-    v = ValuesOf(t, 0, trumps);
-    for (const auto& [name, value] :
-         std::map<std::string, std::string>{{"PreviousCardMe", "2"},
-                                            {"PreviousCardLeft", "V"},
-                                            {"PreviousCardPartner", "9"},
-                                            {"PreviousCardRight", "K"},
-                                            {"PreviousCardHighestRound", "K"},
-                                            {"PreviousCardHighestAbsolute", "A"},
-                                            {"CardsRemaining", "10"}}) {
+    v = ValuesOf(t, 0);
+    const std::map<std::string, std::string> remembered = {
+        {"PreviousCardMe", "2"},           {"PreviousCardLeft", "V"},
+        {"PreviousCardPartner", "9"},      {"PreviousCardRight", "K"},
+        {"PreviousCardHighestRound", "K"}, {"PreviousCardHighestAbsolute", "A"},
+        {"CardsRemaining", "10"}};
+    for (const auto& [name, value] : remembered) {
         EXPECT_EQ(v[name], value) << name;
     }
 }
 
-TEST(GameValues, RoleBidNamesTheDefenderBeforeTheBidderBAndTheOneAfterItA) {
-    PlayTable t;
-    t.round.gbBjuditHogst = common::kVast;
-    TrumpSlots trumps;
-    EXPECT_EQ(ValuesOf(t, common::kVast, trumps)["RoleBid"], "BIDDER");
-    EXPECT_EQ(ValuesOf(t, common::kSyd, trumps)["RoleBid"], "B_DEFENCE")
-        << "SYD plays just before VAST, its LEFT";
-    EXPECT_EQ(ValuesOf(t, common::kOst, trumps)["RoleBid"], "BIDRESPONSE");
-    EXPECT_EQ(ValuesOf(t, common::kNord, trumps)["RoleBid"], "A_DEFENCE")
-        << "NORD plays just after VAST, its RIGHT";
-}
-
 TEST(GameValues, RolesAndColdSeats) {
     PlayTable t;
+    t.round.gbBjuditHogst = common::kVast;
+    EXPECT_EQ(ValuesOf(t, common::kVast)["RoleBid"], "BIDDER");
+    EXPECT_EQ(ValuesOf(t, common::kSyd)["RoleBid"], "B_DEFENCE")
+        << "SYD plays just before VAST, its LEFT";
+    EXPECT_EQ(ValuesOf(t, common::kOst)["RoleBid"], "BIDRESPONSE");
+    EXPECT_EQ(ValuesOf(t, common::kNord)["RoleBid"], "A_DEFENCE")
+        << "NORD plays just after VAST, its RIGHT";
+
     t.round.gbBjuditHogst = 3;
     t.round.TrickLeader = 1;
     t.round.ColdFlag[1] = -1;
-    TrumpSlots trumps;
-    auto v = ValuesOf(t, 2, trumps);
+    auto v = ValuesOf(t, 2);
     EXPECT_EQ(v["RoleInRound"], "LEAD") << "the cold leader hands the lead to the next seat";
     EXPECT_EQ(v["PositionInRound"], "SECOND");
     EXPECT_EQ(v["RoleBid"], "B_DEFENCE") << "OST bid and is NORD's LEFT";
-    EXPECT_EQ(ValuesOf(t, 3, trumps)["RoleInRound"], "A_BLOCK");
-    EXPECT_EQ(ValuesOf(t, 1, trumps)["RoleInRound"], "B_BLOCK");
+    EXPECT_EQ(ValuesOf(t, 3)["RoleInRound"], "A_BLOCK");
+    EXPECT_EQ(ValuesOf(t, 1)["RoleInRound"], "B_BLOCK");
 
     // AndraSer 2 and no loose card: cold in trick 3 until it has played to the trick.
     PlayMemory& m = t.engine.Memory();
@@ -328,7 +303,7 @@ TEST(GameValues, RolesAndColdSeats) {
     m.JagSer = {6, 0, 0, 0};
     m.AndraSer = {6, 2, 3, 3};
     t.round.Round = 3;
-    trumps = {};
+    const TrumpSlots trumps;
     const PlayView view{t.round, m, 0, trumps};
     EXPECT_EQ(CardsLoose(view), 0);
     EXPECT_TRUE(IsCold(view, 1));
@@ -340,8 +315,8 @@ TEST(GameValues, RolesAndColdSeats) {
 TEST(GameValues, PointsInHandAndRank) {
     PlayTable t;
     t.Give(0, {"10", "V", "v", "K", "Q"});
-    TrumpSlots trumps;
-    EXPECT_EQ(ValuesOf(t, 0, trumps)["TakeablePoints"], "3");
+    EXPECT_EQ(ValuesOf(t, 0)["TakeablePoints"], "3");
+    const TrumpSlots trumps = SlotsFromHand(t.round.Hand[0], PlayTable::kTrump);
     const PlayView view{t.round, t.engine.Memory(), 0, trumps};
     EXPECT_TRUE(EqualInRank(view, 13, 12));
     EXPECT_FALSE(EqualInRank(view, 14, 12)) << "the ace lies elsewhere, unplayed";
@@ -353,28 +328,24 @@ TEST(GameValues, PointsInHandAndRank) {
 TEST(GameValues, PointsToKillForBothSides) {
     PlayTable t;
     t.round.gbHogstaBudet = 8;
-    t.round.gbBjuditHogst = 0;
     t.round.PointsDe = 2;
     t.round.PointsVi = 1;
     t.round.TrickLeader = 1;
     t.Give(0, {"A", "2", "J"});
-    t.Play(1, "K");
-    t.Play(2, "V");
-    t.Play(3, "2");
+    t.PlayFrom(1, {"K", "V", "2"});
     // Bidding side, seat 0: the ace is still out, so the trick's fivra card is not lost yet.
-    TrumpSlots trumps;
-    EXPECT_EQ(ValuesOf(t, 0, trumps)["PointsToKill"], "3") << "14 - 8 - 2 - one two";
+    EXPECT_EQ(ValuesOf(t, 0)["PointsToKill"], "3") << "14 - 8 - 2 - one two";
     t.round.HighestUnplayed = 13;  // the K was the highest: its trick takes the fivra card
-    EXPECT_EQ(ValuesOf(t, 0, trumps)["PointsToKill"], "-2");
+    EXPECT_EQ(ValuesOf(t, 0)["PointsToKill"], "-2");
 
     // Defending side, seat 1 whose partner (3) played the two; seat 1 holds nothing.
     t.round.HighestUnplayed = 14;
-    EXPECT_EQ(ValuesOf(t, 1, trumps)["PointsToKill"], "3") << "14 - 8 - 2 - a(1)";
+    EXPECT_EQ(ValuesOf(t, 1)["PointsToKill"], "3") << "14 - 8 - 2 - a(1)";
     // Seat 3 defends with partner 1 on the K, the best card left once the ace is gone.
     t.round.Hand[0].ClearHand();
     t.round.PlayedTrump[14] = -1;
     t.round.HighestUnplayed = 13;
-    EXPECT_EQ(ValuesOf(t, 3, trumps)["PointsToKill"], "-1") << "14 - 8 - 2 - 0 - 5 (fivra)";
+    EXPECT_EQ(ValuesOf(t, 3)["PointsToKill"], "-1") << "14 - 8 - 2 - 0 - 5 (fivra)";
 }
 
 TEST(Expectation, LooseCardsSpreadOverUnknownPlaces) {
@@ -383,8 +354,8 @@ TEST(Expectation, LooseCardsSpreadOverUnknownPlaces) {
     m.JagSer = {4, 2, 1, 3};
     m.AndraSer = {4, 2, 1, 3};
     t.Give(0, {"A", "K", "Q", "J"});
-    TrumpSlots trumps;
-    auto v = ValuesOf(t, 0, trumps);
+    auto v = ValuesOf(t, 0);
+    const TrumpSlots trumps = SlotsFromHand(t.round.Hand[0], PlayTable::kTrump);
     EXPECT_EQ(std::tuple(v["CardsLoose"], v["CardsUnknown"], v["CardsExpectedLeft"]),
               std::tuple("4", "12", "3.333333"));
     const PlayView view{t.round, m, 0, trumps};
@@ -414,13 +385,8 @@ TEST(Expectation, LooseCardsSpreadOverUnknownPlaces) {
 
 TEST(GameValues, NoFivraFlagFollowsWhatTheSeatKeptBack) {
     PlayTable t;
-    t.round.TrickLeader = 0;
-    t.round.HighestUnplayed = 14;
     t.Give(3, {"9"});
-    t.Play(0, "3");
-    t.Play(1, "A");
-    t.Play(2, "4");
-    t.Play(3, "8");
+    t.PlayFrom(0, {"3", "A", "4", "8"});
     t.engine.UpdateNoFivraFlag(t.round, 2, 3);
     EXPECT_EQ(t.engine.Memory().NoFivraFlag[2], 0) << "seat 2 was not last";
     t.engine.UpdateNoFivraFlag(t.round, 3, 8);

@@ -120,14 +120,10 @@ TEST_F(ScoreAnimationTest, RoundWithoutAnyPointCardEndsOnTheFinalScore) {
     EXPECT_EQ(LblScore_.Caption, "0 : 0");
 }
 
-RoundResult Round(int vi_total, int de_total, int bid_result, int bidder) {
-    return RoundResult{vi_total, de_total, bid_result, bidder, false, false};
-}
-
 TEST(ViDeScoreboard, TwelfthRoundDropsTheFirstAndFillsTheLastRow) {
     ViDeScoreboard board;
     for (int round = 1; round <= 12; ++round) {
-        board.ScoreboardAddRound(Round(round, 100 + round, 6, round % 4));
+        board.ScoreboardAddRound(RoundResult{round, 100 + round, 6, round % 4});
     }
     EXPECT_EQ(board.RowCount(), kScoreboardRows);
     for (int row = 0; row < kScoreboardRows; ++row) {
@@ -143,8 +139,8 @@ TEST(ViDeScoreboard, TwelfthRoundDropsTheFirstAndFillsTheLastRow) {
 
 TEST(ViDeScoreboard, BidStripShowsOneMarkPerStepAboveFiveInTheRightStyle) {
     ViDeScoreboard board;
-    board.ScoreboardAddRound(Round(6, 2, 6, 0));
-    board.ScoreboardAddRound(Round(20, -12, -14, 1));
+    board.ScoreboardAddRound(RoundResult{6, 2, 6, 0});
+    board.ScoreboardAddRound(RoundResult{20, -12, -14, 1});
     // Shown, made, marks and width of a row's strip.
     const auto strip = [&board](int row) {
         const BidStrip& s = board.Rows()[row].strip;
@@ -159,10 +155,8 @@ TEST(ViDeScoreboard, BidStripShowsOneMarkPerStepAboveFiveInTheRightStyle) {
 
 TEST(ViDeScoreboard, GameWinnerColoursOnlyItsOwnColumnUntilCleared) {
     ViDeScoreboard board;
-    board.ScoreboardAddRound(Round(30, 20, 7, 0));
-    RoundResult last = Round(63, 25, 8, 2);
-    last.vi_won = true;
-    board.ScoreboardAddRound(last);
+    board.ScoreboardAddRound(RoundResult{30, 20, 7, 0});
+    board.ScoreboardAddRound(RoundResult{63, 25, 8, 2, true});  // Vi won the game
     for (int row = 0; row < kScoreboardRows; ++row) {
         EXPECT_EQ(
             std::pair(board.Rows()[row].vi_label.ForeColor, board.Rows()[row].de_label.ForeColor),
@@ -177,6 +171,12 @@ TEST(ViDeScoreboard, GameWinnerColoursOnlyItsOwnColumnUntilCleared) {
 }
 
 struct TickerFixture : ::testing::Test {
+    void Ticks(int n) {
+        for (int tick = 0; tick < n; ++tick) {
+            ticker.TimerAD_Timer(label, TimerAD);
+        }
+    }
+
     long long now = 0;
     common::Timer TimerAD{now, 20, false};
     common::Control label;
@@ -185,28 +185,21 @@ struct TickerFixture : ::testing::Test {
 
 TEST_F(TickerFixture, FortyCharacterLineScrollsInStandsAndScrollsOut) {
     const std::string line = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
-    ASSERT_EQ(line.size(), 40u);
     ticker.StartTicker(line, label, TimerAD);
     EXPECT_EQ(std::tuple(label.Caption, label.Visible, TimerAD.Enabled(), TimerAD.Tag),
               std::tuple(std::string(60, ' ') + "012345", true, true, "60"));
 
-    for (int tick = 1; tick <= 60; ++tick) {
-        ticker.TimerAD_Timer(label, TimerAD);
-    }
+    Ticks(60);
     EXPECT_EQ(label.Caption, line) << "fully scrolled in after 60 ticks";
-    for (int tick = 1; tick <= 200; ++tick) {
-        ticker.TimerAD_Timer(label, TimerAD);
-    }
+    Ticks(200);
     EXPECT_EQ(label.Caption, line) << "stands still for 200 ticks";
-    for (int tick = 1; tick < 40; ++tick) {
-        ticker.TimerAD_Timer(label, TimerAD);
-    }
+    Ticks(39);
     EXPECT_EQ(label.Caption, "D");
-    ticker.TimerAD_Timer(label, TimerAD);
+    Ticks(1);
     EXPECT_EQ(std::tuple(label.Caption, TimerAD.Enabled()), std::tuple("", false))
         << "nothing left to scroll";
 
-    ticker.TimerAD_Timer(label, TimerAD);
+    Ticks(1);
     EXPECT_EQ(label.Caption, "") << "an empty caption ends the ticking";
 }
 
@@ -233,26 +226,26 @@ TEST_F(TickerFixture, SwedishLettersAreNeverCutInHalf) {
 }
 
 TEST(HandGeometry, HitTestAtTheEdges) {
-    const presentation::HandSize row = presentation::ControlSize(9, 0);
+    const HandSize row = ControlSize(9, 0);
     // Left of the first card: position 1. Beyond the last card but within the margin: the
     // last card. Far beyond: nothing.
-    EXPECT_EQ(presentation::CardAtPoint(0, 10, row, 9, 0, 6), 1);
+    EXPECT_EQ(CardAtPoint(0, 10, row, 9, 0, 6), 1);
     const int slot = row.width / 11;
-    EXPECT_EQ(presentation::CardAtPoint(2 * slot + 1, 10, row, 9, 0, 6), 3);
-    EXPECT_EQ(presentation::CardAtPoint(7 * slot + 1, 10, row, 9, 0, 6), 6);
-    EXPECT_EQ(presentation::CardAtPoint(9 * slot + 1, 10, row, 9, 0, 6), 0);
-    const presentation::HandSize column = presentation::ControlSize(9, 1);
-    EXPECT_EQ(presentation::CardAtPoint(5, 0, column, 9, 1, 9), 1);
+    EXPECT_EQ(CardAtPoint(2 * slot + 1, 10, row, 9, 0, 6), 3);
+    EXPECT_EQ(CardAtPoint(7 * slot + 1, 10, row, 9, 0, 6), 6);
+    EXPECT_EQ(CardAtPoint(9 * slot + 1, 10, row, 9, 0, 6), 0);
+    const HandSize column = ControlSize(9, 1);
+    EXPECT_EQ(CardAtPoint(5, 0, column, 9, 1, 9), 1);
 }
 
 TEST(HandGeometry, RaisedCardsStandOutTowardsTheCentre) {
-    EXPECT_EQ(presentation::CardPosition(2, true, "VAST", 1).x, 71 / 9);
-    EXPECT_EQ(presentation::CardPosition(2, false, "VAST", 1).x, 0);
-    EXPECT_EQ(presentation::CardPosition(1, true, "NORD", 0).y, 96 / 10);
-    EXPECT_EQ(presentation::CardPosition(1, true, "SYD", 0).y, 0);
-    EXPECT_EQ(presentation::CardPosition(1, false, "SYD", 0).y, 96 / 10);
-    EXPECT_EQ(presentation::CardPosition(3, false, "OST", 1).x, 71 / 9);
-    EXPECT_EQ(presentation::CardPosition(3, false, "OST", 1).y, 96);
+    EXPECT_EQ(CardPosition(2, true, "VAST", 1).x, 71 / 9);
+    EXPECT_EQ(CardPosition(2, false, "VAST", 1).x, 0);
+    EXPECT_EQ(CardPosition(1, true, "NORD", 0).y, 96 / 10);
+    EXPECT_EQ(CardPosition(1, true, "SYD", 0).y, 0);
+    EXPECT_EQ(CardPosition(1, false, "SYD", 0).y, 96 / 10);
+    EXPECT_EQ(CardPosition(3, false, "OST", 1).x, 71 / 9);
+    EXPECT_EQ(CardPosition(3, false, "OST", 1).y, 96);
 }
 
 }  // namespace

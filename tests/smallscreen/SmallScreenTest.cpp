@@ -1,21 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QFile>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-#include <cstdlib>
 
-#include "common/ScriptedDialogs.h"
-#include "common/SettingsStore.h"
-#include "gui/GuiTestRun.h"
+#include "gui/GuiFixture.h"
 #include "gui/dialogs/HelpDialog.h"
-#include "gui/scene/TableLayout.h"
-#include "gui/window/GameWindow.h"
-#include "gui/window/WindowPlacement.h"
-#include "presentation/HandGeometry.h"
-#include "table/Table.h"
 
 namespace gui {
 namespace {
@@ -24,15 +10,9 @@ constexpr QSize kScreen(1366, 768);
 
 class SmallScreen : public ::testing::Test {
   protected:
-    void SetUp() override {
-        table::TableConfig config;
-        config.folder = "/nonexistent-fivra-folder/";
-        config.seed = 1;
-        table_ = std::make_unique<table::Table>(config, dialogs_, settings_);
-    }
-
     std::unique_ptr<GameWindow> OpenWindow() {
-        auto window = std::make_unique<GameWindow>(*table_, dialogs_, settings_, nullptr);
+        auto window =
+            std::make_unique<GameWindow>(rig_.table, rig_.dialogs, rig_.settings, nullptr);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return window;
@@ -51,9 +31,7 @@ class SmallScreen : public ::testing::Test {
         EXPECT_TRUE(window.View().viewport()->rect().contains(shown)) << "SYD's hand is cut off";
     }
 
-    common::ScriptedDialogs dialogs_;
-    common::MemorySettingsStore settings_;
-    std::unique_ptr<table::Table> table_;
+    table_test::TableRig rig_{table_test::RigOptions()};
 };
 
 // At the first start, and with a place kept from a larger screen.
@@ -63,8 +41,8 @@ TEST_F(SmallScreen, TheWindowOpensFittingTheScreenAtScaleFactorTwo) {
     ExpectWholeTableOnScreen(*OpenWindow());
     QWidget large;
     large.setGeometry(40, 40, 1700, 1150);
-    settings_.RegWriteSetting("user", "Window", "Geometry",
-                              large.saveGeometry().toBase64().toStdString());
+    rig_.settings.RegWriteSetting("user", "Window", "Geometry",
+                                  large.saveGeometry().toBase64().toStdString());
     ExpectWholeTableOnScreen(*OpenWindow());
 }
 
@@ -100,19 +78,14 @@ TEST_F(SmallScreen, TheWindowComesBackWhereItWasLeft) {
 
 // A 1366 x 768 screen at scale factor 2 (683 x 384 logical pixels), set before Qt starts.
 int main(int argc, char* argv[]) {
-    QTemporaryDir folder;
-    const QString config = folder.filePath(QStringLiteral("screens.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return 1;
-    }
-    file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
+    const test_support::TempFolder folder;
+    folder.Write("screens.json",
+                 QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
         "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(gui::kScreen.width())
-                   .arg(gui::kScreen.height())
-                   .toUtf8());
-    file.close();
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit().constData(), 1);
+                     .arg(gui::kScreen.width())
+                     .arg(gui::kScreen.height())
+                     .toStdString());
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + folder.File("screens.json")).c_str(), 1);
     setenv("QT_SCALE_FACTOR", "2", 1);
     return gui::testing::RunGuiTests(argc, argv);
 }
