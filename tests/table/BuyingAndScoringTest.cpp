@@ -65,6 +65,7 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIs
         {6, 61, 56, false, true, "vann", "63 : 62, both beyond: VAST's side wins, the bidders"},
         {6, 40, 55, false, false, "precis", "42 : 61, exactly 61 has not won"},
         {6, 60, 10, true, false, "vann", "62 : 16, Vi wins without the bid"},
+        {6, 30, 58, false, true, "vann", "32 : 64, De wins with the bid"},
         {7, 0, 0, false, false, "för lite", "De's bid of 7 missed"},
     };
     for (const auto& c : cases) {
