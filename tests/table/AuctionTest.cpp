@@ -105,9 +105,10 @@ TEST(Auction, HumanDealerIsGivenSixWithoutBeingAskedAndEachColourButtonNamesItsT
 TEST(Auction, TheHumanMayPassOrBidWhatTheHighestBidLeavesAndTheLaterOfEqualBidsWins) {
     const struct {
         const char* rules;
-        int dealer, highest;
-        int top;  // the highest bid button shown (0 passes, 1 bids 6 ... 9 bids 14)
-        int button, bid, winner;
+        int dealer;
+        int highest;              // the highest bid when the panel opens
+        int top;                  // the last bid button shown (0 passes, 1 bids 6 ... 9 bids 14)
+        int button, bid, winner;  // the button pressed, the bid it makes, the auction's winner
         const char* logged;
     } cases[] = {
         {kOthersBidNine, common::kSyd, 9, 5, 5, 10, common::kSyd, "HUMAN Bids: 10"},
