@@ -193,6 +193,13 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
     const std::string missing = folder.File("none.txt");
     ExpectRead(ReadReplayLog(missing), "cannot be opened", missing, "replay", "missing file");
     ExpectRead(ReadReloadLog(missing), "cannot be opened", missing, "reload", "missing file");
+    // A bad total is told on its own line, the one below its tag.
+    Lines lines = log.lines;
+    Set("<DE>", "abc")(lines);
+    WriteText(path, Joined(lines));
+    const std::string line = ", line " + std::to_string(IndexOf(lines, "<DE>") + 2) + ": ";
+    ExpectRead(ReadReplayLog(path), line, path, "replay", "bad total's line");
+    ExpectRead(ReadReloadLog(path), line, path, "reload", "bad total's line");
     // Empty; line ends only far above a round's size are refused unread, below it every line
     // is looked at and the missing tags are told.
     for (const auto& [text, problem] :

@@ -87,10 +87,11 @@ TEST(GameEnd, GameIsWonBeyondSixtyOneAndBothBeyondGoesToTheBiddersAndTheResultIs
         EXPECT_EQ(std::tuple(rig.ctl.LblGameOver.Visible,
                              rig.settings.RegReadSetting("user", "Statistic", "TotalVi", "0"),
                              rig.settings.RegReadSetting("user", "Statistic", "TotalDe", "0"),
-                             rig.ctl.LblStatisticDe.Caption, rig.table.Scoreboard().RowCount(),
+                             rig.ctl.LblStatisticVi.Caption, rig.ctl.LblStatisticDe.Caption,
+                             rig.table.Scoreboard().RowCount(),
                              rig.settings.RegReadSetting("user", "Resume", "Game", "?") == " "),
-                  std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.de_won ? "1" : "0",
-                             1, over));
+                  std::tuple(over, c.vi_won ? "1" : "0", c.de_won ? "1" : "0", c.vi_won ? "1" : "0",
+                             c.de_won ? "1" : "0", 1, over));
         if (over) {
             // Counted, with the game's figures, and the resume record cleared in one write: a
             // stop in between would offer the won game again and count it twice.

@@ -177,6 +177,18 @@ TEST(Controls, ExitAnsweredNoLeavesTheGameAsItWasAndWithoutAGameExitAsksNothing)
     EXPECT_EQ(rig.dialogs.questions.size(), 1u) << "without asking";
 }
 
+TEST(Controls, TheAboutButtonGoesDownAndOnReleaseComesUpAndOpensTheAboutBox) {
+    StartedRig rig(RigOptions{});
+    int opened = 0;
+    rig.table.open_about = [&] { ++opened; };
+    rig.table.ImgAboutUp_MouseDown();
+    EXPECT_EQ(std::tuple(rig.ctl.ImgAboutUp.Visible, rig.ctl.ImgAboutDn.Visible, opened),
+              std::tuple(false, true, 0));
+    rig.table.ImgAboutUp_MouseUp();
+    EXPECT_EQ(std::tuple(rig.ctl.ImgAboutUp.Visible, rig.ctl.ImgAboutDn.Visible, opened),
+              std::tuple(true, false, 1));
+}
+
 TEST(Controls, NewGameAsksAndOnYesDealsAFreshGameWithTheStatisticsKept) {
     TableRig rig(RigOptions{});
     rig.settings.RegWriteSetting("user", "Statistic", "TotalVi", "3");
