@@ -21,9 +21,9 @@
 namespace gamelog {
 namespace {
 
-using gamelog_test::Joined;
 using gamelog_test::LinesSink;
 using test_support::FileText;
+using test_support::JoinLines;
 using test_support::TempFolder;
 using test_support::WriteText;
 
@@ -121,9 +121,9 @@ TEST(LogBlocks, RoundStartListsTheDeckWithOwnSuitColoursAndSignedTotals) {
     LogRoundStart(log, -28, 47, deck);
 
     ASSERT_EQ(log.lines.size(), 6u + 52u + 2u);
-    EXPECT_EQ(Joined({log.lines.begin(), log.lines.begin() + 6}, "|"),
+    EXPECT_EQ(JoinLines({log.lines.begin(), log.lines.begin() + 6}, "|"),
               "<VI>|-28|<DE>|47|1-klover,2-ruter,4-hjarter,8-spader|<PACKE_KOMPLETT>|");
-    EXPECT_EQ(Joined({log.lines.begin() + 58, log.lines.end()}, "|"), "<END>||");
+    EXPECT_EQ(JoinLines({log.lines.begin() + 58, log.lines.end()}, "|"), "<END>||");
     for (int i = 1; i <= 52; ++i) {
         const cards::Kort& card = deck.Card(std::stoi(deck.OrderRecord()[i]));
         EXPECT_EQ(log.lines[5 + i], DeckLine(card)) << "deck position " << i;
@@ -149,10 +149,10 @@ TEST(LogBlocks, ForeKopListsOnlyTrumpCardsOfEverySeatInHandOrder) {
     LogForeKop(log, round);
 
     const std::string rule = "===================================|";
-    EXPECT_EQ(Joined(log.lines, "|"), rule +
-                                          "<SYD_FORE_KOP>|A|v|<END>||<VAST_FORE_KOP>|<END>||"
-                                          "<NORD_FORE_KOP>|V|2|<END>||<OST_FORE_KOP>|<END>||" +
-                                          rule);
+    EXPECT_EQ(JoinLines(log.lines, "|"), rule +
+                                             "<SYD_FORE_KOP>|A|v|<END>||<VAST_FORE_KOP>|<END>||"
+                                             "<NORD_FORE_KOP>|V|2|<END>||<OST_FORE_KOP>|<END>||" +
+                                             rule);
 }
 
 TEST(SafeAttribute, KeepsNamesInsideTheProgramFolder) {

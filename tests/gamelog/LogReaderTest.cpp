@@ -17,9 +17,9 @@
 namespace gamelog {
 namespace {
 
-using gamelog_test::Joined;
 using gamelog_test::LinesSink;
 using gamelog_test::SampleRound;
+using test_support::JoinLines;
 using test_support::TempFolder;
 using test_support::WriteText;
 
@@ -41,7 +41,7 @@ TEST(LogReader, ALogWrittenByTheGameReadsBackTheSameRoundAlsoWithCrlfAndBlankLin
         // The same round with CRLF line ends and a line of blanks inside a list.
         Lines lines = common::SplitLines(test_support::FileText(log.Path()));
         lines.insert(std::find(lines.begin(), lines.end(), "<SYD_FORE_KOP>") + 1, "   ");
-        WriteText(folder.File("crlf.txt"), Joined(lines, "\r\n"));
+        WriteText(folder.File("crlf.txt"), JoinLines(lines, "\r\n"));
         for (const std::string& path : {log.Path(), folder.File("crlf.txt")}) {
             SCOPED_TRACE(path + ", seed " + std::to_string(seed));
             const auto reload = ReadReloadLog(path);
@@ -185,7 +185,7 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
     for (const BadLog& bad : BadLogs()) {
         Lines lines = log.lines;
         bad.edit(lines);
-        WriteText(path, Joined(lines));
+        WriteText(path, JoinLines(lines));
         ExpectRead(ReadReplayLog(path), bad.replay_problem, path, "replay", bad.name);
         ExpectRead(ReadReloadLog(path), bad.reload_problem, path, "reload", bad.name);
     }
@@ -196,7 +196,7 @@ TEST(LogReader, MalformedLogsAreRefusedWithAMessageNamingFileAndProblem) {
     // A bad total is told on its own line, the one below its tag.
     Lines lines = log.lines;
     Set("<DE>", "abc")(lines);
-    WriteText(path, Joined(lines));
+    WriteText(path, JoinLines(lines));
     const std::string line = ", line " + std::to_string(IndexOf(lines, "<DE>") + 2) + ": ";
     ExpectRead(ReadReplayLog(path), line, path, "replay", "bad total's line");
     ExpectRead(ReadReloadLog(path), line, path, "reload", "bad total's line");

@@ -95,13 +95,4 @@ struct LinesSink : common::LogSink {
     std::vector<std::string> lines;
 };
 
-// The lines as one text, each followed by `end`.
-inline std::string Joined(const std::vector<std::string>& lines, const std::string& end = "\n") {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + end;
-    }
-    return text;
-}
-
 }  // namespace gamelog_test

@@ -224,14 +224,6 @@ bool Contains(const std::vector<std::string>& log, const std::string& line) {
     return std::find(log.begin(), log.end(), line) != log.end();
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
-
 TableSnapshot Snapshot(const table::Table& table) {
     const state::RoundState& round = table.State();
     TableSnapshot snap;

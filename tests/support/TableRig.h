@@ -26,6 +26,7 @@ inline constexpr const char* kNobodyBids = "Version,1.0\n";
 inline constexpr long long kPatienceMs = 4LL * 60 * 60 * 1000;
 
 using test_support::DataDir;
+using test_support::JoinLines;
 
 // A fresh folder holding copies of the data files; removed with everything in it at the end.
 class ProgramFolder : public test_support::TempFolder {
@@ -149,8 +150,6 @@ std::vector<int> Numbers(const std::vector<cards::Kort*>& cards);
 // is not there.
 std::vector<std::string> Block(const std::vector<std::string>& log, const std::string& tag);
 bool Contains(const std::vector<std::string>& log, const std::string& line);
-// The lines as the text of a file, each ended by a line end.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 // What a failed log must leave untouched.
 struct TableSnapshot {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // What tests of every folder share: where the shipped data files are, and folders of their own
 // that two test runs at once never share.
@@ -37,5 +38,7 @@ class TempFolder {
 // The whole content of a file; empty when it cannot be read.
 std::string FileText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);
+// The lines as one text, each followed by `end`: by default the text of a file.
+std::string JoinLines(const std::vector<std::string>& lines, const std::string& end = "\n");
 
 }  // namespace test_support
